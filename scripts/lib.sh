@@ -1,0 +1,46 @@
+# Shared by the scripts in this folder: the Debian packages each needs, their
+# installation when missing, and the build. Sourced, not run.
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build_dir="$root/build"
+
+# To build the program and the simulator.
+BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-serialport-dev libgl-dev"
+# To run it: Arial resolves to the metric-compatible Liberation Sans.
+RUN_PACKAGES="fonts-liberation"
+# To test the real binary under a virtual X server.
+TEST_PACKAGES="xvfb xauth xdotool"
+
+# Installs those of the named packages that are missing, as root or through
+# sudo; does nothing when all are there.
+ensure_packages() {
+    missing=""
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing="$missing $package"
+        fi
+    done
+    [ -z "$missing" ] && return 0
+
+    echo "Installing missing packages:$missing"
+    if [ "$(id -u)" -eq 0 ]; then
+        as_root=""
+    elif command -v sudo >/dev/null 2>&1; then
+        as_root="sudo"
+    else
+        echo "These Debian packages are missing and neither root nor sudo is available:$missing" >&2
+        exit 1
+    fi
+    # shellcheck disable=SC2086
+    $as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    # shellcheck disable=SC2086
+    $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $missing
+}
+
+# Configures (once) and builds everything into build/.
+build_all() {
+    if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+        cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    fi
+    cmake --build "$build_dir" --parallel "$(nproc)"
+}

@@ -1,0 +1,286 @@
+#include "serialline.h"
+
+#include <QByteArray>
+#include <QMetaObject>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+#endif
+
+namespace freqcounter {
+
+namespace {
+
+// Clears a flag on every way out of the scope that set it.
+class FlagGuard
+{
+public:
+    explicit FlagGuard(bool &flag)
+        : m_flag(flag)
+    {
+        m_flag = true;
+    }
+    ~FlagGuard() { m_flag = false; }
+    FlagGuard(const FlagGuard &) = delete;
+    FlagGuard &operator=(const FlagGuard &) = delete;
+
+private:
+    bool &m_flag;
+};
+
+#ifdef Q_OS_UNIX
+bool permissionDenied(const QString &device)
+{
+    const QByteArray path = device.toLocal8Bit();
+    return ::access(path.constData(), R_OK) != 0 && (errno == EACCES || errno == EPERM);
+}
+#endif
+
+} // namespace
+
+SerialLine::SerialLine(QObject *parent)
+    : QObject(parent)
+    , m_port(new QSerialPort(this))
+{
+    connect(m_port, &QSerialPort::errorOccurred, this, &SerialLine::onPortError);
+}
+
+QString SerialLine::environmentVariableForPort(qint16 port)
+{
+    return QStringLiteral("FREQCOUNTER_COM%1").arg(port);
+}
+
+QString SerialLine::deviceForPort(qint16 port)
+{
+    const QString configured =
+            qEnvironmentVariable(environmentVariableForPort(port).toLatin1().constData());
+    if (!configured.isEmpty())
+        return configured;
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(port);
+#else
+    return QStringLiteral("/dev/ttyS%1").arg(port - 1);
+#endif
+}
+
+bool SerialLine::portOpen() const
+{
+    return m_port->isOpen() && !m_lost;
+}
+
+void SerialLine::setPortOpen(bool open)
+{
+    if (open)
+        this->open();
+    else
+        close();
+}
+
+void SerialLine::setCommPort(qint16 port)
+{
+    raiseIfLost();
+    if (port < kFirstPort || port > kLastPort) {
+        throw SerialError(SerialErrorCode::InvalidPortNumber,
+                          tr("Invalid port number %1: choose a port from %2 to %3.")
+                                  .arg(port)
+                                  .arg(kFirstPort)
+                                  .arg(kLastPort));
+    }
+    if (m_port->isOpen()) {
+        throw SerialError(SerialErrorCode::PortAlreadyOpen,
+                          tr("Cannot choose port %1 while %2 is open; close it first.")
+                                  .arg(port)
+                                  .arg(portLabel()));
+    }
+    m_settings.commPort = port;
+}
+
+qint16 SerialLine::inBufferCount()
+{
+    checkReadable();
+    const qint64 waiting = m_port->bytesAvailable() + systemQueued();
+    return static_cast<qint16>(qMin(waiting, m_settings.inBufferSize));
+}
+
+QString SerialLine::input()
+{
+    checkReadable();
+    pullFromSystem();
+    return QString::fromLatin1(m_port->read(m_settings.inBufferSize));
+}
+
+void SerialLine::open()
+{
+    raiseIfLost();
+    if (m_port->isOpen()) {
+        throw SerialError(SerialErrorCode::PortAlreadyOpen,
+                          tr("%1 is already open.").arg(portLabel()));
+    }
+
+    const QString device = deviceName();
+    m_port->setPortName(device);
+    m_port->setBaudRate(m_settings.baudRate);
+    m_port->setDataBits(m_settings.dataBits);
+    m_port->setParity(m_settings.parity);
+    m_port->setStopBits(m_settings.stopBits);
+    m_port->setFlowControl(m_settings.flowControl);
+    m_port->setReadBufferSize(m_settings.inBufferSize);
+
+    bool opened = false;
+    {
+        FlagGuard guard(m_inOwnCall);
+        opened = m_port->open(QIODevice::ReadOnly);
+    }
+    if (!opened)
+        raiseOpenFailure(device);
+    m_openDevice = device;
+}
+
+void SerialLine::close()
+{
+    raiseIfLost();
+    if (!m_port->isOpen())
+        return;
+    FlagGuard guard(m_inOwnCall);
+    m_port->close();
+}
+
+void SerialLine::raiseIfLost()
+{
+    if (!m_lost)
+        return;
+    raiseLost();
+}
+
+void SerialLine::raiseLost()
+{
+    // The loss is raised once; afterwards the line is simply closed.
+    const QString label = portLabel();
+    m_lost = false;
+    if (m_port->isOpen()) {
+        FlagGuard guard(m_inOwnCall);
+        m_port->close();
+    }
+    throw SerialError(SerialErrorCode::DeviceLost,
+                      tr("%1 was lost while open: the device hung up or was unplugged. "
+                         "Reconnect it, then start the program again.")
+                              .arg(label));
+}
+
+void SerialLine::checkReadable()
+{
+    raiseIfLost();
+    if (!m_port->isOpen()) {
+        throw SerialError(SerialErrorCode::PortNotOpen,
+                          tr("%1 is not open.").arg(portLabel()));
+    }
+#ifdef Q_OS_UNIX
+    // A device that hung up answers every terminal request with an error,
+    // whether or not the event loop has run since.
+    termios attributes{};
+    if (::tcgetattr(static_cast<int>(m_port->handle()), &attributes) != 0)
+        raiseLost();
+#endif
+}
+
+qint64 SerialLine::systemQueued() const
+{
+#ifdef Q_OS_UNIX
+    int queued = 0;
+    if (::ioctl(static_cast<int>(m_port->handle()), FIONREAD, &queued) != 0)
+        return 0;
+    return queued;
+#else
+    return 0;
+#endif
+}
+
+void SerialLine::pullFromSystem()
+{
+    // QSerialPort fetches bytes only when the event loop lets it; a read must
+    // also see what the device has received since.
+    if (m_port->bytesAvailable() >= m_settings.inBufferSize)
+        return;
+#ifdef Q_OS_UNIX
+    if (systemQueued() == 0)
+        return;
+#endif
+    FlagGuard guard(m_inOwnCall);
+    m_port->waitForReadyRead(0);
+}
+
+void SerialLine::onPortError(QSerialPort::SerialPortError error)
+{
+    if (m_inOwnCall || m_lost || !m_port->isOpen())
+        return;
+    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
+        return;
+    // The first real error while open means the device is gone. Some Qt
+    // versions keep reporting it as fast as they can while the port stays
+    // open, so it is closed as soon as control is back in the event loop
+    // (closing here would delete the notifier that is reporting), and the
+    // next operation raises the loss.
+    m_lost = true;
+    QMetaObject::invokeMethod(this, &SerialLine::dropLostPort, Qt::QueuedConnection);
+}
+
+void SerialLine::dropLostPort()
+{
+    if (m_lost && m_port->isOpen()) {
+        FlagGuard guard(m_inOwnCall);
+        m_port->close();
+    }
+}
+
+void SerialLine::raiseOpenFailure(const QString &device)
+{
+    const QString label = tr("port %1 (%2)").arg(m_settings.commPort).arg(device);
+    const QString variable = environmentVariableForPort(m_settings.commPort);
+    switch (m_port->error()) {
+    case QSerialPort::DeviceNotFoundError:
+        throw SerialError(SerialErrorCode::PortNotFound,
+                          tr("Serial %1 does not exist. Connect the counter, or set %2 "
+                             "to the device it is on.")
+                                  .arg(label, variable));
+    case QSerialPort::ResourceError:
+        throw SerialError(SerialErrorCode::PortNotFound,
+                          tr("Serial %1 has no serial hardware behind it. Connect the "
+                             "counter, or set %2 to the device it is on.")
+                                  .arg(label, variable));
+    case QSerialPort::PermissionError:
+#ifdef Q_OS_UNIX
+        if (permissionDenied(device)) {
+            throw SerialError(SerialErrorCode::PermissionDenied,
+                              tr("Permission denied on serial %1. Add your user to the "
+                                 "group that owns the device, usually dialout "
+                                 "(sudo usermod -aG dialout $USER), then log out and in "
+                                 "again.")
+                                      .arg(label));
+        }
+#endif
+        [[fallthrough]];
+    case QSerialPort::OpenError:
+        throw SerialError(SerialErrorCode::PortInUse,
+                          tr("Serial %1 is in use by another program. Close that "
+                             "program, then start again.")
+                                  .arg(label));
+    default:
+        throw SerialError(SerialErrorCode::SetupFailed,
+                          tr("Serial %1 could not be set up as a serial line at %2 baud, "
+                             "8 data bits, no parity, 1 stop bit: %3.")
+                                  .arg(label)
+                                  .arg(m_settings.baudRate)
+                                  .arg(m_port->errorString()));
+    }
+}
+
+QString SerialLine::portLabel() const
+{
+    const QString device = m_port->isOpen() ? m_openDevice : deviceName();
+    return tr("Port %1 (%2)").arg(m_settings.commPort).arg(device);
+}
+
+} // namespace freqcounter

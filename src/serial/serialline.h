@@ -1,0 +1,73 @@
+#pragma once
+
+#include "serialerror.h"
+#include "serialsettings.h"
+
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+
+namespace freqcounter {
+
+// The serial line the window holds: its stored settings and the five
+// operations performed on it, open and close (PortOpen), choose port
+// (CommPort), count (InBufferCount) and read (Input). It only receives.
+// Every operation that fails raises a SerialError; nothing is reported or
+// shown from here.
+class SerialLine : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr qint16 kFirstPort = 1;
+    static constexpr qint16 kLastPort = 16;
+
+    explicit SerialLine(QObject *parent = nullptr);
+
+    // PortOpen. Opening a line that is already open raises; closing one that
+    // is closed does nothing.
+    bool portOpen() const;
+    void setPortOpen(bool open);
+
+    // CommPort: which port the next open uses. Changed only while closed.
+    qint16 commPort() const { return m_settings.commPort; }
+    void setCommPort(qint16 port);
+
+    // InBufferCount: characters received and not yet read, counting those
+    // still held by the operating system; never more than the receive buffer.
+    qint16 inBufferCount();
+
+    // Input: takes every waiting character, up to the receive buffer's size,
+    // one character per received byte.
+    QString input();
+
+    const SerialSettings &settings() const { return m_settings; }
+
+    // The device the current port number denotes.
+    QString deviceName() const { return deviceForPort(m_settings.commPort); }
+
+    // FREQCOUNTER_COM<n> when set; otherwise the platform's own n-th port.
+    static QString deviceForPort(qint16 port);
+    static QString environmentVariableForPort(qint16 port);
+
+private:
+    void open();
+    void close();
+    void raiseIfLost();
+    void checkReadable();
+    void pullFromSystem();
+    qint64 systemQueued() const;
+    void onPortError(QSerialPort::SerialPortError error);
+    void dropLostPort();
+    [[noreturn]] void raiseOpenFailure(const QString &device);
+    [[noreturn]] void raiseLost();
+    QString portLabel() const;
+
+    SerialSettings m_settings;
+    QSerialPort *m_port = nullptr;
+    QString m_openDevice;
+    bool m_inOwnCall = false;
+    bool m_lost = false;
+};
+
+} // namespace freqcounter

@@ -1,0 +1,138 @@
+#include "form1.h"
+
+#include "displayfit.h"
+#include "runtime.h"
+#include "serialline.h"
+#include "windowdefinition.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace freqcounter {
+
+namespace Def = WindowDefinition;
+
+namespace {
+
+QColor colourOf(Def::Rgb rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+template<typename Item>
+Item *createItem(QWidget *form, const Def::ItemDefinition &definition)
+{
+    auto *item = new Item(QString(definition.text), form);
+    item->setObjectName(QString(definition.name));
+    item->setGeometry(definition.rect.toPixels());
+    return item;
+}
+
+} // namespace
+
+Form1::Form1(Runtime &runtime, QWidget *parent)
+    : QWidget(parent)
+    , m_runtime(runtime)
+{
+    setObjectName(QString(Def::kFormName));
+    setWindowTitle(QString(Def::kTitle));
+    resize(Def::clientSize());
+
+    // Created in tab order: the two buttons, then the display field.
+    Option1 = createItem<QRadioButton>(this, Def::kOption1);
+    Option2 = createItem<QRadioButton>(this, Def::kOption2);
+    Option1->setChecked(true);
+
+    Label1 = createItem<QLabel>(this, Def::kLabel1);
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setIndent(0);
+    Label1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Label1->setLineWidth(1);
+    Label1->setFocusPolicy(Qt::NoFocus);
+    Label1->setTextInteractionFlags(Qt::NoTextInteraction);
+    Label1->setAutoFillBackground(true);
+    QPalette palette = Label1->palette();
+    palette.setColor(QPalette::Window, colourOf(Def::kDisplayBackground));
+    palette.setColor(QPalette::WindowText, colourOf(Def::kDisplayText));
+    Label1->setPalette(palette);
+    m_displayFont = QFont(QString(Def::kDisplayFontFamily));
+    m_displayFont.setPointSizeF(Def::kDisplayFontPoints);
+    m_displayFont.setWeight(QFont::Normal);
+    m_displayFont.setItalic(false);
+    m_displayFont.setUnderline(false);
+    m_displayFont.setStrikeOut(false);
+    Label1->setFont(m_displayFont);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QString(Def::kTimer1Name));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(Def::kPollInterval);
+
+    MSComm1 = new SerialLine(this);
+    MSComm1->setObjectName(QString(Def::kMSComm1Name));
+
+    connect(Timer1, &QTimer::timeout, this, [this] { m_runtime.run([this] { timer1Tick(); }); });
+    connect(&m_runtime, &Runtime::failing, Timer1, &QTimer::stop);
+}
+
+Form1::~Form1() = default;
+
+bool Form1::load()
+{
+    if (!m_runtime.run([this] { formLoad(); }))
+        return false;
+    Timer1->start();
+    return true;
+}
+
+void Form1::formLoad()
+{
+    MSComm1->setPortOpen(true);
+    // Whatever waited before the program started is stale; throw it away.
+    static_cast<void>(MSComm1->input());
+    m_readings.restart();
+}
+
+void Form1::timer1Tick()
+{
+    const qint16 waiting = MSComm1->inBufferCount();
+    const std::optional<QString> reading =
+            waiting == 0 ? m_readings.silence() : m_readings.take(MSComm1->input());
+    if (reading)
+        showReading(*reading);
+}
+
+void Form1::showReading(const QString &reading)
+{
+    const QString text = reading + QString(Def::kUnit);
+    if (text == Label1->text())
+        return;
+    Label1->setFont(
+            fontFittingWidth(m_displayFont, text, Label1->contentsRect().width(), Label1));
+    Label1->setText(text);
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    if (!m_placed) {
+        placeCentred();
+        m_placed = true;
+    }
+    QWidget::showEvent(event);
+}
+
+void Form1::placeCentred()
+{
+    const QScreen *screen = this->screen();
+    if (screen == nullptr)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+} // namespace freqcounter

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "readingframer.h"
+
+#include <QFont>
+#include <QWidget>
+
+class QLabel;
+class QRadioButton;
+class QTimer;
+
+namespace freqcounter {
+
+class Runtime;
+class SerialLine;
+
+// The program's one window. It builds its items from the window definition,
+// binds the load, tick and click events to their handlers, and runs every
+// handler through the runtime, which reports whatever a handler raises.
+// Between the serial line and the display it keeps the reading framer, so
+// that only whole readings are shown.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(Runtime &runtime, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // The load event: runs the start-up handler and starts Timer1. Returns
+    // false if the handler raised; the window must then never be shown.
+    bool load();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void formLoad();
+    void timer1Tick();
+    void showReading(const QString &reading);
+    void placeCentred();
+
+    Runtime &m_runtime;
+    QLabel *Label1 = nullptr;
+    QRadioButton *Option1 = nullptr;
+    QRadioButton *Option2 = nullptr;
+    QTimer *Timer1 = nullptr;
+    SerialLine *MSComm1 = nullptr;
+    QFont m_displayFont;
+    ReadingFramer m_readings;
+    bool m_placed = false;
+};
+
+} // namespace freqcounter

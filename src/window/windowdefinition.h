@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QLatin1StringView>
+#include <QRect>
+#include <QSize>
+
+#include <array>
+#include <chrono>
+
+// The window definition: every value the window is built from, as the
+// definition states it, positions and sizes in twips (1/1440 inch).
+namespace freqcounter::WindowDefinition {
+
+using namespace Qt::StringLiterals;
+
+// 15 twips make one pixel at 96 dots per inch, which is one logical pixel;
+// Qt scales logical pixels for other densities.
+inline constexpr int kTwipsPerPixel = 15;
+
+constexpr int pixelsFromTwips(int twips)
+{
+    return (2 * twips + kTwipsPerPixel) / (2 * kTwipsPerPixel);
+}
+
+struct TwipRect
+{
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    constexpr QRect toPixels() const
+    {
+        return {pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
+                pixelsFromTwips(height)};
+    }
+};
+
+struct ItemDefinition
+{
+    QLatin1StringView name;
+    QLatin1StringView text;
+    TwipRect rect;
+    int tabIndex = 0;
+};
+
+struct Rgb
+{
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+};
+
+inline constexpr QLatin1StringView kFormName = "Form1"_L1;
+inline constexpr QLatin1StringView kTitle = "2GHz Frequency counter"_L1;
+inline constexpr int kClientWidthTwips = 3735;
+inline constexpr int kClientHeightTwips = 1245;
+
+constexpr QSize clientSize()
+{
+    return {pixelsFromTwips(kClientWidthTwips), pixelsFromTwips(kClientHeightTwips)};
+}
+
+inline constexpr ItemDefinition kOption1{"Option1"_L1, "Com1"_L1, {600, 960, 855, 255}, 0};
+inline constexpr ItemDefinition kOption2{"Option2"_L1, "Com2"_L1, {2160, 960, 855, 255}, 1};
+inline constexpr ItemDefinition kLabel1{"Label1"_L1, "Waiting"_L1, {120, 120, 3495, 735}, 2};
+inline constexpr QLatin1StringView kTimer1Name = "Timer1"_L1;
+inline constexpr QLatin1StringView kMSComm1Name = "MSComm1"_L1;
+
+// The display field's look.
+inline constexpr Rgb kDisplayBackground{64, 0, 64};
+inline constexpr Rgb kDisplayText{192, 255, 192};
+inline constexpr QLatin1StringView kDisplayFontFamily = "Arial"_L1;
+inline constexpr double kDisplayFontPoints = 27.75;
+
+// What follows every reading on the display.
+inline constexpr QLatin1StringView kUnit = " MHz"_L1;
+
+inline constexpr std::chrono::milliseconds kPollInterval{100};
+
+} // namespace freqcounter::WindowDefinition

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace freqcounter::test {
+
+// A pseudo-terminal standing in for a serial port. The device path is what
+// the program opens; the master end is the instrument's side of the cable.
+// Both ends are put in raw mode before anything is written.
+class PtyPair
+{
+public:
+    PtyPair();
+    ~PtyPair();
+    PtyPair(const PtyPair &) = delete;
+    PtyPair &operator=(const PtyPair &) = delete;
+
+    bool isValid() const { return m_master >= 0; }
+    QString devicePath() const { return m_path; }
+    int deviceFd() const { return m_slave; }
+
+    // Sends bytes as the instrument would and waits until the device end
+    // holds them (a pseudo-terminal hands them over a moment later, as a
+    // UART does); true when all were written and delivered.
+    bool send(const QByteArray &bytes);
+
+    // Closes the instrument's end: the device hangs up, as a USB adapter
+    // does when it is unplugged.
+    void hangUp();
+
+private:
+    int m_master = -1;
+    int m_slave = -1;
+    QString m_path;
+};
+
+// Open file descriptors of this process.
+int openDescriptorCount();
+
+// CPU time this process has used, in milliseconds.
+qint64 processCpuMs();
+
+} // namespace freqcounter::test

@@ -1,0 +1,253 @@
+// freqcounter-sim: a stand-in for the frequency counter. It sends a reading
+// in MHz as text at the instrument's own pace (1200 baud, 8 data bits, no
+// parity, 1 stop bit: 120 characters a second) on a new pseudo-terminal, or
+// on a real serial device given with --device.
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <optional>
+#include <pty.h>
+#include <random>
+#include <string>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+std::atomic<bool> g_stop{false};
+
+void requestStop(int)
+{
+    g_stop = true;
+}
+
+constexpr long kNanosPerChar = 1'000'000'000L / 120; // 10 bits a character at 1200 baud
+constexpr int kStaleLimit = 256;                      // two seconds of line time
+
+struct Options
+{
+    QString link;
+    QString device;
+    double frequency = 145.0;
+    long intervalMs = 1000;
+    std::string eol = "\r\n";
+    long count = 0;
+    std::optional<unsigned> seed;
+};
+
+[[noreturn]] void fail(const QString &message)
+{
+    std::fprintf(stderr, "freqcounter-sim: %s\n", qPrintable(message));
+    std::exit(2);
+}
+
+Options parseOptions(const QCoreApplication &app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+            "Sends frequency readings like the counter does, at 1200 baud 8N1 pacing."));
+    parser.addHelpOption();
+    const QCommandLineOption link(QStringLiteral("link"),
+                                  QStringLiteral("Also make a symlink to the pseudo-terminal at PATH."),
+                                  QStringLiteral("PATH"));
+    const QCommandLineOption device(QStringLiteral("device"),
+                                    QStringLiteral("Send on this existing serial device instead."),
+                                    QStringLiteral("PATH"));
+    const QCommandLineOption frequency(QStringLiteral("frequency"),
+                                       QStringLiteral("Centre frequency in MHz (default 145)."),
+                                       QStringLiteral("MHZ"), QStringLiteral("145"));
+    const QCommandLineOption interval(QStringLiteral("interval"),
+                                      QStringLiteral("Time from one reading to the next (default 1000)."),
+                                      QStringLiteral("MS"), QStringLiteral("1000"));
+    const QCommandLineOption eol(QStringLiteral("eol"),
+                                 QStringLiteral("What ends a reading: crlf, cr, lf or none (default crlf)."),
+                                 QStringLiteral("END"), QStringLiteral("crlf"));
+    const QCommandLineOption count(QStringLiteral("count"),
+                                   QStringLiteral("Stop after N readings (default: never)."),
+                                   QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption seed(QStringLiteral("seed"),
+                                  QStringLiteral("Seed of the drift, for repeatable runs."),
+                                  QStringLiteral("N"));
+    parser.addOptions({link, device, frequency, interval, eol, count, seed});
+    parser.process(app);
+
+    Options options;
+    options.link = parser.value(link);
+    options.device = parser.value(device);
+    if (!options.link.isEmpty() && !options.device.isEmpty())
+        fail(QStringLiteral("--link and --device exclude each other"));
+
+    bool ok = false;
+    options.frequency = parser.value(frequency).toDouble(&ok);
+    if (!ok || !(options.frequency > 0.0) || options.frequency > 1e6)
+        fail(QStringLiteral("--frequency wants a positive number of MHz"));
+    options.intervalMs = parser.value(interval).toLong(&ok);
+    if (!ok || options.intervalMs < 0)
+        fail(QStringLiteral("--interval wants a number of milliseconds"));
+    options.count = parser.value(count).toLong(&ok);
+    if (!ok || options.count < 0)
+        fail(QStringLiteral("--count wants a number of readings"));
+    if (parser.isSet(seed)) {
+        options.seed = parser.value(seed).toUInt(&ok);
+        if (!ok)
+            fail(QStringLiteral("--seed wants a whole number"));
+    }
+
+    const QString end = parser.value(eol).toLower();
+    if (end == QLatin1StringView("crlf"))
+        options.eol = "\r\n";
+    else if (end == QLatin1StringView("cr"))
+        options.eol = "\r";
+    else if (end == QLatin1StringView("lf"))
+        options.eol = "\n";
+    else if (end == QLatin1StringView("none"))
+        options.eol.clear();
+    else
+        fail(QStringLiteral("--eol wants crlf, cr, lf or none"));
+    return options;
+}
+
+termios rawLine()
+{
+    termios line{};
+    ::cfmakeraw(&line);
+    line.c_cflag |= CLOCAL | CREAD;
+    ::cfsetispeed(&line, B1200);
+    ::cfsetospeed(&line, B1200);
+    return line;
+}
+
+void addNanos(timespec &when, long nanos)
+{
+    when.tv_nsec += nanos;
+    while (when.tv_nsec >= 1'000'000'000L) {
+        when.tv_nsec -= 1'000'000'000L;
+        ++when.tv_sec;
+    }
+}
+
+bool laterThan(const timespec &a, const timespec &b)
+{
+    return a.tv_sec > b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec > b.tv_nsec);
+}
+
+// Sleeps until an absolute time; false when asked to stop.
+bool sleepUntil(const timespec &when)
+{
+    while (!g_stop) {
+        const int result = ::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &when, nullptr);
+        if (result == 0)
+            return !g_stop;
+        if (result != EINTR)
+            return false;
+    }
+    return false;
+}
+
+// A pseudo-terminal keeps what nobody reads; a serial line does not. Drop
+// what has piled up while no program had the port open.
+void dropStale(int slave)
+{
+    int queued = 0;
+    if (slave >= 0 && ::ioctl(slave, FIONREAD, &queued) == 0 && queued > kStaleLimit)
+        ::tcflush(slave, TCIFLUSH);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("freqcounter-sim"));
+    const Options options = parseOptions(app);
+
+    struct sigaction action{};
+    action.sa_handler = requestStop;
+    ::sigemptyset(&action.sa_mask);
+    action.sa_flags = 0; // no restart: a blocked write ends on a signal
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGHUP, &action, nullptr);
+    ::signal(SIGPIPE, SIG_IGN);
+
+    int out = -1;
+    int slave = -1;
+    if (!options.device.isEmpty()) {
+        out = ::open(options.device.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+        if (out < 0)
+            fail(QStringLiteral("cannot open %1: %2").arg(options.device, QString::fromLocal8Bit(std::strerror(errno))));
+        termios line = rawLine();
+        if (::tcsetattr(out, TCSANOW, &line) != 0)
+            fail(QStringLiteral("%1 is not a serial device").arg(options.device));
+        std::printf("%s\n", qPrintable(options.device));
+    } else {
+        termios line = rawLine();
+        char name[256] = {};
+        if (::openpty(&out, &slave, name, &line, nullptr) != 0)
+            fail(QStringLiteral("cannot open a pseudo-terminal: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+        if (!options.link.isEmpty()) {
+            const QByteArray linkPath = options.link.toLocal8Bit();
+            if (QFileInfo(options.link).isSymLink())
+                ::unlink(linkPath.constData());
+            if (::symlink(name, linkPath.constData()) != 0)
+                fail(QStringLiteral("cannot make the link %1: %2").arg(options.link, QString::fromLocal8Bit(std::strerror(errno))));
+        }
+        std::printf("%s\n", name);
+    }
+    std::fflush(stdout);
+
+    std::mt19937 random(options.seed ? *options.seed : std::random_device{}());
+    std::normal_distribution<double> step(0.0, 0.0004);
+    const double spread = std::max(0.002, options.frequency * 1e-4);
+    double frequency = options.frequency;
+
+    timespec next{};
+    ::clock_gettime(CLOCK_MONOTONIC, &next);
+    int status = 0;
+    for (long sent = 0; !g_stop && (options.count == 0 || sent < options.count); ++sent) {
+        if (!sleepUntil(next))
+            break;
+        timespec readingStart = next;
+        dropStale(slave);
+
+        frequency = std::clamp(frequency + step(random), options.frequency - spread,
+                               options.frequency + spread);
+        char digits[64];
+        std::snprintf(digits, sizeof digits, "%.4f", frequency);
+        const std::string reading = digits + options.eol;
+
+        for (const char c : reading) {
+            if (!sleepUntil(next))
+                break;
+            if (::write(out, &c, 1) != 1 && !g_stop) {
+                std::fprintf(stderr, "freqcounter-sim: write failed: %s\n", std::strerror(errno));
+                status = 1;
+                g_stop = true;
+                break;
+            }
+            addNanos(next, kNanosPerChar);
+        }
+        addNanos(readingStart, options.intervalMs * 1'000'000L);
+        if (laterThan(readingStart, next))
+            next = readingStart;
+    }
+
+    if (!options.link.isEmpty())
+        ::unlink(options.link.toLocal8Bit().constData());
+    if (slave >= 0)
+        ::close(slave);
+    ::close(out);
+    return status;
+}
