@@ -1,0 +1,492 @@
+#include "form1.h"
+#include "messageboxreporter.h"
+#include "ptypair.h"
+#include "runtime.h"
+
+#include <QAccessible>
+#include <QEventLoop>
+#include <QFontInfo>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace freqcounter;
+using freqcounter::test::PtyPair;
+
+namespace {
+
+const QString kWaiting = QStringLiteral("Waiting");
+
+// Stands in for the message box: records each error and, like a modal box,
+// keeps the event loop running for a while before it returns.
+class RecordingReporter : public ErrorReporter
+{
+public:
+    explicit RecordingReporter(QList<RuntimeError> &errors)
+        : m_errors(errors)
+    {
+    }
+
+    void report(const RuntimeError &error) override
+    {
+        m_errors.append(error);
+        QEventLoop modal;
+        QTimer::singleShot(300, &modal, &QEventLoop::quit);
+        modal.exec();
+    }
+
+private:
+    QList<RuntimeError> &m_errors;
+};
+
+// Columns, left to right, that hold pixels of the display's text colour
+// inside the field's frame: {first, last}, or {-1, -1} for none.
+std::pair<int, int> litColumns(QLabel *label)
+{
+    const QImage image = label->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    const QRect inside = label->contentsRect();
+    int first = -1;
+    int last = -1;
+    for (int x = inside.left(); x <= inside.right(); ++x) {
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            const QColor pixel = image.pixelColor(QPoint(int(x * ratio), int(y * ratio)));
+            if (pixel.green() > 128) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void itemsFromTheDefinition_data();
+    void itemsFromTheDefinition();
+    void windowGeometry();
+    void displayFieldLook();
+    void radioButtonsAndFocus();
+    void timerRunsFromLoad();
+
+    void readingShownPromptly_data();
+    void readingShownPromptly();
+    void fragmentsAreNeverShown();
+    void silentTicksKeepTheLastReading();
+    void startUpDiscardsWhatWaited();
+    void tailAfterOpeningIsDropped();
+    void newestOfABurstIsShown();
+    void markupIsDrawnLiterally_data();
+    void markupIsDrawnLiterally();
+    void wideReadingsShrinkToFit_data();
+    void wideReadingsShrinkToFit();
+    void accessibleToScreenReaders();
+
+    void startUpFailureReportsOnceAndNeverShows_data();
+    void startUpFailureReportsOnceAndNeverShows();
+    void lossWhileRunningReportsOnce();
+    void errorBoxSaysWhatWentWrong();
+
+private:
+    template<typename T>
+    T *item(const char *name)
+    {
+        return m_form->findChild<T *>(QString::fromLatin1(name));
+    }
+    void startRecordingTicks();
+    // Waits for the next n ticks and returns what the display showed after each.
+    QStringList nextTicks(int n);
+    void loadAndSettle();
+
+    std::unique_ptr<PtyPair> m_pty;
+    QList<RuntimeError> m_errors;
+    std::unique_ptr<Runtime> m_runtime;
+    std::unique_ptr<Form1> m_form;
+    QStringList m_shownAtTick;
+};
+
+void TestForm1::init()
+{
+    m_pty = std::make_unique<PtyPair>();
+    QVERIFY(m_pty->isValid());
+    qputenv("FREQCOUNTER_COM1", m_pty->devicePath().toLocal8Bit());
+    m_errors.clear();
+    m_shownAtTick.clear();
+    m_runtime = std::make_unique<Runtime>(std::make_unique<RecordingReporter>(m_errors));
+    m_form = std::make_unique<Form1>(*m_runtime);
+}
+
+void TestForm1::cleanup()
+{
+    m_form.reset();
+    m_runtime.reset();
+    m_pty.reset();
+    qunsetenv("FREQCOUNTER_COM1");
+}
+
+void TestForm1::startRecordingTicks()
+{
+    // Connected after the window's own handler, so it sees the display as
+    // that tick left it.
+    auto *timer = item<QTimer>("Timer1");
+    auto *label = item<QLabel>("Label1");
+    connect(timer, &QTimer::timeout, this, [this, label] { m_shownAtTick.append(label->text()); });
+}
+
+QStringList TestForm1::nextTicks(int n)
+{
+    const qsizetype from = m_shownAtTick.size();
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(m_shownAtTick.size() >= from + n, 5000); }();
+    return m_shownAtTick.mid(from, n);
+}
+
+void TestForm1::loadAndSettle()
+{
+    startRecordingTicks();
+    QVERIFY(m_form->load());
+    m_form->show();
+    // The first tick finds the line quiet: from here on readings are whole.
+    QCOMPARE(nextTicks(1), QStringList{kWaiting});
+}
+
+void TestForm1::itemsFromTheDefinition_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QRect>("pixels");
+
+    QTest::newRow("Option1") << QStringLiteral("Option1") << QStringLiteral("QRadioButton")
+                             << QStringLiteral("Com1") << QRect(40, 64, 57, 17);
+    QTest::newRow("Option2") << QStringLiteral("Option2") << QStringLiteral("QRadioButton")
+                             << QStringLiteral("Com2") << QRect(144, 64, 57, 17);
+    QTest::newRow("Label1") << QStringLiteral("Label1") << QStringLiteral("QLabel") << kWaiting
+                            << QRect(8, 8, 233, 49);
+}
+
+void TestForm1::itemsFromTheDefinition()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(QString, text);
+    QFETCH(QRect, pixels);
+
+    auto *widget = m_form->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
+    QCOMPARE(widget->property("text").toString(), text);
+    QCOMPARE(widget->geometry(), pixels);
+}
+
+void TestForm1::windowGeometry()
+{
+    QCOMPARE(m_form->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("2GHz Frequency counter"));
+    QCOMPARE(m_form->size(), QSize(249, 83));
+
+    auto *label = item<QLabel>("Label1");
+    auto *option1 = item<QRadioButton>("Option1");
+    auto *option2 = item<QRadioButton>("Option2");
+    // An 8-pixel margin left, top and right of the display field.
+    QCOMPARE(label->geometry().left(), 8);
+    QCOMPARE(label->geometry().top(), 8);
+    QCOMPARE(m_form->width() - label->geometry().right() - 1, 8);
+    for (QRadioButton *option : {option1, option2}) {
+        QCOMPARE(option->geometry().top() - label->geometry().bottom() - 1, 7);
+        QCOMPARE(m_form->height() - option->geometry().bottom() - 1, 2);
+    }
+
+    // Resizable, and nothing moves when it is resized.
+    QVERIFY(m_form->minimumSize() != m_form->maximumSize());
+    const QRect labelBefore = label->geometry();
+    m_form->resize(600, 300);
+    QCOMPARE(label->geometry(), labelBefore);
+    QCOMPARE(option2->geometry(), QRect(144, 64, 57, 17));
+}
+
+void TestForm1::displayFieldLook()
+{
+    auto *label = item<QLabel>("Label1");
+    QCOMPARE(label->palette().color(QPalette::Window), QColor(64, 0, 64));
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(192, 255, 192));
+    QVERIFY(label->autoFillBackground());
+
+    const QFontInfo font(label->font());
+    QVERIFY2(font.family() == QLatin1StringView("Arial")
+                     || font.family() == QLatin1StringView("Liberation Sans"),
+             qPrintable(font.family()));
+    QCOMPARE(label->font().pointSizeF(), 27.75);
+    if (label->logicalDpiY() == 96)
+        QCOMPARE(font.pixelSize(), 37);
+    QCOMPARE(font.weight(), int(QFont::Normal));
+    QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+
+    QVERIFY(label->alignment() & Qt::AlignHCenter);
+    QVERIFY(label->frameShape() != QFrame::NoFrame);
+    QCOMPARE(label->lineWidth(), 1);
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+}
+
+void TestForm1::radioButtonsAndFocus()
+{
+    auto *option1 = item<QRadioButton>("Option1");
+    auto *option2 = item<QRadioButton>("Option2");
+    QVERIFY(option1->isChecked());
+    QVERIFY(!option2->isChecked());
+
+    // One group: selecting one clears the other.
+    option2->setChecked(true);
+    QVERIFY(!option1->isChecked());
+    option1->setChecked(true);
+    QVERIFY(!option2->isChecked());
+
+    QCOMPARE(option1->nextInFocusChain(), option2);
+}
+
+void TestForm1::timerRunsFromLoad()
+{
+    auto *timer = item<QTimer>("Timer1");
+    QVERIFY(timer);
+    QVERIFY(!timer->isActive());
+    QVERIFY(m_form->load());
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 100);
+}
+
+void TestForm1::readingShownPromptly_data()
+{
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("withinTicks");
+
+    // Ended by a line end: at the first tick after it arrived.
+    QTest::newRow("CRLF") << QByteArray("145.2371\r\n") << QStringLiteral("145.2371 MHz") << 1;
+    QTest::newRow("CR") << QByteArray("145.2371\r") << QStringLiteral("145.2371 MHz") << 1;
+    QTest::newRow("LF") << QByteArray("0.0001\n") << QStringLiteral("0.0001 MHz") << 1;
+    // Ended by silence: at the next tick that finds nothing waiting.
+    QTest::newRow("no line end") << QByteArray("433.9200") << QStringLiteral("433.9200 MHz") << 2;
+}
+
+void TestForm1::readingShownPromptly()
+{
+    QFETCH(QByteArray, sent);
+    QFETCH(QString, shown);
+    QFETCH(int, withinTicks);
+
+    loadAndSettle();
+    QVERIFY(m_pty->send(sent));
+    const QStringList ticks = nextTicks(withinTicks);
+    QCOMPARE(ticks.last(), shown);
+    for (qsizetype i = 0; i + 1 < ticks.size(); ++i)
+        QCOMPARE(ticks.at(i), kWaiting);
+}
+
+void TestForm1::fragmentsAreNeverShown()
+{
+    loadAndSettle();
+    QVERIFY(m_pty->send("1234."));
+    QCOMPARE(nextTicks(1), QStringList{kWaiting});
+    QVERIFY(m_pty->send("56"));
+    QCOMPARE(nextTicks(1), QStringList{kWaiting});
+    QVERIFY(m_pty->send("78\r\n"));
+    QCOMPARE(nextTicks(1), QStringList{QStringLiteral("1234.5678 MHz")});
+}
+
+void TestForm1::silentTicksKeepTheLastReading()
+{
+    loadAndSettle();
+    QVERIFY(m_pty->send("145.2\r\n"));
+    const QString shown = QStringLiteral("145.2 MHz");
+    QCOMPARE(nextTicks(1), QStringList{shown});
+    QCOMPARE(nextTicks(5), QStringList(5, shown));
+}
+
+void TestForm1::startUpDiscardsWhatWaited()
+{
+    QVERIFY(m_pty->send("999.9999\r\n888.8888\r\n77"));
+    startRecordingTicks();
+    QVERIFY(m_form->load());
+    QCOMPARE(nextTicks(3), QStringList(3, kWaiting));
+    QVERIFY(m_pty->send("145.2\r\n"));
+    QCOMPARE(nextTicks(1), QStringList{QStringLiteral("145.2 MHz")});
+}
+
+void TestForm1::tailAfterOpeningIsDropped()
+{
+    startRecordingTicks();
+    QVERIFY(m_form->load());
+    // The port opened halfway through a reading; its tail arrives before
+    // the first tick.
+    QVERIFY(m_pty->send(".5678\r\n"));
+    QCOMPARE(nextTicks(2), QStringList(2, kWaiting));
+    QVERIFY(m_pty->send("145.2\r\n"));
+    QCOMPARE(nextTicks(1), QStringList{QStringLiteral("145.2 MHz")});
+}
+
+void TestForm1::newestOfABurstIsShown()
+{
+    loadAndSettle();
+    QVERIFY(m_pty->send("1.1\r\n2.2\r\n3.3\r\n"));
+    QCOMPARE(nextTicks(1), QStringList{QStringLiteral("3.3 MHz")});
+}
+
+void TestForm1::markupIsDrawnLiterally_data()
+{
+    QTest::addColumn<QByteArray>("sent");
+
+    QTest::newRow("bold tags") << QByteArray("<b>1</b>\r\n");
+    QTest::newRow("image tag") << QByteArray("<img src=\"x.png\">1\r\n");
+    QTest::newRow("entity") << QByteArray("&lt;1&gt;\r\n");
+}
+
+void TestForm1::markupIsDrawnLiterally()
+{
+    QFETCH(QByteArray, sent);
+
+    loadAndSettle();
+    QVERIFY(m_pty->send(sent));
+    const QString expected = QString::fromLatin1(sent.trimmed()) + QStringLiteral(" MHz");
+    QCOMPARE(nextTicks(1), QStringList{expected});
+
+    // Drawn as plain text, the markup itself takes up room on the display.
+    auto *label = item<QLabel>("Label1");
+    const auto [first, last] = litColumns(label);
+    QVERIFY(first >= 0);
+    const int painted = last - first + 1;
+    const int literal = QFontMetrics(label->font(), label).horizontalAdvance(expected);
+    QVERIFY2(painted >= literal * 8 / 10,
+             qPrintable(QStringLiteral("painted %1 px of %2").arg(painted).arg(literal)));
+}
+
+void TestForm1::wideReadingsShrinkToFit_data()
+{
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<bool>("shrinks");
+
+    QTest::newRow("a short reading fits at full size") << QByteArray("145.2\r\n") << false;
+    QTest::newRow("a VHF reading with four decimals") << QByteArray("145.2371\r\n") << true;
+    QTest::newRow("a GHz reading with four decimals") << QByteArray("1234.5678\r\n") << true;
+    QTest::newRow("twenty digits") << QByteArray("12345678901234567890\r\n") << true;
+}
+
+void TestForm1::wideReadingsShrinkToFit()
+{
+    QFETCH(QByteArray, sent);
+    QFETCH(bool, shrinks);
+
+    loadAndSettle();
+    QVERIFY(m_pty->send(sent));
+    nextTicks(1);
+    auto *label = item<QLabel>("Label1");
+    QCOMPARE(label->text(), QString::fromLatin1(sent.trimmed()) + QStringLiteral(" MHz"));
+    QCOMPARE(label->font().pointSizeF() < 27.75, shrinks);
+
+    // Nothing is cut off at either end of the field.
+    const auto [first, last] = litColumns(label);
+    QVERIFY(first > label->contentsRect().left());
+    QVERIFY(last < label->contentsRect().right());
+
+    // The next reading that fits is drawn at full size again.
+    QVERIFY(m_pty->send("7.5\r\n"));
+    nextTicks(1);
+    QCOMPARE(label->font().pointSizeF(), 27.75);
+}
+
+void TestForm1::accessibleToScreenReaders()
+{
+    auto *label = item<QLabel>("Label1");
+    loadAndSettle();
+    QVERIFY(m_pty->send("145.2\r\n"));
+    nextTicks(1);
+
+    QAccessibleInterface *display = QAccessible::queryAccessibleInterface(label);
+    QVERIFY(display);
+    QCOMPARE(display->text(QAccessible::Name), QStringLiteral("145.2 MHz"));
+
+    for (const char *name : {"Option1", "Option2"}) {
+        auto *option = item<QRadioButton>(name);
+        QAccessibleInterface *button = QAccessible::queryAccessibleInterface(option);
+        QVERIFY(button);
+        QCOMPARE(button->role(), QAccessible::RadioButton);
+        QCOMPARE(button->text(QAccessible::Name), option->text());
+        QCOMPARE(bool(button->state().checked), option->isChecked());
+    }
+}
+
+void TestForm1::startUpFailureReportsOnceAndNeverShows_data()
+{
+    QTest::addColumn<QByteArray>("device");
+    QTest::addColumn<int>("number");
+
+    QTest::newRow("port does not exist") << QByteArray("/dev/freqcounter-no-such-port") << 8001;
+    QTest::newRow("not a serial line") << QByteArray("/dev/null") << 8015;
+}
+
+void TestForm1::startUpFailureReportsOnceAndNeverShows()
+{
+    QFETCH(QByteArray, device);
+    QFETCH(int, number);
+
+    qputenv("FREQCOUNTER_COM1", device);
+    QVERIFY(!m_form->load());
+    QCOMPARE(m_errors.size(), 1);
+    QCOMPARE(m_errors.first().number, number);
+    QVERIFY(m_errors.first().description.contains(QString::fromLatin1(device)));
+    QVERIFY(!m_form->isVisible());
+    QVERIFY(!item<QTimer>("Timer1")->isActive());
+    QVERIFY(m_runtime->hasFailed());
+}
+
+void TestForm1::lossWhileRunningReportsOnce()
+{
+    loadAndSettle();
+    auto *timer = item<QTimer>("Timer1");
+    QSignalSpy ticks(timer, &QTimer::timeout);
+    QVERIFY(ticks.isValid());
+
+    m_pty->hangUp();
+    // The reporter keeps the event loop running as a modal box would.
+    QTRY_COMPARE(m_errors.size(), 1);
+    QCOMPARE(m_errors.first().number, 8020);
+    QVERIFY(!timer->isActive());
+    const qsizetype ticksAfter = ticks.size();
+    QTest::qWait(250); // several tick intervals in which nothing may happen
+    QCOMPARE(ticks.size(), ticksAfter);
+    QCOMPARE(m_errors.size(), 1);
+}
+
+void TestForm1::errorBoxSaysWhatWentWrong()
+{
+    const RuntimeError error{8001, QStringLiteral("Serial port 1 (/dev/ttyUSB0) does not exist.")};
+    const auto box = MessageBoxReporter::createBox(error);
+    QCOMPARE(box->windowTitle(), QStringLiteral("2GHz Frequency counter"));
+    QCOMPARE(box->text(), QStringLiteral("Error 8001: Serial port 1 (/dev/ttyUSB0) does not exist."));
+    QCOMPARE(box->icon(), QMessageBox::Critical);
+
+    // A screen reader finds the whole text in the box.
+    box->show();
+    QAccessibleInterface *dialog = QAccessible::queryAccessibleInterface(box.get());
+    QVERIFY(dialog);
+    bool found = false;
+    for (int i = 0; i < dialog->childCount() && !found; ++i)
+        found = dialog->child(i)->text(QAccessible::Name) == box->text();
+    QVERIFY(found);
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
