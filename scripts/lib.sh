@@ -9,7 +9,7 @@ BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-serialport-dev libgl-dev"
 # To run it: Arial resolves to the metric-compatible Liberation Sans.
 RUN_PACKAGES="fonts-liberation"
 # To test the real binary under a virtual X server.
-TEST_PACKAGES="xvfb xauth xdotool"
+TEST_PACKAGES="xvfb xauth xdotool x11-utils"
 
 # Installs those of the named packages that are missing, as root or through
 # sudo; does nothing when all are there.

@@ -165,6 +165,35 @@ void dropStale(int slave)
         ::tcflush(slave, TCIFLUSH);
 }
 
+// After the last reading, give the receiving program a moment to take it:
+// closing a pseudo-terminal throws away what its device end still holds.
+void letTheLineDrain(int out, int slave)
+{
+    if (slave < 0) {
+        ::tcdrain(out);
+        return;
+    }
+    // The last bytes reach the device end a moment after they are written.
+    timespec deadline{};
+    ::clock_gettime(CLOCK_MONOTONIC, &deadline);
+    timespec handedOver = deadline;
+    addNanos(handedOver, 50'000'000L);
+    if (!sleepUntil(handedOver))
+        return;
+    deadline.tv_sec += 1;
+    int queued = 0;
+    while (::ioctl(slave, FIONREAD, &queued) == 0 && queued > 0) {
+        timespec now{};
+        ::clock_gettime(CLOCK_MONOTONIC, &now);
+        if (laterThan(now, deadline))
+            break;
+        timespec pause = now;
+        addNanos(pause, 5'000'000L);
+        if (!sleepUntil(pause))
+            break;
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -244,6 +273,8 @@ int main(int argc, char *argv[])
             next = readingStart;
     }
 
+    if (!g_stop)
+        letTheLineDrain(out, slave);
     if (!options.link.isEmpty())
         ::unlink(options.link.toLocal8Bit().constData());
     if (slave >= 0)

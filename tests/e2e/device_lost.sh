@@ -1,0 +1,36 @@
+#!/bin/sh
+# The real binary on a simulated counter: the window opens; when the counter's
+# line hangs up, one error box appears, and dismissing it ends the program
+# with status 1.
+set -eu
+binary=$1
+simulator=$2
+. "$(dirname "$0")/xsession.sh"
+
+start_x
+"$simulator" --link "$work/com1" --interval 100 >/dev/null &
+sim_pid=$!
+tries=0
+while [ ! -e "$work/com1" ]; do
+    tries=$((tries + 1))
+    [ "$tries" -gt 200 ] && fail "the simulator did not start"
+    sleep 0.05
+done
+
+FREQCOUNTER_COM1="$work/com1" "$binary" 2>"$work/stderr" &
+app_pid=$!
+main=$(wait_window _NET_WM_WINDOW_TYPE_NORMAL) || fail "the window did not open"
+geometry=$(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: //p')
+[ "$geometry" = "249x83" ] || fail "the window's client area is $geometry, expected 249x83"
+
+kill "$sim_pid"
+wait "$sim_pid" || fail "the simulator did not stop cleanly"
+sim_pid=""
+
+box=$(wait_window _NET_WM_WINDOW_TYPE_DIALOG) || fail "no error box appeared"
+[ "$(visible_windows | wc -l)" -eq 2 ] || fail "not exactly the window and one error box are shown"
+xdotool windowfocus --sync "$box" key Return
+wait_exit
+[ "$status" -eq 1 ] || fail "exit status $status, expected 1"
+[ "$(grep -c 'Error 8020' "$work/stderr")" -eq 1 ] || fail "the loss was not reported exactly once"
+echo "PASS"

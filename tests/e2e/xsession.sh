@@ -1,0 +1,85 @@
+# Shared by the end-to-end tests: a private X server for the real binary, and
+# ways to find and answer its windows. Sourced, not run.
+
+TITLE='2GHz Frequency counter'
+
+for tool in Xvfb xdotool xprop; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "SKIP: $tool is not installed (scripts/test installs it)"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+sim_pid=""
+finish() {
+    for pid in $app_pid $sim_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap finish EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$work/stderr" ]; then
+        echo "--- the program's standard error:" >&2
+        cat "$work/stderr" >&2
+    fi
+    exit 1
+}
+
+# Starts a private X server on a free display and exports DISPLAY.
+start_x() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    tries=0
+    while [ ! -s "$work/display" ]; do
+        tries=$((tries + 1))
+        [ "$tries" -gt 200 ] && fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+        sleep 0.05
+    done
+    DISPLAY=":$(cat "$work/display")"
+    export DISPLAY
+    XDG_RUNTIME_DIR="$work/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    export XDG_RUNTIME_DIR
+}
+
+# Prints the ids of the visible windows titled like the program's.
+visible_windows() {
+    xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null || true
+}
+
+# Waits (up to 10 s) for a visible window of that title and kind
+# (_NET_WM_WINDOW_TYPE_DIALOG or _NET_WM_WINDOW_TYPE_NORMAL); prints its id.
+wait_window() {
+    kind=$1
+    tries=0
+    while :; do
+        for id in $(visible_windows); do
+            first_type=$(xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | sed 's/.*= //; s/,.*//')
+            if [ "$first_type" = "$kind" ]; then
+                echo "$id"
+                return 0
+            fi
+        done
+        tries=$((tries + 1))
+        [ "$tries" -gt 200 ] && return 1
+        kill -0 "$app_pid" 2>/dev/null || return 1
+        sleep 0.05
+    done
+}
+
+# Waits (up to 10 s) for the program to end; sets status.
+wait_exit() {
+    tries=0
+    while kill -0 "$app_pid" 2>/dev/null; do
+        tries=$((tries + 1))
+        [ "$tries" -gt 200 ] && fail "the program did not end"
+        sleep 0.05
+    done
+    status=0
+    wait "$app_pid" || status=$?
+    app_pid=""
+}

@@ -1,0 +1,180 @@
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kSimulator = QStringLiteral(FREQCOUNTER_SIM);
+
+struct Received
+{
+    QByteArray bytes;
+    QList<qint64> atMs; // arrival time of each byte
+};
+
+// Reads from the device until `readings` line-ended readings have arrived
+// (or, with no line end, until `bytes` bytes have).
+Received receive(const QString &device, int readings, qsizetype bytes, const QByteArray &end)
+{
+    Received received;
+    const int fd = ::open(device.toLocal8Bit().constData(), O_RDONLY | O_NOCTTY);
+    if (fd < 0)
+        return received;
+    termios raw{};
+    ::tcgetattr(fd, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(fd, TCSANOW, &raw);
+
+    QElapsedTimer clock;
+    clock.start();
+    auto done = [&] {
+        return end.isEmpty() ? received.bytes.size() >= bytes
+                             : received.bytes.count(end) >= readings;
+    };
+    while (!done() && clock.elapsed() < 10000) {
+        pollfd waiting{fd, POLLIN, 0};
+        if (::poll(&waiting, 1, 100) <= 0)
+            continue;
+        char c = 0;
+        if (::read(fd, &c, 1) == 1) {
+            received.bytes.append(c);
+            received.atMs.append(clock.elapsed());
+        }
+    }
+    ::close(fd);
+    return received;
+}
+
+QString firstLineOf(QProcess &process)
+{
+    if (!process.canReadLine())
+        process.waitForReadyRead(5000);
+    return QString::fromLocal8Bit(process.readLine()).trimmed();
+}
+
+} // namespace
+
+class TestSimulator : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readingsLookLikeTheCounters_data();
+    void readingsLookLikeTheCounters();
+    void pacedAtTheLineSpeed();
+    void stopsCleanlyOnTerminate();
+    void rejectsBadOptions_data();
+    void rejectsBadOptions();
+};
+
+void TestSimulator::readingsLookLikeTheCounters_data()
+{
+    QTest::addColumn<QString>("eol");
+    QTest::addColumn<QByteArray>("end");
+
+    QTest::newRow("CRLF, the default") << QString() << QByteArray("\r\n");
+    QTest::newRow("CR") << QStringLiteral("cr") << QByteArray("\r");
+    QTest::newRow("LF") << QStringLiteral("lf") << QByteArray("\n");
+    QTest::newRow("none: readings apart by silence") << QStringLiteral("none") << QByteArray();
+}
+
+void TestSimulator::readingsLookLikeTheCounters()
+{
+    QFETCH(QString, eol);
+    QFETCH(QByteArray, end);
+
+    QStringList arguments{QStringLiteral("--frequency"), QStringLiteral("433.92"),
+                          QStringLiteral("--interval"), QStringLiteral("150"),
+                          QStringLiteral("--count"), QStringLiteral("3")};
+    if (!eol.isEmpty())
+        arguments << QStringLiteral("--eol") << eol;
+    QProcess simulator;
+    simulator.start(kSimulator, arguments);
+    const QString device = firstLineOf(simulator);
+    QVERIFY2(device.startsWith(QLatin1StringView("/dev/pts/")), qPrintable(device));
+
+    const Received received = receive(device, 3, 3 * 8, end);
+    QVERIFY(simulator.waitForFinished(5000));
+    QCOMPARE(simulator.exitCode(), 0);
+
+    const QString text = QString::fromLatin1(received.bytes);
+    const QString pattern = end.isEmpty()
+            ? QStringLiteral("^(433\\.9\\d{3}|434\\.0\\d{3}){3}$")
+            : QStringLiteral("^((433\\.9\\d{3}|434\\.0\\d{3})%1){3}$")
+                      .arg(QRegularExpression::escape(QString::fromLatin1(end)));
+    QVERIFY2(QRegularExpression(pattern).match(text).hasMatch(), qPrintable(text));
+}
+
+void TestSimulator::pacedAtTheLineSpeed()
+{
+    QProcess simulator;
+    simulator.start(kSimulator, {QStringLiteral("--interval"), QStringLiteral("300"),
+                                 QStringLiteral("--count"), QStringLiteral("2")});
+    const QString device = firstLineOf(simulator);
+    const Received received = receive(device, 2, 0, "\r\n");
+    QVERIFY(simulator.waitForFinished(5000));
+    QCOMPARE(received.bytes.count("\r\n"), 2);
+
+    // The second reading was sent while the port was open: its ten
+    // characters take at least nine character times at 120 a second. A
+    // loaded machine can only make it slower.
+    const qsizetype start = received.bytes.indexOf("\r\n") + 2;
+    const qsizetype last = received.bytes.size() - 1;
+    const qint64 spanMs = received.atMs.at(last) - received.atMs.at(start);
+    QVERIFY2(spanMs >= (last - start) * 1000 / 120 - 5, qPrintable(QString::number(spanMs)));
+}
+
+void TestSimulator::stopsCleanlyOnTerminate()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString link = dir.filePath(QStringLiteral("com1"));
+    QProcess simulator;
+    simulator.start(kSimulator, {QStringLiteral("--link"), link});
+    const QString device = firstLineOf(simulator);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(QFileInfo(link).symLinkTarget(), device);
+
+    ::kill(static_cast<pid_t>(simulator.processId()), SIGTERM);
+    QVERIFY(simulator.waitForFinished(2000));
+    QCOMPARE(simulator.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(simulator.exitCode(), 0);
+    QVERIFY(!QFileInfo::exists(link) && !QFileInfo(link).isSymLink());
+}
+
+void TestSimulator::rejectsBadOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+
+    QTest::newRow("unknown line end") << QStringList{QStringLiteral("--eol"), QStringLiteral("crcr")};
+    QTest::newRow("frequency not a number") << QStringList{QStringLiteral("--frequency"), QStringLiteral("abc")};
+    QTest::newRow("negative interval") << QStringList{QStringLiteral("--interval"), QStringLiteral("-5")};
+    QTest::newRow("link and device together")
+            << QStringList{QStringLiteral("--link"), QStringLiteral("/tmp/x"),
+                           QStringLiteral("--device"), QStringLiteral("/dev/ttyS0")};
+    QTest::newRow("device that does not exist")
+            << QStringList{QStringLiteral("--device"), QStringLiteral("/dev/freqcounter-no-such-port")};
+}
+
+void TestSimulator::rejectsBadOptions()
+{
+    QFETCH(QStringList, arguments);
+
+    QProcess simulator;
+    simulator.start(kSimulator, arguments);
+    QVERIFY(simulator.waitForFinished(5000));
+    QCOMPARE(simulator.exitCode(), 2);
+    QVERIFY(simulator.readAllStandardError().startsWith("freqcounter-sim: "));
+}
+
+QTEST_GUILESS_MAIN(TestSimulator)
+#include "tst_simulator.moc"
