@@ -1,6 +1,7 @@
 #include "serialline.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QMetaObject>
 
 #ifdef Q_OS_UNIX
@@ -253,12 +254,15 @@ void SerialLine::raiseOpenFailure(const QString &device)
     case QSerialPort::PermissionError:
 #ifdef Q_OS_UNIX
         if (permissionDenied(device)) {
+            // Name the device's own group when it is one a user can join.
+            QString group = QFileInfo(device).group();
+            if (group.isEmpty() || group == QLatin1StringView("root"))
+                group = QStringLiteral("dialout");
             throw SerialError(SerialErrorCode::PermissionDenied,
                               tr("Permission denied on serial %1. Add your user to the "
-                                 "group that owns the device, usually dialout "
-                                 "(sudo usermod -aG dialout $USER), then log out and in "
-                                 "again.")
-                                      .arg(label));
+                                 "group %2 that owns serial devices "
+                                 "(sudo usermod -aG %2 $USER), then log out and in again.")
+                                      .arg(label, group));
         }
 #endif
         [[fallthrough]];

@@ -6,7 +6,11 @@
 #include <QTest>
 
 #include <functional>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <termios.h>
+#include <unistd.h>
 
 using namespace freqcounter;
 using freqcounter::test::PtyPair;
@@ -60,6 +64,7 @@ private Q_SLOTS:
 
     void failures_data();
     void failures();
+    void permissionDeniedNamesTheRemedy();
     void lossIsRaisedOnceThenTheLineIsClosed();
     void hangUpDoesNotSpin();
 
@@ -325,6 +330,48 @@ void TestSerialLine::failures()
     QCOMPARE(errorNumberOf([&] { step(line, *m_pty); }, &description), number);
     QVERIFY2(description.contains(mentioned), qPrintable(description));
     QVERIFY(!description.contains(u'\n'));
+}
+
+void TestSerialLine::permissionDeniedNamesTheRemedy()
+{
+    if (::geteuid() != 0)
+        QSKIP("needs root to take on another user's identity");
+
+    // The device belongs to root alone, as a port no group has been given.
+    const QByteArray device = m_pty->devicePath().toLocal8Bit();
+    QCOMPARE(::chown(device.constData(), 0, 0), 0);
+    QCOMPARE(::chmod(device.constData(), 0600), 0);
+
+    int channel[2];
+    QCOMPARE(::pipe(channel), 0);
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        ::close(channel[0]);
+        QByteArray answer = "no error";
+        if (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0) {
+            SerialLine line;
+            QString description;
+            const int number = errorNumberOf([&] { line.setPortOpen(true); }, &description);
+            answer = QByteArray::number(number) + ' ' + description.toUtf8();
+        }
+        const ssize_t written = ::write(channel[1], answer.constData(), size_t(answer.size()));
+        ::_exit(written == answer.size() ? 0 : 1);
+    }
+    ::close(channel[1]);
+    QByteArray answer;
+    char buffer[512];
+    ssize_t got = 0;
+    while ((got = ::read(channel[0], buffer, sizeof buffer)) > 0)
+        answer.append(buffer, got);
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+
+    QVERIFY2(answer.startsWith("8003 "), answer.constData());
+    QVERIFY2(answer.contains(device), answer.constData());
+    QVERIFY2(answer.contains("usermod -aG dialout"), answer.constData());
+    QVERIFY2(answer.contains("log out and in again"), answer.constData());
 }
 
 void TestSerialLine::lossIsRaisedOnceThenTheLineIsClosed()
