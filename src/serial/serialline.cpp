@@ -122,7 +122,10 @@ void SerialLine::open()
     }
 
     const QString device = deviceName();
-    m_port->setPortName(device);
+    // Lock files are named after the device; a link (such as a name under
+    // /dev/serial/by-id) must lock the same device other programs lock.
+    const QString resolved = QFileInfo(device).canonicalFilePath();
+    m_port->setPortName(resolved.isEmpty() ? device : resolved);
     m_port->setBaudRate(m_settings.baudRate);
     m_port->setDataBits(m_settings.dataBits);
     m_port->setParity(m_settings.parity);

@@ -1,7 +1,9 @@
 #include "ptypair.h"
 #include "serialline.h"
 
+#include <QFile>
 #include <QSerialPort>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -260,6 +262,19 @@ void TestSerialLine::failures_data()
                    line.setPortOpen(true);
                })
             << 8010 << QStringLiteral("in use");
+    QTest::newRow("in use by a program that opened it under another name")
+            << Step([](SerialLine &line, PtyPair &pty) {
+                   QTemporaryDir dir;
+                   const QString link = dir.filePath(QStringLiteral("by-id-link"));
+                   QVERIFY(QFile::link(pty.devicePath(), link));
+                   qputenv("FREQCOUNTER_COM2", pty.devicePath().toLocal8Bit());
+                   SerialLine other;
+                   other.setCommPort(2);
+                   other.setPortOpen(true);
+                   qputenv("FREQCOUNTER_COM1", link.toLocal8Bit());
+                   line.setPortOpen(true);
+               })
+            << 8010 << QStringLiteral("by-id-link");
     QTest::newRow("opened twice")
             << Step([openPort](SerialLine &line, PtyPair &pty) {
                    openPort(line, pty);
