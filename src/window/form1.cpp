@@ -76,6 +76,10 @@ Form1::Form1(Runtime &runtime, QWidget *parent)
     MSComm1->setObjectName(QString(Def::kMSComm1Name));
 
     connect(Timer1, &QTimer::timeout, this, [this] { m_runtime.run([this] { timer1Tick(); }); });
+    connect(Option1, &QRadioButton::clicked, this,
+            [this] { m_runtime.run([this] { option1Click(); }); });
+    connect(Option2, &QRadioButton::clicked, this,
+            [this] { m_runtime.run([this] { option2Click(); }); });
     connect(&m_runtime, &Runtime::failing, Timer1, &QTimer::stop);
 }
 
@@ -104,6 +108,26 @@ void Form1::timer1Tick()
             waiting == 0 ? m_readings.silence() : m_readings.take(MSComm1->input());
     if (reading)
         showReading(*reading);
+}
+
+void Form1::option1Click()
+{
+    selectPort(1);
+}
+
+void Form1::option2Click()
+{
+    selectPort(2);
+}
+
+void Form1::selectPort(qint16 port)
+{
+    // No read is thrown away here, unlike at start-up: the display keeps its
+    // text until the first whole reading from the newly chosen port.
+    MSComm1->setPortOpen(false);
+    MSComm1->setCommPort(port);
+    MSComm1->setPortOpen(true);
+    m_readings.restart();
 }
 
 void Form1::showReading(const QString &reading)

@@ -15,7 +15,7 @@ class Runtime;
 class SerialLine;
 
 // The program's one window. It builds its items from the window definition,
-// binds the load, tick and click events to their handlers, and runs every
+// binds the load, tick and the two click events to their handlers, and runs every
 // handler through the runtime, which reports whatever a handler raises.
 // Between the serial line and the display it keeps the reading framer, so
 // that only whole readings are shown.
@@ -37,6 +37,9 @@ protected:
 private:
     void formLoad();
     void timer1Tick();
+    void option1Click();
+    void option2Click();
+    void selectPort(qint16 port);
     void showReading(const QString &reading);
     void placeCentred();
 

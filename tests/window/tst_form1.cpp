@@ -2,9 +2,9 @@
 #include "messageboxreporter.h"
 #include "ptypair.h"
 #include "runtime.h"
+#include "windowtesting.h"
 
 #include <QAccessible>
-#include <QEventLoop>
 #include <QFontInfo>
 #include <QImage>
 #include <QLabel>
@@ -16,32 +16,12 @@
 
 using namespace freqcounter;
 using freqcounter::test::PtyPair;
+using freqcounter::test::RecordingReporter;
+using freqcounter::test::TickRecorder;
 
 namespace {
 
 const QString kWaiting = QStringLiteral("Waiting");
-
-// Stands in for the message box: records each error and, like a modal box,
-// keeps the event loop running for a while before it returns.
-class RecordingReporter : public ErrorReporter
-{
-public:
-    explicit RecordingReporter(QList<RuntimeError> &errors)
-        : m_errors(errors)
-    {
-    }
-
-    void report(const RuntimeError &error) override
-    {
-        m_errors.append(error);
-        QEventLoop modal;
-        QTimer::singleShot(300, &modal, &QEventLoop::quit);
-        modal.exec();
-    }
-
-private:
-    QList<RuntimeError> &m_errors;
-};
 
 // Columns, left to right, that hold pixels of the display's text colour
 // inside the field's frame: {first, last}, or {-1, -1} for none.
@@ -108,15 +88,14 @@ private:
         return m_form->findChild<T *>(QString::fromLatin1(name));
     }
     void startRecordingTicks();
-    // Waits for the next n ticks and returns what the display showed after each.
-    QStringList nextTicks(int n);
+    QStringList nextTicks(int n) { return m_ticks->next(n); }
     void loadAndSettle();
 
     std::unique_ptr<PtyPair> m_pty;
     QList<RuntimeError> m_errors;
     std::unique_ptr<Runtime> m_runtime;
     std::unique_ptr<Form1> m_form;
-    QStringList m_shownAtTick;
+    std::unique_ptr<TickRecorder> m_ticks;
 };
 
 void TestForm1::init()
@@ -125,13 +104,13 @@ void TestForm1::init()
     QVERIFY(m_pty->isValid());
     qputenv("FREQCOUNTER_COM1", m_pty->devicePath().toLocal8Bit());
     m_errors.clear();
-    m_shownAtTick.clear();
     m_runtime = std::make_unique<Runtime>(std::make_unique<RecordingReporter>(m_errors));
     m_form = std::make_unique<Form1>(*m_runtime);
 }
 
 void TestForm1::cleanup()
 {
+    m_ticks.reset();
     m_form.reset();
     m_runtime.reset();
     m_pty.reset();
@@ -140,18 +119,7 @@ void TestForm1::cleanup()
 
 void TestForm1::startRecordingTicks()
 {
-    // Connected after the window's own handler, so it sees the display as
-    // that tick left it.
-    auto *timer = item<QTimer>("Timer1");
-    auto *label = item<QLabel>("Label1");
-    connect(timer, &QTimer::timeout, this, [this, label] { m_shownAtTick.append(label->text()); });
-}
-
-QStringList TestForm1::nextTicks(int n)
-{
-    const qsizetype from = m_shownAtTick.size();
-    [&] { QTRY_VERIFY_WITH_TIMEOUT(m_shownAtTick.size() >= from + n, 5000); }();
-    return m_shownAtTick.mid(from, n);
+    m_ticks = std::make_unique<TickRecorder>(m_form.get());
 }
 
 void TestForm1::loadAndSettle()
