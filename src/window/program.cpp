@@ -6,11 +6,57 @@
 
 #include <QApplication>
 
+#ifdef Q_OS_UNIX
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace freqcounter {
+
+namespace {
+
+#ifdef Q_OS_UNIX
+int g_signalPipe[2] = {-1, -1};
+
+void onTerminationSignal(int)
+{
+    const char signalled = 1;
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &signalled, 1);
+}
+
+// Ctrl-C in a terminal, or the session ending, closes the window as the user
+// would, so the port is closed and its lock file removed.
+void quitOnTerminationSignals(QObject *context)
+{
+    if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, context);
+    QObject::connect(notifier, &QSocketNotifier::activated, context, [] {
+        char signalled = 0;
+        while (::read(g_signalPipe[0], &signalled, 1) > 0) {
+        }
+        QCoreApplication::quit();
+    });
+    struct sigaction action{};
+    action.sa_handler = onTerminationSignal;
+    ::sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
+}
+#endif
+
+} // namespace
 
 int runProgram()
 {
     Runtime runtime(std::make_unique<MessageBoxReporter>());
+#ifdef Q_OS_UNIX
+    quitOnTerminationSignals(&runtime);
+#endif
     Form1 form(runtime);
     if (!form.load())
         return Runtime::kFailureExitStatus;
