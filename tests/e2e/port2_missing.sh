@@ -8,14 +8,7 @@ simulator=$2
 . "$(dirname "$0")/xsession.sh"
 
 start_x
-"$simulator" --link "$work/com1" >/dev/null &
-sim_pid=$!
-tries=0
-while [ ! -e "$work/com1" ]; do
-    tries=$((tries + 1))
-    [ "$tries" -gt 200 ] && fail "the simulator did not start"
-    sleep 0.05
-done
+start_simulator
 
 missing="$work/no-second-port"
 FREQCOUNTER_COM1="$work/com1" FREQCOUNTER_COM2="$missing" "$binary" 2>"$work/stderr" &
@@ -26,9 +19,7 @@ main=$(wait_window _NET_WM_WINDOW_TYPE_NORMAL) || fail "the window did not open"
 xdotool mousemove --window "$main" 152 72 click 1
 box=$(wait_window _NET_WM_WINDOW_TYPE_DIALOG) || fail "no error box appeared"
 [ "$(visible_windows | wc -l)" -eq 2 ] || fail "not exactly the window and one error box are shown"
-xdotool windowfocus --sync "$box" key Return
-wait_exit
-[ "$status" -eq 1 ] || fail "exit status $status, expected 1"
+dismiss_and_expect_failure "$box"
 grep -q "Error 8001: Serial port 2 ($missing) does not exist" "$work/stderr" \
     || fail "standard error does not name the error, the port and the device"
 [ "$(grep -c 'Error ' "$work/stderr")" -eq 1 ] || fail "more than one error was reported"

@@ -7,14 +7,7 @@ simulator=$2
 . "$(dirname "$0")/xsession.sh"
 
 start_x
-"$simulator" --link "$work/com1" >"$work/device" &
-sim_pid=$!
-tries=0
-while [ ! -e "$work/com1" ]; do
-    tries=$((tries + 1))
-    [ "$tries" -gt 200 ] && fail "the simulator did not start"
-    sleep 0.05
-done
+start_simulator
 lock="LCK..$(sed 's|^/dev/||; s|/|_|g' "$work/device")"
 
 for signal in TERM INT; do

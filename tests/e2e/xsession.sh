@@ -46,6 +46,19 @@ start_x() {
     export XDG_RUNTIME_DIR
 }
 
+# Starts the simulated counter with its device linked at $work/com1; the
+# device's own path is in $work/device.
+start_simulator() {
+    "$simulator" --link "$work/com1" "$@" >"$work/device" &
+    sim_pid=$!
+    tries=0
+    while [ ! -e "$work/com1" ]; do
+        tries=$((tries + 1))
+        [ "$tries" -gt 200 ] && fail "the simulator did not start"
+        sleep 0.05
+    done
+}
+
 # Prints the ids of the visible windows titled like the program's.
 visible_windows() {
     xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null || true
@@ -69,6 +82,13 @@ wait_window() {
         kill -0 "$app_pid" 2>/dev/null || return 1
         sleep 0.05
     done
+}
+
+# Answers the error box and expects the program to end with status 1.
+dismiss_and_expect_failure() {
+    xdotool windowfocus --sync "$1" key Return
+    wait_exit
+    [ "$status" -eq 1 ] || fail "exit status $status, expected 1"
 }
 
 # Waits (up to 10 s) for the program to end; sets status.
