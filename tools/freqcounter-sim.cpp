@@ -34,7 +34,7 @@ void requestStop(int)
 }
 
 constexpr long kNanosPerChar = 1'000'000'000L / 120; // 10 bits a character at 1200 baud
-constexpr int kStaleLimit = 256;                      // two seconds of line time
+constexpr int kStaleLimit = 256; // two seconds of line time
 
 struct Options
 {
@@ -59,21 +59,24 @@ Options parseOptions(const QCoreApplication &app)
     parser.setApplicationDescription(QStringLiteral(
             "Sends frequency readings like the counter does, at 1200 baud 8N1 pacing."));
     parser.addHelpOption();
-    const QCommandLineOption link(QStringLiteral("link"),
-                                  QStringLiteral("Also make a symlink to the pseudo-terminal at PATH."),
-                                  QStringLiteral("PATH"));
+    const QCommandLineOption link(
+            QStringLiteral("link"),
+            QStringLiteral("Also make a symlink to the pseudo-terminal at PATH."),
+            QStringLiteral("PATH"));
     const QCommandLineOption device(QStringLiteral("device"),
                                     QStringLiteral("Send on this existing serial device instead."),
                                     QStringLiteral("PATH"));
     const QCommandLineOption frequency(QStringLiteral("frequency"),
                                        QStringLiteral("Centre frequency in MHz (default 145)."),
                                        QStringLiteral("MHZ"), QStringLiteral("145"));
-    const QCommandLineOption interval(QStringLiteral("interval"),
-                                      QStringLiteral("Time from one reading to the next (default 1000)."),
-                                      QStringLiteral("MS"), QStringLiteral("1000"));
-    const QCommandLineOption eol(QStringLiteral("eol"),
-                                 QStringLiteral("What ends a reading: crlf, cr, lf or none (default crlf)."),
-                                 QStringLiteral("END"), QStringLiteral("crlf"));
+    const QCommandLineOption interval(
+            QStringLiteral("interval"),
+            QStringLiteral("Time from one reading to the next (default 1000)."),
+            QStringLiteral("MS"), QStringLiteral("1000"));
+    const QCommandLineOption eol(
+            QStringLiteral("eol"),
+            QStringLiteral("What ends a reading: crlf, cr, lf or none (default crlf)."),
+            QStringLiteral("END"), QStringLiteral("crlf"));
     const QCommandLineOption count(QStringLiteral("count"),
                                    QStringLiteral("Stop after N readings (default: never)."),
                                    QStringLiteral("N"), QStringLiteral("0"));
@@ -202,7 +205,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("freqcounter-sim"));
     const Options options = parseOptions(app);
 
-    struct sigaction action{};
+    struct sigaction action = {};
     action.sa_handler = requestStop;
     ::sigemptyset(&action.sa_mask);
     action.sa_flags = 0; // no restart: a blocked write ends on a signal
@@ -216,7 +219,8 @@ int main(int argc, char *argv[])
     if (!options.device.isEmpty()) {
         out = ::open(options.device.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
         if (out < 0)
-            fail(QStringLiteral("cannot open %1: %2").arg(options.device, QString::fromLocal8Bit(std::strerror(errno))));
+            fail(QStringLiteral("cannot open %1: %2")
+                         .arg(options.device, QString::fromLocal8Bit(std::strerror(errno))));
         termios line = rawLine();
         if (::tcsetattr(out, TCSANOW, &line) != 0)
             fail(QStringLiteral("%1 is not a serial device").arg(options.device));
@@ -225,13 +229,15 @@ int main(int argc, char *argv[])
         termios line = rawLine();
         char name[256] = {};
         if (::openpty(&out, &slave, name, &line, nullptr) != 0)
-            fail(QStringLiteral("cannot open a pseudo-terminal: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+            fail(QStringLiteral("cannot open a pseudo-terminal: %1")
+                         .arg(QString::fromLocal8Bit(std::strerror(errno))));
         if (!options.link.isEmpty()) {
             const QByteArray linkPath = options.link.toLocal8Bit();
             if (QFileInfo(options.link).isSymLink())
                 ::unlink(linkPath.constData());
             if (::symlink(name, linkPath.constData()) != 0)
-                fail(QStringLiteral("cannot make the link %1: %2").arg(options.link, QString::fromLocal8Bit(std::strerror(errno))));
+                fail(QStringLiteral("cannot make the link %1: %2")
+                             .arg(options.link, QString::fromLocal8Bit(std::strerror(errno))));
         }
         std::printf("%s\n", name);
     }

@@ -30,8 +30,7 @@ public:
         : m_code(code)
         , m_description(std::move(description))
         , m_what(m_description.toStdString())
-    {
-    }
+    {}
 
     SerialErrorCode code() const noexcept { return m_code; }
     int number() const noexcept { return static_cast<int>(m_code); }

@@ -56,8 +56,8 @@ QString SerialLine::environmentVariableForPort(qint16 port)
 
 QString SerialLine::deviceForPort(qint16 port)
 {
-    const QString configured =
-            qEnvironmentVariable(environmentVariableForPort(port).toLatin1().constData());
+    const QString configured
+            = qEnvironmentVariable(environmentVariableForPort(port).toLatin1().constData());
     if (!configured.isEmpty())
         return configured;
 #ifdef Q_OS_WIN
@@ -178,8 +178,7 @@ void SerialLine::checkReadable()
 {
     raiseIfLost();
     if (!m_port->isOpen()) {
-        throw SerialError(SerialErrorCode::PortNotOpen,
-                          tr("%1 is not open.").arg(portLabel()));
+        throw SerialError(SerialErrorCode::PortNotOpen, tr("%1 is not open.").arg(portLabel()));
     }
 #ifdef Q_OS_UNIX
     // A device that hung up answers every terminal request with an error,

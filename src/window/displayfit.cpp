@@ -18,8 +18,7 @@ int advanceOf(const QFont &font, const QString &text, QPaintDevice *device)
 
 } // namespace
 
-QFont fontFittingWidth(const QFont &nominal, const QString &text, int width,
-                       QPaintDevice *device)
+QFont fontFittingWidth(const QFont &nominal, const QString &text, int width, QPaintDevice *device)
 {
     const int nominalAdvance = advanceOf(nominal, text, device);
     if (nominalAdvance <= width || nominalAdvance == 0)

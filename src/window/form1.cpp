@@ -104,8 +104,8 @@ void Form1::formLoad()
 void Form1::timer1Tick()
 {
     const qint16 waiting = MSComm1->inBufferCount();
-    const std::optional<QString> reading =
-            waiting == 0 ? m_readings.silence() : m_readings.take(MSComm1->input());
+    const std::optional<QString> reading
+            = waiting == 0 ? m_readings.silence() : m_readings.take(MSComm1->input());
     if (reading)
         showReading(*reading);
 }
@@ -135,8 +135,7 @@ void Form1::showReading(const QString &reading)
     const QString text = reading + QString(Def::kUnit);
     if (text == Label1->text())
         return;
-    Label1->setFont(
-            fontFittingWidth(m_displayFont, text, Label1->contentsRect().width(), Label1));
+    Label1->setFont(fontFittingWidth(m_displayFont, text, Label1->contentsRect().width(), Label1));
     Label1->setText(text);
 }
 

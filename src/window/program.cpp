@@ -36,11 +36,10 @@ void quitOnTerminationSignals(QObject *context)
     auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, context);
     QObject::connect(notifier, &QSocketNotifier::activated, context, [] {
         char signalled = 0;
-        while (::read(g_signalPipe[0], &signalled, 1) > 0) {
-        }
+        while (::read(g_signalPipe[0], &signalled, 1) > 0) {}
         QCoreApplication::quit();
     });
-    struct sigaction action{};
+    struct sigaction action = {};
     action.sa_handler = onTerminationSignal;
     ::sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

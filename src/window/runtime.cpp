@@ -12,8 +12,7 @@ QString RuntimeError::text() const
 Runtime::Runtime(std::unique_ptr<ErrorReporter> reporter, QObject *parent)
     : QObject(parent)
     , m_reporter(std::move(reporter))
-{
-}
+{}
 
 Runtime::~Runtime() = default;
 

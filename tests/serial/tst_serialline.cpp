@@ -3,8 +3,8 @@
 
 #include <QFile>
 #include <QSerialPort>
-#include <QTemporaryDir>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -214,12 +214,15 @@ void TestSerialLine::deviceForPort_data()
     QTest::addColumn<QByteArray>("configured");
     QTest::addColumn<QString>("device");
 
-    QTest::newRow("port 1 unset: first platform port") << qint16(1) << QByteArray() << QStringLiteral("/dev/ttyS0");
-    QTest::newRow("port 2 unset: second platform port") << qint16(2) << QByteArray() << QStringLiteral("/dev/ttyS1");
-    QTest::newRow("port 2 names a USB adapter") << qint16(2) << QByteArray("/dev/ttyUSB0") << QStringLiteral("/dev/ttyUSB0");
-    QTest::newRow("port 1 by id")
-            << qint16(1) << QByteArray("/dev/serial/by-id/usb-FTDI_FT232R-if00-port0")
-            << QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R-if00-port0");
+    QTest::newRow("port 1 unset: first platform port")
+            << qint16(1) << QByteArray() << QStringLiteral("/dev/ttyS0");
+    QTest::newRow("port 2 unset: second platform port")
+            << qint16(2) << QByteArray() << QStringLiteral("/dev/ttyS1");
+    QTest::newRow("port 2 names a USB adapter")
+            << qint16(2) << QByteArray("/dev/ttyUSB0") << QStringLiteral("/dev/ttyUSB0");
+    QTest::newRow("port 1 by id") << qint16(1)
+                                  << QByteArray("/dev/serial/by-id/usb-FTDI_FT232R-if00-port0")
+                                  << QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R-if00-port0");
 }
 
 void TestSerialLine::deviceForPort()
@@ -255,13 +258,11 @@ void TestSerialLine::failures_data()
             << QStringLiteral("/dev/freqcounter-no-such-port");
     QTest::newRow("device is not a serial line")
             << Step(pointPortOneAt("/dev/null")) << 8015 << QStringLiteral("/dev/null");
-    QTest::newRow("in use by a second opener")
-            << Step([](SerialLine &line, PtyPair &) {
-                   SerialLine other;
-                   other.setPortOpen(true);
-                   line.setPortOpen(true);
-               })
-            << 8010 << QStringLiteral("in use");
+    QTest::newRow("in use by a second opener") << Step([](SerialLine &line, PtyPair &) {
+        SerialLine other;
+        other.setPortOpen(true);
+        line.setPortOpen(true);
+    }) << 8010 << QStringLiteral("in use");
     QTest::newRow("in use by a program that opened it under another name")
             << Step([](SerialLine &line, PtyPair &pty) {
                    QTemporaryDir dir;
@@ -275,34 +276,26 @@ void TestSerialLine::failures_data()
                    line.setPortOpen(true);
                })
             << 8010 << QStringLiteral("by-id-link");
-    QTest::newRow("opened twice")
-            << Step([openPort](SerialLine &line, PtyPair &pty) {
-                   openPort(line, pty);
-                   line.setPortOpen(true);
-               })
-            << 8005 << QStringLiteral("already open");
-    QTest::newRow("port changed while open")
-            << Step([openPort](SerialLine &line, PtyPair &pty) {
-                   openPort(line, pty);
-                   line.setCommPort(2);
-               })
-            << 8005 << QStringLiteral("Port 1");
-    QTest::newRow("read while closed")
-            << Step([](SerialLine &line, PtyPair &) { line.input(); }) << 8012
-            << QStringLiteral("not open");
+    QTest::newRow("opened twice") << Step([openPort](SerialLine &line, PtyPair &pty) {
+        openPort(line, pty);
+        line.setPortOpen(true);
+    }) << 8005 << QStringLiteral("already open");
+    QTest::newRow("port changed while open") << Step([openPort](SerialLine &line, PtyPair &pty) {
+        openPort(line, pty);
+        line.setCommPort(2);
+    }) << 8005 << QStringLiteral("Port 1");
+    QTest::newRow("read while closed") << Step([](SerialLine &line, PtyPair &) { line.input(); })
+                                       << 8012 << QStringLiteral("not open");
     QTest::newRow("count while closed")
             << Step([](SerialLine &line, PtyPair &) { line.inBufferCount(); }) << 8012
             << QStringLiteral("not open");
-    QTest::newRow("read after close")
-            << Step([openPort](SerialLine &line, PtyPair &pty) {
-                   openPort(line, pty);
-                   line.setPortOpen(false);
-                   line.input();
-               })
-            << 8012 << QStringLiteral("not open");
-    QTest::newRow("port number 0")
-            << Step([](SerialLine &line, PtyPair &) { line.setCommPort(0); }) << 8002
-            << QStringLiteral("0");
+    QTest::newRow("read after close") << Step([openPort](SerialLine &line, PtyPair &pty) {
+        openPort(line, pty);
+        line.setPortOpen(false);
+        line.input();
+    }) << 8012 << QStringLiteral("not open");
+    QTest::newRow("port number 0") << Step([](SerialLine &line, PtyPair &) { line.setCommPort(0); })
+                                   << 8002 << QStringLiteral("0");
     QTest::newRow("port number 17")
             << Step([](SerialLine &line, PtyPair &) { line.setCommPort(17); }) << 8002
             << QStringLiteral("17");

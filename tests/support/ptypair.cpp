@@ -65,7 +65,8 @@ bool PtyPair::send(const QByteArray &bytes)
             return false;
         done += written;
     }
-    const int expected = static_cast<int>(qMin<qint64>(queuedBefore + bytes.size(), kDeviceQueueLimit));
+    const int expected
+            = static_cast<int>(qMin<qint64>(queuedBefore + bytes.size(), kDeviceQueueLimit));
     QDeadlineTimer deadline(2000);
     while (queuedAt(m_slave) < expected) {
         if (deadline.hasExpired())
@@ -86,7 +87,9 @@ void PtyPair::hangUp()
 int openDescriptorCount()
 {
     return static_cast<int>(
-            QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size());
+            QDir(QStringLiteral("/proc/self/fd"))
+                    .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+                    .size());
 }
 
 qint64 processCpuMs()

@@ -2,8 +2,8 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <csignal>
 #include <fcntl.h>
@@ -93,8 +93,8 @@ void TestSimulator::readingsLookLikeTheCounters()
     QFETCH(QByteArray, end);
 
     QStringList arguments{QStringLiteral("--frequency"), QStringLiteral("433.92"),
-                          QStringLiteral("--interval"), QStringLiteral("150"),
-                          QStringLiteral("--count"), QStringLiteral("3")};
+                          QStringLiteral("--interval"),  QStringLiteral("150"),
+                          QStringLiteral("--count"),     QStringLiteral("3")};
     if (!eol.isEmpty())
         arguments << QStringLiteral("--eol") << eol;
     QProcess simulator;
@@ -117,8 +117,9 @@ void TestSimulator::readingsLookLikeTheCounters()
 void TestSimulator::pacedAtTheLineSpeed()
 {
     QProcess simulator;
-    simulator.start(kSimulator, {QStringLiteral("--interval"), QStringLiteral("300"),
-                                 QStringLiteral("--count"), QStringLiteral("2")});
+    simulator.start(kSimulator,
+                    {QStringLiteral("--interval"), QStringLiteral("300"), QStringLiteral("--count"),
+                     QStringLiteral("2")});
     const QString device = firstLineOf(simulator);
     const Received received = receive(device, 2, 0, "\r\n");
     QVERIFY(simulator.waitForFinished(5000));
@@ -155,14 +156,17 @@ void TestSimulator::rejectsBadOptions_data()
 {
     QTest::addColumn<QStringList>("arguments");
 
-    QTest::newRow("unknown line end") << QStringList{QStringLiteral("--eol"), QStringLiteral("crcr")};
-    QTest::newRow("frequency not a number") << QStringList{QStringLiteral("--frequency"), QStringLiteral("abc")};
-    QTest::newRow("negative interval") << QStringList{QStringLiteral("--interval"), QStringLiteral("-5")};
+    QTest::newRow("unknown line end")
+            << QStringList{QStringLiteral("--eol"), QStringLiteral("crcr")};
+    QTest::newRow("frequency not a number")
+            << QStringList{QStringLiteral("--frequency"), QStringLiteral("abc")};
+    QTest::newRow("negative interval")
+            << QStringList{QStringLiteral("--interval"), QStringLiteral("-5")};
     QTest::newRow("link and device together")
             << QStringList{QStringLiteral("--link"), QStringLiteral("/tmp/x"),
                            QStringLiteral("--device"), QStringLiteral("/dev/ttyS0")};
-    QTest::newRow("device that does not exist")
-            << QStringList{QStringLiteral("--device"), QStringLiteral("/dev/freqcounter-no-such-port")};
+    QTest::newRow("device that does not exist") << QStringList{
+            QStringLiteral("--device"), QStringLiteral("/dev/freqcounter-no-such-port")};
 }
 
 void TestSimulator::rejectsBadOptions()

@@ -443,7 +443,8 @@ void TestForm1::errorBoxSaysWhatWentWrong()
     const RuntimeError error{8001, QStringLiteral("Serial port 1 (/dev/ttyUSB0) does not exist.")};
     const auto box = MessageBoxReporter::createBox(error);
     QCOMPARE(box->windowTitle(), QStringLiteral("2GHz Frequency counter"));
-    QCOMPARE(box->text(), QStringLiteral("Error 8001: Serial port 1 (/dev/ttyUSB0) does not exist."));
+    QCOMPARE(box->text(),
+             QStringLiteral("Error 8001: Serial port 1 (/dev/ttyUSB0) does not exist."));
     QCOMPARE(box->icon(), QMessageBox::Critical);
 
     // A screen reader finds the whole text in the box.

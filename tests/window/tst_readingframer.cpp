@@ -101,7 +101,8 @@ void TestReadingFramer::wholeReadings_data()
     QTest::newRow("no line end, then a silent tick")
             << Ticks{read(s("433.92")), quiet()} << QStringList{{}, s("433.92")};
     QTest::newRow("no line end, spread over ticks, then silence")
-            << Ticks{read(s("433.")), read(s("9200")), quiet()} << QStringList{{}, {}, s("433.9200")};
+            << Ticks{read(s("433.")), read(s("9200")), quiet()}
+            << QStringList{{}, {}, s("433.9200")};
     QTest::newRow("silence ends a reading; what follows is a new one")
             << Ticks{read(s("145.2")), quiet(), read(s("3\r\n"))}
             << QStringList{{}, s("145.2"), s("3")};

@@ -17,8 +17,7 @@ class RecordingReporter : public ErrorReporter
 public:
     explicit RecordingReporter(QList<RuntimeError> &errors)
         : m_errors(errors)
-    {
-    }
+    {}
 
     void report(const RuntimeError &error) override
     {
