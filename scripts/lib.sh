@@ -44,3 +44,11 @@ build_all() {
     fi
     cmake --build "$build_dir" --parallel "$(nproc)"
 }
+
+# Static checks.
+LINT_PACKAGES="clang-tidy clang-format"
+
+# Our C++ sources, as git knows them.
+cxx_sources() {
+    git -C "$root" ls-files '*.cpp' '*.h' | sed "s|^|$root/|"
+}

@@ -56,7 +56,7 @@ QString SerialLine::environmentVariableForPort(qint16 port)
 
 QString SerialLine::deviceForPort(qint16 port)
 {
-    const QString configured
+    QString configured
             = qEnvironmentVariable(environmentVariableForPort(port).toLatin1().constData());
     if (!configured.isEmpty())
         return configured;

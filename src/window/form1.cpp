@@ -19,7 +19,7 @@ namespace {
 
 QColor colourOf(Def::Rgb rgb)
 {
-    return QColor(rgb.red, rgb.green, rgb.blue);
+    return {rgb.red, rgb.green, rgb.blue};
 }
 
 template<typename Item>

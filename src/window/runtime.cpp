@@ -16,7 +16,7 @@ Runtime::Runtime(std::unique_ptr<ErrorReporter> reporter, QObject *parent)
 
 Runtime::~Runtime() = default;
 
-void Runtime::fail(RuntimeError error)
+void Runtime::fail(const RuntimeError &error)
 {
     m_failed = true;
     Q_EMIT failing();

@@ -63,7 +63,7 @@ Q_SIGNALS:
     void failing();
 
 private:
-    void fail(RuntimeError error);
+    void fail(const RuntimeError &error);
 
     std::unique_ptr<ErrorReporter> m_reporter;
     bool m_failed = false;

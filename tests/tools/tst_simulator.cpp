@@ -102,7 +102,7 @@ void TestSimulator::readingsLookLikeTheCounters()
     const QString device = firstLineOf(simulator);
     QVERIFY2(device.startsWith(QLatin1StringView("/dev/pts/")), qPrintable(device));
 
-    const Received received = receive(device, 3, 3 * 8, end);
+    const Received received = receive(device, 3, qsizetype(3) * 8, end);
     QVERIFY(simulator.waitForFinished(5000));
     QCOMPARE(simulator.exitCode(), 0);
 
