@@ -52,3 +52,6 @@ LINT_PACKAGES="clang-tidy clang-format"
 cxx_sources() {
     git -C "$root" ls-files '*.cpp' '*.h' | sed "s|^|$root/|"
 }
+
+# The fuzzing build: clang with its libFuzzer runtime.
+FUZZ_PACKAGES="clang libclang-rt-14-dev"
