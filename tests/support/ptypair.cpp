@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QThread>
 
 #include <cerrno>
@@ -49,12 +50,8 @@ int queuedAt(int fd)
 
 } // namespace
 
-bool PtyPair::send(const QByteArray &bytes)
+bool PtyPair::write(const QByteArray &bytes)
 {
-    // The device end's queue holds at most this much in raw mode; anything
-    // beyond waits in the kernel and is not counted.
-    constexpr int kDeviceQueueLimit = 4095;
-    const int queuedBefore = queuedAt(m_slave);
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t written = ::write(m_master, bytes.constData() + done,
@@ -65,6 +62,17 @@ bool PtyPair::send(const QByteArray &bytes)
             return false;
         done += written;
     }
+    return true;
+}
+
+bool PtyPair::send(const QByteArray &bytes)
+{
+    // The device end's queue holds at most this much in raw mode; anything
+    // beyond waits in the kernel and is not counted.
+    constexpr int kDeviceQueueLimit = 4095;
+    const int queuedBefore = queuedAt(m_slave);
+    if (!write(bytes))
+        return false;
     const int expected
             = static_cast<int>(qMin<qint64>(queuedBefore + bytes.size(), kDeviceQueueLimit));
     QDeadlineTimer deadline(2000);
@@ -82,6 +90,18 @@ void PtyPair::hangUp()
         ::close(m_master);
         m_master = -1;
     }
+}
+
+qint64 residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
 }
 
 int openDescriptorCount()

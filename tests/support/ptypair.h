@@ -25,6 +25,10 @@ public:
     // UART does); true when all were written and delivered.
     bool send(const QByteArray &bytes);
 
+    // Writes bytes, blocking while the device end is full, and returns
+    // without waiting for their delivery. Safe to call from another thread.
+    bool write(const QByteArray &bytes);
+
     // Closes the instrument's end: the device hangs up, as a USB adapter
     // does when it is unplugged.
     void hangUp();
@@ -34,6 +38,9 @@ private:
     int m_slave = -1;
     QString m_path;
 };
+
+// Resident memory of this process, in KiB.
+qint64 residentKiB();
 
 // Open file descriptors of this process.
 int openDescriptorCount();
