@@ -8,7 +8,7 @@ simulator=$2
 
 start_x
 start_simulator
-lock="LCK..$(sed 's|^/dev/||; s|/|_|g' "$work/device")"
+lock="LCK..$(sed 's|^/dev/||; s|/|_|g' "$work/com1.device")"
 
 for signal in TERM INT; do
     FREQCOUNTER_COM1="$work/com1" "$binary" 2>"$work/stderr" &

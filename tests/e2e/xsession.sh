@@ -14,8 +14,9 @@ work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
 sim_pid=""
+children=""
 finish() {
-    for pid in $app_pid $sim_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
+    for pid in $children $app_pid $sim_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
     rm -rf "$work"
 }
 trap finish EXIT
@@ -46,22 +47,34 @@ start_x() {
     export XDG_RUNTIME_DIR
 }
 
-# Starts the simulated counter with its device linked at $work/com1; the
-# device's own path is in $work/device.
+# Starts a simulated counter with its device linked at $work/NAME (com1
+# unless --name NAME comes first); its pid is in sim_pid, the device's own
+# path in $work/NAME.device.
 start_simulator() {
-    "$simulator" --link "$work/com1" "$@" >"$work/device" &
+    name=com1
+    if [ "${1:-}" = "--name" ]; then
+        name=$2
+        shift 2
+    fi
+    "$simulator" --link "$work/$name" "$@" >"$work/$name.device" &
     sim_pid=$!
+    children="$children $sim_pid"
     tries=0
-    while [ ! -e "$work/com1" ]; do
+    while [ ! -e "$work/$name" ]; do
         tries=$((tries + 1))
         [ "$tries" -gt 200 ] && fail "the simulator did not start"
         sleep 0.05
     done
 }
 
-# Prints the ids of the visible windows titled like the program's.
+# Prints the ids of the visible windows titled like the program's; with a
+# process id, only that process's windows.
 visible_windows() {
-    xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null || true
+    if [ -n "${1:-}" ]; then
+        xdotool search --all --onlyvisible --pid "$1" --name "^$TITLE\$" 2>/dev/null || true
+    else
+        xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null || true
+    fi
 }
 
 # Waits (up to 10 s) for a visible window of that title and kind
@@ -70,7 +83,7 @@ wait_window() {
     kind=$1
     tries=0
     while :; do
-        for id in $(visible_windows); do
+        for id in $(visible_windows "$app_pid"); do
             first_type=$(xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | sed 's/.*= //; s/,.*//')
             if [ "$first_type" = "$kind" ]; then
                 echo "$id"
@@ -78,10 +91,21 @@ wait_window() {
             fi
         done
         tries=$((tries + 1))
-        [ "$tries" -gt 200 ] && return 1
+        [ "$tries" -gt 500 ] && return 1
         kill -0 "$app_pid" 2>/dev/null || return 1
-        sleep 0.05
+        sleep 0.02
     done
+}
+
+# Milliseconds on a monotonic-enough clock, for measuring intervals.
+now_ms() {
+    echo $(($(date +%s%N) / 1000000))
+}
+
+# CPU time a process has used, in clock ticks (utime + stime).
+cpu_ticks() {
+    # The command name may hold spaces; fields count from after its ')'.
+    sed 's/.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'
 }
 
 # Answers the error box and expects the program to end with status 1.

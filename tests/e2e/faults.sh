@@ -1,0 +1,135 @@
+#!/bin/sh
+# Faults, end to end: the real binary under a private X server, watched from
+# outside (exit status, standard error, its windows, its CPU time).
+# Usage: faults.sh BINARY SIMULATOR SCENARIO
+#
+# Every fault must end in exactly one error box; once it is answered, the
+# program ends with status 1, and standard error holds the same error once.
+set -eu
+binary=$1
+simulator=$2
+scenario=$3
+. "$(dirname "$0")/xsession.sh"
+
+# start_app [ENV=VALUE ...]: the program, with those settings, in the background.
+start_app() {
+    env "$@" "$binary" 2>"$work/stderr" &
+    app_pid=$!
+    children="$children $app_pid"
+}
+
+# expect_one_box NUMBER TEXT: one box for this process; the same error once on
+# standard error, with TEXT in it; status 1 once the box is answered.
+expect_one_box() {
+    box=$(wait_window _NET_WM_WINDOW_TYPE_DIALOG) || fail "no error box appeared"
+    boxes=$(for id in $(visible_windows "$app_pid"); do
+        xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -c DIALOG || true
+    done | awk '{ n += $1 } END { print n + 0 }')
+    [ "$boxes" -eq 1 ] || fail "$boxes error boxes are shown"
+    dismiss_and_expect_failure "$box"
+    [ "$(grep -c "Error $1:" "$work/stderr")" -eq 1 ] || fail "error $1 not reported exactly once"
+    [ "$(grep -c 'Error ' "$work/stderr")" -eq 1 ] || fail "more than one error reported"
+    grep -q -- "$2" "$work/stderr" || fail "the error does not say '$2'"
+}
+
+# The box comes within 200 ms of the hang-up, and while it is shown the
+# program idles: under 2% of a core over two seconds, and no second box.
+expect_prompt_idle_box_after_loss() {
+    lost_at=$1
+    # One light query a round while timing: the window and the box make two.
+    tries=0
+    while [ "$(visible_windows "$app_pid" | wc -l)" -lt 2 ]; do
+        tries=$((tries + 1))
+        [ "$tries" -gt 500 ] && fail "no error box appeared"
+        sleep 0.005
+    done
+    delay=$(($(now_ms) - lost_at))
+    echo "error box $delay ms after the hang-up"
+    [ "$delay" -le 200 ] || fail "the error box came $delay ms after the hang-up"
+    before=$(cpu_ticks "$app_pid")
+    sleep 2
+    used=$(($(cpu_ticks "$app_pid") - before))
+    ticks_per_second=$(getconf CLK_TCK)
+    echo "CPU while the box is shown: $used ticks of $((2 * ticks_per_second))"
+    [ $((used * 100)) -le $((2 * ticks_per_second * 2)) ] || fail "busy while the box is shown: $used ticks in 2 s"
+    expect_one_box 8020 "was lost while open"
+}
+
+start_x
+case "$scenario" in
+lost_while_idle)
+    start_simulator --interval 1000
+    start_app FREQCOUNTER_COM1="$work/com1"
+    wait_window _NET_WM_WINDOW_TYPE_NORMAL >/dev/null || fail "the window did not open"
+    kill "$sim_pid" && wait "$sim_pid" || true
+    expect_prompt_idle_box_after_loss "$(now_ms)"
+    ;;
+lost_mid_reading)
+    # Readings back to back: the hang-up always falls inside one.
+    start_simulator --interval 0
+    start_app FREQCOUNTER_COM1="$work/com1"
+    wait_window _NET_WM_WINDOW_TYPE_NORMAL >/dev/null || fail "the window did not open"
+    sleep 0.55
+    kill "$sim_pid" && wait "$sim_pid" || true
+    expect_prompt_idle_box_after_loss "$(now_ms)"
+    ;;
+lost_while_switching)
+    start_simulator --name com1
+    start_simulator --name com2 --frequency 433.92
+    start_app FREQCOUNTER_COM1="$work/com1" FREQCOUNTER_COM2="$work/com2"
+    main=$(wait_window _NET_WM_WINDOW_TYPE_NORMAL) || fail "the window did not open"
+    # Port 2 hangs up the moment it has been chosen.
+    xdotool mousemove --window "$main" 152 72 click 1
+    kill "$sim_pid" && wait "$sim_pid" || true
+    expect_prompt_idle_box_after_loss "$(now_ms)"
+    ;;
+in_use_at_start)
+    start_simulator
+    start_app FREQCOUNTER_COM1="$work/com1"
+    holder=$app_pid
+    wait_window _NET_WM_WINDOW_TYPE_NORMAL >/dev/null || fail "the first program's window did not open"
+    start_app FREQCOUNTER_COM1="$work/com1"
+    [ -z "$(visible_windows "$app_pid")" ] || true
+    expect_one_box 8010 "is in use by another program"
+    kill "$holder"
+    ;;
+in_use_on_com2)
+    start_simulator --name com1
+    start_simulator --name com2 --frequency 433.92
+    start_app FREQCOUNTER_COM1="$work/com2"
+    holder=$app_pid
+    wait_window _NET_WM_WINDOW_TYPE_NORMAL >/dev/null || fail "the holding program's window did not open"
+    start_app FREQCOUNTER_COM1="$work/com1" FREQCOUNTER_COM2="$work/com2"
+    main=$(wait_window _NET_WM_WINDOW_TYPE_NORMAL) || fail "the window did not open"
+    xdotool mousemove --window "$main" 152 72 click 1
+    expect_one_box 8010 "Serial port 2 ($work/com2) is in use by another program"
+    kill "$holder"
+    ;;
+permission_denied)
+    [ "$(id -u)" -eq 0 ] || { echo "SKIP: needs root to run the program as another user"; exit 77; }
+    command -v setpriv >/dev/null || { echo "SKIP: setpriv is not installed"; exit 77; }
+    start_simulator
+    device=$(cat "$work/com1.device")
+    chown root:root "$device"
+    chmod 600 "$device"
+    chmod 755 "$work"
+    runtime_dir="$work/nobody-runtime"
+    mkdir -m 700 "$runtime_dir" && chown 65534:65534 "$runtime_dir"
+    env FREQCOUNTER_COM1="$device" XDG_RUNTIME_DIR="$runtime_dir" \
+        setpriv --reuid=65534 --regid=65534 --clear-groups "$binary" 2>"$work/stderr" &
+    app_pid=$!
+    expect_one_box 8003 "Permission denied on serial port 1 ($device).*usermod -aG dialout"
+    ;;
+port2_missing)
+    start_simulator
+    start_app FREQCOUNTER_COM1="$work/com1" FREQCOUNTER_COM2="$work/no-second-port"
+    main=$(wait_window _NET_WM_WINDOW_TYPE_NORMAL) || fail "the window did not open"
+    # "Com2" sits at 144,64 and is 57x17 pixels.
+    xdotool mousemove --window "$main" 152 72 click 1
+    expect_one_box 8001 "Serial port 2 ($work/no-second-port) does not exist"
+    ;;
+*)
+    fail "no scenario $scenario"
+    ;;
+esac
+echo "PASS"
