@@ -18,7 +18,7 @@ using freqcounter::test::RecordingReporter;
 
 namespace {
 
-constexpr qsizetype kMegabyte = 1024 * 1024;
+constexpr qsizetype kMegabyte = qsizetype(1024) * 1024;
 
 template<qsizetype N>
 QByteArray bytes(const char (&text)[N])
