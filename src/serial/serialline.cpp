@@ -7,7 +7,6 @@
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <sys/ioctl.h>
-#include <termios.h>
 #include <unistd.h>
 #endif
 
@@ -109,8 +108,12 @@ qint16 SerialLine::inBufferCount()
 QString SerialLine::input()
 {
     checkReadable();
+    // Open the port's buffer to the receive buffer's size for this read only.
+    m_port->setReadBufferSize(m_settings.inBufferSize);
     pullFromSystem();
-    return QString::fromLatin1(m_port->read(m_settings.inBufferSize));
+    const QByteArray received = m_port->read(m_settings.inBufferSize);
+    m_port->setReadBufferSize(kFetchAhead);
+    return QString::fromLatin1(received);
 }
 
 void SerialLine::open()
@@ -131,7 +134,7 @@ void SerialLine::open()
     m_port->setParity(m_settings.parity);
     m_port->setStopBits(m_settings.stopBits);
     m_port->setFlowControl(m_settings.flowControl);
-    m_port->setReadBufferSize(m_settings.inBufferSize);
+    m_port->setReadBufferSize(kFetchAhead);
 
     bool opened = false;
     {
@@ -180,21 +183,17 @@ void SerialLine::checkReadable()
     if (!m_port->isOpen()) {
         throw SerialError(SerialErrorCode::PortNotOpen, tr("%1 is not open.").arg(portLabel()));
     }
-#ifdef Q_OS_UNIX
-    // A device that hung up answers every terminal request with an error,
-    // whether or not the event loop has run since.
-    termios attributes{};
-    if (::tcgetattr(static_cast<int>(m_port->handle()), &attributes) != 0)
-        raiseLost();
-#endif
 }
 
-qint64 SerialLine::systemQueued() const
+qint64 SerialLine::systemQueued()
 {
 #ifdef Q_OS_UNIX
+    // A device that hung up answers every terminal request with an error,
+    // whether or not the event loop has run since: asking how much it holds
+    // is also asking whether it is still there.
     int queued = 0;
     if (::ioctl(static_cast<int>(m_port->handle()), FIONREAD, &queued) != 0)
-        return 0;
+        raiseLost();
     return queued;
 #else
     return 0;

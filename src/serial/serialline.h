@@ -51,12 +51,17 @@ public:
     static QString environmentVariableForPort(qint16 port);
 
 private:
+    // Between reads QSerialPort fetches no more than this on its own: it then
+    // stops watching the device, instead of waking the program for every
+    // character that arrives. Reads take the rest straight from the device.
+    static constexpr qint64 kFetchAhead = 1;
+
     void open();
     void close();
     void raiseIfLost();
     void checkReadable();
     void pullFromSystem();
-    qint64 systemQueued() const;
+    qint64 systemQueued();
     void onPortError(QSerialPort::SerialPortError error);
     void dropLostPort();
     [[noreturn]] void raiseOpenFailure(const QString &device);
