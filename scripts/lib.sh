@@ -4,12 +4,16 @@
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir="$root/build"
 
-# To build the program and the simulator.
-BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-serialport-dev libgl-dev"
+# To build the program, the simulator, the tests and the benchmark (which
+# watches X for the program's window with xcb).
+BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-serialport-dev libgl-dev libxcb1-dev"
 # To run it: Arial resolves to the metric-compatible Liberation Sans.
 RUN_PACKAGES="fonts-liberation"
-# To test the real binary under a virtual X server.
-TEST_PACKAGES="xvfb xauth xdotool x11-utils"
+# scripts/package and its test: dpkg-shlibdeps computes the dependencies;
+# the validators check the desktop entry and the AppStream metainfo.
+PACKAGE_PACKAGES="dpkg-dev file desktop-file-utils appstream"
+# To test the real binary under a virtual X server, and the package.
+TEST_PACKAGES="xvfb xauth xdotool x11-utils $PACKAGE_PACKAGES"
 
 # Installs those of the named packages that are missing, as root or through
 # sudo; does nothing when all are there.
@@ -55,3 +59,4 @@ cxx_sources() {
 
 # The fuzzing build: clang with its libFuzzer runtime.
 FUZZ_PACKAGES="clang libclang-rt-14-dev"
+

@@ -5,6 +5,7 @@
 #include "runtime.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #ifdef Q_OS_UNIX
 #include <QSocketNotifier>
@@ -48,10 +49,20 @@ void quitOnTerminationSignals(QObject *context)
 }
 #endif
 
+// The program's own icon, built in (the installed theme icon is the same drawing).
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icons/freqcounter-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 int runProgram()
 {
+    QApplication::setWindowIcon(applicationIcon());
     Runtime runtime(std::make_unique<MessageBoxReporter>());
 #ifdef Q_OS_UNIX
     quitOnTerminationSignals(&runtime);

@@ -1,0 +1,522 @@
+// freqcounter-bench: measures what the program costs and how fast a reading
+// reaches the screen, and prints one table (and JSON with --json PATH).
+// Every figure is the median of repeated runs, with the spread of the runs.
+//
+// In-process (offscreen window, real pseudo-terminal): display latency and
+// port switch. Out of process (the real binary on the X display named by
+// FREQCOUNTER_BENCH_DISPLAY): idle cost beside a bare sleeping loop, cost of
+// a busy tick, resident memory and its growth, start-up to a mapped window.
+
+#include "form1.h"
+#include "mapwatch.h"
+#include "ptypair.h"
+#include "runtime.h"
+#include "serialline.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QProcess>
+#include <QRadioButton>
+#include <QSysInfo>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <random>
+#include <thread>
+
+using namespace freqcounter;
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr auto kCharacterTime = std::chrono::microseconds(1'000'000 / 120); // 1200 baud 8N1
+
+double msBetween(Clock::time_point from, Clock::time_point to)
+{
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+double percentile(QList<double> values, double fraction)
+{
+    std::sort(values.begin(), values.end());
+    const auto rank = static_cast<qsizetype>(std::ceil(fraction * double(values.size())));
+    return values.at(std::clamp<qsizetype>(rank - 1, 0, values.size() - 1));
+}
+
+// One line of the table: the samples of its runs and what it should meet.
+struct Figure
+{
+    QString name;
+    QString unit;
+    QList<double> runs;
+    QString target;
+    std::function<bool(double)> meets;
+};
+
+// CPU time of every thread of a process, in nanoseconds.
+qint64 cpuNs(qint64 pid)
+{
+    qint64 total = 0;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(tasks.filePath(task + QStringLiteral("/schedstat")));
+        if (stat.open(QIODevice::ReadOnly))
+            total += stat.readAll().split(' ').value(0).toLongLong();
+    }
+    return total;
+}
+
+qint64 residentKiB(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+[[noreturn]] void fail(const char *what)
+{
+    std::fprintf(stderr, "freqcounter-bench: %s\n", what);
+    std::exit(1);
+}
+
+// In-process windows must not fail; if one does, so does the benchmark.
+class FailingReporter : public ErrorReporter
+{
+public:
+    void report(const RuntimeError &error) override
+    {
+        std::fprintf(stderr, "freqcounter-bench: %s\n", qPrintable(error.text()));
+        std::exit(1);
+    }
+};
+
+// Sends readings into a pseudo-terminal from a thread, one character every
+// 1/120 s, and notes when each reading's line end went out.
+class PacedCounter
+{
+public:
+    using Gap = std::function<Clock::duration()>;
+
+    PacedCounter(test::PtyPair &pty, Gap gap)
+        : m_pty(pty)
+        , m_gap(std::move(gap))
+    {}
+    ~PacedCounter() { stop(); }
+
+    void start(int readings = 0)
+    {
+        m_thread = std::thread([this, readings] { run(readings); });
+    }
+    void stop()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    bool finished() const { return m_finished; }
+    std::optional<Clock::time_point> lineEndOf(const QString &reading)
+    {
+        const std::lock_guard lock(m_mutex);
+        const auto found = m_lineEnds.find(reading);
+        if (found == m_lineEnds.end())
+            return std::nullopt;
+        return found->second;
+    }
+
+private:
+    void run(int readings)
+    {
+        Clock::time_point next = Clock::now();
+        for (int i = 0; !m_stop && (readings == 0 || i < readings); ++i) {
+            // Every reading differs, so that each can be told on the display.
+            const QByteArray reading = QByteArray::number(145 + i / 10000) + '.'
+                    + QByteArray::number(i % 10000).rightJustified(4, '0');
+            for (const char c : reading + "\r\n") {
+                std::this_thread::sleep_until(next);
+                if (!m_pty.write(QByteArray(1, c)))
+                    return;
+                if (c == '\r') {
+                    const std::lock_guard lock(m_mutex);
+                    m_lineEnds[QString::fromLatin1(reading)] = Clock::now();
+                }
+                next += kCharacterTime;
+            }
+            next += m_gap();
+        }
+        m_finished = true;
+    }
+
+    test::PtyPair &m_pty;
+    Gap m_gap;
+    std::thread m_thread;
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_finished{false};
+    std::mutex m_mutex;
+    std::map<QString, Clock::time_point> m_lineEnds;
+};
+
+// Milliseconds from each reading's line end to the moment the display showed
+// it, for `readings` readings sent at real pace, ending at random phases to
+// the tick.
+QList<double> displayLatencies(int readings, std::mt19937 &random)
+{
+    test::PtyPair pty;
+    qputenv("FREQCOUNTER_COM1", pty.devicePath().toLocal8Bit());
+    Runtime runtime(std::make_unique<FailingReporter>());
+    Form1 form(runtime);
+    if (!form.load())
+        fail("the window did not load");
+    form.show();
+    auto *label = form.findChild<QLabel *>(QStringLiteral("Label1"));
+    auto *timer = form.findChild<QTimer *>(QStringLiteral("Timer1"));
+
+    std::uniform_int_distribution<int> gapUs(20'000, 120'000);
+    PacedCounter counter(pty, [&] { return std::chrono::microseconds(gapUs(random)); });
+    QList<double> latencies;
+    QString shown = label->text();
+    // Connected after the window's own handler: sees the display as the
+    // tick left it, at the moment it changed.
+    QObject::connect(timer, &QTimer::timeout, &form, [&] {
+        if (label->text() == shown)
+            return;
+        const Clock::time_point now = Clock::now();
+        shown = label->text();
+        if (const auto lineEnd = counter.lineEndOf(shown.chopped(4)))
+            latencies.append(msBetween(*lineEnd, now));
+    });
+    QTest::qWait(250); // a quiet start: the first reading is not dropped
+    counter.start(readings);
+    if (!QTest::qWaitFor([&] { return latencies.size() >= readings; }, readings * 400))
+        fail("readings went missing on their way to the display");
+    counter.stop();
+    return latencies;
+}
+
+// Milliseconds from a click on "Com2" (or "Com1") to the line open on it.
+QList<double> portSwitches(int switches)
+{
+    test::PtyPair com1;
+    test::PtyPair com2;
+    qputenv("FREQCOUNTER_COM1", com1.devicePath().toLocal8Bit());
+    qputenv("FREQCOUNTER_COM2", com2.devicePath().toLocal8Bit());
+    Runtime runtime(std::make_unique<FailingReporter>());
+    Form1 form(runtime);
+    if (!form.load())
+        fail("the window did not load");
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        fail("the window was not exposed");
+    auto *line = form.findChild<SerialLine *>(QStringLiteral("MSComm1"));
+    QList<double> times;
+    for (int i = 0; i < switches; ++i) {
+        const bool toTwo = i % 2 == 0;
+        auto *option = form.findChild<QRadioButton *>(toTwo ? QStringLiteral("Option2")
+                                                            : QStringLiteral("Option1"));
+        const Clock::time_point clicked = Clock::now();
+        QTest::mouseClick(option, Qt::LeftButton);
+        const Clock::time_point open = Clock::now();
+        if (!line->portOpen() || line->commPort() != (toTwo ? 2 : 1))
+            fail("a click did not leave the line open on its port");
+        times.append(msBetween(clicked, open));
+        QCoreApplication::processEvents();
+    }
+    return times;
+}
+
+// The real program, started on its own X display with a device for COM1.
+class Program
+{
+public:
+    Program(const QByteArray &display, const QString &program, const QString &device)
+        : m_watch(display)
+    {
+        if (!m_watch.isValid())
+            fail("cannot connect to the X display FREQCOUNTER_BENCH_DISPLAY names");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
+        environment.insert(QStringLiteral("FREQCOUNTER_COM1"), device);
+        m_process.setProcessEnvironment(environment);
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_started = Clock::now();
+        m_process.start(program, {});
+        if (!m_process.waitForStarted())
+            fail("the program did not start");
+        const auto mapped = m_watch.waitForMap(QSize(249, 83), 10s);
+        if (!mapped)
+            fail("the program's window was never mapped");
+        m_mapped = *mapped;
+    }
+    ~Program()
+    {
+        m_process.terminate();
+        m_process.waitForFinished(3000);
+    }
+
+    qint64 pid() const { return m_process.processId(); }
+    double startupMs() const { return msBetween(m_started, m_mapped); }
+    Clock::time_point mapped() const { return m_mapped; }
+
+private:
+    bench::MapWatch m_watch;
+    QProcess m_process;
+    Clock::time_point m_started;
+    Clock::time_point m_mapped;
+};
+
+struct Options
+{
+    bool quick = false;
+    QString json;
+    QByteArray display;
+    QString program;
+};
+
+QJsonObject machine()
+{
+    QString cpu;
+    QFile info(QStringLiteral("/proc/cpuinfo"));
+    if (info.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : info.readAll().split('\n')) {
+            if (line.startsWith("model name")) {
+                cpu = QString::fromLatin1(line.mid(line.indexOf(':') + 1).trimmed());
+                break;
+            }
+        }
+    }
+    return {{QStringLiteral("cpu"), cpu},
+            {QStringLiteral("cores"), int(std::thread::hardware_concurrency())},
+            {QStringLiteral("kernel"), QSysInfo::kernelVersion()},
+            {QStringLiteral("os"), QSysInfo::prettyProductName()},
+            {QStringLiteral("qt"), QString::fromLatin1(qVersion())}};
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The bare loop the idle cost is compared with: the floor any 10-a-second
+    // poll pays on this machine.
+    if (argc == 2 && QByteArrayView(argv[1]) == "--sleep-loop") {
+        for (;;)
+            std::this_thread::sleep_for(100ms);
+    }
+
+    Options options;
+    options.display = qgetenv("FREQCOUNTER_BENCH_DISPLAY");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    options.quick = arguments.contains(QStringLiteral("--quick"));
+    const qsizetype jsonAt = arguments.indexOf(QStringLiteral("--json"));
+    if (jsonAt > 0 && jsonAt + 1 < arguments.size())
+        options.json = arguments.at(jsonAt + 1);
+    options.program = QStringLiteral(FREQCOUNTER_BINARY);
+    if (options.display.isEmpty())
+        fail("FREQCOUNTER_BENCH_DISPLAY must name an X display (scripts/bench starts one)");
+
+    const int repeats = options.quick ? 1 : 3;
+    const int readings = options.quick ? 60 : 200;
+    const auto idleTime = options.quick ? 10s : 60s;
+    const auto busyTime = options.quick ? 10s : 30s;
+    const auto growthTime = options.quick ? 60s : 600s;
+    const int startups = options.quick ? 3 : 10;
+    std::mt19937 random(20261207);
+
+    auto log = [](const QString &what) {
+        std::printf("  %s\n", qPrintable(what));
+        std::fflush(stdout);
+    };
+
+    // Memory growth: the longest run, in the background from the start.
+    log(QStringLiteral("memory: %1 s of readings in the background").arg(growthTime.count()));
+    test::PtyPair growthPty;
+    Program growthProgram(options.display, options.program, growthPty.devicePath());
+    PacedCounter growthCounter(growthPty, [] { return 100ms - 10 * kCharacterTime; });
+    growthCounter.start();
+    std::this_thread::sleep_until(growthProgram.mapped() + 3s);
+    const qint64 growthStartKiB = residentKiB(growthProgram.pid());
+
+    Figure p50{QStringLiteral("display latency p50"),
+               QStringLiteral("ms"),
+               {},
+               QStringLiteral("<= 55"),
+               [](double v) { return v <= 55; }};
+    Figure p99{QStringLiteral("display latency p99"),
+               QStringLiteral("ms"),
+               {},
+               QStringLiteral("<= 100"),
+               [](double v) { return v <= 100; }};
+    Figure pmax{QStringLiteral("display latency max"), QStringLiteral("ms"), {}, {}, {}};
+    for (int run = 0; run < repeats; ++run) {
+        log(QStringLiteral("display latency: run %1 of %2, %3 readings")
+                    .arg(run + 1)
+                    .arg(repeats)
+                    .arg(readings));
+        const QList<double> latencies = displayLatencies(readings, random);
+        p50.runs.append(percentile(latencies, 0.50));
+        p99.runs.append(percentile(latencies, 0.99));
+        pmax.runs.append(*std::max_element(latencies.begin(), latencies.end()));
+    }
+
+    Figure idle{QStringLiteral("idle CPU, port open, nothing arriving"),
+                QStringLiteral("% core"),
+                {},
+                {},
+                {}};
+    Figure floor{QStringLiteral("bare loop sleeping 100 ms at a time"),
+                 QStringLiteral("% core"),
+                 {},
+                 {},
+                 {}};
+    Figure ratio{QStringLiteral("idle CPU / bare-loop floor"),
+                 QStringLiteral("x"),
+                 {},
+                 QStringLiteral("<= 1.5"),
+                 [](double v) { return v <= 1.5; }};
+    Figure resident{QStringLiteral("resident memory 3 s after the window is shown"),
+                    QStringLiteral("MB"),
+                    {double(growthStartKiB) / 1024.0},
+                    QStringLiteral("<= 30"),
+                    [](double v) { return v <= 30; }};
+    Figure startup{QStringLiteral("start-up, exec to window mapped"),
+                   QStringLiteral("ms"),
+                   {growthProgram.startupMs()},
+                   QStringLiteral("<= 80"),
+                   [](double v) { return v <= 80; }};
+    for (int run = 0; run < repeats; ++run) {
+        log(QStringLiteral("idle cost: run %1 of %2, %3 s")
+                    .arg(run + 1)
+                    .arg(repeats)
+                    .arg(idleTime.count()));
+        test::PtyPair quiet;
+        Program program(options.display, options.program, quiet.devicePath());
+        startup.runs.append(program.startupMs());
+        QProcess loop;
+        loop.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--sleep-loop")});
+        if (!loop.waitForStarted())
+            fail("the sleep loop did not start");
+        std::this_thread::sleep_until(program.mapped() + 3s);
+        resident.runs.append(double(residentKiB(program.pid())) / 1024.0);
+        const qint64 programBefore = cpuNs(program.pid());
+        const qint64 loopBefore = cpuNs(loop.processId());
+        std::this_thread::sleep_for(idleTime);
+        const double seconds = std::chrono::duration<double>(idleTime).count();
+        const double programCpu
+                = double(cpuNs(program.pid()) - programBefore) / 1e9 / seconds * 100;
+        const double loopCpu = double(cpuNs(loop.processId()) - loopBefore) / 1e9 / seconds * 100;
+        loop.kill();
+        loop.waitForFinished();
+        idle.runs.append(programCpu);
+        floor.runs.append(loopCpu);
+        ratio.runs.append(programCpu / loopCpu);
+    }
+
+    Figure busy{QStringLiteral("CPU per tick, a reading every 100 ms"),
+                QStringLiteral("us"),
+                {},
+                {},
+                {}};
+    for (int run = 0; run < repeats; ++run) {
+        log(QStringLiteral("busy tick: run %1 of %2, %3 s")
+                    .arg(run + 1)
+                    .arg(repeats)
+                    .arg(busyTime.count()));
+        test::PtyPair pty;
+        Program program(options.display, options.program, pty.devicePath());
+        startup.runs.append(program.startupMs());
+        PacedCounter counter(pty, [] { return 100ms - 10 * kCharacterTime; });
+        counter.start();
+        std::this_thread::sleep_for(2s);
+        const qint64 before = cpuNs(program.pid());
+        std::this_thread::sleep_for(busyTime);
+        const double ticks = std::chrono::duration<double>(busyTime).count() * 10;
+        busy.runs.append(double(cpuNs(program.pid()) - before) / 1000.0 / ticks);
+        counter.stop();
+    }
+
+    for (int run = 0; run < startups; ++run) {
+        test::PtyPair quiet;
+        Program program(options.display, options.program, quiet.devicePath());
+        startup.runs.append(program.startupMs());
+    }
+    log(QStringLiteral("start-up: %1 starts").arg(startup.runs.size()));
+
+    Figure portSwitch{QStringLiteral("port switch, click on Com2/Com1 to line open"),
+                      QStringLiteral("ms"),
+                      {},
+                      {},
+                      {}};
+    for (int run = 0; run < repeats; ++run)
+        portSwitch.runs.append(percentile(portSwitches(100), 0.5));
+    log(QStringLiteral("port switch: %1 runs of 100 switches").arg(repeats));
+
+    log(QStringLiteral("memory: waiting for the end of the %1 s run").arg(growthTime.count()));
+    std::this_thread::sleep_until(growthProgram.mapped() + growthTime);
+    Figure growth{
+            QStringLiteral("resident memory growth over %1 s of readings").arg(growthTime.count()),
+            QStringLiteral("MB"),
+            {double(residentKiB(growthProgram.pid()) - growthStartKiB) / 1024.0},
+            QStringLiteral("<= 0.5"),
+            [](double v) { return v <= 0.5; }};
+    growthCounter.stop();
+
+    const QList<const Figure *> figures{&p50,  &p99,      &pmax,   &idle,    &floor,     &ratio,
+                                        &busy, &resident, &growth, &startup, &portSwitch};
+    QJsonArray rows;
+    std::printf("\n%-48s %9s %9s %9s %5s  %-7s %s\n", "figure", "median", "min", "max", "runs",
+                "target", "unit");
+    for (const Figure *figure : figures) {
+        QList<double> runs = figure->runs;
+        std::sort(runs.begin(), runs.end());
+        const double median = runs.at(runs.size() / 2);
+        const QString verdict = figure->meets
+                ? (figure->meets(median) ? QStringLiteral(" met") : QStringLiteral(" MISSED"))
+                : QString();
+        std::printf("%-48s %9.2f %9.2f %9.2f %5lld  %-7s %s%s\n", qPrintable(figure->name), median,
+                    runs.first(), runs.last(), qlonglong(runs.size()), qPrintable(figure->target),
+                    qPrintable(figure->unit), qPrintable(verdict));
+        QJsonObject row{{QStringLiteral("figure"), figure->name},
+                        {QStringLiteral("unit"), figure->unit},
+                        {QStringLiteral("median"), median},
+                        {QStringLiteral("min"), runs.first()},
+                        {QStringLiteral("max"), runs.last()},
+                        {QStringLiteral("runs"), int(runs.size())}};
+        if (figure->meets) {
+            row.insert(QStringLiteral("target"), figure->target);
+            row.insert(QStringLiteral("met"), figure->meets(median));
+        }
+        rows.append(row);
+    }
+    const QJsonObject report{{QStringLiteral("machine"), machine()},
+                             {QStringLiteral("quick"), options.quick},
+                             {QStringLiteral("figures"), rows}};
+    std::printf("\nmachine: %s\n",
+                QJsonDocument(machine()).toJson(QJsonDocument::Compact).constData());
+    if (!options.json.isEmpty()) {
+        QFile out(options.json);
+        if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(report).toJson()) < 0)
+            fail("cannot write the JSON report");
+    }
+    return 0;
+}

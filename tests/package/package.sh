@@ -1,0 +1,70 @@
+#!/bin/sh
+# The Debian package CPack makes from a build: its control data, its files,
+# the desktop entry and metainfo validated, and the program run from where
+# dpkg-deb unpacked it.
+# Usage: package.sh BUILD-FOLDER
+set -eu
+build=$1
+for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed (scripts/test installs it)"; exit 77; }
+done
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+cpack -G DEB -B "$work/out" --config "$build/CPackConfig.cmake" >"$work/cpack.log" 2>&1 \
+    || { cat "$work/cpack.log" >&2; fail "cpack failed"; }
+deb=$(ls "$work"/out/*.deb)
+version=$("$build/freqcounter" --version | sed 's/^freqcounter //')
+[ "$(basename "$deb")" = "freqcounter_${version}_$(dpkg --print-architecture).deb" ] \
+    || fail "the package is named $(basename "$deb")"
+
+# Control data: dependencies come from the binaries, not from a hand-made list.
+field() { dpkg-deb --field "$deb" "$1"; }
+[ "$(field Package)" = freqcounter ] || fail "Package: $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
+[ "$(field Section)" = electronics ] || fail "Section: $(field Section)"
+depends=$(field Depends)
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6; do
+    echo "$depends" | grep -q "$library" || fail "Depends lacks $library: $depends"
+done
+echo "$depends" | grep -q '(>= ' || fail "Depends has no versions, so it was not computed: $depends"
+dpkg-deb --info "$deb" >/dev/null
+
+# Files: the two programs and what a desktop needs, nothing else.
+app=io.github.freqcounter.FreqCounter
+dpkg-deb --contents "$deb" | awk '{ print $6 }' | grep -v '/$' | sort >"$work/files"
+for expected in \
+    ./usr/bin/freqcounter \
+    ./usr/bin/freqcounter-sim \
+    ./usr/share/applications/$app.desktop \
+    ./usr/share/metainfo/$app.metainfo.xml \
+    ./usr/share/icons/hicolor/scalable/apps/$app.svg \
+    ./usr/share/icons/hicolor/16x16/apps/$app.png \
+    ./usr/share/icons/hicolor/48x48/apps/$app.png \
+    ./usr/share/icons/hicolor/256x256/apps/$app.png; do
+    grep -qx "$expected" "$work/files" || fail "the package lacks $expected"
+done
+unexpected=$(grep -v -e '^./usr/bin/freqcounter' -e '^./usr/share/applications/' -e '^./usr/share/metainfo/' \
+    -e '^./usr/share/icons/hicolor/' "$work/files" || true)
+[ -z "$unexpected" ] || fail "the package holds more than it should: $unexpected"
+
+# Unpacked, the programs run, and the desktop files pass their validators.
+dpkg-deb -x "$deb" "$work/root"
+[ "$("$work/root/usr/bin/freqcounter" --version)" = "freqcounter $version" ] || fail "the unpacked program's --version"
+"$work/root/usr/bin/freqcounter-sim" --help >/dev/null || fail "the unpacked simulator's --help"
+desktop-file-validate "$work/root/usr/share/applications/$app.desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/$app.metainfo.xml" \
+    || fail "appstreamcli validate"
+
+# Each PNG is the size its folder says (width and height at bytes 16 to 23).
+for png in "$work"/root/usr/share/icons/hicolor/*x*/apps/$app.png; do
+    size=$(basename "$(dirname "$(dirname "$png")")")
+    width=$(od -An -tu1 -j16 -N4 "$png" | awk '{ print $3 * 256 + $4 }')
+    height=$(od -An -tu1 -j20 -N4 "$png" | awk '{ print $3 * 256 + $4 }')
+    [ "${width}x${height}" = "$size" ] || fail "$png is ${width}x${height}"
+done
+echo "PASS: $(basename "$deb"), Depends: $depends"

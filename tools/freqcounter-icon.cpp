@@ -1,0 +1,135 @@
+// freqcounter-icon: draws the application icon, a counter's case with its
+// dark purple display, a light-green waveform and the two port buttons, as
+// SVG and as PNG at the sizes desktops ask for. One drawing, two outputs, so
+// the two never drift apart. Runs at build time.
+// Usage: freqcounter-icon OUTPUT-FOLDER
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+
+namespace {
+
+// Everything is drawn on a 64 x 64 canvas.
+constexpr int kCanvas = 64;
+const QColor kCase(0x2b, 0x2b, 0x2b);
+const QColor kDisplay(64, 0, 64);
+const QColor kTrace(192, 255, 192);
+const QColor kIdle(0x80, 0x80, 0x80);
+const QRectF kCaseRect(2, 10, 60, 44);
+constexpr qreal kCaseRadius = 6;
+const QRectF kDisplayRect(8, 16, 48, 22);
+constexpr qreal kDisplayRadius = 2;
+constexpr qreal kTraceWidth = 2.5;
+const QPointF kButton1(20, 46);
+const QPointF kButton2(44, 46);
+constexpr qreal kButtonRadius = 3;
+
+QPolygonF waveform()
+{
+    QPolygonF points;
+    for (int x = 11; x <= 53; x += 2) {
+        const qreal phase = (x - 11) / 42.0 * 4 * std::numbers::pi;
+        points.append(QPointF(x, 27 - 7 * std::sin(phase)));
+    }
+    return points;
+}
+
+QString colour(const QColor &c)
+{
+    return c.name(QColor::HexRgb);
+}
+
+QByteArray svg()
+{
+    QStringList points;
+    for (const QPointF &p : waveform())
+        points.append(QStringLiteral("%1,%2").arg(p.x()).arg(p.y(), 0, 'f', 2));
+    const QString text
+            = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
+                             "viewBox=\"0 0 %1 %1\">\n"
+                             "  <rect x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\" rx=\"%6\" "
+                             "fill=\"%7\"/>\n"
+                             "  <rect x=\"%8\" y=\"%9\" width=\"%10\" height=\"%11\" rx=\"%12\" "
+                             "fill=\"%13\"/>\n"
+                             "  <polyline points=\"%14\" fill=\"none\" stroke=\"%15\" "
+                             "stroke-width=\"%16\" "
+                             "stroke-linecap=\"round\" stroke-linejoin=\"round\"/>\n"
+                             "  <circle cx=\"%17\" cy=\"%18\" r=\"%19\" fill=\"%15\"/>\n"
+                             "  <circle cx=\"%20\" cy=\"%21\" r=\"%19\" fill=\"%22\"/>\n"
+                             "</svg>\n")
+                      .arg(kCanvas)
+                      .arg(kCaseRect.x())
+                      .arg(kCaseRect.y())
+                      .arg(kCaseRect.width())
+                      .arg(kCaseRect.height())
+                      .arg(kCaseRadius)
+                      .arg(colour(kCase))
+                      .arg(kDisplayRect.x())
+                      .arg(kDisplayRect.y())
+                      .arg(kDisplayRect.width())
+                      .arg(kDisplayRect.height())
+                      .arg(kDisplayRadius)
+                      .arg(colour(kDisplay))
+                      .arg(points.join(u' '))
+                      .arg(colour(kTrace))
+                      .arg(kTraceWidth)
+                      .arg(kButton1.x())
+                      .arg(kButton1.y())
+                      .arg(kButtonRadius)
+                      .arg(kButton2.x())
+                      .arg(kButton2.y())
+                      .arg(colour(kIdle));
+    return text.toUtf8();
+}
+
+QImage png(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(qreal(size) / kCanvas, qreal(size) / kCanvas);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kCase);
+    painter.drawRoundedRect(kCaseRect, kCaseRadius, kCaseRadius);
+    painter.setBrush(kDisplay);
+    painter.drawRoundedRect(kDisplayRect, kDisplayRadius, kDisplayRadius);
+    painter.setBrush(kTrace);
+    painter.drawEllipse(kButton1, kButtonRadius, kButtonRadius);
+    painter.setBrush(kIdle);
+    painter.drawEllipse(kButton2, kButtonRadius, kButtonRadius);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(kTrace, kTraceWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(waveform());
+    painter.end();
+    return image;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: freqcounter-icon OUTPUT-FOLDER\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath(QStringLiteral(".")))
+        return 1;
+    QFile vector(out.filePath(QStringLiteral("freqcounter.svg")));
+    if (!vector.open(QIODevice::WriteOnly) || vector.write(svg()) < 0)
+        return 1;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        if (!png(size).save(out.filePath(QStringLiteral("freqcounter-%1.png").arg(size))))
+            return 1;
+    }
+    return 0;
+}
