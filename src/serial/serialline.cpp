@@ -91,7 +91,7 @@ void SerialLine::setCommPort(qint16 port)
     }
     if (m_port->isOpen()) {
         throw SerialError(SerialErrorCode::PortAlreadyOpen,
-                          tr("Cannot choose port %1 while %2 is open; close it first.")
+                          tr("Cannot choose port %1 while serial %2 is open; close it first.")
                                   .arg(port)
                                   .arg(portLabel()));
     }
@@ -121,7 +121,7 @@ void SerialLine::open()
     raiseIfLost();
     if (m_port->isOpen()) {
         throw SerialError(SerialErrorCode::PortAlreadyOpen,
-                          tr("%1 is already open.").arg(portLabel()));
+                          tr("Serial %1 is already open.").arg(portLabel()));
     }
 
     const QString device = deviceName();
@@ -172,7 +172,7 @@ void SerialLine::raiseLost()
         m_port->close();
     }
     throw SerialError(SerialErrorCode::DeviceLost,
-                      tr("%1 was lost while open: the device hung up or was unplugged. "
+                      tr("Serial %1 was lost while open: the device hung up or was unplugged. "
                          "Reconnect it, then start the program again.")
                               .arg(label));
 }
@@ -181,7 +181,7 @@ void SerialLine::checkReadable()
 {
     raiseIfLost();
     if (!m_port->isOpen()) {
-        throw SerialError(SerialErrorCode::PortNotOpen, tr("%1 is not open.").arg(portLabel()));
+        throw SerialError(SerialErrorCode::PortNotOpen, tr("Serial %1 is not open.").arg(portLabel()));
     }
 }
 
@@ -285,7 +285,7 @@ void SerialLine::raiseOpenFailure(const QString &device)
 QString SerialLine::portLabel() const
 {
     const QString device = m_port->isOpen() ? m_openDevice : deviceName();
-    return tr("Port %1 (%2)").arg(m_settings.commPort).arg(device);
+    return tr("port %1 (%2)").arg(m_settings.commPort).arg(device);
 }
 
 } // namespace freqcounter

@@ -283,7 +283,7 @@ void TestSerialLine::failures_data()
     QTest::newRow("port changed while open") << Step([openPort](SerialLine &line, PtyPair &pty) {
         openPort(line, pty);
         line.setCommPort(2);
-    }) << 8005 << QStringLiteral("Port 1");
+    }) << 8005 << QStringLiteral("while serial port 1");
     QTest::newRow("read while closed") << Step([](SerialLine &line, PtyPair &) { line.input(); })
                                        << 8012 << QStringLiteral("not open");
     QTest::newRow("count while closed")
