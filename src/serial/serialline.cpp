@@ -181,7 +181,8 @@ void SerialLine::checkReadable()
 {
     raiseIfLost();
     if (!m_port->isOpen()) {
-        throw SerialError(SerialErrorCode::PortNotOpen, tr("Serial %1 is not open.").arg(portLabel()));
+        throw SerialError(SerialErrorCode::PortNotOpen,
+                          tr("Serial %1 is not open.").arg(portLabel()));
     }
 }
 
