@@ -83,18 +83,6 @@ qint64 cpuNs(qint64 pid)
     return total;
 }
 
-qint64 residentKiB(qint64 pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
 [[noreturn]] void fail(const char *what)
 {
     std::fprintf(stderr, "freqcounter-bench: %s\n", what);
@@ -391,7 +379,7 @@ int main(int argc, char *argv[])
                                                   growthPty.devicePath());
         growthCounter.start();
         std::this_thread::sleep_until(growthProgram->mapped() + 3s);
-        growthStartKiB = residentKiB(growthProgram->pid());
+        growthStartKiB = test::residentKiB(growthProgram->pid());
     }
 
     Figure p50{QStringLiteral("display latency p50"),
@@ -461,7 +449,7 @@ int main(int argc, char *argv[])
         if (!loop.waitForStarted())
             fail("the sleep loop did not start");
         std::this_thread::sleep_until(program.mapped() + 3s);
-        resident.runs.append(double(residentKiB(program.pid())) / 1024.0);
+        resident.runs.append(double(test::residentKiB(program.pid())) / 1024.0);
         const qint64 programBefore = cpuNs(program.pid());
         const qint64 loopBefore = cpuNs(loop.processId());
         std::this_thread::sleep_for(idleTime);
@@ -526,7 +514,8 @@ int main(int argc, char *argv[])
     if (growthProgram) {
         log(QStringLiteral("memory: waiting for the end of the %1 s run").arg(growthTime.count()));
         std::this_thread::sleep_until(growthProgram->mapped() + growthTime);
-        growth.runs.append(double(residentKiB(growthProgram->pid()) - growthStartKiB) / 1024.0);
+        growth.runs.append(double(test::residentKiB(growthProgram->pid()) - growthStartKiB)
+                           / 1024.0);
         growthCounter.stop();
     }
 

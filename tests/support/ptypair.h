@@ -39,8 +39,8 @@ private:
     QString m_path;
 };
 
-// Resident memory of this process, in KiB.
-qint64 residentKiB();
+// Resident memory of a process (this one unless a pid is given), in KiB.
+qint64 residentKiB(qint64 pid = 0);
 
 // Open file descriptors of this process.
 int openDescriptorCount();
