@@ -4,8 +4,9 @@
 //
 // In-process (offscreen window, real pseudo-terminal): display latency and
 // port switch. Out of process (the real binary on the X display named by
-// FREQCOUNTER_BENCH_DISPLAY): idle cost beside a bare sleeping loop, cost of
-// a busy tick, resident memory and its growth, start-up to a mapped window.
+// FREQCOUNTER_BENCH_DISPLAY): idle cost beside a bare sleeping loop and an
+// empty Qt window with the same timer, cost of a busy tick, resident memory
+// and its growth, start-up to a mapped window.
 
 #include "form1.h"
 #include "mapwatch.h"
@@ -334,6 +335,19 @@ int main(int argc, char *argv[])
         for (;;)
             std::this_thread::sleep_for(100ms);
     }
+    // The least any Qt window polling ten times a second costs here: an empty
+    // label and a 100 ms timer, on the program's display.
+    if (argc == 2 && QByteArrayView(argv[1]) == "--qt-window") {
+        QApplication app(argc, argv);
+        QLabel label(QStringLiteral("Waiting"));
+        label.show();
+        QTimer tick;
+        tick.setTimerType(Qt::PreciseTimer);
+        qint64 ticks = 0;
+        QObject::connect(&tick, &QTimer::timeout, &tick, [&ticks] { ++ticks; });
+        tick.start(100);
+        return app.exec() + int(ticks < 0);
+    }
 
     Options options;
     options.display = qgetenv("FREQCOUNTER_BENCH_DISPLAY");
@@ -417,6 +431,13 @@ int main(int argc, char *argv[])
                  {},
                  {},
                  {}};
+    Figure qtWindow{QStringLiteral("empty Qt window with a 100 ms timer"),
+                    QStringLiteral("% core"),
+                    {},
+                    {},
+                    {}};
+    Figure qtRatio{
+            QStringLiteral("empty Qt window / bare-loop floor"), QStringLiteral("x"), {}, {}, {}};
     Figure ratio{QStringLiteral("idle CPU / bare-loop floor"),
                  QStringLiteral("x"),
                  {},
@@ -448,17 +469,32 @@ int main(int argc, char *argv[])
         loop.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--sleep-loop")});
         if (!loop.waitForStarted())
             fail("the sleep loop did not start");
+        QProcess window;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(options.display));
+        window.setProcessEnvironment(environment);
+        window.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--qt-window")});
+        if (!window.waitForStarted())
+            fail("the empty Qt window did not start");
         std::this_thread::sleep_until(program.mapped() + 3s);
         resident.runs.append(double(test::residentKiB(program.pid())) / 1024.0);
         const qint64 programBefore = cpuNs(program.pid());
         const qint64 loopBefore = cpuNs(loop.processId());
+        const qint64 windowBefore = cpuNs(window.processId());
         std::this_thread::sleep_for(idleTime);
         const double seconds = std::chrono::duration<double>(idleTime).count();
         const double programCpu
                 = double(cpuNs(program.pid()) - programBefore) / 1e9 / seconds * 100;
         const double loopCpu = double(cpuNs(loop.processId()) - loopBefore) / 1e9 / seconds * 100;
+        const double windowCpu
+                = double(cpuNs(window.processId()) - windowBefore) / 1e9 / seconds * 100;
         loop.kill();
         loop.waitForFinished();
+        window.kill();
+        window.waitForFinished();
+        qtWindow.runs.append(windowCpu);
+        qtRatio.runs.append(windowCpu / loopCpu);
         idle.runs.append(programCpu);
         floor.runs.append(loopCpu);
         ratio.runs.append(programCpu / loopCpu);
@@ -519,8 +555,9 @@ int main(int argc, char *argv[])
         growthCounter.stop();
     }
 
-    const QList<const Figure *> figures{&p50,   &p99,  &pmax,     &handOver, &idle,    &floor,
-                                        &ratio, &busy, &resident, &growth,   &startup, &portSwitch};
+    const QList<const Figure *> figures{&p50,      &p99,    &pmax,     &handOver,  &idle,
+                                        &floor,    &ratio,  &qtWindow, &qtRatio,   &busy,
+                                        &resident, &growth, &startup,  &portSwitch};
     QJsonArray rows;
     std::printf("\n%-48s %9s %9s %9s %5s  %-7s %s\n", "figure", "median", "min", "max", "runs",
                 "target", "unit");
