@@ -89,7 +89,9 @@ in_use_at_start)
     holder=$app_pid
     wait_window _NET_WM_WINDOW_TYPE_NORMAL >/dev/null || fail "the first program's window did not open"
     start_app FREQCOUNTER_COM1="$work/com1"
-    [ -z "$(visible_windows "$app_pid")" ] || true
+    wait_window _NET_WM_WINDOW_TYPE_DIALOG >/dev/null || fail "no error box appeared"
+    # A start-up that failed never shows the main window: the box is alone.
+    [ "$(visible_windows "$app_pid" | wc -l)" -eq 1 ] || fail "the main window opened beside the box"
     expect_one_box 8010 "is in use by another program"
     kill "$holder"
     ;;
