@@ -17,6 +17,9 @@ sim_pid=""
 children=""
 finish() {
     for pid in $children $app_pid $sim_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
+    # An X server still shutting down removes its display's socket late, and
+    # the next server may already have taken the same display number.
+    [ -z "$xvfb_pid" ] || wait "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap finish EXIT
