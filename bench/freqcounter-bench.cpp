@@ -86,6 +86,12 @@ qint64 cpuNs(qint64 pid)
     return total;
 }
 
+// Percent of one core a process used since `before` (from cpuNs) over `seconds`.
+double percentOfCore(qint64 pid, qint64 before, double seconds)
+{
+    return double(cpuNs(pid) - before) / 1e9 / seconds * 100;
+}
+
 [[noreturn]] void fail(const char *what)
 {
     std::fprintf(stderr, "freqcounter-bench: %s\n", what);
@@ -268,6 +274,15 @@ QProcessEnvironment onDisplay(const QByteArray &display)
     return environment;
 }
 
+// This benchmark again, as one of the processes the idle cost is compared
+// with (--sleep-loop or --qt-window).
+void startSelf(QProcess &process, const char *role)
+{
+    process.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(role)});
+    if (!process.waitForStarted())
+        fail("a comparison process did not start");
+}
+
 // The real program, started on its own X display with a device for COM1.
 class Program
 {
@@ -353,10 +368,9 @@ int main(int argc, char *argv[])
         label.show();
         QTimer tick;
         tick.setTimerType(Qt::PreciseTimer);
-        qint64 ticks = 0;
-        QObject::connect(&tick, &QTimer::timeout, &tick, [&ticks] { ++ticks; });
+        QObject::connect(&tick, &QTimer::timeout, &tick, [] {});
         tick.start(100);
-        return app.exec() + int(ticks < 0);
+        return app.exec();
     }
 
     Options options;
@@ -444,14 +458,10 @@ int main(int argc, char *argv[])
         Program program(options.display, options.program, quiet.devicePath());
         startup.runs.append(program.startupMs());
         QProcess loop;
-        loop.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--sleep-loop")});
-        if (!loop.waitForStarted())
-            fail("the sleep loop did not start");
+        startSelf(loop, "--sleep-loop");
         QProcess window;
         window.setProcessEnvironment(onDisplay(options.display));
-        window.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--qt-window")});
-        if (!window.waitForStarted())
-            fail("the empty Qt window did not start");
+        startSelf(window, "--qt-window");
         std::this_thread::sleep_until(program.mapped() + 3s);
         resident.runs.append(double(test::residentKiB(program.pid())) / 1024.0);
         const qint64 programBefore = cpuNs(program.pid());
@@ -459,11 +469,9 @@ int main(int argc, char *argv[])
         const qint64 windowBefore = cpuNs(window.processId());
         std::this_thread::sleep_for(idleTime);
         const double seconds = std::chrono::duration<double>(idleTime).count();
-        const double programCpu
-                = double(cpuNs(program.pid()) - programBefore) / 1e9 / seconds * 100;
-        const double loopCpu = double(cpuNs(loop.processId()) - loopBefore) / 1e9 / seconds * 100;
-        const double windowCpu
-                = double(cpuNs(window.processId()) - windowBefore) / 1e9 / seconds * 100;
+        const double programCpu = percentOfCore(program.pid(), programBefore, seconds);
+        const double loopCpu = percentOfCore(loop.processId(), loopBefore, seconds);
+        const double windowCpu = percentOfCore(window.processId(), windowBefore, seconds);
         loop.kill();
         loop.waitForFinished();
         window.kill();
@@ -551,11 +559,12 @@ int main(int argc, char *argv[])
         }
         rows.append(row);
     }
-    const QJsonObject report{{QStringLiteral("machine"), machine()},
+    const QJsonObject thisMachine = machine();
+    const QJsonObject report{{QStringLiteral("machine"), thisMachine},
                              {QStringLiteral("quick"), options.quick},
                              {QStringLiteral("figures"), rows}};
     std::printf("\nmachine: %s\n",
-                QJsonDocument(machine()).toJson(QJsonDocument::Compact).constData());
+                QJsonDocument(thisMachine).toJson(QJsonDocument::Compact).constData());
     if (!options.json.isEmpty()) {
         QFile out(options.json);
         if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(report).toJson()) < 0)

@@ -2,8 +2,9 @@
 // dark purple display, a light-green waveform and the two port buttons, as
 // SVG and as PNG at the sizes desktops ask for. One drawing, two outputs, so
 // the two never drift apart. Runs at build time.
-// Usage: freqcounter-icon OUTPUT-FOLDER
+// Usage: freqcounter-icon OUTPUT-FOLDER SIZE...
 
+#include <QByteArrayView>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -117,8 +118,8 @@ QImage png(int size)
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: freqcounter-icon OUTPUT-FOLDER\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: freqcounter-icon OUTPUT-FOLDER SIZE...\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -127,7 +128,13 @@ int main(int argc, char *argv[])
     QFile vector(out.filePath(QStringLiteral("freqcounter.svg")));
     if (!vector.open(QIODevice::WriteOnly) || vector.write(svg()) < 0)
         return 1;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    for (int i = 2; i < argc; ++i) {
+        bool isNumber = false;
+        const int size = QByteArrayView(argv[i]).toInt(&isNumber);
+        if (!isNumber || size <= 0) {
+            std::fprintf(stderr, "freqcounter-icon: not a size: %s\n", argv[i]);
+            return 2;
+        }
         if (!png(size).save(out.filePath(QStringLiteral("freqcounter-%1.png").arg(size))))
             return 1;
     }

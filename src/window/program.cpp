@@ -5,6 +5,7 @@
 #include "runtime.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 
 #ifdef Q_OS_UNIX
@@ -49,12 +50,14 @@ void quitOnTerminationSignals(QObject *context)
 }
 #endif
 
-// The program's own icon, built in (the installed theme icon is the same drawing).
+// The program's own icon: every size built in (the installed theme icon is
+// the same drawing).
 QIcon applicationIcon()
 {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/freqcounter-%1.png").arg(size), QSize(size, size));
+    const QDir builtIn(QStringLiteral(":/icons"));
+    for (const QString &file : builtIn.entryList({QStringLiteral("*.png")}, QDir::Files))
+        icon.addFile(builtIn.filePath(file));
     return icon;
 }
 
