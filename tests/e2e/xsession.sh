@@ -17,8 +17,7 @@ sim_pid=""
 children=""
 finish() {
     for pid in $children $app_pid $sim_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
-    # An X server still shutting down removes its display's socket late, and
-    # the next server may already have taken the same display number.
+    # No server of ours outlives its test.
     [ -z "$xvfb_pid" ] || wait "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -33,9 +32,13 @@ fail() {
     exit 1
 }
 
-# Starts a private X server on a free display and exports DISPLAY.
+# Starts a private X server on a free display and exports DISPLAY. By default
+# an X server resets whenever its last client leaves, and a reset drops any
+# client still in its connection handshake: every short-lived xdotool or
+# xprop would race the program's own start (it then fails with "could not
+# connect to display"). -noreset keeps the server as it is.
 start_x() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     tries=0
     while [ ! -s "$work/display" ]; do
