@@ -212,6 +212,11 @@ void TestReadingFramer::overlongReadings_data()
     QTest::newRow("over the bound across ticks is dropped whole")
             << Ticks{read(longest), read(s("23")), read(s("45\r\n7.5\r\n"))}
             << QStringList{{}, {}, s("7.5")};
+    QTest::newRow("over the bound across three reads, ending in a short tail")
+            << Ticks{read(longest), read(longest), read(s("45\r\n"))} << QStringList{{}, {}, {}};
+    QTest::newRow("over the bound across three reads, the tail ended by silence")
+            << Ticks{read(longest), read(longest), read(s("45")), quiet(), read(s("1.5\r\n"))}
+            << QStringList{{}, {}, {}, {}, s("1.5")};
     QTest::newRow("an overlong reading ended by silence is dropped")
             << Ticks{read(tooLong), quiet(), read(s("1.5\r\n"))} << QStringList{{}, {}, s("1.5")};
 }
