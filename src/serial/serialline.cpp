@@ -48,24 +48,6 @@ SerialLine::SerialLine(QObject *parent)
     connect(m_port, &QSerialPort::errorOccurred, this, &SerialLine::onPortError);
 }
 
-QString SerialLine::environmentVariableForPort(qint16 port)
-{
-    return QStringLiteral("FREQCOUNTER_COM%1").arg(port);
-}
-
-QString SerialLine::deviceForPort(qint16 port)
-{
-    QString configured
-            = qEnvironmentVariable(environmentVariableForPort(port).toLatin1().constData());
-    if (!configured.isEmpty())
-        return configured;
-#ifdef Q_OS_WIN
-    return QStringLiteral("COM%1").arg(port);
-#else
-    return QStringLiteral("/dev/ttyS%1").arg(port - 1);
-#endif
-}
-
 bool SerialLine::portOpen() const
 {
     return m_port->isOpen() && !m_lost;
@@ -125,6 +107,13 @@ void SerialLine::open()
     }
 
     const QString device = deviceName();
+    if (device.isEmpty()) {
+        throw SerialError(SerialErrorCode::PortNotFound,
+                          tr("No serial port was found for port %1. Plug in the counter's USB "
+                             "serial adapter, or %2.")
+                                  .arg(m_settings.commPort)
+                                  .arg(remedy()));
+    }
     // Lock files are named after the device; a link (such as a name under
     // /dev/serial/by-id) must lock the same device other programs lock.
     const QString resolved = QFileInfo(device).canonicalFilePath();
@@ -241,18 +230,16 @@ void SerialLine::dropLostPort()
 void SerialLine::raiseOpenFailure(const QString &device)
 {
     const QString label = tr("port %1 (%2)").arg(m_settings.commPort).arg(device);
-    const QString variable = environmentVariableForPort(m_settings.commPort);
     switch (m_port->error()) {
     case QSerialPort::DeviceNotFoundError:
-        throw SerialError(SerialErrorCode::PortNotFound,
-                          tr("Serial %1 does not exist. Connect the counter, or set %2 "
-                             "to the device it is on.")
-                                  .arg(label, variable));
+        throw SerialError(
+                SerialErrorCode::PortNotFound,
+                tr("Serial %1 does not exist. Connect the counter, or %2.").arg(label, remedy()));
     case QSerialPort::ResourceError:
         throw SerialError(SerialErrorCode::PortNotFound,
                           tr("Serial %1 has no serial hardware behind it. Connect the "
-                             "counter, or set %2 to the device it is on.")
-                                  .arg(label, variable));
+                             "counter, or %2.")
+                                  .arg(label, remedy()));
     case QSerialPort::PermissionError:
 #ifdef Q_OS_UNIX
         if (permissionDenied(device)) {
@@ -283,9 +270,20 @@ void SerialLine::raiseOpenFailure(const QString &device)
     }
 }
 
+QString SerialLine::remedy() const
+{
+    return tr("name the device with %1 or %2")
+            .arg(PortDevices::option(m_settings.commPort),
+                 PortDevices::environmentVariable(m_settings.commPort));
+}
+
 QString SerialLine::portLabel() const
 {
-    const QString device = m_port->isOpen() ? m_openDevice : deviceName();
+    // A closed line names its device only when one is named: finding one
+    // would mean enumerating the system's ports for an error message.
+    const QString device = m_port->isOpen() ? m_openDevice : m_devices.named(m_settings.commPort);
+    if (device.isEmpty())
+        return tr("port %1").arg(m_settings.commPort);
     return tr("port %1 (%2)").arg(m_settings.commPort).arg(device);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "portdevices.h"
 #include "serialerror.h"
 #include "serialsettings.h"
 
@@ -43,12 +44,13 @@ public:
 
     const SerialSettings &settings() const { return m_settings; }
 
-    // The device the current port number denotes.
-    QString deviceName() const { return deviceForPort(m_settings.commPort); }
+    // Which device each port number stands for; asked anew at every open.
+    const PortDevices &portDevices() const { return m_devices; }
+    void setPortDevices(PortDevices devices) { m_devices = std::move(devices); }
 
-    // FREQCOUNTER_COM<n> when set; otherwise the platform's own n-th port.
-    static QString deviceForPort(qint16 port);
-    static QString environmentVariableForPort(qint16 port);
+    // The device the current port number stands for right now; empty when
+    // none is found.
+    QString deviceName() const { return m_devices.deviceFor(m_settings.commPort); }
 
 private:
     // Between reads QSerialPort fetches no more than this on its own: it then
@@ -65,10 +67,12 @@ private:
     void onPortError(QSerialPort::SerialPortError error);
     void dropLostPort();
     [[noreturn]] void raiseOpenFailure(const QString &device);
+    QString remedy() const;
     [[noreturn]] void raiseLost();
     QString portLabel() const;
 
     SerialSettings m_settings;
+    PortDevices m_devices;
     QSerialPort *m_port = nullptr;
     QString m_openDevice;
     bool m_inOwnCall = false;

@@ -1,21 +1,41 @@
 #pragma once
 
+#include "portdevices.h"
+
 #include <QString>
 #include <QStringList>
 
-// The command line. The program takes no options for its work: --help and
-// --version answer and end it, Qt's own options (-platform, -style, ...) are
-// Qt's, and anything else is a mistake.
+#include <vector>
+
+// The command line: --com1 and --com2 name the ports' devices, --list-ports,
+// --help and --version answer and end the program, Qt's own options
+// (-platform, -style, ...) are Qt's, and anything else is a mistake. All of
+// it is settled before Qt starts, so that every answer and every usage error
+// comes without a display.
 namespace freqcounter::CommandLine {
 
-enum class Request { Run, Help, Version };
+enum class Request { Run, Help, Version, ListPorts, Mistake };
 
-// Looked for before Qt starts, so that both work without a display.
-Request request(int argc, const char *const *argv);
+struct Parsed
+{
+    Request request = Request::Run;
+    // For a mistake: what is wrong, in one line.
+    QString mistake;
+    // The ports' devices, with those named on the command line.
+    PortDevices devices;
+    // What QApplication is given: the program's name and Qt's own options.
+    std::vector<char *> qtArguments;
+};
+
+Parsed parse(int argc, char **argv);
 
 // What QApplication left after taking its own options: the first of it, or
 // an empty string when nothing is left.
 QString leftover(const QStringList &arguments);
+
+// The answer to --list-ports: the ports found, one a line, and which of them
+// Com1 and Com2 take.
+QString portListing(const PortDevices &devices, const QList<PortDescription> &found);
 
 QString helpText();
 QString versionText();

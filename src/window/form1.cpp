@@ -5,6 +5,7 @@
 #include "serialline.h"
 #include "windowdefinition.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QRadioButton>
@@ -33,7 +34,7 @@ Item *createItem(QWidget *form, const Def::ItemDefinition &definition)
 
 } // namespace
 
-Form1::Form1(Runtime &runtime, QWidget *parent)
+Form1::Form1(Runtime &runtime, PortDevices devices, QWidget *parent)
     : QWidget(parent)
     , m_runtime(runtime)
 {
@@ -74,6 +75,9 @@ Form1::Form1(Runtime &runtime, QWidget *parent)
 
     MSComm1 = new SerialLine(this);
     MSComm1->setObjectName(QString(Def::kMSComm1Name));
+    MSComm1->setPortDevices(std::move(devices));
+    Option1->installEventFilter(this);
+    Option2->installEventFilter(this);
 
     connect(Timer1, &QTimer::timeout, this, [this] { m_runtime.run([this] { timer1Tick(); }); });
     connect(Option1, &QRadioButton::clicked, this,
@@ -146,6 +150,31 @@ void Form1::showEvent(QShowEvent *event)
         m_placed = true;
     }
     QWidget::showEvent(event);
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    // Coming back to the window, after plugging an adapter in perhaps.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        describePorts();
+    QWidget::changeEvent(event);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && (watched == Option1 || watched == Option2))
+        describePorts();
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::describePorts()
+{
+    // Finding the ports takes milliseconds, so it is done when a tooltip is
+    // asked for and when the window becomes active, never on a tick.
+    const PortDevices &devices = MSComm1->portDevices();
+    const QList<PortDescription> found = devices.found();
+    Option1->setToolTip(devices.describe(1, found));
+    Option2->setToolTip(devices.describe(2, found));
 }
 
 void Form1::placeCentred()

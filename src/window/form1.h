@@ -1,5 +1,6 @@
 #pragma once
 
+#include "portdevices.h"
 #include "readingframer.h"
 
 #include <QFont>
@@ -18,13 +19,17 @@ class SerialLine;
 // binds the load, tick and the two click events to their handlers, and runs every
 // handler through the runtime, which reports whatever a handler raises.
 // Between the serial line and the display it keeps the reading framer, so
-// that only whole readings are shown.
+// that only whole readings are shown. Beside the handlers, it keeps each radio
+// button's tooltip (which screen readers read as its description) saying
+// which device the button stands for.
 class Form1 : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Form1(Runtime &runtime, QWidget *parent = nullptr);
+    // The devices say which device each port stands for.
+    explicit Form1(Runtime &runtime, PortDevices devices = PortDevices(),
+                   QWidget *parent = nullptr);
     ~Form1() override;
 
     // The load event: runs the start-up handler and starts Timer1. Returns
@@ -33,6 +38,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void formLoad();
@@ -42,6 +49,7 @@ private:
     void selectPort(qint16 port);
     void showReading(const QString &reading);
     void placeCentred();
+    void describePorts();
 
     Runtime &m_runtime;
     QLabel *Label1 = nullptr;

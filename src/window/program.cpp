@@ -63,14 +63,14 @@ QIcon applicationIcon()
 
 } // namespace
 
-int runProgram()
+int runProgram(const PortDevices &devices)
 {
     QApplication::setWindowIcon(applicationIcon());
     Runtime runtime(std::make_unique<MessageBoxReporter>());
 #ifdef Q_OS_UNIX
     quitOnTerminationSignals(&runtime);
 #endif
-    Form1 form(runtime);
+    Form1 form(runtime, devices);
     if (!form.load())
         return Runtime::kFailureExitStatus;
     form.show();

@@ -1,7 +1,8 @@
 #!/bin/sh
-# The command line of the real binary: --help and --version answer on
-# standard output and exit 0, even with no display; anything else prints the
-# usage on standard error and exits 2; Qt's own options keep working.
+# The command line of the real binary: --help, --version and --list-ports
+# answer on standard output and exit 0, and every mistake prints the usage on
+# standard error and exits 2, all with no display at all; --com1 names the
+# device over FREQCOUNTER_COM1; Qt's own options keep working.
 set -eu
 binary=$1
 simulator=$2
@@ -21,6 +22,7 @@ for option in --help -h; do
     run 0 "$option"
     grep -q '^Usage: freqcounter' "$work/out" || fail "$option prints no usage"
     grep -q 'FREQCOUNTER_COM1' "$work/out" || fail "$option does not say how to choose the device"
+    grep -q -- '--com1 DEVICE' "$work/out" || fail "$option does not name --com1"
     [ ! -s "$work/err" ] || fail "$option wrote to standard error"
 done
 for option in --version -v; do
@@ -28,21 +30,36 @@ for option in --version -v; do
     grep -qx 'freqcounter [0-9][0-9.]*' "$work/out" || fail "$option prints '$(cat "$work/out")'"
 done
 
-# Mistakes: Qt needs a platform before the rest is looked at.
-for mistake in --bogus stray-word -x; do
-    run 2 -platform offscreen "$mistake"
-    grep -q "unknown argument '$mistake'" "$work/err" || fail "'$mistake' is not named as the mistake"
+# Mistakes are answered before Qt would look for a display.
+for mistake in --bogus stray-word -x --com1 --com2= -platform; do
+    run 2 "$mistake"
+    case "$mistake" in
+    --com*) grep -q "option '${mistake%=}' needs a device" "$work/err" ;;
+    -platform) grep -q "option '-platform' needs a value" "$work/err" ;;
+    *) grep -q "unknown argument '$mistake'" "$work/err" ;;
+    esac || fail "'$mistake' is not named as the mistake: $(cat "$work/err")"
     grep -q '^Usage: freqcounter' "$work/err" || fail "'$mistake' prints no usage"
     [ ! -s "$work/out" ] || fail "'$mistake' wrote to standard output"
 done
 
-# A Qt option alone is Qt's: the program runs, and ends cleanly on SIGTERM.
+# The ports found, and which of them the buttons take: here Com1 by option
+# and Com2 by variable, neither of them a port the system enumerates.
+FREQCOUNTER_COM2=/dev/freqcounter-com2 run 0 --com1 /dev/freqcounter-com1 --list-ports
+grep -q '^DEVICE  *STABLE NAME  *DESCRIPTION  *MANUFACTURER  *BUTTON$' "$work/out" \
+    || fail "--list-ports has no header: $(cat "$work/out")"
+grep -q '^/dev/freqcounter-com1 .* Com1$' "$work/out" || fail "--list-ports: Com1 is not the --com1 device"
+grep -q '^/dev/freqcounter-com2 .* Com2$' "$work/out" || fail "--list-ports: Com2 is not the variable's device"
+
+# --com1 wins over the variable, which names no device here; a Qt option
+# is Qt's. The program runs, and ends cleanly on SIGTERM.
 start_x
 start_simulator
-FREQCOUNTER_COM1="$work/com1" "$binary" -style Fusion 2>"$work/stderr" &
+FREQCOUNTER_COM1=/dev/freqcounter-no-such-port "$binary" --com1 "$work/com1" -style Fusion \
+    2>"$work/stderr" &
 app_pid=$!
 children="$children $app_pid"
-wait_window _NET_WM_WINDOW_TYPE_NORMAL >/dev/null || fail "with -style Fusion the window did not open"
+wait_window _NET_WM_WINDOW_TYPE_NORMAL >/dev/null \
+    || fail "with --com1 and -style Fusion the window did not open: $(cat "$work/stderr")"
 kill "$app_pid"
 wait_exit
 [ "$status" -eq 0 ] || fail "exit status $status after SIGTERM"

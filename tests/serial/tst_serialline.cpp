@@ -7,8 +7,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <functional>
 #include <grp.h>
+#include <linux/serial.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -42,9 +45,40 @@ QByteArray everyByteValue()
     return bytes;
 }
 
+PortDescription usbAdapter(const char *device, const char *serialNumber)
+{
+    return {QString::fromLatin1(device),       {},
+            QStringLiteral("FT232R USB UART"), QStringLiteral("FTDI"),
+            QString::fromLatin1(serialNumber), true};
+}
+
+PortDescription mainboardPort(const char *device)
+{
+    return {QString::fromLatin1(device), {}, {}, {}, {}, false};
+}
+
+// Devices that only an enumeration of our own making reports.
+PortDevices discovering(const QList<PortDescription> &ports)
+{
+    return PortDevices([ports] { return ports; });
+}
+
+// A real UART at /dev/ttyS0, opened for reading its settings, or -1.
+int openRealUart()
+{
+    const int fd = ::open("/dev/ttyS0", O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    serial_struct info{};
+    if (fd >= 0 && ::ioctl(fd, TIOCGSERIAL, &info) == 0 && info.type != PORT_UNKNOWN)
+        return fd;
+    if (fd >= 0)
+        ::close(fd);
+    return -1;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Step)
+Q_DECLARE_METATYPE(QList<PortDescription>)
 
 class TestSerialLine : public QObject
 {
@@ -56,13 +90,17 @@ private Q_SLOTS:
 
     void createdClosedOnPortOne();
     void settingsReachTheDevice();
+    void dataBitsAndParityOnARealUart();
     void countAndRead_data();
     void countAndRead();
     void readRightAfterOpenTakesWhatWaited();
     void moreWaitingThanTheBufferHolds();
     void closeReleasesThePort();
-    void deviceForPort_data();
-    void deviceForPort();
+    void discoveryOrder_data();
+    void discoveryOrder();
+    void optionOverVariableOverDiscovery_data();
+    void optionOverVariableOverDiscovery();
+    void adapterPluggedInLaterIsFoundAtTheNextOpen();
 
     void failures_data();
     void failures();
@@ -122,6 +160,46 @@ void TestSerialLine::settingsReachTheDevice()
     QCOMPARE(applied.c_cflag & CRTSCTS, tcflag_t(0));
     QCOMPARE(applied.c_iflag & (IXON | IXOFF | IXANY), tcflag_t(0));
     QCOMPARE(applied.c_lflag & (ICANON | ECHO), tcflag_t(0));
+
+    // A pseudo-terminal forces 8 data bits and clears parity on every
+    // setting, so the checks above pass whatever the line asks for. What the
+    // opened port says it applied shows a wrong request; a real UART shows
+    // it too (next test).
+    const auto *port = line.findChild<QSerialPort *>();
+    QVERIFY(port);
+    QCOMPARE(port->dataBits(), QSerialPort::Data8);
+    QCOMPARE(port->parity(), QSerialPort::NoParity);
+    QCOMPARE(port->stopBits(), QSerialPort::OneStop);
+    QCOMPARE(port->baudRate(), 1200);
+    QCOMPARE(port->flowControl(), QSerialPort::NoFlowControl);
+}
+
+void TestSerialLine::dataBitsAndParityOnARealUart()
+{
+    const int uart = openRealUart();
+    if (uart < 0)
+        QSKIP("no UART at /dev/ttyS0 that this user may open");
+    termios original{};
+    QCOMPARE(::tcgetattr(uart, &original), 0);
+    termios wrong = original;
+    wrong.c_cflag = (wrong.c_cflag & ~CSIZE) | CS7 | PARENB | PARODD;
+    QCOMPARE(::tcsetattr(uart, TCSANOW, &wrong), 0);
+
+    termios applied{};
+    {
+        qputenv("FREQCOUNTER_COM1", "/dev/ttyS0");
+        SerialLine line;
+        line.setPortOpen(true);
+        const auto *port = line.findChild<QSerialPort *>();
+        QVERIFY(port);
+        QCOMPARE(::tcgetattr(static_cast<int>(port->handle()), &applied), 0);
+    }
+    ::tcsetattr(uart, TCSANOW, &original);
+    ::close(uart);
+    QCOMPARE(applied.c_cflag & CSIZE, tcflag_t(CS8));
+    QCOMPARE(applied.c_cflag & PARENB, tcflag_t(0));
+    QCOMPARE(applied.c_cflag & CSTOPB, tcflag_t(0));
+    QCOMPARE(::cfgetispeed(&applied), speed_t(B1200));
 }
 
 void TestSerialLine::countAndRead_data()
@@ -208,35 +286,99 @@ void TestSerialLine::closeReleasesThePort()
     QCOMPARE(test::openDescriptorCount(), descriptorsBefore);
 }
 
-void TestSerialLine::deviceForPort_data()
+void TestSerialLine::discoveryOrder_data()
 {
-    QTest::addColumn<qint16>("port");
-    QTest::addColumn<QByteArray>("configured");
-    QTest::addColumn<QString>("device");
+    QTest::addColumn<QList<PortDescription>>("found");
+    QTest::addColumn<QString>("com1");
+    QTest::addColumn<QString>("com2");
 
-    QTest::newRow("port 1 unset: first platform port")
-            << qint16(1) << QByteArray() << QStringLiteral("/dev/ttyS0");
-    QTest::newRow("port 2 unset: second platform port")
-            << qint16(2) << QByteArray() << QStringLiteral("/dev/ttyS1");
-    QTest::newRow("port 2 names a USB adapter")
-            << qint16(2) << QByteArray("/dev/ttyUSB0") << QStringLiteral("/dev/ttyUSB0");
-    QTest::newRow("port 1 by id") << qint16(1)
-                                  << QByteArray("/dev/serial/by-id/usb-FTDI_FT232R-if00-port0")
-                                  << QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R-if00-port0");
+    const QString none;
+    QTest::newRow("one USB adapter only") << QList{usbAdapter("/dev/ttyUSB0", "A50285BI")}
+                                          << QStringLiteral("/dev/ttyUSB0") << none;
+    QTest::newRow("mainboard port plus adapter: the adapter first")
+            << QList{mainboardPort("/dev/ttyS0"), usbAdapter("/dev/ttyACM0", "")}
+            << QStringLiteral("/dev/ttyACM0") << QStringLiteral("/dev/ttyS0");
+    QTest::newRow("two adapters plugged in one order")
+            << QList{usbAdapter("/dev/ttyUSB0", "A50285BI"), usbAdapter("/dev/ttyUSB1", "B7")}
+            << QStringLiteral("/dev/ttyUSB0") << QStringLiteral("/dev/ttyUSB1");
+    QTest::newRow("the same two adapters plugged in the other order")
+            << QList{usbAdapter("/dev/ttyUSB0", "B7"), usbAdapter("/dev/ttyUSB1", "A50285BI")}
+            << QStringLiteral("/dev/ttyUSB1") << QStringLiteral("/dev/ttyUSB0");
+    QTest::newRow("adapters without serial numbers: by number, ttyUSB2 before ttyUSB10")
+            << QList{usbAdapter("/dev/ttyUSB10", ""), usbAdapter("/dev/ttyUSB2", "")}
+            << QStringLiteral("/dev/ttyUSB2") << QStringLiteral("/dev/ttyUSB10");
+    QTest::newRow("an adapter with a serial number before one without")
+            << QList{usbAdapter("/dev/ttyACM0", ""), usbAdapter("/dev/ttyUSB3", "B7")}
+            << QStringLiteral("/dev/ttyUSB3") << QStringLiteral("/dev/ttyACM0");
+    QTest::newRow("nothing found") << QList<PortDescription>{} << none << none;
 }
 
-void TestSerialLine::deviceForPort()
+void TestSerialLine::discoveryOrder()
 {
-    QFETCH(qint16, port);
-    QFETCH(QByteArray, configured);
-    QFETCH(QString, device);
+    QFETCH(QList<PortDescription>, found);
+    QFETCH(QString, com1);
+    QFETCH(QString, com2);
 
-    const QByteArray variable = SerialLine::environmentVariableForPort(port).toLatin1();
-    if (configured.isEmpty())
-        qunsetenv(variable.constData());
+    qunsetenv("FREQCOUNTER_COM1");
+    const PortDevices devices = discovering(found);
+    QCOMPARE(devices.deviceFor(1), com1);
+    QCOMPARE(devices.deviceFor(2), com2);
+}
+
+void TestSerialLine::optionOverVariableOverDiscovery_data()
+{
+    QTest::addColumn<bool>("option");
+    QTest::addColumn<bool>("variable");
+    QTest::addColumn<QByteArray>("shown");
+
+    QTest::newRow("option over variable and discovery") << true << true << QByteArray("option");
+    QTest::newRow("variable over discovery") << false << true << QByteArray("variable");
+    QTest::newRow("discovery when nothing is named") << false << false << QByteArray("found");
+}
+
+void TestSerialLine::optionOverVariableOverDiscovery()
+{
+    QFETCH(bool, option);
+    QFETCH(bool, variable);
+    QFETCH(QByteArray, shown);
+
+    // Each pseudo-terminal says where it stands; the line reads from one.
+    PtyPair named;
+    PtyPair found;
+    QVERIFY(named.isValid() && found.isValid());
+    PortDevices devices = discovering({usbAdapter(qPrintable(found.devicePath()), "A1")});
+    if (option)
+        devices.name(1, named.devicePath());
+    if (variable)
+        qputenv("FREQCOUNTER_COM1", m_pty->devicePath().toLocal8Bit());
     else
-        qputenv(variable.constData(), configured);
-    QCOMPARE(SerialLine::deviceForPort(port), device);
+        qunsetenv("FREQCOUNTER_COM1");
+
+    SerialLine line;
+    line.setPortDevices(devices);
+    line.setPortOpen(true);
+    QVERIFY(named.send("option"));
+    QVERIFY(m_pty->send("variable"));
+    QVERIFY(found.send("found"));
+    QCOMPARE(line.input(), QString::fromLatin1(shown));
+}
+
+void TestSerialLine::adapterPluggedInLaterIsFoundAtTheNextOpen()
+{
+    qunsetenv("FREQCOUNTER_COM1");
+    auto plugged = std::make_shared<QList<PortDescription>>();
+    SerialLine line;
+    line.setPortDevices(PortDevices([plugged] { return *plugged; }));
+    QString description;
+    QCOMPARE(errorNumberOf([&] { line.setPortOpen(true); }, &description), 8001);
+    QCOMPARE(description,
+             QStringLiteral("No serial port was found for port 1. Plug in the counter's USB "
+                            "serial adapter, or name the device with --com1 or "
+                            "FREQCOUNTER_COM1."));
+
+    plugged->append(usbAdapter(qPrintable(m_pty->devicePath()), "A1"));
+    line.setPortOpen(true);
+    QCOMPARE(line.deviceName(), m_pty->devicePath());
 }
 
 void TestSerialLine::failures_data()

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QFontInfo>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
@@ -377,6 +378,15 @@ void TestForm1::wideReadingsShrinkToFit()
 
 void TestForm1::accessibleToScreenReaders()
 {
+    // Com1 is named; Com2 is whatever is found second, nothing at first.
+    auto found = std::make_shared<QList<PortDescription>>(
+            QList{PortDescription{m_pty->devicePath(),
+                                  {},
+                                  QStringLiteral("FT232R USB UART"),
+                                  QStringLiteral("FTDI"),
+                                  QStringLiteral("A50285BI"),
+                                  true}});
+    m_form = std::make_unique<Form1>(*m_runtime, PortDevices([found] { return *found; }));
     auto *label = item<QLabel>("Label1");
     loadAndSettle();
     QVERIFY(m_pty->send("145.2\r\n"));
@@ -394,6 +404,18 @@ void TestForm1::accessibleToScreenReaders()
         QCOMPARE(button->text(QAccessible::Name), option->text());
         QCOMPARE(bool(button->state().checked), option->isChecked());
     }
+
+    // Hovering tells which device each button stands for right now.
+    const auto hover = [this](const char *name) {
+        auto *option = item<QRadioButton>(name);
+        QHelpEvent hovering(QEvent::ToolTip, QPoint(2, 2), option->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(option, &hovering);
+        return QAccessible::queryAccessibleInterface(option)->text(QAccessible::Description);
+    };
+    QCOMPARE(hover("Option1"), m_pty->devicePath() + QStringLiteral(": FT232R USB UART (FTDI)"));
+    QCOMPARE(hover("Option2"), QStringLiteral("No serial port found"));
+    found->append(PortDescription{QStringLiteral("/dev/ttyACM0"), {}, {}, {}, {}, true});
+    QCOMPARE(hover("Option2"), QStringLiteral("/dev/ttyACM0"));
 }
 
 void TestForm1::startUpFailureReportsOnceAndNeverShows_data()

@@ -1,0 +1,162 @@
+#include "portdevices.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSerialPortInfo>
+
+#include <algorithm>
+#include <tuple>
+
+namespace freqcounter {
+
+namespace {
+
+// "/dev/ttyUSB10" as ("/dev/ttyUSB", 10), so that numbered devices sort as
+// numbers.
+std::tuple<QStringView, qulonglong, QStringView> nameKey(const QString &device)
+{
+    qsizetype digitsAt = device.size();
+    while (digitsAt > 0 && device.at(digitsAt - 1).isDigit())
+        --digitsAt;
+    const QStringView digits = QStringView(device).sliced(digitsAt);
+    return {QStringView(device).first(digitsAt), digits.toULongLong(), digits};
+}
+
+#ifdef Q_OS_UNIX
+// The /dev/serial/by-id links, by the device each points to.
+QMap<QString, QString> stableNames()
+{
+    QMap<QString, QString> names;
+    const QDir byId(QStringLiteral("/dev/serial/by-id"));
+    const QFileInfoList links
+            = byId.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot);
+    for (const QFileInfo &link : links)
+        names.insert(link.canonicalFilePath(), link.absoluteFilePath());
+    return names;
+}
+#endif
+
+} // namespace
+
+QList<PortDescription> availablePorts()
+{
+#ifdef Q_OS_UNIX
+    const QMap<QString, QString> byId = stableNames();
+#endif
+    QList<PortDescription> ports;
+    const QList<QSerialPortInfo> infos = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &info : infos) {
+        PortDescription port;
+        port.device = info.systemLocation();
+#ifdef Q_OS_UNIX
+        port.stableName = byId.value(QFileInfo(port.device).canonicalFilePath());
+#else
+        port.device = info.portName();
+#endif
+        port.description = info.description();
+        port.manufacturer = info.manufacturer();
+        port.serialNumber = info.serialNumber();
+        port.usb = info.hasVendorIdentifier() && info.hasProductIdentifier();
+        ports.append(port);
+    }
+    return ports;
+}
+
+qsizetype indexOfPort(const QList<PortDescription> &found, const QString &device)
+{
+    const QString target = QFileInfo(device).canonicalFilePath();
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        if (found.at(i).device == device || (!target.isEmpty() && found.at(i).device == target))
+            return i;
+    }
+    return -1;
+}
+
+QList<PortDescription> inDiscoveryOrder(QList<PortDescription> ports)
+{
+    std::stable_sort(ports.begin(), ports.end(),
+                     [](const PortDescription &a, const PortDescription &b) {
+                         if (a.usb != b.usb)
+                             return a.usb;
+                         if (a.serialNumber.isEmpty() != b.serialNumber.isEmpty())
+                             return b.serialNumber.isEmpty();
+                         if (a.serialNumber != b.serialNumber)
+                             return a.serialNumber < b.serialNumber;
+                         return nameKey(a.device) < nameKey(b.device);
+                     });
+    return ports;
+}
+
+PortDevices::PortDevices(Enumerator enumerate)
+    : m_enumerate(std::move(enumerate))
+{}
+
+void PortDevices::name(qint16 port, const QString &device)
+{
+    m_named.insert(port, device);
+}
+
+QString PortDevices::named(qint16 port) const
+{
+    QString option = m_named.value(port);
+    if (!option.isEmpty())
+        return option;
+    return qEnvironmentVariable(environmentVariable(port).toLatin1().constData());
+}
+
+QString PortDevices::deviceFor(qint16 port) const
+{
+    QString device = named(port);
+    if (!device.isEmpty())
+        return device;
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(port);
+#else
+    return deviceFor(port, found());
+#endif
+}
+
+QString PortDevices::deviceFor(qint16 port, const QList<PortDescription> &found) const
+{
+    QString device = named(port);
+    if (!device.isEmpty())
+        return device;
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(port);
+#else
+    return port >= 1 && port <= found.size() ? found.at(port - 1).device : QString();
+#endif
+}
+
+QList<PortDescription> PortDevices::found() const
+{
+    return inDiscoveryOrder(m_enumerate());
+}
+
+QString PortDevices::describe(qint16 port, const QList<PortDescription> &found) const
+{
+    QString text = deviceFor(port, found);
+    if (text.isEmpty())
+        return QStringLiteral("No serial port found");
+    const qsizetype at = indexOfPort(found, text);
+    if (at < 0)
+        return text;
+    const PortDescription &described = found.at(at);
+    if (!described.description.isEmpty())
+        text += QStringLiteral(": ") + described.description;
+    if (!described.manufacturer.isEmpty())
+        text += QStringLiteral(" (%1)").arg(described.manufacturer);
+    return text;
+}
+
+QString PortDevices::environmentVariable(qint16 port)
+{
+    return QStringLiteral("FREQCOUNTER_COM%1").arg(port);
+}
+
+QString PortDevices::option(qint16 port)
+{
+    return QStringLiteral("--com%1").arg(port);
+}
+
+} // namespace freqcounter

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QList>
+#include <QMap>
+#include <QString>
+
+#include <functional>
+
+namespace freqcounter {
+
+// One serial port the system has, as its enumeration describes it.
+struct PortDescription
+{
+    QString device; // /dev/ttyUSB0, COM3
+    QString stableName; // its /dev/serial/by-id name, where it has one
+    QString description;
+    QString manufacturer;
+    QString serialNumber;
+    bool usb = false;
+};
+
+// The serial ports Qt finds on this system, in no particular order.
+QList<PortDescription> availablePorts();
+
+// Where a device is among the ports found, by name or through a link (such
+// as a /dev/serial/by-id name); -1 when it is not.
+qsizetype indexOfPort(const QList<PortDescription> &found, const QString &device);
+
+// The order in which found ports become port 1, 2, ...: USB adapters first,
+// then the rest; within each, those with a serial number first, by serial
+// number, then by device name (ttyUSB2 before ttyUSB10), so that neither
+// plugging order nor a restart reorders them.
+QList<PortDescription> inDiscoveryOrder(QList<PortDescription> ports);
+
+// Which device each port number stands for: a device named on the command
+// line, else FREQCOUNTER_COM<n>, else the n-th port found (on Windows, COM<n>).
+// Nothing is remembered between calls, so an adapter plugged in after start
+// is found the next time its port is opened. It opens nothing.
+class PortDevices
+{
+public:
+    using Enumerator = std::function<QList<PortDescription>()>;
+
+    // The enumerator is replaceable, so that tests can stand in for hardware.
+    explicit PortDevices(Enumerator enumerate = &availablePorts);
+
+    void name(qint16 port, const QString &device);
+
+    // The device named for a port by option or variable; empty if neither.
+    QString named(qint16 port) const;
+
+    // The device a port stands for right now; empty when none is found.
+    // Enumerates only when nothing is named.
+    QString deviceFor(qint16 port) const;
+    // The same, among ports already found.
+    QString deviceFor(qint16 port, const QList<PortDescription> &found) const;
+
+    // The ports found, in discovery order.
+    QList<PortDescription> found() const;
+
+    // Which device a port stands for among the ports found, as users read
+    // it: "/dev/ttyUSB0: FT232R USB UART (FTDI)".
+    QString describe(qint16 port, const QList<PortDescription> &found) const;
+
+    static QString environmentVariable(qint16 port);
+    static QString option(qint16 port);
+
+private:
+    QMap<qint16, QString> m_named;
+    Enumerator m_enumerate;
+};
+
+} // namespace freqcounter
