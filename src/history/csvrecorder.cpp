@@ -1,0 +1,124 @@
+#include "csvrecorder.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#elif defined(Q_OS_WIN)
+#include <io.h>
+#endif
+
+namespace freqcounter {
+
+namespace {
+
+const QByteArray kHeader = QByteArrayLiteral("time,port,device,reading\r\n");
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CsvRecorder", text);
+}
+
+} // namespace
+
+CsvRecorder::CsvRecorder(const QString &path)
+    : m_file(path)
+{
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append))
+        raiseFileError(tr("could not be opened"));
+    if (m_file.size() == 0)
+        write(kHeader);
+}
+
+void CsvRecorder::append(const ShownReading &reading)
+{
+    write(line(reading) + "\r\n");
+}
+
+QByteArray CsvRecorder::line(const ShownReading &reading)
+{
+    return field(timestamp(reading.time)) + ',' + QByteArray::number(reading.port) + ','
+            + field(reading.device) + ',' + field(reading.text);
+}
+
+QByteArray CsvRecorder::field(const QString &text)
+{
+    // Quoted when it holds a separator, a quote, a line end or any other
+    // control character; a quote inside is doubled.
+    const bool quote = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c == u',' || c == u'"' || c.unicode() < 0x20 || c.unicode() == 0x7F;
+    });
+    QByteArray utf8 = text.toUtf8();
+    if (!quote)
+        return utf8;
+    return '"' + utf8.replace('"', "\"\"") + '"';
+}
+
+QString CsvRecorder::timestamp(const QDateTime &time)
+{
+    // Local time with its offset from UTC: 2026-12-07T15:20:01.123+01:00.
+    const QDateTime local = time.toLocalTime();
+    const int offset = local.offsetFromUtc();
+    const int minutes = std::abs(offset) / 60;
+    return local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz")) + (offset < 0 ? u'-' : u'+')
+            + QStringLiteral("%1:%2")
+                      .arg(minutes / 60, 2, 10, QChar(u'0'))
+                      .arg(minutes % 60, 2, 10, QChar(u'0'));
+}
+
+void CsvRecorder::write(const QByteArray &bytes)
+{
+    if (m_file.write(bytes) != bytes.size() || !m_file.flush())
+        raiseFileError(tr("could not be written"));
+#ifdef Q_OS_UNIX
+    // A device that cannot be synchronised (a pipe, /dev/null) needs not be.
+    if (::fdatasync(m_file.handle()) != 0 && errno != EINVAL && errno != EROFS) {
+        const int failure = errno;
+        raise(failure == ENOSPC ? RecordingErrorCode::DiskFull : RecordingErrorCode::DeviceIoError,
+              tr("could not be written"), QString::fromLocal8Bit(std::strerror(failure)));
+    }
+#elif defined(Q_OS_WIN)
+    if (::_commit(m_file.handle()) != 0) {
+        const int failure = errno;
+        raise(RecordingErrorCode::DeviceIoError, tr("could not be written"),
+              QString::fromLocal8Bit(std::strerror(failure)));
+    }
+#endif
+}
+
+void CsvRecorder::raiseFileError(const QString &doing)
+{
+    RecordingErrorCode code = RecordingErrorCode::FileAccessError;
+    switch (m_file.error()) {
+    case QFileDevice::PermissionsError:
+        code = RecordingErrorCode::PermissionDenied;
+        break;
+    case QFileDevice::ResourceError:
+        code = RecordingErrorCode::DiskFull;
+        break;
+    case QFileDevice::WriteError:
+        code = RecordingErrorCode::DeviceIoError;
+        break;
+    default:
+        break;
+    }
+    raise(code, doing, m_file.errorString());
+}
+
+void CsvRecorder::raise(RecordingErrorCode code, const QString &doing, const QString &cause)
+{
+    QString description
+            = tr("The recording file %1 %2: %3.")
+                      .arg(QFileInfo(m_file.fileName()).absoluteFilePath(), doing, cause);
+    if (m_file.isOpen())
+        description += tr(" The readings recorded before stay in it.");
+    throw RecordingError(code, description);
+}
+
+} // namespace freqcounter

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "recordingerror.h"
+#include "shownreading.h"
+
+#include <QFile>
+#include <QString>
+
+namespace freqcounter {
+
+// Writes each shown reading as one line of a CSV file (RFC 4180, UTF-8):
+// time,port,device,reading. An existing file is appended to, never
+// overwritten, and gets the header only when empty. Every line reaches the
+// disk before append() returns, so a crash or a power cut loses at most the
+// line being written. Every failure raises a RecordingError.
+class CsvRecorder
+{
+public:
+    explicit CsvRecorder(const QString &path);
+
+    QString path() const { return m_file.fileName(); }
+    void append(const ShownReading &reading);
+
+    // One line of the file, without its line end.
+    static QByteArray line(const ShownReading &reading);
+    static QByteArray field(const QString &text);
+    static QString timestamp(const QDateTime &time);
+
+private:
+    void write(const QByteArray &bytes);
+    [[noreturn]] void raiseFileError(const QString &doing);
+    [[noreturn]] void raise(RecordingErrorCode code, const QString &doing, const QString &cause);
+
+    QFile m_file;
+};
+
+} // namespace freqcounter

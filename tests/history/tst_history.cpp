@@ -1,0 +1,241 @@
+#include "csvrecorder.h"
+#include "readinghistory.h"
+#include "statistics.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+using namespace freqcounter;
+
+namespace {
+
+constexpr double kAbsent = std::numeric_limits<double>::quiet_NaN();
+const QDateTime kStart = QDateTime::fromMSecsSinceEpoch(1'765'000'000'000);
+
+// Readings one per interval from a fixed start, as texts.
+ReadingHistory historyOf(const QStringList &texts, double intervalSeconds = 1.0)
+{
+    ReadingHistory history;
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        history.add({1, QStringLiteral("/dev/ttyUSB0"),
+                     kStart.addMSecs(qint64(double(i) * intervalSeconds * 1000)), texts.at(i)});
+    return history;
+}
+
+QStringList mhz(const QList<double> &values)
+{
+    QStringList texts;
+    for (const double v : values)
+        texts.append(QString::number(v, 'f', 6));
+    return texts;
+}
+
+// 100 MHz plus the given hertz, for i = 0, 1, ...
+QList<double> hertzAbove100MHz(int n, const std::function<double(int)> &hz)
+{
+    QList<double> values;
+    for (int i = 0; i < n; ++i)
+        values.append(100.0 + hz(i) * 1e-6);
+    return values;
+}
+
+void compareClose(const std::optional<double> &actual, double expected, const char *what)
+{
+    if (std::isnan(expected)) {
+        QVERIFY2(!actual, what);
+        return;
+    }
+    QVERIFY2(actual, what);
+    const double tolerance = std::max(std::abs(expected) * 1e-5, 1e-12);
+    QVERIFY2(std::abs(*actual - expected) <= tolerance,
+             qPrintable(QStringLiteral("%1: %2, expected %3")
+                                .arg(QString::fromLatin1(what))
+                                .arg(*actual, 0, 'g', 10)
+                                .arg(expected, 0, 'g', 10)));
+}
+
+QList<QByteArray> fileLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<QByteArray> lines = file.readAll().split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+class TestHistory : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void statistics_data();
+    void statistics();
+    void historyIsBoundedAndMarksPortSwitches();
+
+    void fieldQuoting_data();
+    void fieldQuoting();
+    void timestampIsLocalWithOffset();
+    void headerOnlyOnceAcrossTwoRuns();
+};
+
+void TestHistory::statistics_data()
+{
+    QTest::addColumn<QStringList>("readings");
+    QTest::addColumn<qsizetype>("numbers");
+    QTest::addColumn<double>("mean");
+    QTest::addColumn<double>("peakToPeakHz");
+    QTest::addColumn<double>("stdDevHz");
+    QTest::addColumn<double>("driftHzPerMinute");
+    QTest::addColumn<double>("driftPpmPerHour");
+    QTest::addColumn<QList<double>>("allanTaus");
+    QTest::addColumn<QList<double>>("allanDeviations");
+
+    // Twenty readings a second apart unless said otherwise; Allan deviations
+    // of the fractional frequency, by hand: |step| / sqrt(2) / mean.
+    QTest::newRow("constant readings")
+            << mhz(hertzAbove100MHz(20, [](int) { return 0.0; })) << qsizetype(20) << 100.0 << 0.0
+            << 0.0 << 0.0 << 0.0 << QList<double>{1, 10} << QList<double>{0, 0};
+    QTest::newRow("linear drift of 1 Hz a second")
+            << mhz(hertzAbove100MHz(20, [](int i) { return double(i); })) << qsizetype(20)
+            << 100.0000095 << 19.0 << std::sqrt(35.0) << 60.0 << 3600.0 / 100.0000095
+            << QList<double>{1, 10}
+            << QList<double>{1e-6 / std::sqrt(2.0) / 100.0000095,
+                             10e-6 / std::sqrt(2.0) / 100.0000095};
+    QTest::newRow("alternating between two values")
+            << mhz(hertzAbove100MHz(20, [](int i) { return 2.0 * (i % 2); })) << qsizetype(20)
+            << 100.000001 << 2.0 << std::sqrt(20.0 / 19.0) << 10.0 / 665.0 * 60.0
+            << 10e-6 / 665.0 * 3600.0 / 100.000001 * 1e6 << QList<double>{1, 10}
+            << QList<double>{2e-6 / std::sqrt(2.0) / 100.000001, 0};
+    QTest::newRow("one reading: no spread, drift or Allan deviation")
+            << QStringList{QStringLiteral("145.2")} << qsizetype(1) << 145.2 << 0.0 << kAbsent
+            << kAbsent << kAbsent << QList<double>{} << QList<double>{};
+    QTest::newRow("no readings at all")
+            << QStringList{} << qsizetype(0) << kAbsent << kAbsent << kAbsent << kAbsent << kAbsent
+            << QList<double>{} << QList<double>{};
+    QTest::newRow("too few readings for an Allan deviation at 10 times the interval")
+            << mhz(hertzAbove100MHz(19, [](int) { return 0.0; })) << qsizetype(19) << 100.0 << 0.0
+            << 0.0 << 0.0 << 0.0 << QList<double>{1} << QList<double>{0};
+    QTest::newRow("readings that are not numbers are counted, nothing more")
+            << QStringList{QStringLiteral("100.000000"),   QStringLiteral("ERR"),
+                           QStringLiteral("100.000002"),   QStringLiteral("--.----"),
+                           QStringLiteral(" 100.000004 "), QStringLiteral("1,5")}
+            << qsizetype(3) << 100.000002 << 4.0 << 2.0 << 60.0 << 3600.0 / 100.000002
+            << QList<double>{2} << QList<double>{2e-6 / std::sqrt(2.0) / 100.000002};
+}
+
+void TestHistory::statistics()
+{
+    QFETCH(QStringList, readings);
+    QFETCH(qsizetype, numbers);
+    QFETCH(double, mean);
+    QFETCH(double, peakToPeakHz);
+    QFETCH(double, stdDevHz);
+    QFETCH(double, driftHzPerMinute);
+    QFETCH(double, driftPpmPerHour);
+    QFETCH(QList<double>, allanTaus);
+    QFETCH(QList<double>, allanDeviations);
+
+    const ReadingHistory history = historyOf(readings);
+    const Statistics s = Statistics::of(history, 0, history.size());
+    QCOMPARE(s.count, readings.size());
+    QCOMPARE(s.numbers, numbers);
+    compareClose(s.meanMHz, mean, "mean");
+    compareClose(s.peakToPeakHz, peakToPeakHz, "peak to peak");
+    compareClose(s.stdDevHz, stdDevHz, "standard deviation");
+    compareClose(s.driftHzPerMinute, driftHzPerMinute, "drift in Hz per minute");
+    compareClose(s.driftPpmPerHour, driftPpmPerHour, "drift in ppm per hour");
+    QCOMPARE(s.allan.size(), allanTaus.size());
+    for (qsizetype i = 0; i < s.allan.size(); ++i) {
+        QCOMPARE(s.allan.at(i).tauSeconds, allanTaus.at(i));
+        compareClose(s.allan.at(i).deviation, allanDeviations.at(i), "Allan deviation");
+    }
+}
+
+void TestHistory::historyIsBoundedAndMarksPortSwitches()
+{
+    ReadingHistory history(3);
+    const auto add = [&](qint16 port, qint64 second, const char *text) {
+        history.add({port, {}, kStart.addSecs(second), QString::fromLatin1(text)});
+    };
+    add(1, 0, "1.0");
+    add(1, 1, "1.1");
+    add(2, 2, "2.0");
+    add(2, 1, "2.1"); // the clock went back a second
+    QCOMPARE(history.size(), 3);
+    QCOMPARE(history.at(0).mhz, 1.1);
+    QVERIFY(!history.at(0).portChanged);
+    QVERIFY(history.at(1).portChanged);
+    QVERIFY(!history.at(2).portChanged);
+    QCOMPARE(history.at(2).msecs, history.at(1).msecs);
+    QCOMPARE(history.lowerBound(kStart.addSecs(2).toMSecsSinceEpoch()), 1);
+}
+
+void TestHistory::fieldQuoting_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("field");
+
+    QTest::newRow("a plain reading") << QStringLiteral("145.2371") << QByteArray("145.2371");
+    QTest::newRow("a comma") << QStringLiteral("145,2") << QByteArray("\"145,2\"");
+    QTest::newRow("a quote, doubled") << QStringLiteral("14\"5") << QByteArray("\"14\"\"5\"");
+    QTest::newRow("a comma and a quote")
+            << QStringLiteral("1,\"5\"") << QByteArray("\"1,\"\"5\"\"\"");
+    QTest::newRow("a control character") << QStringLiteral("14\t5") << QByteArray("\"14\t5\"");
+    QTest::newRow("beyond ASCII, as UTF-8")
+            << QString::fromLatin1("\xB5") << QByteArray("\xC2\xB5");
+    QTest::newRow("empty") << QString() << QByteArray();
+}
+
+void TestHistory::fieldQuoting()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, field);
+    QCOMPARE(CsvRecorder::field(text), field);
+}
+
+void TestHistory::timestampIsLocalWithOffset()
+{
+    const QDateTime when = QDateTime::fromMSecsSinceEpoch(1'765'000'000'123, Qt::UTC);
+    const QString stamp = CsvRecorder::timestamp(when);
+    static const QRegularExpression iso(
+            QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.123[+-]\\d\\d:\\d\\d$"));
+    QVERIFY2(iso.match(stamp).hasMatch(), qPrintable(stamp));
+    // The same instant, read back.
+    QCOMPARE(QDateTime::fromString(stamp, Qt::ISODateWithMs).toMSecsSinceEpoch(),
+             when.toMSecsSinceEpoch());
+    QCOMPARE(stamp.left(19), when.toLocalTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+}
+
+void TestHistory::headerOnlyOnceAcrossTwoRuns()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("readings.csv"));
+    const ShownReading first{1, QStringLiteral("/dev/ttyUSB0"), kStart, QStringLiteral("145.2")};
+    const ShownReading second{2, QStringLiteral("/dev/ttyS0"), kStart.addSecs(1),
+                              QStringLiteral("433,92")};
+    {
+        CsvRecorder run(path);
+        run.append(first);
+    }
+    {
+        CsvRecorder run(path);
+        run.append(second);
+    }
+    const QList<QByteArray> lines = fileLines(path);
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.at(0), QByteArray("time,port,device,reading\r"));
+    QCOMPARE(lines.at(1), CsvRecorder::line(first) + '\r');
+    QCOMPARE(lines.at(2), CsvRecorder::line(second) + '\r');
+    QVERIFY(lines.at(2).endsWith(",2,/dev/ttyS0,\"433,92\"\r"));
+}
+
+QTEST_GUILESS_MAIN(TestHistory)
+#include "tst_history.moc"
