@@ -52,6 +52,9 @@ public:
     // none is found.
     QString deviceName() const { return m_devices.deviceFor(m_settings.commPort); }
 
+    // The device the line was last opened on, as it was named or found.
+    const QString &openDevice() const { return m_openDevice; }
+
 private:
     // Between reads QSerialPort fetches no more than this on its own: it then
     // stops watching the device, instead of waking the program for every

@@ -77,6 +77,20 @@ Parsed parse(int argc, char **argv)
             continue;
         }
 
+        if (argument == "--record" || argument.startsWith("--record=")) {
+            QByteArrayView path;
+            if (argument.startsWith("--record="))
+                path = argument.sliced(9);
+            else if (i + 1 < argc && !QByteArrayView(argv[i + 1]).startsWith("-"))
+                path = argv[++i];
+            if (path.isEmpty())
+                mistake(QStringLiteral("option '--record' needs a file, for example "
+                                       "--record readings.csv"));
+            else
+                parsed.recordPath = QString::fromLocal8Bit(path);
+            continue;
+        }
+
         bool ours = false;
         for (const qint16 port : kNamedPorts) {
             const QByteArray option = PortDevices::option(port).toLatin1();
@@ -188,8 +202,8 @@ QString portListing(const PortDevices &devices, const QList<PortDescription> &fo
 
 QString usageLine()
 {
-    return QStringLiteral("Usage: freqcounter [--com1 DEVICE] [--com2 DEVICE] [--list-ports] "
-                          "[--help] [--version] [Qt options]\n");
+    return QStringLiteral("Usage: freqcounter [--com1 DEVICE] [--com2 DEVICE] [--record FILE] "
+                          "[--list-ports] [--help] [--version] [Qt options]\n");
 }
 
 QString helpText()
@@ -204,6 +218,8 @@ QString helpText()
                     "  --com1 DEVICE  the device of the Com1 button, such as /dev/ttyUSB0\n"
                     "                 or /dev/serial/by-id/usb-FTDI_...-port0\n"
                     "  --com2 DEVICE  the device of the Com2 button\n"
+                    "  --record FILE  record every reading shown to a CSV file, from the\n"
+                    "                 start (appended to when it exists)\n"
                     "  --list-ports   list the serial ports found and which of them Com1\n"
                     "                 and Com2 take, then exit\n"
                     "  -h, --help     show this help and exit\n"
@@ -215,7 +231,10 @@ QString helpText()
                     "a mainboard's /dev/ttyS0: Com1 takes the first, Com2 the second. On\n"
                     "Windows they are COM1 and COM2 unless named. The device is looked up\n"
                     "again each time its port is opened, at start and at every click.\n"
-                    "Qt's own options, such as -platform and -style, are accepted.\n");
+                    "Qt's own options, such as -platform and -style, are accepted.\n"
+                    "\n"
+                    "Right-click the window for more: copy the reading, record to a file,\n"
+                    "and the history (Ctrl+H): a chart of the readings with statistics.\n");
 }
 
 QString versionText()

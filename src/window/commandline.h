@@ -7,7 +7,8 @@
 
 #include <vector>
 
-// The command line: --com1 and --com2 name the ports' devices, --list-ports,
+// The command line: --com1 and --com2 name the ports' devices, --record
+// names a file to record the readings to from the start, --list-ports,
 // --help and --version answer and end the program, Qt's own options
 // (-platform, -style, ...) are Qt's, and anything else is a mistake. All of
 // it is settled before Qt starts, so that every answer and every usage error
@@ -23,6 +24,8 @@ struct Parsed
     QString mistake;
     // The ports' devices, with those named on the command line.
     PortDevices devices;
+    // The file to record to from the start; empty for none.
+    QString recordPath;
     // What QApplication is given: the program's name and Qt's own options.
     std::vector<char *> qtArguments;
 };

@@ -5,6 +5,7 @@
 #include "serialline.h"
 #include "windowdefinition.h"
 
+#include <QDateTime>
 #include <QEvent>
 #include <QLabel>
 #include <QPalette>
@@ -136,6 +137,8 @@ void Form1::selectPort(qint16 port)
 
 void Form1::showReading(const QString &reading)
 {
+    Q_EMIT readingShown(
+            {MSComm1->commPort(), MSComm1->openDevice(), QDateTime::currentDateTime(), reading});
     const QString text = reading + QString(Def::kUnit);
     if (text == Label1->text())
         return;

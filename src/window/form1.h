@@ -2,6 +2,7 @@
 
 #include "portdevices.h"
 #include "readingframer.h"
+#include "shownreading.h"
 
 #include <QFont>
 #include <QWidget>
@@ -35,6 +36,10 @@ public:
     // The load event: runs the start-up handler and starts Timer1. Returns
     // false if the handler raised; the window must then never be shown.
     bool load();
+
+Q_SIGNALS:
+    // Each whole reading the display shows, also one equal to the last.
+    void readingShown(const freqcounter::ShownReading &reading);
 
 protected:
     void showEvent(QShowEvent *event) override;

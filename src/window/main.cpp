@@ -38,5 +38,5 @@ int main(int argc, char *argv[])
     }
     QApplication::setApplicationName(QStringLiteral("freqcounter"));
     QApplication::setApplicationVersion(QStringLiteral(FREQCOUNTER_VERSION));
-    return runProgram(parsed.devices);
+    return runProgram(parsed.devices, parsed.recordPath);
 }

@@ -2,6 +2,7 @@
 
 #include "form1.h"
 #include "messageboxreporter.h"
+#include "readingactions.h"
 #include "runtime.h"
 
 #include <QApplication>
@@ -63,7 +64,7 @@ QIcon applicationIcon()
 
 } // namespace
 
-int runProgram(const PortDevices &devices)
+int runProgram(const PortDevices &devices, const QString &recordPath)
 {
     QApplication::setWindowIcon(applicationIcon());
     Runtime runtime(std::make_unique<MessageBoxReporter>());
@@ -71,7 +72,11 @@ int runProgram(const PortDevices &devices)
     quitOnTerminationSignals(&runtime);
 #endif
     Form1 form(runtime, devices);
+    ReadingActions actions(form, runtime);
+    QObject::connect(&form, &Form1::readingShown, &actions, &ReadingActions::readingShown);
     if (!form.load())
+        return Runtime::kFailureExitStatus;
+    if (!recordPath.isEmpty() && !runtime.run([&] { actions.startRecording(recordPath); }))
         return Runtime::kFailureExitStatus;
     form.show();
     const int status = QApplication::exec();

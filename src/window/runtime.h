@@ -1,5 +1,6 @@
 #pragma once
 
+#include "recordingerror.h"
 #include "serialerror.h"
 
 #include <QObject>
@@ -78,6 +79,8 @@ bool Runtime::run(Handler &&handler)
         std::forward<Handler>(handler)();
         return true;
     } catch (const SerialError &error) {
+        fail({error.number(), error.description()});
+    } catch (const RecordingError &error) {
         fail({error.number(), error.description()});
     } catch (const std::bad_alloc &) {
         fail({static_cast<int>(RuntimeErrorCode::OutOfMemory), tr("Out of memory.")});

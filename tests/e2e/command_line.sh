@@ -31,10 +31,11 @@ for option in --version -v; do
 done
 
 # Mistakes are answered before Qt would look for a display.
-for mistake in --bogus stray-word -x --com1 --com2= -platform; do
+for mistake in --bogus stray-word -x --com1 --com2= --record -platform; do
     run 2 "$mistake"
     case "$mistake" in
     --com*) grep -q "option '${mistake%=}' needs a device" "$work/err" ;;
+    --record) grep -q "option '--record' needs a file" "$work/err" ;;
     -platform) grep -q "option '-platform' needs a value" "$work/err" ;;
     *) grep -q "unknown argument '$mistake'" "$work/err" ;;
     esac || fail "'$mistake' is not named as the mistake: $(cat "$work/err")"

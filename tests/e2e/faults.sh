@@ -165,6 +165,16 @@ port2_missing)
     xdotool mousemove --window "$main" 152 72 click 1
     expect_one_box 8001 "Serial port 2 ($work/no-second-port) does not exist"
     ;;
+recording_disk_full)
+    # The file is checked before the window is shown: the box comes alone.
+    start_simulator
+    env FREQCOUNTER_COM1="$work/com1" "$binary" --record /dev/full 2>"$work/stderr" &
+    app_pid=$!
+    children="$children $app_pid"
+    wait_window _NET_WM_WINDOW_TYPE_DIALOG >/dev/null || fail "no error box appeared"
+    [ "$(visible_windows "$app_pid" | wc -l)" -eq 1 ] || fail "the main window opened beside the box"
+    expect_one_box 61 "The recording file /dev/full could not be written: No space left on device"
+    ;;
 *)
     fail "no scenario $scenario"
     ;;

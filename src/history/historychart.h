@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+#include <chrono>
+
+namespace freqcounter {
+
+class ReadingHistory;
+
+// Draws the readings of a time span ending at the newest one as one line,
+// MHz against local time, with readable ticks on both axes and a mark where
+// the port was switched. It reduces the readings to the lowest and highest
+// of each pixel column, so a full history draws as fast as a short one.
+// Readings that are not numbers are not drawn.
+class HistoryChart : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit HistoryChart(const ReadingHistory &history, QWidget *parent = nullptr);
+
+    // The span shown, ending at the newest reading; zero for everything.
+    void setSpan(std::chrono::milliseconds span);
+    std::chrono::milliseconds span() const { return m_span; }
+
+    // The readings the span holds: [first, last).
+    std::pair<qsizetype, qsizetype> shownRange() const;
+
+    QSize sizeHint() const override { return {640, 300}; }
+    QSize minimumSizeHint() const override { return {240, 140}; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    const ReadingHistory &m_history;
+    std::chrono::milliseconds m_span{0};
+};
+
+} // namespace freqcounter

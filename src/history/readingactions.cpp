@@ -1,0 +1,132 @@
+#include "readingactions.h"
+
+#include "csvrecorder.h"
+#include "historywindow.h"
+#include "runtime.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace freqcounter {
+
+ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
+    : QObject(&window)
+    , m_window(window)
+    , m_runtime(runtime)
+    , m_title(window.windowTitle())
+{
+    m_copy = new QAction(tr("&Copy reading"), this);
+    m_copy->setShortcut(QKeySequence::Copy);
+    m_record = new QAction(this);
+    m_showHistory = new QAction(tr("&History\u2026"), this);
+    m_showHistory->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    for (QAction *action : {m_copy, m_record, m_showHistory})
+        m_window.addAction(action); // so that the shortcuts work without the menu
+
+    m_menu = new QMenu(&m_window);
+    m_menu->addAction(m_copy);
+    m_menu->addAction(m_record);
+    m_menu->addSeparator();
+    m_menu->addAction(m_showHistory);
+
+    connect(m_copy, &QAction::triggered, this, &ReadingActions::copyReading);
+    connect(m_record, &QAction::triggered, this, [this] {
+        if (isRecording())
+            stopRecording();
+        else
+            chooseRecordingFile();
+    });
+    connect(m_showHistory, &QAction::triggered, this, &ReadingActions::showHistory);
+
+    // Right-click anywhere in the window, the context-menu key, or Shift+F10.
+    m_window.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&m_window, &QWidget::customContextMenuRequested, this, &ReadingActions::showMenu);
+    auto *shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &m_window);
+    connect(shiftF10, &QShortcut::activated, this, [this] { showMenu(m_window.rect().center()); });
+    updateState();
+}
+
+ReadingActions::~ReadingActions() = default;
+
+void ReadingActions::readingShown(const ShownReading &reading)
+{
+    m_runtime.run([&] { add(reading); });
+}
+
+void ReadingActions::add(const ShownReading &reading)
+{
+    m_last = reading;
+    m_history.add(reading);
+    if (m_recorder)
+        m_recorder->append(reading);
+    if (m_historyWindow)
+        m_historyWindow->readingsAdded();
+    m_copy->setEnabled(true);
+}
+
+void ReadingActions::startRecording(const QString &path)
+{
+    m_recorder = std::make_unique<CsvRecorder>(path);
+    updateState();
+}
+
+void ReadingActions::stopRecording()
+{
+    m_recorder.reset();
+    updateState();
+}
+
+void ReadingActions::chooseRecordingFile()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    const QString suggested = QDir(folder).filePath(
+            QStringLiteral("freqcounter-%1.csv").arg(QDate::currentDate().toString(Qt::ISODate)));
+    // An existing file is appended to, so choosing one asks nothing more.
+    const QString path = QFileDialog::getSaveFileName(&m_window, tr("Record to File"), suggested,
+                                                      tr("CSV files (*.csv);;All files (*)"),
+                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+    if (!path.isEmpty())
+        m_runtime.run([&] { startRecording(path); });
+}
+
+void ReadingActions::copyReading()
+{
+    if (m_last)
+        QGuiApplication::clipboard()->setText(m_last->text + QStringLiteral(" MHz"));
+}
+
+void ReadingActions::showHistory()
+{
+    if (!m_historyWindow) {
+        m_historyWindow = new HistoryWindow(m_history, &m_window);
+        m_historyWindow->resize(m_historyWindow->sizeHint());
+    }
+    m_historyWindow->refresh();
+    m_historyWindow->show();
+    m_historyWindow->raise();
+    m_historyWindow->activateWindow();
+}
+
+void ReadingActions::showMenu(const QPoint &at)
+{
+    m_menu->popup(m_window.mapToGlobal(at));
+}
+
+void ReadingActions::updateState()
+{
+    m_copy->setEnabled(m_last.has_value());
+    m_record->setText(isRecording() ? tr("&Stop Recording") : tr("&Record to File\u2026"));
+    m_window.setWindowTitle(isRecording() ? m_title + tr(" \u2014 recording") : m_title);
+}
+
+} // namespace freqcounter

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "readinghistory.h"
+#include "shownreading.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace freqcounter {
+
+class CsvRecorder;
+class HistoryWindow;
+class Runtime;
+
+// The main window's context menu and what it offers: copying the reading on
+// show, recording the readings to a CSV file, and the history window. The
+// window hands it each reading it shows and knows nothing else of it; it
+// never touches the window's items. Failures go to the runtime's error path.
+class ReadingActions : public QObject
+{
+    Q_OBJECT
+
+public:
+    ReadingActions(QWidget &window, Runtime &runtime);
+    ~ReadingActions() override;
+
+    // Each whole reading the window shows.
+    void readingShown(const ShownReading &reading);
+
+    // Raise a RecordingError when the file cannot be opened or written.
+    void startRecording(const QString &path);
+    void stopRecording();
+    bool isRecording() const { return m_recorder != nullptr; }
+
+    void showHistory();
+    const ReadingHistory &history() const { return m_history; }
+
+private:
+    void add(const ShownReading &reading);
+    void chooseRecordingFile();
+    void copyReading();
+    void showMenu(const QPoint &at);
+    void updateState();
+
+    QWidget &m_window;
+    Runtime &m_runtime;
+    QString m_title;
+    QMenu *m_menu = nullptr;
+    QAction *m_copy = nullptr;
+    QAction *m_record = nullptr;
+    QAction *m_showHistory = nullptr;
+    ReadingHistory m_history;
+    std::unique_ptr<CsvRecorder> m_recorder;
+    // Made when first asked for, so that a window that never opens costs
+    // nothing.
+    QPointer<HistoryWindow> m_historyWindow;
+    std::optional<ShownReading> m_last;
+};
+
+} // namespace freqcounter

@@ -1,0 +1,171 @@
+#include "form1.h"
+#include "ptypair.h"
+#include "readingactions.h"
+#include "runtime.h"
+#include "windowtesting.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace freqcounter;
+using freqcounter::test::PtyPair;
+using freqcounter::test::RecordingReporter;
+
+class TestHistoryWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void historyOpensWithCtrlHAndCounts();
+    void recordsOneLinePerWholeReading();
+    void unwritableFileTakesTheErrorPath_data();
+    void unwritableFileTakesTheErrorPath();
+
+private:
+    void loadAndShow();
+    // Sends readings one at a time, each waited for on the display.
+    void sendReadings(const QStringList &readings);
+    QString shown() const { return m_form->findChild<QLabel *>(QStringLiteral("Label1"))->text(); }
+
+    std::unique_ptr<PtyPair> m_pty;
+    QList<RuntimeError> m_errors;
+    std::unique_ptr<Runtime> m_runtime;
+    std::unique_ptr<Form1> m_form;
+    ReadingActions *m_actions = nullptr;
+};
+
+void TestHistoryWindow::init()
+{
+    m_pty = std::make_unique<PtyPair>();
+    QVERIFY(m_pty->isValid());
+    qputenv("FREQCOUNTER_COM1", m_pty->devicePath().toLocal8Bit());
+    m_errors.clear();
+    m_runtime = std::make_unique<Runtime>(std::make_unique<RecordingReporter>(m_errors));
+    m_form = std::make_unique<Form1>(*m_runtime);
+    // As the program wires them.
+    m_actions = new ReadingActions(*m_form, *m_runtime);
+    connect(m_form.get(), &Form1::readingShown, m_actions, &ReadingActions::readingShown);
+}
+
+void TestHistoryWindow::cleanup()
+{
+    m_form.reset();
+    m_runtime.reset();
+    m_pty.reset();
+    qunsetenv("FREQCOUNTER_COM1");
+}
+
+void TestHistoryWindow::loadAndShow()
+{
+    QSignalSpy ticks(m_form->findChild<QTimer *>(QStringLiteral("Timer1")), &QTimer::timeout);
+    QVERIFY(ticks.isValid());
+    QVERIFY(m_form->load());
+    m_form->show();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    // The first tick finds the line quiet: from here on readings are whole.
+    QTRY_VERIFY(!ticks.isEmpty());
+}
+
+void TestHistoryWindow::sendReadings(const QStringList &readings)
+{
+    for (const QString &reading : readings) {
+        const qsizetype before = m_actions->history().size();
+        QVERIFY(m_pty->send(reading.toLatin1() + "\r\n"));
+        QTRY_COMPARE(m_actions->history().size(), before + 1);
+        QCOMPARE(shown(), reading + QStringLiteral(" MHz"));
+    }
+}
+
+void TestHistoryWindow::historyOpensWithCtrlHAndCounts()
+{
+    loadAndShow();
+    QVERIFY(!m_form->findChild<QWidget *>(QStringLiteral("History")));
+    sendReadings({QStringLiteral("145.1"), QStringLiteral("145.1"), QStringLiteral("ERR")});
+
+    QTest::keyClick(m_form.get(), Qt::Key_H, Qt::ControlModifier);
+    auto *history = m_form->findChild<QWidget *>(QStringLiteral("History"));
+    QVERIFY(history);
+    QVERIFY(history->isVisible());
+    QCOMPARE(history->windowTitle(), QStringLiteral("2GHz Frequency counter \u2014 History"));
+    auto *count = history->findChild<QLabel *>(QStringLiteral("count"));
+    QVERIFY(count);
+    QCOMPARE(count->text(), QStringLiteral("3 (2 of them numbers)"));
+
+    // It follows the readings while it is open, and screen readers read it.
+    sendReadings({QStringLiteral("145.2")});
+    QTRY_COMPARE(count->text(), QStringLiteral("4 (3 of them numbers)"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(count)->text(QAccessible::Name),
+             QStringLiteral("Readings: 4 (3 of them numbers)"));
+    auto *mean = history->findChild<QLabel *>(QStringLiteral("mean"));
+    QCOMPARE(mean->text(), QStringLiteral("145.1333333 MHz"));
+}
+
+void TestHistoryWindow::recordsOneLinePerWholeReading()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("readings.csv"));
+    loadAndShow();
+    m_actions->startRecording(path);
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("2GHz Frequency counter \u2014 recording"));
+
+    // The same reading again is a line of its own; a comma is quoted.
+    sendReadings({QStringLiteral("145.1452"), QStringLiteral("145.1452"), QStringLiteral("1,5")});
+    m_actions->stopRecording();
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("2GHz Frequency counter"));
+    sendReadings({QStringLiteral("7.5")}); // not recorded any more
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QByteArray device = m_pty->devicePath().toLocal8Bit();
+    QCOMPARE(lines.size(), 5); // the header, three lines, and nothing after the last line end
+    QCOMPARE(lines.at(0), QByteArray("time,port,device,reading\r"));
+    QVERIFY2(lines.at(1).endsWith(",1," + device + ",145.1452\r"), lines.at(1).constData());
+    QVERIFY2(lines.at(2).endsWith(",1," + device + ",145.1452\r"), lines.at(2).constData());
+    QVERIFY2(lines.at(3).endsWith(",1," + device + ",\"1,5\"\r"), lines.at(3).constData());
+    QVERIFY(lines.at(4).isEmpty());
+    QVERIFY(m_errors.isEmpty());
+}
+
+void TestHistoryWindow::unwritableFileTakesTheErrorPath_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("cause");
+
+    QTest::newRow("folder does not exist")
+            << QStringLiteral("/freqcounter-no-such-folder/readings.csv") << 75
+            << QStringLiteral("could not be opened");
+    QTest::newRow("disk full") << QStringLiteral("/dev/full") << 61
+                               << QStringLiteral("No space left on device");
+}
+
+void TestHistoryWindow::unwritableFileTakesTheErrorPath()
+{
+    QFETCH(QString, path);
+    QFETCH(int, number);
+    QFETCH(QString, cause);
+
+    loadAndShow();
+    QVERIFY(!m_runtime->run([&] { m_actions->startRecording(path); }));
+    QCOMPARE(m_errors.size(), 1);
+    QCOMPARE(m_errors.first().number, number);
+    QVERIFY2(m_errors.first().description.contains(path), qPrintable(m_errors.first().description));
+    QVERIFY2(m_errors.first().description.contains(cause),
+             qPrintable(m_errors.first().description));
+    QVERIFY(m_runtime->hasFailed());
+    QVERIFY(!m_form->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+}
+
+QTEST_MAIN(TestHistoryWindow)
+#include "tst_historywindow.moc"
