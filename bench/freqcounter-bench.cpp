@@ -2,28 +2,35 @@
 // reaches the screen, and prints one table (and JSON with --json PATH).
 // Every figure is the median of repeated runs, with the spread of the runs.
 //
-// In-process (offscreen window, real pseudo-terminal): display latency and
-// port switch. Out of process (the real binary on the X display named by
+// In-process (offscreen window, real pseudo-terminal): display latency, port
+// switch, and redrawing the history chart with a million readings. Out of
+// process (the real binary on the X display named by
 // FREQCOUNTER_BENCH_DISPLAY): idle cost beside a bare sleeping loop and an
-// empty Qt window with the same timer, cost of a busy tick, resident memory
-// and its growth, start-up to a mapped window.
+// empty Qt window with the same timer, cost of a busy tick (also while
+// recording and with the history window open), resident memory and its
+// growth, start-up to a mapped window.
 
 #include "form1.h"
+#include "historychart.h"
 #include "mapwatch.h"
 #include "ptypair.h"
+#include "readinghistory.h"
 #include "runtime.h"
 #include "serialline.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QPainter>
 #include <QProcess>
 #include <QRadioButton>
 #include <QSysInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -287,8 +294,10 @@ void startSelf(QProcess &process, const char *role)
 class Program
 {
 public:
-    Program(const QByteArray &display, const QString &program, const QString &device)
+    Program(const QByteArray &display, const QString &program, const QString &device,
+            const QStringList &arguments = {})
         : m_watch(display)
+        , m_display(display)
     {
         if (!m_watch.isValid())
             fail("cannot connect to the X display FREQCOUNTER_BENCH_DISPLAY names");
@@ -297,7 +306,7 @@ public:
         m_process.setProcessEnvironment(environment);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_started = Clock::now();
-        m_process.start(program, {});
+        m_process.start(program, arguments);
         if (!m_process.waitForStarted())
             fail("the program did not start");
         const auto mapped = m_watch.waitForMap(QSize(249, 83), 10s);
@@ -312,20 +321,62 @@ public:
     }
 
     qint64 pid() const { return m_process.processId(); }
+
+    // Presses keys in the program's window, as a user would.
+    void press(const QString &keys)
+    {
+        QProcess xdotool;
+        xdotool.setProcessEnvironment(onDisplay(m_display));
+        xdotool.start(QStringLiteral("xdotool"),
+                      {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--pid"),
+                       QString::number(pid()), QStringLiteral("--name"),
+                       QStringLiteral("^2GHz Frequency counter$"), QStringLiteral("windowfocus"),
+                       QStringLiteral("--sync"), QStringLiteral("key"), keys});
+        if (!xdotool.waitForFinished() || xdotool.exitCode() != 0)
+            fail("xdotool could not press keys in the program's window");
+    }
     double startupMs() const { return msBetween(m_started, m_mapped); }
     Clock::time_point mapped() const { return m_mapped; }
 
 private:
     bench::MapWatch m_watch;
+    QByteArray m_display;
     QProcess m_process;
     Clock::time_point m_started;
     Clock::time_point m_mapped;
 };
 
+// Milliseconds to draw the history chart, at its usual size, holding a
+// million readings (a random walk around 145 MHz, ten a second), the whole
+// history in view.
+QList<double> chartRedraws(int runs, std::mt19937 &random)
+{
+    ReadingHistory history;
+    const QDateTime start = QDateTime::currentDateTime().addSecs(-100'000);
+    std::normal_distribution<double> step(0.0, 2e-6);
+    double mhz = 145.0;
+    for (qsizetype i = 0; i < ReadingHistory::kCapacity; ++i) {
+        mhz += step(random);
+        history.add({1, QStringLiteral("/dev/ttyUSB0"), start.addMSecs(i * 100),
+                     QString::number(mhz, 'f', 7)});
+    }
+    HistoryChart chart(history);
+    chart.setSpan(std::chrono::milliseconds(0));
+    chart.resize(chart.sizeHint());
+    QImage image(chart.size(), QImage::Format_ARGB32_Premultiplied);
+    QList<double> times;
+    for (int run = 0; run < runs; ++run) {
+        const auto started = Clock::now();
+        chart.render(&image);
+        times.append(msBetween(started, Clock::now()));
+    }
+    return times;
+}
+
 struct Options
 {
     bool quick = false;
-    QString only; // latency, idle, busy, startup, switch or memory; empty for all
+    QString only; // latency, idle, busy, startup, switch, memory or chart; empty for all
     QString json;
     QByteArray display;
     QString program;
@@ -484,22 +535,35 @@ int main(int argc, char *argv[])
     }
 
     Figure busy{QStringLiteral("CPU per tick, a reading every 100 ms"), QStringLiteral("us")};
-    for (int run = 0; wanted("busy") && run < repeats; ++run) {
-        log(QStringLiteral("busy tick: run %1 of %2, %3 s")
-                    .arg(run + 1)
-                    .arg(repeats)
-                    .arg(busyTime.count()));
+    Figure busyRecording{QStringLiteral("  the same, recording to a file"), QStringLiteral("us")};
+    Figure busyHistory{QStringLiteral("  the same, history window open"), QStringLiteral("us")};
+    QTemporaryDir recordings;
+    const auto busyTick = [&](Figure &figure, const QStringList &arguments, bool openHistory) {
         test::PtyPair pty;
-        Program program(options.display, options.program, pty.devicePath());
+        Program program(options.display, options.program, pty.devicePath(), arguments);
         startup.runs.append(program.startupMs());
         PacedCounter counter(pty, [] { return 100ms - 10 * kCharacterTime; });
         counter.start();
+        if (openHistory)
+            program.press(QStringLiteral("ctrl+h"));
         std::this_thread::sleep_for(2s);
         const qint64 before = cpuNs(program.pid());
         std::this_thread::sleep_for(busyTime);
         const double ticks = std::chrono::duration<double>(busyTime).count() * 10;
-        busy.runs.append(double(cpuNs(program.pid()) - before) / 1000.0 / ticks);
+        figure.runs.append(double(cpuNs(program.pid()) - before) / 1000.0 / ticks);
         counter.stop();
+    };
+    for (int run = 0; wanted("busy") && run < repeats; ++run) {
+        log(QStringLiteral("busy tick: run %1 of %2, %3 s each plain, recording, history open")
+                    .arg(run + 1)
+                    .arg(repeats)
+                    .arg(busyTime.count()));
+        busyTick(busy, {}, false);
+        busyTick(busyRecording,
+                 {QStringLiteral("--record"),
+                  recordings.filePath(QStringLiteral("run-%1.csv").arg(run))},
+                 false);
+        busyTick(busyHistory, {}, true);
     }
 
     for (int run = 0; wanted("startup") && run < startups; ++run) {
@@ -517,6 +581,13 @@ int main(int argc, char *argv[])
     if (wanted("switch"))
         log(QStringLiteral("port switch: %1 runs of 100 switches").arg(repeats));
 
+    Figure chart{QStringLiteral("history chart redraw, a million readings"), QStringLiteral("ms"),
+                 50};
+    if (wanted("chart")) {
+        log(QStringLiteral("chart: a million readings, %1 redraws").arg(options.quick ? 3 : 10));
+        chart.runs = chartRedraws(options.quick ? 3 : 10, random);
+    }
+
     Figure growth{
             QStringLiteral("resident memory growth over %1 s of readings").arg(growthTime.count()),
             QStringLiteral("MB"), 0.5};
@@ -528,9 +599,10 @@ int main(int argc, char *argv[])
         growthCounter.stop();
     }
 
-    const QList<const Figure *> figures{&p50,      &p99,    &pmax,     &handOver,  &idle,
-                                        &floor,    &ratio,  &qtWindow, &qtRatio,   &busy,
-                                        &resident, &growth, &startup,  &portSwitch};
+    const QList<const Figure *> figures{
+            &p50,      &p99,      &pmax,    &handOver,   &idle,          &floor,
+            &ratio,    &qtWindow, &qtRatio, &busy,       &busyRecording, &busyHistory,
+            &resident, &growth,   &startup, &portSwitch, &chart};
     QJsonArray rows;
     std::printf("\n%-48s %9s %9s %9s %5s  %-7s %s\n", "figure", "median", "min", "max", "runs",
                 "target", "unit");
