@@ -63,6 +63,9 @@ build_release() {
     fi
 }
 
+# scripts/screenshots takes the README's pictures with ImageMagick's import.
+DOCS_PACKAGES="imagemagick"
+
 # Static checks.
 LINT_PACKAGES="clang-tidy clang-format"
 
