@@ -185,9 +185,8 @@ void TestHistory::fieldQuoting_data()
 
     QTest::newRow("a plain reading") << QStringLiteral("145.2371") << QByteArray("145.2371");
     QTest::newRow("a comma") << QStringLiteral("145,2") << QByteArray("\"145,2\"");
-    QTest::newRow("a quote, doubled") << QStringLiteral("14\"5") << QByteArray("\"14\"\"5\"");
-    QTest::newRow("a comma and a quote")
-            << QStringLiteral("1,\"5\"") << QByteArray("\"1,\"\"5\"\"\"");
+    QTest::newRow("a quote, doubled") << QStringLiteral("14\"5") << QByteArray(R"("14""5")");
+    QTest::newRow("a comma and a quote") << QStringLiteral("1,\"5\"") << QByteArray(R"("1,""5""")");
     QTest::newRow("a control character") << QStringLiteral("14\t5") << QByteArray("\"14\t5\"");
     QTest::newRow("beyond ASCII, as UTF-8")
             << QString::fromLatin1("\xB5") << QByteArray("\xC2\xB5");
