@@ -66,6 +66,10 @@ build_release() {
 # scripts/screenshots takes the README's pictures with ImageMagick's import.
 DOCS_PACKAGES="imagemagick"
 
+# scripts/windows: the cross compiler, Wine to run what it builds, Ninja for
+# Qt's own build, and what unpacks Debian's source package of Qt Base.
+WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix wine64 ninja-build dpkg-dev xz-utils"
+
 # Static checks.
 LINT_PACKAGES="clang-tidy clang-format"
 

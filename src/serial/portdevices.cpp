@@ -122,6 +122,7 @@ QString PortDevices::deviceFor(qint16 port, const QList<PortDescription> &found)
     if (!device.isEmpty())
         return device;
 #ifdef Q_OS_WIN
+    Q_UNUSED(found)
     return QStringLiteral("COM%1").arg(port);
 #else
     return port >= 1 && port <= found.size() ? found.at(port - 1).device : QString();

@@ -272,9 +272,16 @@ void SerialLine::raiseOpenFailure(const QString &device)
 
 QString SerialLine::remedy() const
 {
+#ifdef Q_OS_WIN
+    // Windows numbers its ports itself; Device Manager tells which is which.
+    return tr("name its port (Device Manager lists them under Ports (COM & LPT)) with %1 or %2")
+            .arg(PortDevices::option(m_settings.commPort),
+                 PortDevices::environmentVariable(m_settings.commPort));
+#else
     return tr("name the device with %1 or %2")
             .arg(PortDevices::option(m_settings.commPort),
                  PortDevices::environmentVariable(m_settings.commPort));
+#endif
 }
 
 QString SerialLine::portLabel() const
