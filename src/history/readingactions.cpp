@@ -31,12 +31,6 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
     for (QAction *action : {m_copy, m_record, m_showHistory})
         m_window.addAction(action); // so that the shortcuts work without the menu
 
-    m_menu = new QMenu(&m_window);
-    m_menu->addAction(m_copy);
-    m_menu->addAction(m_record);
-    m_menu->addSeparator();
-    m_menu->addAction(m_showHistory);
-
     connect(m_copy, &QAction::triggered, this, &ReadingActions::copyReading);
     connect(m_record, &QAction::triggered, this, [this] {
         if (isRecording())
@@ -119,6 +113,13 @@ void ReadingActions::showHistory()
 
 void ReadingActions::showMenu(const QPoint &at)
 {
+    if (!m_menu) {
+        m_menu = new QMenu(&m_window);
+        m_menu->addAction(m_copy);
+        m_menu->addAction(m_record);
+        m_menu->addSeparator();
+        m_menu->addAction(m_showHistory);
+    }
     m_menu->popup(m_window.mapToGlobal(at));
 }
 

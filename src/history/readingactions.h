@@ -53,7 +53,7 @@ private:
     QWidget &m_window;
     Runtime &m_runtime;
     QString m_title;
-    QMenu *m_menu = nullptr;
+    QMenu *m_menu = nullptr; // made when first asked for, as the history window is
     QAction *m_copy = nullptr;
     QAction *m_record = nullptr;
     QAction *m_showHistory = nullptr;
