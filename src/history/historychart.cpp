@@ -90,14 +90,10 @@ void HistoryChart::paintEvent(QPaintEvent *)
         return;
     }
 
-    // The time axis: the span, or the readings' own extent while they are
-    // fewer than the span holds.
-    const qint64 newest = m_history.at(last - 1).msecs;
-    qint64 start = m_history.at(first).msecs;
-    const qint64 end = newest;
-    if (end - start < 1000) {
-        start = end - 1000;
-    }
+    // The time axis: from the first reading the span holds (so a history
+    // shorter than the span fills the width) to the newest, a second at least.
+    const qint64 end = m_history.at(last - 1).msecs;
+    const qint64 start = std::min(m_history.at(first).msecs, end - 1000);
 
     // One pass over the readings: each pixel column's extremes, the marks
     // of port switches, and the whole range.
