@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QRadioButton>
@@ -155,25 +156,25 @@ void Form1::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
-void Form1::changeEvent(QEvent *event)
-{
-    // Coming back to the window, after plugging an adapter in perhaps.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        describePorts();
-    QWidget::changeEvent(event);
-}
-
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip && (watched == Option1 || watched == Option2))
-        describePorts();
+    // A tooltip asked for, or a button reached with the keyboard (when a
+    // screen reader reads it); not the focus a window gives when it opens.
+    if (watched == Option1 || watched == Option2) {
+        const bool keyboardFocus = event->type() == QEvent::FocusIn
+                && static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason
+                && static_cast<QFocusEvent *>(event)->reason() != Qt::MouseFocusReason
+                && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason;
+        if (event->type() == QEvent::ToolTip || keyboardFocus)
+            describePorts();
+    }
     return QWidget::eventFilter(watched, event);
 }
 
 void Form1::describePorts()
 {
-    // Finding the ports takes milliseconds, so it is done when a tooltip is
-    // asked for and when the window becomes active, never on a tick.
+    // Finding the ports takes milliseconds, so it is done only when a user
+    // asks, never at start or on a tick.
     const PortDevices &devices = MSComm1->portDevices();
     const QList<PortDescription> found = devices.found();
     Option1->setToolTip(devices.describe(1, found));
