@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "numberederror.h"
 
-#include <exception>
-#include <string>
+#include <QString>
 
 namespace freqcounter {
 
@@ -16,26 +15,14 @@ enum class RecordingErrorCode : int {
     FileAccessError = 75,
 };
 
-// A recording file that could not be opened or written: a stable number and
-// a description that names the file and the cause. Thrown, never reported
-// here; the runtime reports it.
-class RecordingError : public std::exception
+// A recording file that could not be opened or written; its description
+// names the file and the cause.
+class RecordingError : public NumberedError
 {
 public:
     RecordingError(RecordingErrorCode code, QString description)
-        : m_code(code)
-        , m_description(std::move(description))
-        , m_what(m_description.toStdString())
+        : NumberedError(static_cast<int>(code), std::move(description))
     {}
-
-    int number() const noexcept { return static_cast<int>(m_code); }
-    const QString &description() const noexcept { return m_description; }
-    const char *what() const noexcept override { return m_what.c_str(); }
-
-private:
-    RecordingErrorCode m_code;
-    QString m_description;
-    std::string m_what;
 };
 
 } // namespace freqcounter

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "numberederror.h"
 
-#include <exception>
-#include <string>
+#include <QString>
 
 namespace freqcounter {
 
@@ -20,27 +19,14 @@ enum class SerialErrorCode : int {
     DeviceLost = 8020,
 };
 
-// An error raised by an operation of the serial line: a stable number and a
-// description in plain words that names the port and device. It is thrown,
-// never reported here; the runtime reports it.
-class SerialError : public std::exception
+// An error raised by an operation of the serial line; its description names
+// the port and device.
+class SerialError : public NumberedError
 {
 public:
     SerialError(SerialErrorCode code, QString description)
-        : m_code(code)
-        , m_description(std::move(description))
-        , m_what(m_description.toStdString())
+        : NumberedError(static_cast<int>(code), std::move(description))
     {}
-
-    SerialErrorCode code() const noexcept { return m_code; }
-    int number() const noexcept { return static_cast<int>(m_code); }
-    const QString &description() const noexcept { return m_description; }
-    const char *what() const noexcept override { return m_what.c_str(); }
-
-private:
-    SerialErrorCode m_code;
-    QString m_description;
-    std::string m_what;
 };
 
 } // namespace freqcounter

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "recordingerror.h"
-#include "serialerror.h"
+#include "numberederror.h"
 
 #include <QObject>
 #include <QString>
@@ -78,9 +77,7 @@ bool Runtime::run(Handler &&handler)
     try {
         std::forward<Handler>(handler)();
         return true;
-    } catch (const SerialError &error) {
-        fail({error.number(), error.description()});
-    } catch (const RecordingError &error) {
+    } catch (const NumberedError &error) {
         fail({error.number(), error.description()});
     } catch (const std::bad_alloc &) {
         fail({static_cast<int>(RuntimeErrorCode::OutOfMemory), tr("Out of memory.")});
