@@ -36,12 +36,12 @@ CsvRecorder::CsvRecorder(const QString &path)
         write(kHeader);
 }
 
-void CsvRecorder::append(const ShownReading &reading)
+void CsvRecorder::append(const ReceivedReading &reading)
 {
     write(line(reading) + "\r\n");
 }
 
-QByteArray CsvRecorder::line(const ShownReading &reading)
+QByteArray CsvRecorder::line(const ReceivedReading &reading)
 {
     return field(timestamp(reading.time)) + ',' + QByteArray::number(reading.port) + ','
             + field(reading.device) + ',' + field(reading.text);

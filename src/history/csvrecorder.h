@@ -1,7 +1,7 @@
 #pragma once
 
 #include "recordingerror.h"
-#include "shownreading.h"
+#include "receivedreading.h"
 
 #include <QFile>
 #include <QString>
@@ -19,10 +19,10 @@ public:
     explicit CsvRecorder(const QString &path);
 
     QString path() const { return m_file.fileName(); }
-    void append(const ShownReading &reading);
+    void append(const ReceivedReading &reading);
 
     // One line of the file, without its line end.
-    static QByteArray line(const ShownReading &reading);
+    static QByteArray line(const ReceivedReading &reading);
     static QByteArray field(const QString &text);
     static QString timestamp(const QDateTime &time);
 

@@ -50,12 +50,12 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
 
 ReadingActions::~ReadingActions() = default;
 
-void ReadingActions::readingShown(const ShownReading &reading)
+void ReadingActions::readingReceived(const ReceivedReading &reading)
 {
     m_runtime.run([&] { add(reading); });
 }
 
-void ReadingActions::add(const ShownReading &reading)
+void ReadingActions::add(const ReceivedReading &reading)
 {
     m_last = reading;
     m_history.add(reading);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "readinghistory.h"
-#include "shownreading.h"
+#include "receivedreading.h"
 
 #include <QObject>
 #include <QPointer>
@@ -33,7 +33,7 @@ public:
     ~ReadingActions() override;
 
     // Each whole reading the window shows.
-    void readingShown(const ShownReading &reading);
+    void readingReceived(const ReceivedReading &reading);
 
     // Raise a RecordingError when the file cannot be opened or written.
     void startRecording(const QString &path);
@@ -44,7 +44,7 @@ public:
     const ReadingHistory &history() const { return m_history; }
 
 private:
-    void add(const ShownReading &reading);
+    void add(const ReceivedReading &reading);
     void chooseRecordingFile();
     void copyReading();
     void showMenu(const QPoint &at);
@@ -62,7 +62,7 @@ private:
     // Made when first asked for, so that a window that never opens costs
     // nothing.
     QPointer<HistoryWindow> m_historyWindow;
-    std::optional<ShownReading> m_last;
+    std::optional<ReceivedReading> m_last;
 };
 
 } // namespace freqcounter

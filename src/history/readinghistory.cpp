@@ -12,7 +12,7 @@ ReadingHistory::ReadingHistory(qsizetype capacity)
     : m_capacity(std::max<qsizetype>(capacity, 1))
 {}
 
-void ReadingHistory::add(const ShownReading &reading)
+void ReadingHistory::add(const ReceivedReading &reading)
 {
     Sample sample;
     sample.msecs = reading.time.toMSecsSinceEpoch();

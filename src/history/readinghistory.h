@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shownreading.h"
+#include "receivedreading.h"
 
 #include <QtGlobal>
 
@@ -29,7 +29,7 @@ public:
 
     explicit ReadingHistory(qsizetype capacity = kCapacity);
 
-    void add(const ShownReading &reading);
+    void add(const ReceivedReading &reading);
 
     qsizetype size() const { return qsizetype(m_samples.size()); }
     bool isEmpty() const { return m_samples.empty(); }

@@ -3,6 +3,8 @@
 #include <QSerialPort>
 #include <QtGlobal>
 
+#include <chrono>
+
 namespace freqcounter {
 
 // The serial line's stored settings: what the window definition fixes for
@@ -22,6 +24,18 @@ struct SerialSettings
     // parity checked it never comes into play; it is kept so that the line
     // carries the whole stored definition.
     char parityReplace = '?';
+
+    // How long one character takes on the line: its start bit, data bits,
+    // parity bit and stop bits at the line speed (8.3 ms at 1200 baud, 8N1).
+    std::chrono::microseconds characterTime() const
+    {
+        const double stop = stopBits == QSerialPort::OneAndHalfStop ? 1.5
+                : stopBits == QSerialPort::TwoStop                  ? 2.0
+                                                                    : 1.0;
+        const double bits = 1.0 + double(dataBits) + (parity == QSerialPort::NoParity ? 0.0 : 1.0)
+                + stop;
+        return std::chrono::microseconds(qint64(bits * 1e6 / double(baudRate)));
+    }
 };
 
 } // namespace freqcounter

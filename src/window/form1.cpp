@@ -110,10 +110,11 @@ void Form1::formLoad()
 void Form1::timer1Tick()
 {
     const qint16 waiting = MSComm1->inBufferCount();
-    const std::optional<QString> reading
-            = waiting == 0 ? m_readings.silence() : m_readings.take(MSComm1->input());
-    if (reading)
-        showReading(*reading);
+    if (waiting != 0) {
+        showReadings(m_readings.take(MSComm1->input()));
+    } else if (std::optional<QString> reading = m_readings.silence()) {
+        showReadings({{std::move(*reading), 0}});
+    }
 }
 
 void Form1::option1Click()
@@ -136,11 +137,22 @@ void Form1::selectPort(qint16 port)
     m_readings.restart();
 }
 
-void Form1::showReading(const QString &reading)
+void Form1::showReadings(const QList<ReadingFramer::Completed> &readings)
 {
-    Q_EMIT readingShown(
-            {MSComm1->commPort(), MSComm1->openDevice(), QDateTime::currentDateTime(), reading});
-    const QString text = reading + QString(Def::kUnit);
+    if (readings.isEmpty())
+        return;
+    // Each reading is given the time its line end arrived, as near as the
+    // tick can tell: the characters that followed it in the same read came
+    // after it, one character time each.
+    const QDateTime now = QDateTime::currentDateTime();
+    const auto characterTime = MSComm1->settings().characterTime();
+    for (const ReadingFramer::Completed &reading : readings) {
+        const auto before = std::chrono::duration_cast<std::chrono::milliseconds>(
+                characterTime * reading.charactersAfter);
+        Q_EMIT readingReceived({MSComm1->commPort(), MSComm1->openDevice(),
+                                now.addMSecs(-before.count()), reading.text});
+    }
+    const QString text = readings.last().text + QString(Def::kUnit);
     if (text == Label1->text())
         return;
     Label1->setFont(fontFittingWidth(m_displayFont, text, Label1->contentsRect().width(), Label1));

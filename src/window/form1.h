@@ -2,7 +2,7 @@
 
 #include "portdevices.h"
 #include "readingframer.h"
-#include "shownreading.h"
+#include "receivedreading.h"
 
 #include <QFont>
 #include <QWidget>
@@ -38,8 +38,10 @@ public:
     bool load();
 
 Q_SIGNALS:
-    // Each whole reading the display shows, also one equal to the last.
-    void readingShown(const freqcounter::ShownReading &reading);
+    // Each whole reading the line delivers, in order, also one equal to the
+    // last, and also one the display skips because a newer one came in the
+    // same tick.
+    void readingReceived(const freqcounter::ReceivedReading &reading);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -51,7 +53,7 @@ private:
     void option1Click();
     void option2Click();
     void selectPort(qint16 port);
-    void showReading(const QString &reading);
+    void showReadings(const QList<ReadingFramer::Completed> &readings);
     void placeCentred();
     void describePorts();
 

@@ -73,7 +73,7 @@ int runProgram(const PortDevices &devices, const QString &recordPath)
 #endif
     Form1 form(runtime, devices);
     ReadingActions actions(form, runtime);
-    QObject::connect(&form, &Form1::readingShown, &actions, &ReadingActions::readingShown);
+    QObject::connect(&form, &Form1::readingReceived, &actions, &ReadingActions::readingReceived);
     if (!form.load())
         return Runtime::kFailureExitStatus;
     if (!recordPath.isEmpty() && !runtime.run([&] { actions.startRecording(recordPath); }))

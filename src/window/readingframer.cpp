@@ -19,9 +19,9 @@ void ReadingFramer::restart()
     m_dropping = true;
 }
 
-std::optional<QString> ReadingFramer::take(QStringView received)
+QList<ReadingFramer::Completed> ReadingFramer::take(QStringView received)
 {
-    std::optional<QString> completed;
+    QList<Completed> completed;
     qsizetype start = 0;
     while (start < received.size()) {
         qsizetype end = start;
@@ -40,8 +40,10 @@ std::optional<QString> ReadingFramer::take(QStringView received)
             }
         }
 
-        if (end < received.size())
-            endReading(completed);
+        if (end < received.size()) {
+            if (std::optional<QString> reading = endReading())
+                completed.append({std::move(*reading), received.size() - end - 1});
+        }
         start = end + 1;
     }
     return completed;
@@ -49,19 +51,18 @@ std::optional<QString> ReadingFramer::take(QStringView received)
 
 std::optional<QString> ReadingFramer::silence()
 {
-    std::optional<QString> completed;
-    endReading(completed);
-    return completed;
+    return endReading();
 }
 
-void ReadingFramer::endReading(std::optional<QString> &completed)
+std::optional<QString> ReadingFramer::endReading()
 {
     if (m_dropping) {
         m_dropping = false;
-        return;
+        return std::nullopt;
     }
-    if (!m_pending.isEmpty())
-        completed = std::exchange(m_pending, QString());
+    if (m_pending.isEmpty())
+        return std::nullopt;
+    return std::exchange(m_pending, QString());
 }
 
 } // namespace freqcounter

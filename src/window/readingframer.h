@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <QList>
+
 #include <optional>
 
 namespace freqcounter {
@@ -14,6 +16,14 @@ namespace freqcounter {
 class ReadingFramer
 {
 public:
+    struct Completed
+    {
+        QString text;
+        // How many characters of the same read followed its line end: how
+        // long before the read it was completed.
+        qsizetype charactersAfter = 0;
+    };
+
     // Longer than any reading a counter sends; a longer run is dropped whole.
     static constexpr qsizetype kMaxReadingLength = 1024;
 
@@ -21,8 +31,8 @@ public:
     // reading: everything up to the next reading end is dropped.
     void restart();
 
-    // The text of one read. Returns the newest reading it completed, if any.
-    std::optional<QString> take(QStringView received);
+    // The text of one read. Returns every reading it completed, oldest first.
+    QList<Completed> take(QStringView received);
 
     // A poll found nothing waiting: ends a reading that has no line end.
     std::optional<QString> silence();
@@ -30,7 +40,7 @@ public:
     qsizetype pendingLength() const { return m_pending.size(); }
 
 private:
-    void endReading(std::optional<QString> &completed);
+    std::optional<QString> endReading();
 
     QString m_pending;
     bool m_dropping = true;

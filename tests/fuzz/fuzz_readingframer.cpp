@@ -2,7 +2,8 @@
 // each control byte picks a silent tick, a reopened line, or a read of the
 // next few bytes as text. Whatever the input, every reading shown must be
 // non-empty, hold no line end, be a contiguous piece of what was received
-// since the line was opened, and the framer must hold no more than its bound.
+// since the line was opened, be completed inside the read that completed it,
+// and the framer must hold no more than its bound.
 
 #include "readingframer.h"
 
@@ -31,6 +32,16 @@ void check(const std::optional<QString> &shown, const QString &received)
     require(received.contains(*shown), "a reading that was never received in one piece");
 }
 
+void check(const QList<freqcounter::ReadingFramer::Completed> &completed, const QString &text,
+           const QString &received)
+{
+    for (const freqcounter::ReadingFramer::Completed &reading : completed) {
+        check(reading.text, received);
+        require(reading.charactersAfter >= 0 && reading.charactersAfter < text.size(),
+                "a reading completed outside the read that completed it");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -57,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 const QString run(qsizetype(data[at] % 8) * 512 + 1, QChar(data[at] & 0x7f));
                 ++at;
                 received += run;
-                check(framer.take(run), received);
+                check(framer.take(run), run, received);
                 break;
             }
             length = std::min(length, size - at);
@@ -65,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                                                      qsizetype(length));
             at += length;
             received += text;
-            check(framer.take(text), received);
+            check(framer.take(text), text, received);
             break;
         }
         }

@@ -217,8 +217,8 @@ void TestHistory::headerOnlyOnceAcrossTwoRuns()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("readings.csv"));
-    const ShownReading first{1, QStringLiteral("/dev/ttyUSB0"), kStart, QStringLiteral("145.2")};
-    const ShownReading second{2, QStringLiteral("/dev/ttyS0"), kStart.addSecs(1),
+    const ReceivedReading first{1, QStringLiteral("/dev/ttyUSB0"), kStart, QStringLiteral("145.2")};
+    const ReceivedReading second{2, QStringLiteral("/dev/ttyS0"), kStart.addSecs(1),
                               QStringLiteral("433,92")};
     {
         CsvRecorder run(path);

@@ -53,7 +53,7 @@ void TestHistoryWindow::init()
     m_form = std::make_unique<Form1>(*m_runtime);
     // As the program wires them.
     m_actions = new ReadingActions(*m_form, *m_runtime);
-    connect(m_form.get(), &Form1::readingShown, m_actions, &ReadingActions::readingShown);
+    connect(m_form.get(), &Form1::readingReceived, m_actions, &ReadingActions::readingReceived);
 }
 
 void TestHistoryWindow::cleanup()

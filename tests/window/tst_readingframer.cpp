@@ -36,24 +36,27 @@ QString s(const char *latin1)
     return QString::fromLatin1(latin1);
 }
 
-// What each tick put on the display; an empty entry where it showed nothing.
+// The readings each tick completed, oldest first and joined by '|'; an empty
+// entry where it completed none.
 QStringList run(ReadingFramer &framer, const Ticks &ticks)
 {
     QStringList shown;
     for (const Tick &tick : ticks) {
-        std::optional<QString> reading;
+        QStringList readings;
         switch (tick.kind) {
         case Tick::Kind::Read:
-            reading = framer.take(tick.text);
+            for (const ReadingFramer::Completed &reading : framer.take(tick.text))
+                readings.append(reading.text);
             break;
         case Tick::Kind::Silent:
-            reading = framer.silence();
+            if (const std::optional<QString> reading = framer.silence())
+                readings.append(*reading);
             break;
         case Tick::Kind::Reopen:
             framer.restart();
             break;
         }
-        shown.append(reading.value_or(QString()));
+        shown.append(readings.join(u'|'));
     }
     return shown;
 }
@@ -85,6 +88,7 @@ private Q_SLOTS:
     void overlongReadings_data();
     void overlongReadings();
     void endlessStreamStaysBounded();
+    void completedHowLongBeforeTheRead();
 };
 
 void TestReadingFramer::wholeReadings_data()
@@ -110,11 +114,13 @@ void TestReadingFramer::wholeReadings_data()
             << Ticks{quiet(), quiet()} << QStringList{{}, {}};
     QTest::newRow("silence after a line end shows nothing more")
             << Ticks{read(s("1.5\r\n")), quiet()} << QStringList{s("1.5"), {}};
-    QTest::newRow("several readings in one tick: the newest")
-            << Ticks{read(s("1.1\r\n2.2\r\n3.3\r\n"))} << QStringList{s("3.3")};
+    QTest::newRow("three readings in one read: all three, in order")
+            << Ticks{read(s("1.1\r\n2.2\r\n3.3\r\n"))} << QStringList{s("1.1|2.2|3.3")};
+    QTest::newRow("three readings in one read, different line ends")
+            << Ticks{read(s("1.1\r2.2\n\r3.3\n"))} << QStringList{s("1.1|2.2|3.3")};
     QTest::newRow("several complete and one pending")
             << Ticks{read(s("1.1\r\n2.2\r\n3.")), read(s("3\r\n"))}
-            << QStringList{s("2.2"), s("3.3")};
+            << QStringList{s("1.1|2.2"), s("3.3")};
     QTest::newRow("empty read") << Ticks{read(QString())} << QStringList{{}};
     QTest::newRow("line ends only") << Ticks{read(s("\r\n\n\r\r"))} << QStringList{{}};
     QTest::newRow("control characters, markup and escapes are kept")
@@ -169,6 +175,9 @@ void TestReadingFramer::afterOpening_data()
 
     QTest::newRow("the tail of a reading is dropped")
             << Ticks{read(s("5678\r\n145.2\r\n"))} << QStringList{s("145.2")};
+    QTest::newRow("the tail is dropped, every reading after it kept")
+            << Ticks{read(s("5678\r\n145.2\r\n145.3\r\n145.4\r\n"))}
+            << QStringList{s("145.2|145.3|145.4")};
     QTest::newRow("the tail and its line end arrive apart")
             << Ticks{read(s("5678\r")), read(s("\n145.2\r\n"))} << QStringList{{}, s("145.2")};
     QTest::newRow("a line end first: nothing is dropped after it")
@@ -235,10 +244,23 @@ void TestReadingFramer::endlessStreamStaysBounded()
     ReadingFramer framer = settledFramer();
     const QString chunk(1024, u'9');
     for (int i = 0; i < 1024; ++i) { // a megabyte with neither line end nor silence
-        QVERIFY(!framer.take(chunk).has_value());
+        QVERIFY(framer.take(chunk).isEmpty());
         QVERIFY(framer.pendingLength() <= ReadingFramer::kMaxReadingLength);
     }
-    QCOMPARE(framer.take(s("99\r\n145.2\r\n")), std::optional<QString>(s("145.2")));
+    const QList<ReadingFramer::Completed> last = framer.take(s("99\r\n145.2\r\n"));
+    QCOMPARE(last.size(), 1);
+    QCOMPARE(last.first().text, s("145.2"));
+}
+
+void TestReadingFramer::completedHowLongBeforeTheRead()
+{
+    // Counted from each reading's first line-end character to the end of the read.
+    ReadingFramer framer = settledFramer();
+    const QList<ReadingFramer::Completed> completed = framer.take(s("1.1\r\n22.2\n3.33\r\n4"));
+    QCOMPARE(completed.size(), 3);
+    QCOMPARE(completed.at(0).charactersAfter, 13);
+    QCOMPARE(completed.at(1).charactersAfter, 7);
+    QCOMPARE(completed.at(2).charactersAfter, 2);
 }
 
 QTEST_GUILESS_MAIN(TestReadingFramer)

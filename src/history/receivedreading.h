@@ -5,9 +5,9 @@
 
 namespace freqcounter {
 
-// One whole reading as the display showed it: the port and device it came
-// from, when, and its text without the unit.
-struct ShownReading
+// One whole reading the line delivered: the port and device it came from,
+// when its line end arrived, and its text without the unit.
+struct ReceivedReading
 {
     qint16 port = 1;
     QString device;
