@@ -1,6 +1,6 @@
 #include "readinghistory.h"
 
-#include <QLocale>
+#include "frequencytext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +18,7 @@ void ReadingHistory::add(const ReceivedReading &reading)
     sample.msecs = reading.time.toMSecsSinceEpoch();
     if (!m_samples.empty())
         sample.msecs = std::max(sample.msecs, m_samples.back().msecs);
-    sample.mhz = parse(reading.text);
+    sample.mhz = frequencyMHz(reading.text);
     sample.port = reading.port;
     sample.portChanged = m_lastPort != 0 && reading.port != m_lastPort;
     m_lastPort = reading.port;
@@ -34,11 +34,6 @@ qsizetype ReadingHistory::lowerBound(qint64 msecs) const
     return qsizetype(at - m_samples.cbegin());
 }
 
-double ReadingHistory::parse(const QString &text)
-{
-    bool ok = false;
-    const double value = QLocale::c().toDouble(QStringView(text).trimmed(), &ok);
-    return ok && std::isfinite(value) ? value : std::numeric_limits<double>::quiet_NaN();
-}
+
 
 } // namespace freqcounter

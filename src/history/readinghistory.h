@@ -38,8 +38,6 @@ public:
     // The first sample at or after the time, or size() when there is none.
     qsizetype lowerBound(qint64 msecs) const;
 
-    static double parse(const QString &text);
-
 private:
     std::deque<Sample> m_samples;
     qsizetype m_capacity;

@@ -1,0 +1,114 @@
+#include "frequencytext.h"
+
+#include <QByteArray>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace freqcounter {
+
+namespace {
+
+constexpr double kNotAReading = std::numeric_limits<double>::quiet_NaN();
+// Far above any counter's range: overflow markers such as 9.91E37 land here.
+constexpr double kLimitMHz = 100'000;
+constexpr qsizetype kLongestPrefix = 3;
+
+bool isAsciiLetter(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// The factor from a unit to MHz; zero when it is no unit of frequency.
+double toMHz(QStringView unit)
+{
+    if (unit.isEmpty() || unit.compare(u"MHz", Qt::CaseInsensitive) == 0)
+        return 1.0;
+    if (unit.compare(u"kHz", Qt::CaseInsensitive) == 0)
+        return 1e-3;
+    if (unit.compare(u"Hz", Qt::CaseInsensitive) == 0)
+        return 1e-6;
+    if (unit.compare(u"GHz", Qt::CaseInsensitive) == 0)
+        return 1e3;
+    return 0.0;
+}
+
+} // namespace
+
+double frequencyMHz(QStringView text)
+{
+    text = text.trimmed();
+    qsizetype at = 0;
+    const auto skipSpaces = [&] {
+        while (at < text.size() && text[at] == u' ')
+            ++at;
+    };
+
+    // A short letter prefix naming what was measured; a period is no frequency.
+    while (at < text.size() && isAsciiLetter(text[at]))
+        ++at;
+    if (at > kLongestPrefix)
+        return kNotAReading;
+    if (text.first(at).compare(u"PER", Qt::CaseInsensitive) == 0)
+        return kNotAReading;
+    if (at > 0 && at < text.size() && (text[at] == u'=' || text[at] == u':'))
+        ++at;
+    skipSpaces();
+
+    // The number: a sign, digits with at most one point, an exponent of one
+    // to three digits.
+    bool negative = false;
+    if (at < text.size() && (text[at] == u'+' || text[at] == u'-')) {
+        negative = text[at] == u'-';
+        ++at;
+    }
+    const qsizetype magnitude = at;
+    qsizetype digits = 0;
+    while (at < text.size() && isDigit(text[at])) {
+        ++at;
+        ++digits;
+    }
+    if (at < text.size() && text[at] == u'.') {
+        ++at;
+        while (at < text.size() && isDigit(text[at])) {
+            ++at;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return kNotAReading;
+    if (at < text.size() && (text[at] == u'e' || text[at] == u'E')) {
+        qsizetype exponent = at + 1;
+        if (exponent < text.size() && (text[exponent] == u'+' || text[exponent] == u'-'))
+            ++exponent;
+        qsizetype exponentDigits = 0;
+        while (exponent + exponentDigits < text.size() && isDigit(text[exponent + exponentDigits]))
+            ++exponentDigits;
+        if (exponentDigits < 1 || exponentDigits > 3)
+            return kNotAReading;
+        at = exponent + exponentDigits;
+    }
+    const QByteArray number = text.sliced(magnitude, at - magnitude).toLatin1();
+
+    skipSpaces();
+    const double factor = toMHz(text.sliced(at));
+    if (factor == 0.0)
+        return kNotAReading;
+
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.cbegin(), number.cend(), value);
+    if (error != std::errc() || end != number.cend())
+        return kNotAReading;
+    value *= factor;
+    if (!std::isfinite(value) || value >= kLimitMHz)
+        return kNotAReading;
+    return negative ? -value : value;
+}
+
+} // namespace freqcounter
