@@ -9,6 +9,7 @@
 #include <cstring>
 
 #ifdef Q_OS_UNIX
+#include <csignal>
 #include <unistd.h>
 #elif defined(Q_OS_WIN)
 #include <io.h>
@@ -25,15 +26,35 @@ QString tr(const char *text)
     return QCoreApplication::translate("CsvRecorder", text);
 }
 
+bool endsTorn(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || file.size() == 0
+        || !file.seek(file.size() - 1))
+        return false;
+    char last = 0;
+    return file.getChar(&last) && last != '\n';
+}
+
 } // namespace
 
 CsvRecorder::CsvRecorder(const QString &path)
     : m_file(path)
 {
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append))
+#ifdef Q_OS_UNIX
+    // A file that reaches the size limit must fail the write, not end the
+    // program.
+    ::signal(SIGXFSZ, SIG_IGN);
+#endif
+    // A run that was killed, or lost its power, in the middle of a line left
+    // it torn: it is ended before anything else is added.
+    const bool torn = endsTorn(path);
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         raiseFileError(tr("could not be opened"));
     if (m_file.size() == 0)
         write(kHeader);
+    else if (torn)
+        write(QByteArrayLiteral("\r\n"));
 }
 
 void CsvRecorder::append(const ReceivedReading &reading)
@@ -74,22 +95,37 @@ QString CsvRecorder::timestamp(const QDateTime &time)
 
 void CsvRecorder::write(const QByteArray &bytes)
 {
-    if (m_file.write(bytes) != bytes.size() || !m_file.flush())
-        raiseFileError(tr("could not be written"));
 #ifdef Q_OS_UNIX
+    // With the system's own call, so that a failure names its real cause: a
+    // file size limit, say, which QFile reports as "Unknown error".
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(m_file.handle(), data, std::size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            raiseWriteError(errno);
+        data += written;
+        left -= written;
+    }
     // A device that cannot be synchronised (a pipe, /dev/null) needs not be.
-    if (::fdatasync(m_file.handle()) != 0 && errno != EINVAL && errno != EROFS) {
-        const int failure = errno;
-        raise(failure == ENOSPC ? RecordingErrorCode::DiskFull : RecordingErrorCode::DeviceIoError,
-              tr("could not be written"), QString::fromLocal8Bit(std::strerror(failure)));
-    }
-#elif defined(Q_OS_WIN)
-    if (::_commit(m_file.handle()) != 0) {
-        const int failure = errno;
-        raise(RecordingErrorCode::DeviceIoError, tr("could not be written"),
-              QString::fromLocal8Bit(std::strerror(failure)));
-    }
+    if (::fdatasync(m_file.handle()) != 0 && errno != EINVAL && errno != EROFS)
+        raiseWriteError(errno);
+#else
+    if (m_file.write(bytes) != bytes.size())
+        raiseFileError(tr("could not be written"));
+#ifdef Q_OS_WIN
+    if (::_commit(m_file.handle()) != 0)
+        raiseWriteError(errno);
 #endif
+#endif
+}
+
+void CsvRecorder::raiseWriteError(int failure)
+{
+    raise(failure == ENOSPC ? RecordingErrorCode::DiskFull : RecordingErrorCode::DeviceIoError,
+          tr("could not be written"), QString::fromLocal8Bit(std::strerror(failure)));
 }
 
 void CsvRecorder::raiseFileError(const QString &doing)

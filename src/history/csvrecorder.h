@@ -8,11 +8,12 @@
 
 namespace freqcounter {
 
-// Writes each shown reading as one line of a CSV file (RFC 4180, UTF-8):
+// Writes each reading as one line of a CSV file (RFC 4180, UTF-8):
 // time,port,device,reading. An existing file is appended to, never
-// overwritten, and gets the header only when empty. Every line reaches the
-// disk before append() returns, so a crash or a power cut loses at most the
-// line being written. Every failure raises a RecordingError.
+// overwritten, and gets the header only when empty; a last line left torn
+// is ended first. Every line reaches the disk before append() returns, so a
+// crash or a power cut loses at most the line being written. Every failure
+// raises a RecordingError.
 class CsvRecorder
 {
 public:
@@ -29,6 +30,7 @@ public:
 private:
     void write(const QByteArray &bytes);
     [[noreturn]] void raiseFileError(const QString &doing);
+    [[noreturn]] void raiseWriteError(int failure);
     [[noreturn]] void raise(RecordingErrorCode code, const QString &doing, const QString &cause);
 
     QFile m_file;

@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QWidget>
@@ -31,14 +32,18 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
     for (QAction *action : {m_copy, m_record, m_showHistory})
         m_window.addAction(action); // so that the shortcuts work without the menu
 
-    connect(m_copy, &QAction::triggered, this, &ReadingActions::copyReading);
+    // What an action raises takes the one error path, as a handler's does.
+    connect(m_copy, &QAction::triggered, this, [this] { m_runtime.run([this] { copyReading(); }); });
     connect(m_record, &QAction::triggered, this, [this] {
-        if (isRecording())
-            stopRecording();
-        else
-            chooseRecordingFile();
+        m_runtime.run([this] {
+            if (isRecording())
+                stopRecording();
+            else
+                chooseRecordingFile();
+        });
     });
-    connect(m_showHistory, &QAction::triggered, this, &ReadingActions::showHistory);
+    connect(m_showHistory, &QAction::triggered, this,
+            [this] { m_runtime.run([this] { showHistory(); }); });
 
     // Right-click anywhere in the window, the context-menu key, or Shift+F10.
     m_window.setContextMenuPolicy(Qt::CustomContextMenu);
@@ -59,8 +64,16 @@ void ReadingActions::add(const ReceivedReading &reading)
 {
     m_last = reading;
     m_history.add(reading);
-    if (m_recorder)
-        m_recorder->append(reading);
+    if (m_recorder) {
+        try {
+            m_recorder->append(reading);
+        } catch (const RecordingError &error) {
+            // The file is lost, the display is not: recording stops and says
+            // why, and the program goes on.
+            stopRecording();
+            reportStoppedRecording(error.description());
+        }
+    }
     if (m_historyWindow)
         m_historyWindow->readingsAdded();
     m_copy->setEnabled(true);
@@ -78,6 +91,16 @@ void ReadingActions::stopRecording()
     updateState();
 }
 
+void ReadingActions::reportStoppedRecording(const QString &why)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, m_title, tr("Recording stopped."),
+                                QMessageBox::Ok, &m_window);
+    box->setObjectName(QStringLiteral("recordingStopped"));
+    box->setInformativeText(why);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 void ReadingActions::chooseRecordingFile()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -90,7 +113,7 @@ void ReadingActions::chooseRecordingFile()
                                                       tr("CSV files (*.csv);;All files (*)"),
                                                       nullptr, QFileDialog::DontConfirmOverwrite);
     if (!path.isEmpty())
-        m_runtime.run([&] { startRecording(path); });
+        startRecording(path);
 }
 
 void ReadingActions::copyReading()

@@ -23,7 +23,9 @@ class Runtime;
 // The main window's context menu and what it offers: copying the reading on
 // show, recording the readings to a CSV file, and the history window. The
 // window hands it each reading it shows and knows nothing else of it; it
-// never touches the window's items. Failures go to the runtime's error path.
+// never touches the window's items. A recording file that fails while
+// recording stops the recording with a message, and the program goes on;
+// every other failure takes the runtime's error path.
 class ReadingActions : public QObject
 {
     Q_OBJECT
@@ -46,6 +48,7 @@ public:
 private:
     void add(const ReceivedReading &reading);
     void chooseRecordingFile();
+    void reportStoppedRecording(const QString &why);
     void copyReading();
     void showMenu(const QPoint &at);
     void updateState();

@@ -89,6 +89,7 @@ private Q_SLOTS:
     void fieldQuoting();
     void timestampIsLocalWithOffset();
     void headerOnlyOnceAcrossTwoRuns();
+    void tornLastLineIsEndedFirst();
 };
 
 void TestHistory::statistics_data()
@@ -303,6 +304,26 @@ void TestHistory::headerOnlyOnceAcrossTwoRuns()
     QCOMPARE(lines.at(1), CsvRecorder::line(first) + '\r');
     QCOMPARE(lines.at(2), CsvRecorder::line(second) + '\r');
     QVERIFY(lines.at(2).endsWith(",2,/dev/ttyS0,\"433,92\"\r"));
+}
+
+void TestHistory::tornLastLineIsEndedFirst()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("readings.csv"));
+    const ReceivedReading reading{1, QStringLiteral("/dev/ttyUSB0"), kStart,
+                                  QStringLiteral("145.2")};
+    const QByteArray whole = "time,port,device,reading\r\n" + CsvRecorder::line(reading) + "\r\n";
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(whole + "2026-12-07T15:2"); // a run ended in mid-line
+    }
+    CsvRecorder(path).append(reading);
+    const QList<QByteArray> lines = fileLines(path);
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines.at(1), CsvRecorder::line(reading) + '\r');
+    QCOMPARE(lines.at(2), QByteArray("2026-12-07T15:2\r"));
+    QCOMPARE(lines.at(3), CsvRecorder::line(reading) + '\r');
 }
 
 QTEST_GUILESS_MAIN(TestHistory)

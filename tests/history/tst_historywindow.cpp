@@ -8,10 +8,13 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <sys/resource.h>
 
 using namespace freqcounter;
 using freqcounter::test::PtyPair;
@@ -29,6 +32,7 @@ private Q_SLOTS:
     void recordsOneLinePerWholeReading();
     void unwritableFileTakesTheErrorPath_data();
     void unwritableFileTakesTheErrorPath();
+    void failedWriteStopsRecordingAndTheDisplayGoesOn();
 
 private:
     void loadAndShow();
@@ -165,6 +169,48 @@ void TestHistoryWindow::unwritableFileTakesTheErrorPath()
              qPrintable(m_errors.first().description));
     QVERIFY(m_runtime->hasFailed());
     QVERIFY(!m_form->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+}
+
+void TestHistoryWindow::failedWriteStopsRecordingAndTheDisplayGoesOn()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("readings.csv"));
+    loadAndShow();
+    m_actions->startRecording(path);
+    sendReadings({QStringLiteral("145.1"), QStringLiteral("145.2")});
+    const QByteArray before = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    QCOMPARE(before.count('\n'), 3);
+
+    // A file size limit: the next line does not fit.
+    rlimit saved{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit limit = saved;
+    limit.rlim_cur = rlim_t(before.size() + 10);
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    sendReadings({QStringLiteral("145.3")});
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &saved), 0);
+
+    auto *box = m_form->findChild<QMessageBox *>(QStringLiteral("recordingStopped"));
+    QVERIFY(box);
+    QTRY_VERIFY(box->isVisible());
+    const QString why = box->informativeText();
+    QVERIFY2(why.contains(path), qPrintable(why));
+    QVERIFY2(why.contains(QStringLiteral("File too large")), qPrintable(why));
+    QVERIFY2(why.contains(QStringLiteral("The readings recorded before stay in it.")),
+             qPrintable(why));
+    QVERIFY(m_errors.isEmpty());
+    QVERIFY(!m_actions->isRecording());
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("2GHz Frequency counter"));
+    box->accept();
+
+    // The display goes on, and the rows written before are intact.
+    sendReadings({QStringLiteral("145.4")});
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith(before));
 }
 
 QTEST_MAIN(TestHistoryWindow)
