@@ -150,10 +150,10 @@ void HistoryWindow::refresh()
         setStatistic("drift", none);
     }
     QStringList allan;
-    for (const Statistics::Allan &a : s.allan)
+    for (const Statistics::Deviation &a : s.allan)
         allan.append(
                 tr("%1 at %2")
-                        .arg(QLocale::c().toString(a.deviation, 'e', 2), seconds(a.tauSeconds)));
+                        .arg(QLocale::c().toString(a.value, 'e', 2), seconds(a.tauSeconds)));
     setStatistic("allanDeviation", allan.isEmpty() ? none : allan.join(QStringLiteral("; ")));
     m_chart->update();
 }

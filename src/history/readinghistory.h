@@ -14,13 +14,23 @@ struct Sample
     qint64 msecs = 0; // since the epoch
     double mhz = 0; // NaN when the reading is not a number
     qint16 port = 1;
-    bool portChanged = false; // the first reading after a switch of port
+    bool portChanged = false; // the first reading of another instrument
 };
 
-// The readings shown since start, for the chart and the statistics: the
-// newest ones up to a bound, oldest dropped first. Readings are numbers only
-// here, read in the C locale; what is not a number is kept as NaN, counted
-// but never drawn. Times never go backwards, even when the clock does.
+// One instrument: the port and device whose readings run from its first one
+// to the next instrument's.
+struct Instrument
+{
+    qint16 port = 1;
+    QString device;
+    qint64 firstSequence = 0; // of its first reading, counted since start
+};
+
+// The readings received since start, for the chart and the statistics: the
+// newest ones up to a bound, oldest dropped first. Readings are frequencies
+// only here; what is not one is kept as NaN, counted but never drawn. Times
+// never go backwards, even when the clock does. A reading from another port
+// or device than the one before begins another instrument's run.
 class ReadingHistory
 {
 public:
@@ -38,10 +48,18 @@ public:
     // The first sample at or after the time, or size() when there is none.
     qsizetype lowerBound(qint64 msecs) const;
 
+    // Each reading's place counted since start, which dropping old ones
+    // leaves as it was.
+    qint64 sequence(qsizetype i) const { return m_dropped + i; }
+    // The instrument of sample i, and the first of its samples still held.
+    const Instrument &instrumentOf(qsizetype i) const;
+    qsizetype instrumentStart(qsizetype i) const;
+
 private:
     std::deque<Sample> m_samples;
+    std::deque<Instrument> m_instruments;
     qsizetype m_capacity;
-    qint16 m_lastPort = 0;
+    qint64 m_dropped = 0;
 };
 
 } // namespace freqcounter

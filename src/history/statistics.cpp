@@ -9,106 +9,293 @@ namespace freqcounter {
 namespace {
 
 constexpr double kHzPerMHz = 1e6;
+// Gaps looked at for the interval: enough for a steady median, few enough
+// to cost nothing on a long span.
+constexpr std::size_t kIntervalSamples = 2047;
 
-struct Point
+// One averaging length m of the overlapping and the modified estimator, and
+// the sums of the squares of their terms over the span, kept up to date as
+// the span moves. A term of the overlapping one is the second difference
+// d(i) = S(i+2m) - 2 S(i+m) + S(i) of the running sum S of the readings; one
+// of the modified one is the sum of m of them, inner(j) = d(j) + ... + d(j+m-1).
+struct Level
 {
-    double seconds;
-    double mhz;
+    qsizetype m = 1;
+    qsizetype overlappingFrom = 0;
+    qsizetype overlappingTo = 0;
+    long double overlappingSum = 0;
+    qsizetype modifiedFrom = 0;
+    qsizetype modifiedTo = 0;
+    long double modifiedSum = 0;
+    long double modifiedFirst = 0; // inner(modifiedFrom)
+    long double modifiedLast = 0; // inner(modifiedTo - 1)
+    // Terms taken out since the sums were last made afresh: rounding grows
+    // with them, so the sums are made afresh before they outnumber the rest.
+    qsizetype subtracted = 0;
 };
-
-// Non-overlapping Allan deviation of the fractional frequency, averaging m
-// readings at a time; none with fewer than two averages.
-std::optional<double> allanDeviation(const std::vector<Point> &points, double mean, qsizetype m)
-{
-    const qsizetype averages = qsizetype(points.size()) / m;
-    if (averages < 2)
-        return std::nullopt;
-    double sum = 0;
-    double previous = 0;
-    for (qsizetype k = 0; k < averages; ++k) {
-        double block = 0;
-        for (qsizetype i = k * m; i < (k + 1) * m; ++i)
-            block += points[std::size_t(i)].mhz - mean;
-        block /= double(m);
-        if (k > 0)
-            sum += (block - previous) * (block - previous);
-        previous = block;
-    }
-    return std::sqrt(sum / (2.0 * double(averages - 1))) / mean;
-}
 
 } // namespace
 
-Statistics Statistics::of(const ReadingHistory &history, qsizetype from, qsizetype to)
+// The numbers of the span, oldest first, as hertz from the first one, with
+// their running sum; entries before front have left the span and go at the
+// next compaction.
+struct SpanStatistics::State
 {
-    Statistics s;
+    const ReadingHistory *history = nullptr;
+    qint64 fromSequence = 0;
+    qint64 toSequence = 0;
+    double referenceHz = 0;
+    std::vector<qint64> sequence;
+    std::vector<qint64> msecs;
+    std::vector<double> hz;
+    std::vector<double> runningSum{0.0}; // runningSum[k] = hz[0] + ... + hz[k-1]
+    qsizetype front = 0;
+    std::vector<Level> levels;
+
+    qsizetype size() const { return qsizetype(hz.size()); }
+    qsizetype held() const { return size() - front; }
+
+    double d(qsizetype i, qsizetype m) const
+    {
+        const auto at = [this](qsizetype k) { return runningSum[std::size_t(k)]; };
+        return at(i + 2 * m) - 2.0 * at(i + m) + at(i);
+    }
+
+    void clear(const ReadingHistory &from, qint64 at)
+    {
+        history = &from;
+        fromSequence = toSequence = at;
+        sequence.clear();
+        msecs.clear();
+        hz.clear();
+        runningSum.assign(1, 0.0);
+        front = 0;
+        levels.clear();
+    }
+
+    void append(const Sample &sample, qint64 place)
+    {
+        if (std::isnan(sample.mhz))
+            return;
+        const double value = sample.mhz * kHzPerMHz;
+        if (hz.empty())
+            referenceHz = value;
+        sequence.push_back(place);
+        msecs.push_back(sample.msecs);
+        hz.push_back(value - referenceHz);
+        runningSum.push_back(runningSum.back() + hz.back());
+    }
+
+    void dropBefore(qint64 place)
+    {
+        while (front < size() && sequence[std::size_t(front)] < place)
+            ++front;
+    }
+
+    // Forgets what has left the span, once it is as much as what is held.
+    void compact()
+    {
+        if (front < 4096 || front < held())
+            return;
+        const auto cut = [this](auto &values) {
+            values.erase(values.begin(), values.begin() + std::ptrdiff_t(front));
+        };
+        cut(sequence);
+        cut(msecs);
+        cut(hz);
+        cut(runningSum);
+        for (Level &level : levels) {
+            level.overlappingFrom -= front;
+            level.overlappingTo -= front;
+            level.modifiedFrom -= front;
+            level.modifiedTo -= front;
+        }
+        front = 0;
+    }
+
+    void update(Level &level) const
+    {
+        const qsizetype m = level.m;
+        const qsizetype overlappingTo = size() - 2 * m + 1;
+        const qsizetype modifiedTo = size() - 3 * m + 2;
+        const bool afresh = level.overlappingTo <= level.overlappingFrom
+                || level.modifiedTo <= level.modifiedFrom || front < level.overlappingFrom
+                || front >= level.overlappingTo || front >= level.modifiedTo
+                || level.subtracted > modifiedTo - front;
+        if (afresh) {
+            level.overlappingSum = 0;
+            for (qsizetype i = front; i < overlappingTo; ++i)
+                level.overlappingSum += static_cast<long double>(d(i, m)) * d(i, m);
+            long double inner = 0;
+            for (qsizetype i = front; i < front + m; ++i)
+                inner += d(i, m);
+            level.modifiedFirst = inner;
+            level.modifiedSum = 0;
+            for (qsizetype j = front; j < modifiedTo; ++j) {
+                level.modifiedSum += inner * inner;
+                level.modifiedLast = inner;
+                if (j + 1 < modifiedTo)
+                    inner += d(j + m, m) - d(j, m);
+            }
+            level.subtracted = 0;
+        } else {
+            for (qsizetype i = level.overlappingFrom; i < front; ++i) {
+                level.overlappingSum -= static_cast<long double>(d(i, m)) * d(i, m);
+                ++level.subtracted;
+            }
+            for (qsizetype i = level.overlappingTo; i < overlappingTo; ++i)
+                level.overlappingSum += static_cast<long double>(d(i, m)) * d(i, m);
+            for (qsizetype j = level.modifiedFrom; j < front; ++j) {
+                level.modifiedSum -= level.modifiedFirst * level.modifiedFirst;
+                level.modifiedFirst += d(j + m, m) - d(j, m);
+            }
+            for (qsizetype j = level.modifiedTo; j < modifiedTo; ++j) {
+                level.modifiedLast += d(j - 1 + m, m) - d(j - 1, m);
+                level.modifiedSum += level.modifiedLast * level.modifiedLast;
+            }
+        }
+        level.overlappingFrom = front;
+        level.overlappingTo = overlappingTo;
+        level.modifiedFrom = front;
+        level.modifiedTo = modifiedTo;
+    }
+};
+
+SpanStatistics::SpanStatistics()
+    : m_state(std::make_unique<State>())
+{}
+
+SpanStatistics::~SpanStatistics() = default;
+
+Statistics SpanStatistics::of(const ReadingHistory &history, qsizetype from, qsizetype to)
+{
     from = std::clamp<qsizetype>(from, 0, history.size());
     to = std::clamp<qsizetype>(to, from, history.size());
+    State &state = *m_state;
+    const qint64 fromSequence = history.sequence(from);
+    const qint64 toSequence = history.sequence(to);
+    if (state.history != &history || fromSequence < state.fromSequence
+        || toSequence < state.toSequence || fromSequence > state.toSequence)
+        state.clear(history, fromSequence);
+    for (qint64 place = state.toSequence; place < toSequence; ++place)
+        state.append(history.at(qsizetype(place - history.sequence(0))), place);
+    state.fromSequence = fromSequence;
+    state.toSequence = toSequence;
+    state.dropBefore(fromSequence);
+
+    Statistics s;
     s.count = to - from;
-
-    std::vector<Point> points;
-    points.reserve(std::size_t(s.count));
-    const qint64 origin = s.count > 0 ? history.at(from).msecs : 0;
-    for (qsizetype i = from; i < to; ++i) {
-        const Sample &sample = history.at(i);
-        if (!std::isnan(sample.mhz))
-            points.push_back({double(sample.msecs - origin) / 1000.0, sample.mhz});
-    }
-    s.numbers = qsizetype(points.size());
-    if (points.empty())
+    const qsizetype n = state.held();
+    s.numbers = n;
+    if (n == 0) {
+        state.compact();
         return s;
+    }
 
-    double sum = 0;
-    double low = points.front().mhz;
+    // One pass for the moments, in long double: the readings are hertz from
+    // the first, and times seconds from the first.
+    const auto first = std::size_t(state.front);
+    const qint64 origin = state.msecs[first];
+    long double sum = 0;
+    long double squares = 0;
+    long double seconds = 0;
+    long double secondsSquared = 0;
+    long double product = 0;
+    double low = state.hz[first];
     double high = low;
-    for (const Point &p : points) {
-        sum += p.mhz;
-        low = std::min(low, p.mhz);
-        high = std::max(high, p.mhz);
+    for (std::size_t i = first; i < state.hz.size(); ++i) {
+        const long double h = state.hz[i];
+        const long double t = (long double)(state.msecs[i] - origin) / 1000.0L;
+        sum += h;
+        squares += h * h;
+        seconds += t;
+        secondsSquared += t * t;
+        product += t * h;
+        low = std::min(low, state.hz[i]);
+        high = std::max(high, state.hz[i]);
     }
-    const double mean = sum / double(points.size());
-    s.meanMHz = mean;
-    s.minMHz = low;
-    s.maxMHz = high;
-    s.peakToPeakHz = (high - low) * kHzPerMHz;
-    if (points.size() < 2)
-        return s;
+    const long double count = n;
+    const long double meanOffset = sum / count;
+    const double meanHz = state.referenceHz + double(meanOffset);
+    s.meanMHz = meanHz / kHzPerMHz;
+    s.minMHz = (state.referenceHz + low) / kHzPerMHz;
+    s.maxMHz = (state.referenceHz + high) / kHzPerMHz;
+    s.peakToPeakHz = high - low;
+    if (n >= 2) {
+        const long double variance = std::max(0.0L, squares - count * meanOffset * meanOffset);
+        s.stdDevHz = double(std::sqrt(variance / (count - 1)));
+        const long double meanSeconds = seconds / count;
+        const long double spread = secondsSquared - count * meanSeconds * meanSeconds;
+        if (spread > 0) {
+            const double hzPerSecond
+                    = double((product - count * meanSeconds * meanOffset) / spread);
+            s.driftHzPerMinute = hzPerSecond * 60.0;
+            if (meanHz != 0)
+                s.driftPpmPerHour = hzPerSecond * 3600.0 / meanHz * 1e6;
+        }
 
-    double squares = 0;
-    double meanSeconds = 0;
-    for (const Point &p : points) {
-        squares += (p.mhz - mean) * (p.mhz - mean);
-        meanSeconds += p.seconds;
-    }
-    meanSeconds /= double(points.size());
-    s.stdDevHz = std::sqrt(squares / double(points.size() - 1)) * kHzPerMHz;
-
-    double covariance = 0;
-    double spread = 0;
-    for (const Point &p : points) {
-        covariance += (p.seconds - meanSeconds) * (p.mhz - mean);
-        spread += (p.seconds - meanSeconds) * (p.seconds - meanSeconds);
-    }
-    if (spread > 0) {
-        const double mhzPerSecond = covariance / spread;
-        s.driftHzPerMinute = mhzPerSecond * 60.0 * kHzPerMHz;
-        if (mean != 0)
-            s.driftPpmPerHour = mhzPerSecond * 3600.0 / mean * 1e6;
+        std::vector<qint64> gaps;
+        const std::size_t stride = std::max<std::size_t>(1, std::size_t(n - 1) / kIntervalSamples);
+        for (std::size_t i = first + 1; i < state.msecs.size(); i += stride)
+            gaps.push_back(state.msecs[i] - state.msecs[i - 1]);
+        std::nth_element(gaps.begin(), gaps.begin() + std::ptrdiff_t(gaps.size() / 2), gaps.end());
+        s.tau0Seconds = double(gaps[gaps.size() / 2]) / 1000.0;
     }
 
-    std::vector<double> gaps;
-    gaps.reserve(points.size() - 1);
-    for (std::size_t i = 1; i < points.size(); ++i)
-        gaps.push_back(points[i].seconds - points[i - 1].seconds);
-    std::nth_element(gaps.begin(), gaps.begin() + std::ptrdiff_t(gaps.size() / 2), gaps.end());
-    const double tau0 = gaps[gaps.size() / 2];
-    if (tau0 > 0 && mean != 0) {
+    const bool stable = s.tau0Seconds && *s.tau0Seconds > 0 && meanHz != 0;
+    const double tau0 = s.tau0Seconds.value_or(0);
+    const auto deviation = [&](qsizetype m, long double sumOfSquares, double power,
+                               qsizetype terms) {
+        const long double variance = std::max(0.0L, sumOfSquares)
+                / (2.0L * std::pow((long double)m, (long double)power) * (long double)terms);
+        const double value = double(std::sqrt(variance)) / meanHz;
+        return Statistics::Deviation{tau0 * double(m), value, value / std::sqrt(double(terms)),
+                                     terms};
+    };
+    if (stable) {
         for (const qsizetype m : {1, 10, 100}) {
-            if (const std::optional<double> deviation = allanDeviation(points, mean, m))
-                s.allan.append({tau0 * double(m), *deviation});
+            const qsizetype terms = n / m - 1;
+            if (terms < 1)
+                break;
+            long double squared = 0;
+            for (qsizetype k = 0; k < terms; ++k) {
+                const double term = state.d(state.front + k * m, m);
+                squared += static_cast<long double>(term) * term;
+            }
+            s.allan.append(deviation(m, squared, 2, terms));
         }
     }
+
+    // Averaging lengths 1, 2, 5, 10, 20, 50, ... while there are four
+    // averages of the length; a length the span has outgrown is forgotten.
+    std::vector<qsizetype> lengths;
+    for (qsizetype decade = 1; stable && decade <= n / 4; decade *= 10) {
+        for (const qsizetype step : {1, 2, 5}) {
+            if (decade * step <= n / 4)
+                lengths.push_back(decade * step);
+        }
+    }
+    std::vector<Level> levels;
+    for (const qsizetype m : lengths) {
+        const auto kept = std::find_if(state.levels.begin(), state.levels.end(),
+                                       [m](const Level &level) { return level.m == m; });
+        levels.push_back(kept != state.levels.end() ? *kept : Level{m});
+    }
+    state.levels = std::move(levels);
+    for (Level &level : state.levels) {
+        state.update(level);
+        s.overlappingAllan.append(deviation(level.m, level.overlappingSum, 2,
+                                            level.overlappingTo - level.overlappingFrom));
+        s.modifiedAllan.append(
+                deviation(level.m, level.modifiedSum, 4, level.modifiedTo - level.modifiedFrom));
+    }
+    state.compact();
     return s;
+}
+
+Statistics Statistics::of(const ReadingHistory &history, qsizetype from, qsizetype to)
+{
+    return SpanStatistics().of(history, from, to);
 }
 
 } // namespace freqcounter

@@ -79,6 +79,9 @@ class TestHistory : public QObject
 private Q_SLOTS:
     void statistics_data();
     void statistics();
+    void publishedStabilitySuite_data();
+    void publishedStabilitySuite();
+    void movingSpanGivesTheFiguresOfAFreshOne();
     void historyIsBoundedAndMarksPortSwitches();
     void countersOwnFormats_data();
     void countersOwnFormats();
@@ -161,7 +164,144 @@ void TestHistory::statistics()
     QCOMPARE(s.allan.size(), allanTaus.size());
     for (qsizetype i = 0; i < s.allan.size(); ++i) {
         QCOMPARE(s.allan.at(i).tauSeconds, allanTaus.at(i));
-        compareClose(s.allan.at(i).deviation, allanDeviations.at(i), "Allan deviation");
+        compareClose(s.allan.at(i).value, allanDeviations.at(i), "Allan deviation");
+    }
+}
+
+namespace {
+
+enum class Statistic { StandardDeviation, Allan, OverlappingAllan, ModifiedAllan };
+
+// The handbook's 1000-point set: a linear congruential generator's output
+// scaled to (0, 1).
+QList<double> thousandPointSet()
+{
+    QList<double> x;
+    qint64 n = 1234567890;
+    for (int i = 0; i < 1000; ++i) {
+        x.append(double(n) / 2147483647.0);
+        n = (16807 * n) % 2147483647;
+    }
+    return x;
+}
+
+} // namespace
+
+void TestHistory::publishedStabilitySuite_data()
+{
+    QTest::addColumn<QList<double>>("data");
+    QTest::addColumn<Statistic>("statistic");
+    QTest::addColumn<int>("tau");
+    QTest::addColumn<double>("published");
+
+    // Frequency data as published, with their deviations in the data's own units.
+    const QList<double> thousand = thousandPointSet();
+    const QList<double> nbs14{892, 809, 823, 798, 671, 644, 883, 903, 677};
+    const auto row = [](const char *name, const QList<double> &data, Statistic statistic, int tau,
+                        double published) {
+        QTest::newRow(name) << data << statistic << tau << published;
+    };
+    row("1000-point, standard deviation", thousand, Statistic::StandardDeviation, 1, 2.884664e-01);
+    row("1000-point, Allan deviation at 1", thousand, Statistic::Allan, 1, 2.922319e-01);
+    row("1000-point, Allan deviation at 10", thousand, Statistic::Allan, 10, 9.965736e-02);
+    row("1000-point, Allan deviation at 100", thousand, Statistic::Allan, 100, 3.897804e-02);
+    row("1000-point, overlapping Allan deviation at 1", thousand, Statistic::OverlappingAllan, 1,
+        2.922319e-01);
+    row("1000-point, overlapping Allan deviation at 10", thousand, Statistic::OverlappingAllan, 10,
+        9.159953e-02);
+    row("1000-point, overlapping Allan deviation at 100", thousand, Statistic::OverlappingAllan,
+        100, 3.241343e-02);
+    row("1000-point, modified Allan deviation at 1", thousand, Statistic::ModifiedAllan, 1,
+        2.922319e-01);
+    row("1000-point, modified Allan deviation at 10", thousand, Statistic::ModifiedAllan, 10,
+        6.172376e-02);
+    row("1000-point, modified Allan deviation at 100", thousand, Statistic::ModifiedAllan, 100,
+        2.170921e-02);
+    row("NBS14, standard deviation", nbs14, Statistic::StandardDeviation, 1, 100.9770);
+    row("NBS14, Allan deviation at 1", nbs14, Statistic::Allan, 1, 91.22945);
+    row("NBS14, overlapping Allan deviation at 1", nbs14, Statistic::OverlappingAllan, 1, 91.22945);
+    row("NBS14, overlapping Allan deviation at 2", nbs14, Statistic::OverlappingAllan, 2, 85.95287);
+    row("NBS14, modified Allan deviation at 1", nbs14, Statistic::ModifiedAllan, 1, 91.22945);
+    row("NBS14, modified Allan deviation at 2", nbs14, Statistic::ModifiedAllan, 2, 74.78849);
+}
+
+void TestHistory::publishedStabilitySuite()
+{
+    QFETCH(QList<double>, data);
+    QFETCH(Statistic, statistic);
+    QFETCH(int, tau);
+    QFETCH(double, published);
+
+    // Readings of 10 MHz (1 + 1e-6 x), a second apart, as a counter would send
+    // them. Their fractional frequency is 1e-5 (x - mean x) / mean MHz, so a
+    // deviation of x appears scaled by 1e-5 / mean MHz.
+    QStringList texts;
+    double sum = 0;
+    for (const double x : data) {
+        const double mhz = 10.0 * (1.0 + 1e-6 * x);
+        texts.append(QString::number(mhz, 'g', 17));
+        sum += mhz;
+    }
+    const double scale = 1e-5 / (sum / double(data.size()));
+    const ReadingHistory history = historyOf(texts);
+    const Statistics s = Statistics::of(history, 0, history.size());
+
+    std::optional<double> computed;
+    const auto at = [&](const QList<Statistics::Deviation> &deviations) {
+        for (const Statistics::Deviation &d : deviations) {
+            if (d.tauSeconds == double(tau))
+                computed = d.value / scale;
+        }
+    };
+    switch (statistic) {
+    case Statistic::StandardDeviation:
+        computed = *s.stdDevHz / (sum / double(data.size()) * 1e6) / scale;
+        break;
+    case Statistic::Allan:
+        at(s.allan);
+        break;
+    case Statistic::OverlappingAllan:
+        at(s.overlappingAllan);
+        break;
+    case Statistic::ModifiedAllan:
+        at(s.modifiedAllan);
+        break;
+    }
+    QVERIFY2(computed, "no figure at that tau");
+    QVERIFY2(std::abs(*computed / published - 1.0) < 1e-6,
+             qPrintable(QStringLiteral("%1, published %2").arg(*computed, 0, 'g', 10).arg(published)));
+}
+
+void TestHistory::movingSpanGivesTheFiguresOfAFreshOne()
+{
+    // Noise and a drift, a reading now and then that is no number, and the
+    // oldest readings dropped as the history is bounded.
+    QStringList texts;
+    const QList<double> noise = thousandPointSet();
+    for (int i = 0; i < 3000; ++i)
+        texts.append(i % 97 == 5 ? QStringLiteral("ERR")
+                                 : QString::number(145.0 + 1e-6 * (noise.at(i % 1000) + 0.01 * i),
+                                                   'g', 17));
+    ReadingHistory history(2500);
+    SpanStatistics moving;
+    for (int i = 0; i < texts.size(); ++i) {
+        history.add({1, {}, kStart.addMSecs(100 * i), texts.at(i)});
+        if (i % 37 != 0 || history.size() < 700)
+            continue;
+        const qsizetype from = history.size() - 700 + (i % 3);
+        const Statistics kept = moving.of(history, from, history.size());
+        const Statistics fresh = Statistics::of(history, from, history.size());
+        QCOMPARE(kept.numbers, fresh.numbers);
+        QCOMPARE(kept.overlappingAllan.size(), fresh.overlappingAllan.size());
+        QVERIFY(fresh.overlappingAllan.size() >= 7);
+        for (qsizetype k = 0; k < fresh.overlappingAllan.size(); ++k) {
+            compareClose(kept.overlappingAllan.at(k).value, fresh.overlappingAllan.at(k).value,
+                         "overlapping Allan deviation");
+            compareClose(kept.modifiedAllan.at(k).value, fresh.modifiedAllan.at(k).value,
+                         "modified Allan deviation");
+            QCOMPARE(kept.modifiedAllan.at(k).terms, fresh.modifiedAllan.at(k).terms);
+        }
+        compareClose(kept.stdDevHz, *fresh.stdDevHz, "standard deviation");
     }
 }
 
