@@ -1,7 +1,7 @@
 #pragma once
 
-#include "recordingerror.h"
 #include "receivedreading.h"
+#include "recordingerror.h"
 
 #include <QFile>
 #include <QString>

@@ -1,14 +1,25 @@
 #include "historywindow.h"
 
+#include "analysisexport.h"
 #include "historychart.h"
 #include "readinghistory.h"
-#include "statistics.h"
+#include "runtime.h"
+#include "stabilityplot.h"
 
 #include <QComboBox>
+#include <QDate>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -43,11 +54,28 @@ QString seconds(double value)
     return QLocale::c().toString(value, 'g', 3) + QStringLiteral(" s");
 }
 
+// Each deviation at 1, 10 and 100 times the interval, with its error.
+QString deviations(const QList<Statistics::Deviation> &list, double tau0, bool withError)
+{
+    QStringList parts;
+    for (const Statistics::Deviation &d : list) {
+        const long multiple = std::lround(d.tauSeconds / tau0);
+        if (multiple != 1 && multiple != 10 && multiple != 100)
+            continue;
+        QString value = QLocale::c().toString(d.value, 'e', 2);
+        if (withError)
+            value += QStringLiteral(" \u00B1 ") + QLocale::c().toString(d.error, 'e', 1);
+        parts.append(HistoryWindow::tr("%1 at %2").arg(value, seconds(d.tauSeconds)));
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
 } // namespace
 
-HistoryWindow::HistoryWindow(const ReadingHistory &history, QWidget *parent)
+HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_history(history)
+    , m_runtime(runtime)
 {
     setObjectName(QStringLiteral("History"));
     // Closing the main window ends the program, whether this one is open or not.
@@ -70,7 +98,9 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, QWidget *parent)
     m_statistics = new QWidget(this);
     auto *form = new QFormLayout(m_statistics);
     form->setContentsMargins(0, 0, 0, 0);
+    addStatistic(tr("Figures of"), "instrument");
     addStatistic(tr("Readings"), "count");
+    addStatistic(tr("Interval"), "interval");
     addStatistic(tr("Mean"), "mean");
     addStatistic(tr("Minimum"), "minimum");
     addStatistic(tr("Maximum"), "maximum");
@@ -78,25 +108,91 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, QWidget *parent)
     addStatistic(tr("Standard deviation"), "standardDeviation");
     addStatistic(tr("Drift"), "drift");
     addStatistic(tr("Allan deviation"), "allanDeviation");
+    addStatistic(tr("Overlapping Allan deviation"), "overlappingAllanDeviation");
+    addStatistic(tr("Modified Allan deviation"), "modifiedAllanDeviation");
+    m_stability = new StabilityPlot(this);
+    m_stability->setObjectName(QStringLiteral("sigmaTau"));
+
+    auto *save = new QPushButton(tr("S&ave for Analysis\u2026"), this);
+    save->setObjectName(QStringLiteral("saveForAnalysis"));
+    save->setToolTip(tr("Save this instrument's readings of the span, one frequency in Hz a "
+                        "line (Ctrl+S)"));
+    auto *saveShortcut = new QShortcut(QKeySequence::Save, this);
 
     auto *top = new QHBoxLayout;
     top->addWidget(spanLabel);
     top->addWidget(m_spanChoice);
     top->addStretch();
+    top->addWidget(save);
+    auto *figures = new QHBoxLayout;
+    figures->addWidget(m_statistics, 3);
+    figures->addWidget(m_stability, 2);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_chart, 1);
-    layout->addWidget(m_statistics);
+    layout->addLayout(figures);
 
     m_refreshTimer = new QTimer(this);
     m_refreshTimer->setSingleShot(true);
     m_refreshTimer->setInterval(kRefreshInterval);
-    connect(m_refreshTimer, &QTimer::timeout, this, &HistoryWindow::refresh);
+    connect(m_refreshTimer, &QTimer::timeout, this,
+            [this] { m_runtime.run([this] { refresh(); }); });
     connect(m_spanChoice, &QComboBox::currentIndexChanged, this, [this] {
-        m_chart->setSpan(std::chrono::milliseconds(m_spanChoice->currentData().toLongLong()));
-        refresh();
+        m_runtime.run([this] {
+            m_chart->setSpan(std::chrono::milliseconds(m_spanChoice->currentData().toLongLong()));
+            refresh();
+        });
     });
+    connect(save, &QPushButton::clicked, this,
+            [this] { m_runtime.run([this] { chooseAnalysisFile(); }); });
+    connect(saveShortcut, &QShortcut::activated, this,
+            [this] { m_runtime.run([this] { chooseAnalysisFile(); }); });
     refresh();
+}
+
+std::pair<qsizetype, qsizetype> HistoryWindow::figuresRange() const
+{
+    auto [first, last] = m_chart->shownRange();
+    if (first < last)
+        first = std::max(first, m_history.instrumentStart(last - 1));
+    return {first, last};
+}
+
+bool HistoryWindow::saveForAnalysis(const QString &path, QString *error)
+{
+    const auto [first, last] = figuresRange();
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(analysisText(m_history, first, last, m_figures));
+        if (file.commit())
+            return true;
+    }
+    if (error)
+        *error = file.errorString();
+    return false;
+}
+
+void HistoryWindow::chooseAnalysisFile()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    const QString suggested = QDir(folder).filePath(
+            QStringLiteral("freqcounter-%1.txt").arg(QDate::currentDate().toString(Qt::ISODate)));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save for Analysis"), suggested,
+                                                      tr("Text files (*.txt);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!saveForAnalysis(path, &error)) {
+        // Nothing was lost but this file: say so, and go on.
+        auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(),
+                                    tr("The readings could not be saved to %1: %2.")
+                                            .arg(QDir::toNativeSeparators(path), error),
+                                    QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
 }
 
 void HistoryWindow::readingsAdded()
@@ -110,6 +206,7 @@ void HistoryWindow::addStatistic(const QString &name, const char *objectName)
     auto *value = new QLabel(m_statistics);
     value->setObjectName(QString::fromLatin1(objectName));
     value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    value->setWordWrap(true);
     value->setProperty("statisticName", name);
     auto *label = new QLabel(name + QStringLiteral(":"), m_statistics);
     label->setBuddy(value);
@@ -128,14 +225,27 @@ void HistoryWindow::setStatistic(const char *objectName, const QString &value)
 void HistoryWindow::refresh()
 {
     m_refreshTimer->stop();
-    const auto [first, last] = m_chart->shownRange();
-    const Statistics s = Statistics::of(m_history, first, last);
+    const auto [first, last] = figuresRange();
+    m_figures = m_span.of(m_history, first, last);
+    const Statistics &s = m_figures;
     const QString none = tr("not enough readings");
 
+    if (first < last) {
+        const Instrument &instrument = m_history.instrumentOf(first);
+        QString whose = tr("Com%1").arg(instrument.port);
+        if (!instrument.device.isEmpty())
+            whose += QStringLiteral(" (%1)").arg(instrument.device);
+        const QTime since = QDateTime::fromMSecsSinceEpoch(m_history.at(first).msecs).time();
+        setStatistic("instrument",
+                     tr("%1, since %2").arg(whose, since.toString(QStringLiteral("HH:mm:ss"))));
+    } else {
+        setStatistic("instrument", tr("no readings yet"));
+    }
     QString count = QString::number(s.count);
     if (s.numbers != s.count)
         count += tr(" (%1 of them numbers)").arg(s.numbers);
     setStatistic("count", count);
+    setStatistic("interval", s.tau0Seconds ? seconds(*s.tau0Seconds) : none);
     setStatistic("mean", s.meanMHz ? mhz(s.meanMHz) : none);
     setStatistic("minimum", s.minMHz ? mhz(s.minMHz) : none);
     setStatistic("maximum", s.maxMHz ? mhz(s.maxMHz) : none);
@@ -149,12 +259,15 @@ void HistoryWindow::refresh()
     } else {
         setStatistic("drift", none);
     }
-    QStringList allan;
-    for (const Statistics::Deviation &a : s.allan)
-        allan.append(
-                tr("%1 at %2")
-                        .arg(QLocale::c().toString(a.value, 'e', 2), seconds(a.tauSeconds)));
-    setStatistic("allanDeviation", allan.isEmpty() ? none : allan.join(QStringLiteral("; ")));
+    const double tau0 = s.tau0Seconds.value_or(1);
+    const auto text = [&](const QList<Statistics::Deviation> &list, bool withError) {
+        const QString shown = deviations(list, tau0, withError);
+        return shown.isEmpty() ? none : shown;
+    };
+    setStatistic("allanDeviation", text(s.allan, false));
+    setStatistic("overlappingAllanDeviation", text(s.overlappingAllan, true));
+    setStatistic("modifiedAllanDeviation", text(s.modifiedAllan, true));
+    m_stability->setFigures(s.overlappingAllan, s.modifiedAllan);
     m_chart->update();
 }
 

@@ -33,7 +33,8 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
         m_window.addAction(action); // so that the shortcuts work without the menu
 
     // What an action raises takes the one error path, as a handler's does.
-    connect(m_copy, &QAction::triggered, this, [this] { m_runtime.run([this] { copyReading(); }); });
+    connect(m_copy, &QAction::triggered, this,
+            [this] { m_runtime.run([this] { copyReading(); }); });
     connect(m_record, &QAction::triggered, this, [this] {
         m_runtime.run([this] {
             if (isRecording())
@@ -125,7 +126,7 @@ void ReadingActions::copyReading()
 void ReadingActions::showHistory()
 {
     if (!m_historyWindow) {
-        m_historyWindow = new HistoryWindow(m_history, &m_window);
+        m_historyWindow = new HistoryWindow(m_history, m_runtime, &m_window);
         m_historyWindow->resize(m_historyWindow->sizeHint());
     }
     m_historyWindow->refresh();

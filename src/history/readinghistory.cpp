@@ -37,8 +37,9 @@ void ReadingHistory::add(const ReceivedReading &reading)
 const Instrument &ReadingHistory::instrumentOf(qsizetype i) const
 {
     const qint64 wanted = sequence(i);
-    auto after = std::upper_bound(m_instruments.cbegin(), m_instruments.cend(), wanted,
-                                  [](qint64 s, const Instrument &in) { return s < in.firstSequence; });
+    auto after
+            = std::upper_bound(m_instruments.cbegin(), m_instruments.cend(), wanted,
+                               [](qint64 s, const Instrument &in) { return s < in.firstSequence; });
     return *std::prev(after);
 }
 
@@ -53,7 +54,5 @@ qsizetype ReadingHistory::lowerBound(qint64 msecs) const
                                      [](const Sample &s, qint64 t) { return s.msecs < t; });
     return qsizetype(at - m_samples.cbegin());
 }
-
-
 
 } // namespace freqcounter

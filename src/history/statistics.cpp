@@ -227,8 +227,7 @@ Statistics SpanStatistics::of(const ReadingHistory &history, qsizetype from, qsi
         const long double meanSeconds = seconds / count;
         const long double spread = secondsSquared - count * meanSeconds * meanSeconds;
         if (spread > 0) {
-            const double hzPerSecond
-                    = double((product - count * meanSeconds * meanOffset) / spread);
+            const auto hzPerSecond = double((product - count * meanSeconds * meanOffset) / spread);
             s.driftHzPerMinute = hzPerSecond * 60.0;
             if (meanHz != 0)
                 s.driftPpmPerHour = hzPerSecond * 3600.0 / meanHz * 1e6;

@@ -32,8 +32,8 @@ struct SerialSettings
         const double stop = stopBits == QSerialPort::OneAndHalfStop ? 1.5
                 : stopBits == QSerialPort::TwoStop                  ? 2.0
                                                                     : 1.0;
-        const double bits = 1.0 + double(dataBits) + (parity == QSerialPort::NoParity ? 0.0 : 1.0)
-                + stop;
+        const double bits
+                = 1.0 + double(dataBits) + (parity == QSerialPort::NoParity ? 0.0 : 1.0) + stop;
         return std::chrono::microseconds(qint64(bits * 1e6 / double(baudRate)));
     }
 };

@@ -269,7 +269,8 @@ void TestHistory::publishedStabilitySuite()
     }
     QVERIFY2(computed, "no figure at that tau");
     QVERIFY2(std::abs(*computed / published - 1.0) < 1e-6,
-             qPrintable(QStringLiteral("%1, published %2").arg(*computed, 0, 'g', 10).arg(published)));
+             qPrintable(
+                     QStringLiteral("%1, published %2").arg(*computed, 0, 'g', 10).arg(published)));
 }
 
 void TestHistory::movingSpanGivesTheFiguresOfAFreshOne()
@@ -285,7 +286,7 @@ void TestHistory::movingSpanGivesTheFiguresOfAFreshOne()
     ReadingHistory history(2500);
     SpanStatistics moving;
     for (int i = 0; i < texts.size(); ++i) {
-        history.add({1, {}, kStart.addMSecs(100 * i), texts.at(i)});
+        history.add({1, {}, kStart.addMSecs(qint64(100) * i), texts.at(i)});
         if (i % 37 != 0 || history.size() < 700)
             continue;
         const qsizetype from = history.size() - 700 + (i % 3);
@@ -346,8 +347,7 @@ void TestHistory::countersOwnFormats_data()
     QTest::newRow("a unit in any case") << QStringLiteral("145123.45 KHZ") << 145.12345;
     QTest::newRow("letter prefix and a space") << QStringLiteral("F 145.12345") << 145.12345;
     QTest::newRow("letter prefix with an equals sign") << QStringLiteral("F=145.1") << 145.1;
-    QTest::newRow("channel prefix, unit and padding")
-            << QStringLiteral("FA  0145.10 MHz") << 145.1;
+    QTest::newRow("channel prefix, unit and padding") << QStringLiteral("FA  0145.10 MHz") << 145.1;
     QTest::newRow("just under 100 GHz") << QStringLiteral("99.999 GHz") << 99'999.0;
 }
 
@@ -429,7 +429,7 @@ void TestHistory::headerOnlyOnceAcrossTwoRuns()
     const QString path = dir.filePath(QStringLiteral("readings.csv"));
     const ReceivedReading first{1, QStringLiteral("/dev/ttyUSB0"), kStart, QStringLiteral("145.2")};
     const ReceivedReading second{2, QStringLiteral("/dev/ttyS0"), kStart.addSecs(1),
-                              QStringLiteral("433,92")};
+                                 QStringLiteral("433,92")};
     {
         CsvRecorder run(path);
         run.append(first);

@@ -1,0 +1,41 @@
+#include "analysisexport.h"
+
+#include "csvrecorder.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+#include <cmath>
+
+namespace freqcounter {
+
+QByteArray analysisText(const ReadingHistory &history, qsizetype from, qsizetype to,
+                        const Statistics &figures)
+{
+    const QLocale c = QLocale::c();
+    QByteArray text = "# 2GHz Frequency counter readings, one frequency in Hz a line\n";
+    if (from < to) {
+        const Instrument &instrument = history.instrumentOf(from);
+        text += "# port: Com" + QByteArray::number(instrument.port) + " ("
+                + instrument.device.toUtf8() + ")\n";
+        text += "# first reading: "
+                + CsvRecorder::timestamp(QDateTime::fromMSecsSinceEpoch(history.at(from).msecs))
+                          .toUtf8()
+                + '\n';
+    }
+    if (figures.tau0Seconds)
+        text += "# tau0: " + c.toString(*figures.tau0Seconds, 'g', 6).toUtf8() + " s\n";
+    if (figures.meanMHz)
+        text += "# mean frequency: " + c.toString(*figures.meanMHz * 1e6, 'f', 3).toUtf8()
+                + " Hz\n";
+    for (qsizetype i = from; i < to; ++i) {
+        const double mhz = history.at(i).mhz;
+        // Fifteen digits give back every digit a counter sends, without the
+        // binary fraction's noise beyond them.
+        if (!std::isnan(mhz))
+            text += c.toString(mhz * 1e6, 'g', 15).toLatin1() + '\n';
+    }
+    return text;
+}
+
+} // namespace freqcounter
