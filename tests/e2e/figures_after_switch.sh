@@ -1,0 +1,79 @@
+#!/bin/sh
+# The real binary records readings on Com1, is switched to Com2, and saves
+# the history's figures for analysis: they are Com2's readings alone, every
+# one of them, and the recording holds both ports' readings in order.
+# Usage: figures_after_switch.sh PROGRAM SIMULATOR
+set -u
+program=$1
+simulator=$2
+. "$(dirname "$0")/xsession.sh"
+TITLE="$TITLE — recording"
+
+# rows PORT: how many recorded rows came from that port.
+rows() {
+    grep -c "^[^,]*,$1," "$work/readings.csv" 2>/dev/null || true
+}
+
+# wait_rows PORT N: waits (up to 20 s) for N rows from that port.
+wait_rows() {
+    tries=0
+    until [ "$(rows "$1")" -ge "$2" ]; do
+        tries=$((tries + 1))
+        [ "$tries" -gt 400 ] && fail "fewer than $2 readings recorded from port $1"
+        sleep 0.05
+    done
+}
+
+start_x
+start_simulator --name com1 --frequency 145.2 --interval 100
+start_simulator --name com2 --frequency 433.92 --interval 100
+"$program" --com1 "$work/com1" --com2 "$work/com2" --record "$work/readings.csv" 2>"$work/stderr" &
+app_pid=$!
+main=$(wait_window _NET_WM_WINDOW_TYPE_NORMAL) || fail "the window did not open"
+
+wait_rows 1 10
+# "Com2" sits at 144,64 and is 57x17 pixels.
+xdotool mousemove --window "$main" 152 72 click 1
+wait_rows 2 10
+
+xdotool windowfocus --sync "$main" key ctrl+h
+tries=0
+until history=$(xdotool search --all --onlyvisible --pid "$app_pid" --name ' History$' 2>/dev/null); do
+    tries=$((tries + 1))
+    [ "$tries" -gt 200 ] && fail "the history window did not open"
+    sleep 0.05
+done
+xdotool windowfocus --sync "$history" key ctrl+s
+tries=0
+until dialog=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Save for Analysis$' 2>/dev/null); do
+    tries=$((tries + 1))
+    [ "$tries" -gt 200 ] && fail "the file dialog did not open"
+    sleep 0.05
+done
+xdotool windowfocus --sync "$dialog" key ctrl+a type "$work/analysis.txt"
+xdotool key Return
+tries=0
+until [ -s "$work/analysis.txt" ]; do
+    tries=$((tries + 1))
+    [ "$tries" -gt 200 ] && fail "nothing was saved for analysis"
+    sleep 0.05
+done
+
+# Com2's figures, headed by its port and device; one frequency in Hz a line.
+com2_device=$(cat "$work/com2.device")
+grep -q "^# port: Com2 ($work/com2)\$" "$work/analysis.txt" \
+    || grep -q "^# port: Com2 ($com2_device)\$" "$work/analysis.txt" \
+    || fail "the figures do not say they are Com2's: $(head -3 "$work/analysis.txt")"
+grep -q '^# tau0: ' "$work/analysis.txt" || fail "no interval in the header"
+grep -q '^# mean frequency: 4339[0-9]*\.[0-9]* Hz$' "$work/analysis.txt" || fail "the mean is not Com2's"
+values=$(grep -v '^#' "$work/analysis.txt")
+[ "$(echo "$values" | wc -l)" -ge 10 ] || fail "fewer than 10 readings saved"
+echo "$values" | awk '$1 < 433000000 || $1 > 435000000 { bad = 1 } END { exit bad }' \
+    || fail "a reading not from Com2 among the figures: $(echo "$values" | head -3)"
+
+# The recording: Com1's readings, then Com2's, each whole.
+awk -F, 'NR > 1 && $2 == 2 { seen2 = 1 } NR > 1 && $2 == 1 && seen2 { bad = 1 }
+         NR > 1 && $2 == 1 && ($4 < 144 || $4 > 147) { bad = 1 }
+         NR > 1 && $2 == 2 && ($4 < 433 || $4 > 435) { bad = 1 } END { exit bad }' \
+    "$work/readings.csv" || fail "the recording is not Com1's readings, then Com2's"
+echo "PASS"
