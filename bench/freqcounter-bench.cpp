@@ -12,6 +12,7 @@
 
 #include "form1.h"
 #include "historychart.h"
+#include "historywindow.h"
 #include "mapwatch.h"
 #include "ptypair.h"
 #include "readinghistory.h"
@@ -19,6 +20,7 @@
 #include "serialline.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -346,20 +348,26 @@ private:
     Clock::time_point m_mapped;
 };
 
+// A million readings: a random walk around 145 MHz, ten a second.
+void addReadings(ReadingHistory &history, qsizetype count, std::mt19937 &random)
+{
+    static const QDateTime start = QDateTime::currentDateTime().addSecs(-200'000);
+    static double mhz = 145.0;
+    std::normal_distribution<double> step(0.0, 2e-6);
+    for (qsizetype i = 0; i < count; ++i) {
+        mhz += step(random);
+        const qint64 at = history.isEmpty() ? 0 : history.sequence(history.size());
+        history.add({1, QStringLiteral("/dev/ttyUSB0"), start.addMSecs(at * 100),
+                     QString::number(mhz, 'f', 7)});
+    }
+}
+
 // Milliseconds to draw the history chart, at its usual size, holding a
-// million readings (a random walk around 145 MHz, ten a second), the whole
-// history in view.
+// million readings, the whole history in view.
 QList<double> chartRedraws(int runs, std::mt19937 &random)
 {
     ReadingHistory history;
-    const QDateTime start = QDateTime::currentDateTime().addSecs(-100'000);
-    std::normal_distribution<double> step(0.0, 2e-6);
-    double mhz = 145.0;
-    for (qsizetype i = 0; i < ReadingHistory::kCapacity; ++i) {
-        mhz += step(random);
-        history.add({1, QStringLiteral("/dev/ttyUSB0"), start.addMSecs(i * 100),
-                     QString::number(mhz, 'f', 7)});
-    }
+    addReadings(history, ReadingHistory::kCapacity, random);
     HistoryChart chart(history);
     chart.setSpan(std::chrono::milliseconds(0));
     chart.resize(chart.sizeHint());
@@ -368,6 +376,31 @@ QList<double> chartRedraws(int runs, std::mt19937 &random)
     for (int run = 0; run < runs; ++run) {
         const auto started = Clock::now();
         chart.render(&image);
+        times.append(msBetween(started, Clock::now()));
+    }
+    return times;
+}
+
+// Milliseconds for one refresh of the history window while readings come
+// in: the figures, the sigma-tau plot and the chart of a million readings,
+// the whole history in view, with the few readings of a refresh interval
+// added before each (the oldest dropping out as they come).
+QList<double> historyRefreshes(int runs, std::mt19937 &random)
+{
+    Runtime runtime(std::make_unique<FailingReporter>());
+    ReadingHistory history;
+    addReadings(history, ReadingHistory::kCapacity, random);
+    HistoryWindow window(history, runtime);
+    window.findChild<QComboBox *>(QStringLiteral("span"))->setCurrentIndex(3); // everything
+    window.resize(window.sizeHint());
+    QImage image(window.size(), QImage::Format_ARGB32_Premultiplied);
+    window.render(&image);
+    QList<double> times;
+    for (int run = 0; run < runs; ++run) {
+        addReadings(history, 3, random);
+        const auto started = Clock::now();
+        window.refresh();
+        window.render(&image);
         times.append(msBetween(started, Clock::now()));
     }
     return times;
@@ -587,6 +620,13 @@ int main(int argc, char *argv[])
         log(QStringLiteral("chart: a million readings, %1 redraws").arg(options.quick ? 3 : 10));
         chart.runs = chartRedraws(options.quick ? 3 : 10, random);
     }
+    Figure historyRefresh{QStringLiteral("history window refresh, a million readings"),
+                          QStringLiteral("ms"), 25};
+    if (wanted("chart")) {
+        log(QStringLiteral("chart: the history window's refresh, %1 refreshes")
+                    .arg(options.quick ? 5 : 20));
+        historyRefresh.runs = historyRefreshes(options.quick ? 5 : 20, random);
+    }
 
     Figure growth{
             QStringLiteral("resident memory growth over %1 s of readings").arg(growthTime.count()),
@@ -602,7 +642,7 @@ int main(int argc, char *argv[])
     const QList<const Figure *> figures{
             &p50,      &p99,      &pmax,    &handOver,   &idle,          &floor,
             &ratio,    &qtWindow, &qtRatio, &busy,       &busyRecording, &busyHistory,
-            &resident, &growth,   &startup, &portSwitch, &chart};
+            &resident, &growth,   &startup, &portSwitch, &chart,         &historyRefresh};
     QJsonArray rows;
     std::printf("\n%-48s %9s %9s %9s %5s  %-7s %s\n", "figure", "median", "min", "max", "runs",
                 "target", "unit");
