@@ -206,7 +206,7 @@ void HistoryWindow::addStatistic(const QString &name, const char *objectName)
     auto *value = new QLabel(m_statistics);
     value->setObjectName(QString::fromLatin1(objectName));
     value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    value->setWordWrap(true);
+    value->setWordWrap(false);
     value->setProperty("statisticName", name);
     auto *label = new QLabel(name + QStringLiteral(":"), m_statistics);
     label->setBuddy(value);

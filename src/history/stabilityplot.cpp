@@ -113,7 +113,7 @@ void StabilityPlot::paintEvent(QPaintEvent *)
     painter.setClipRect(plot);
     const auto draw = [&](const QList<Statistics::Deviation> &series, const QColor &colour,
                           bool squares) {
-        painter.setPen(QPen(colour, 1.5));
+        painter.setPen(QPen(colour, 1));
         painter.setBrush(colour);
         QPointF previous;
         bool started = false;
