@@ -91,6 +91,8 @@ private Q_SLOTS:
     void fieldQuoting_data();
     void fieldQuoting();
     void timestampIsLocalWithOffset();
+    void timestampInAHalfHourZone_data();
+    void timestampInAHalfHourZone();
     void headerOnlyOnceAcrossTwoRuns();
     void tornLastLineIsEndedFirst();
 };
@@ -323,6 +325,16 @@ void TestHistory::historyIsBoundedAndMarksPortSwitches()
     QVERIFY(!history.at(2).portChanged);
     QCOMPARE(history.at(2).msecs, history.at(1).msecs);
     QCOMPARE(history.lowerBound(kStart.addSecs(2).toMSecsSinceEpoch()), 1);
+
+    // Each instrument's run, also when its first reading has dropped out.
+    QCOMPARE(history.instrumentStart(2), 1);
+    QCOMPARE(history.instrumentOf(0).port, 1);
+    QCOMPARE(history.instrumentStart(0), 0);
+    history.add({2, QStringLiteral("/dev/ttyUSB1"), kStart.addSecs(3), QStringLiteral("2.2")});
+    QVERIFY(history.at(2).portChanged); // another device on the same port
+    QCOMPARE(history.instrumentStart(2), 2);
+    QCOMPARE(history.instrumentOf(1).device, QString());
+    QCOMPARE(history.instrumentOf(2).device, QStringLiteral("/dev/ttyUSB1"));
 }
 
 void TestHistory::countersOwnFormats_data()
@@ -421,6 +433,33 @@ void TestHistory::timestampIsLocalWithOffset()
     QCOMPARE(QDateTime::fromString(stamp, Qt::ISODateWithMs).toMSecsSinceEpoch(),
              when.toMSecsSinceEpoch());
     QCOMPARE(stamp.left(19), when.toLocalTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+}
+
+void TestHistory::timestampInAHalfHourZone_data()
+{
+    QTest::addColumn<qint64>("msecs");
+    QTest::addColumn<QString>("stamp");
+
+    // CMake runs this test with TZ=America/St_Johns: 3.5 hours behind UTC in
+    // winter, 2.5 in summer.
+    QTest::newRow("winter, standard time")
+            << QDateTime(QDate(2026, 1, 15), QTime(12, 0, 0, 123), Qt::UTC).toMSecsSinceEpoch()
+            << QStringLiteral("2026-01-15T08:30:00.123-03:30");
+    QTest::newRow("summer, daylight saving time")
+            << QDateTime(QDate(2026, 7, 15), QTime(12, 0, 0, 123), Qt::UTC).toMSecsSinceEpoch()
+            << QStringLiteral("2026-07-15T09:30:00.123-02:30");
+    QTest::newRow("the evening before, across midnight")
+            << QDateTime(QDate(2026, 12, 8), QTime(2, 59, 59, 999), Qt::UTC).toMSecsSinceEpoch()
+            << QStringLiteral("2026-12-07T23:29:59.999-03:30");
+}
+
+void TestHistory::timestampInAHalfHourZone()
+{
+    QFETCH(qint64, msecs);
+    QFETCH(QString, stamp);
+    if (QDateTime::fromMSecsSinceEpoch(msecs).offsetFromUtc() % 3600 == 0)
+        QSKIP("not run in a zone with a half-hour offset (TZ=America/St_Johns)");
+    QCOMPARE(CsvRecorder::timestamp(QDateTime::fromMSecsSinceEpoch(msecs)), stamp);
 }
 
 void TestHistory::headerOnlyOnceAcrossTwoRuns()

@@ -30,6 +30,7 @@ private Q_SLOTS:
 
     void historyOpensWithCtrlHAndCounts();
     void recordsOneLinePerWholeReading();
+    void readingsOfOneReadAreKeptEachAtItsTime();
     void unwritableFileTakesTheErrorPath_data();
     void unwritableFileTakesTheErrorPath();
     void failedWriteStopsRecordingAndTheDisplayGoesOn();
@@ -139,6 +140,25 @@ void TestHistoryWindow::recordsOneLinePerWholeReading()
     QVERIFY2(lines.at(3).endsWith(",1," + device + ",\"1,5\"\r"), lines.at(3).constData());
     QVERIFY(lines.at(4).isEmpty());
     QVERIFY(m_errors.isEmpty());
+}
+
+void TestHistoryWindow::readingsOfOneReadAreKeptEachAtItsTime()
+{
+    loadAndShow();
+    // Three readings in one write: one tick reads them all.
+    QVERIFY(m_pty->send("145.1\r\n145.2\r\n145.3\r\n"));
+    const ReadingHistory &history = m_actions->history();
+    QTRY_COMPARE(history.size(), 3);
+    QCOMPARE(shown(), QStringLiteral("145.3 MHz"));
+    QCOMPARE(history.at(0).mhz, 145.1);
+    QCOMPARE(history.at(1).mhz, 145.2);
+    QCOMPARE(history.at(2).mhz, 145.3);
+    // Seven characters, 10 bits each at 1200 baud, came after each line end
+    // before the next: 58 ms apart, give or take the rounding to milliseconds.
+    for (const qsizetype i : {1, 2}) {
+        const qint64 gap = history.at(i).msecs - history.at(i - 1).msecs;
+        QVERIFY2(gap >= 57 && gap <= 59, qPrintable(QString::number(gap)));
+    }
 }
 
 void TestHistoryWindow::unwritableFileTakesTheErrorPath_data()
