@@ -528,6 +528,9 @@ int main(int argc, char *argv[])
     Figure ratio{QStringLiteral("idle CPU / bare-loop floor"), QStringLiteral("x"), 1.5};
     Figure resident{QStringLiteral("resident memory 3 s after the window is shown"),
                     QStringLiteral("MB"), 30};
+    Figure idleLarge{QStringLiteral("  idle CPU, large display open"), QStringLiteral("% core")};
+    Figure residentLarge{QStringLiteral("  resident memory, large display open"),
+                         QStringLiteral("MB")};
     Figure startup{QStringLiteral("start-up, exec to window mapped"), QStringLiteral("ms"), 80};
     if (growthProgram) {
         resident.runs.append(double(growthStartKiB) / 1024.0);
@@ -541,6 +544,9 @@ int main(int argc, char *argv[])
         test::PtyPair quiet;
         Program program(options.display, options.program, quiet.devicePath());
         startup.runs.append(program.startupMs());
+        test::PtyPair quietToo;
+        Program large(options.display, options.program, quietToo.devicePath());
+        large.press(QStringLiteral("F11"));
         QProcess loop;
         startSelf(loop, "--sleep-loop");
         QProcess window;
@@ -548,12 +554,15 @@ int main(int argc, char *argv[])
         startSelf(window, "--qt-window");
         std::this_thread::sleep_until(program.mapped() + 3s);
         resident.runs.append(double(test::residentKiB(program.pid())) / 1024.0);
+        residentLarge.runs.append(double(test::residentKiB(large.pid())) / 1024.0);
+        const qint64 largeBefore = cpuNs(large.pid());
         const qint64 programBefore = cpuNs(program.pid());
         const qint64 loopBefore = cpuNs(loop.processId());
         const qint64 windowBefore = cpuNs(window.processId());
         std::this_thread::sleep_for(idleTime);
         const double seconds = std::chrono::duration<double>(idleTime).count();
         const double programCpu = percentOfCore(program.pid(), programBefore, seconds);
+        idleLarge.runs.append(percentOfCore(large.pid(), largeBefore, seconds));
         const double loopCpu = percentOfCore(loop.processId(), loopBefore, seconds);
         const double windowCpu = percentOfCore(window.processId(), windowBefore, seconds);
         loop.kill();
@@ -570,15 +579,17 @@ int main(int argc, char *argv[])
     Figure busy{QStringLiteral("CPU per tick, a reading every 100 ms"), QStringLiteral("us")};
     Figure busyRecording{QStringLiteral("  the same, recording to a file"), QStringLiteral("us")};
     Figure busyHistory{QStringLiteral("  the same, history window open"), QStringLiteral("us")};
+    Figure busyLarge{QStringLiteral("  the same, large display open"), QStringLiteral("us")};
     QTemporaryDir recordings;
-    const auto busyTick = [&](Figure &figure, const QStringList &arguments, bool openHistory) {
+    // keys: what is pressed in the window before measuring, if anything.
+    const auto busyTick = [&](Figure &figure, const QStringList &arguments, const QString &keys) {
         test::PtyPair pty;
         Program program(options.display, options.program, pty.devicePath(), arguments);
         startup.runs.append(program.startupMs());
         PacedCounter counter(pty, [] { return 100ms - 10 * kCharacterTime; });
         counter.start();
-        if (openHistory)
-            program.press(QStringLiteral("ctrl+h"));
+        if (!keys.isEmpty())
+            program.press(keys);
         std::this_thread::sleep_for(2s);
         const qint64 before = cpuNs(program.pid());
         std::this_thread::sleep_for(busyTime);
@@ -587,16 +598,18 @@ int main(int argc, char *argv[])
         counter.stop();
     };
     for (int run = 0; wanted("busy") && run < repeats; ++run) {
-        log(QStringLiteral("busy tick: run %1 of %2, %3 s each plain, recording, history open")
+        log(QStringLiteral("busy tick: run %1 of %2, %3 s each plain, recording, history open, "
+                           "large display open")
                     .arg(run + 1)
                     .arg(repeats)
                     .arg(busyTime.count()));
-        busyTick(busy, {}, false);
+        busyTick(busy, {}, {});
         busyTick(busyRecording,
                  {QStringLiteral("--record"),
                   recordings.filePath(QStringLiteral("run-%1.csv").arg(run))},
-                 false);
-        busyTick(busyHistory, {}, true);
+                 {});
+        busyTick(busyHistory, {}, QStringLiteral("ctrl+h"));
+        busyTick(busyLarge, {}, QStringLiteral("F11"));
     }
 
     for (int run = 0; wanted("startup") && run < startups; ++run) {
@@ -640,9 +653,10 @@ int main(int argc, char *argv[])
     }
 
     const QList<const Figure *> figures{
-            &p50,      &p99,      &pmax,    &handOver,   &idle,          &floor,
-            &ratio,    &qtWindow, &qtRatio, &busy,       &busyRecording, &busyHistory,
-            &resident, &growth,   &startup, &portSwitch, &chart,         &historyRefresh};
+            &p50,         &p99,       &pmax,          &handOver,      &idle,   &idleLarge,
+            &floor,       &ratio,     &qtWindow,      &qtRatio,       &busy,   &busyRecording,
+            &busyHistory, &busyLarge, &resident,      &residentLarge, &growth, &startup,
+            &portSwitch,  &chart,     &historyRefresh};
     QJsonArray rows;
     std::printf("\n%-48s %9s %9s %9s %5s  %-7s %s\n", "figure", "median", "min", "max", "runs",
                 "target", "unit");

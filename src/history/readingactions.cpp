@@ -2,6 +2,7 @@
 
 #include "csvrecorder.h"
 #include "historywindow.h"
+#include "largedisplay.h"
 #include "runtime.h"
 
 #include <QAction>
@@ -29,7 +30,11 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
     m_record = new QAction(this);
     m_showHistory = new QAction(tr("&History\u2026"), this);
     m_showHistory->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    for (QAction *action : {m_copy, m_record, m_showHistory})
+    m_largeDisplay = new QAction(tr("&Large Display"), this);
+    m_largeDisplay->setShortcut(QKeySequence(Qt::Key_F11));
+    m_alwaysOnTop = new QAction(tr("Always on &Top"), this);
+    m_alwaysOnTop->setCheckable(true);
+    for (QAction *action : {m_copy, m_record, m_showHistory, m_largeDisplay, m_alwaysOnTop})
         m_window.addAction(action); // so that the shortcuts work without the menu
 
     // What an action raises takes the one error path, as a handler's does.
@@ -45,12 +50,18 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
     });
     connect(m_showHistory, &QAction::triggered, this,
             [this] { m_runtime.run([this] { showHistory(); }); });
+    connect(m_largeDisplay, &QAction::triggered, this,
+            [this] { m_runtime.run([this] { showLargeDisplay(); }); });
+    connect(m_alwaysOnTop, &QAction::toggled, this,
+            [this](bool onTop) { m_runtime.run([this, onTop] { setAlwaysOnTop(onTop); }); });
 
     // Right-click anywhere in the window, the context-menu key, or Shift+F10.
     m_window.setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(&m_window, &QWidget::customContextMenuRequested, this, &ReadingActions::showMenu);
+    connect(&m_window, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { showMenu(m_window.mapToGlobal(at)); });
     auto *shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &m_window);
-    connect(shiftF10, &QShortcut::activated, this, [this] { showMenu(m_window.rect().center()); });
+    connect(shiftF10, &QShortcut::activated, this,
+            [this] { showMenu(m_window.mapToGlobal(m_window.rect().center())); });
     updateState();
 }
 
@@ -77,6 +88,8 @@ void ReadingActions::add(const ReceivedReading &reading)
     }
     if (m_historyWindow)
         m_historyWindow->readingsAdded();
+    if (m_largeDisplayWindow && m_largeDisplayWindow->isVisible())
+        m_largeDisplayWindow->readingReceived(reading);
     m_copy->setEnabled(true);
 }
 
@@ -135,7 +148,37 @@ void ReadingActions::showHistory()
     m_historyWindow->activateWindow();
 }
 
-void ReadingActions::showMenu(const QPoint &at)
+void ReadingActions::showLargeDisplay()
+{
+    if (m_largeDisplayWindow && m_largeDisplayWindow->isVisible()) {
+        m_largeDisplayWindow->close();
+        return;
+    }
+    if (!m_largeDisplayWindow) {
+        m_largeDisplayWindow = new LargeDisplay(&m_window);
+        // Its own shortcuts and menu are the main window's.
+        m_largeDisplayWindow->addActions(m_window.actions());
+        m_largeDisplayWindow->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(m_largeDisplayWindow, &QWidget::customContextMenuRequested, this,
+                [this](const QPoint &at) { showMenu(m_largeDisplayWindow->mapToGlobal(at)); });
+    }
+    // It was fed nothing while closed: it starts from what was shown last.
+    if (m_last)
+        m_largeDisplayWindow->readingReceived(*m_last);
+    m_largeDisplayWindow->setRecording(isRecording());
+    m_largeDisplayWindow->showOn(m_window);
+}
+
+void ReadingActions::setAlwaysOnTop(bool onTop)
+{
+    // Changing a flag of a shown window hides it; it is shown again where it was.
+    const bool shown = m_window.isVisible();
+    m_window.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (shown)
+        m_window.show();
+}
+
+void ReadingActions::showMenu(const QPoint &globalAt)
 {
     if (!m_menu) {
         m_menu = new QMenu(&m_window);
@@ -143,8 +186,10 @@ void ReadingActions::showMenu(const QPoint &at)
         m_menu->addAction(m_record);
         m_menu->addSeparator();
         m_menu->addAction(m_showHistory);
+        m_menu->addAction(m_largeDisplay);
+        m_menu->addAction(m_alwaysOnTop);
     }
-    m_menu->popup(m_window.mapToGlobal(at));
+    m_menu->popup(globalAt);
 }
 
 void ReadingActions::updateState()
@@ -152,6 +197,8 @@ void ReadingActions::updateState()
     m_copy->setEnabled(m_last.has_value());
     m_record->setText(isRecording() ? tr("&Stop Recording") : tr("&Record to File\u2026"));
     m_window.setWindowTitle(isRecording() ? m_title + tr(" \u2014 recording") : m_title);
+    if (m_largeDisplayWindow)
+        m_largeDisplayWindow->setRecording(isRecording());
 }
 
 } // namespace freqcounter

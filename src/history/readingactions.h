@@ -18,10 +18,12 @@ namespace freqcounter {
 
 class CsvRecorder;
 class HistoryWindow;
+class LargeDisplay;
 class Runtime;
 
 // The main window's context menu and what it offers: copying the reading on
-// show, recording the readings to a CSV file, and the history window. The
+// show, recording the readings to a CSV file, the history window, the
+// reading full screen, and keeping the window on top. The
 // window hands it each reading it shows and knows nothing else of it; it
 // never touches the window's items. A recording file that fails while
 // recording stops the recording with a message, and the program goes on;
@@ -45,12 +47,15 @@ public:
     void showHistory();
     const ReadingHistory &history() const { return m_history; }
 
+    void showLargeDisplay();
+    void setAlwaysOnTop(bool onTop);
+
 private:
     void add(const ReceivedReading &reading);
     void chooseRecordingFile();
     void reportStoppedRecording(const QString &why);
     void copyReading();
-    void showMenu(const QPoint &at);
+    void showMenu(const QPoint &globalAt);
     void updateState();
 
     QWidget &m_window;
@@ -60,11 +65,14 @@ private:
     QAction *m_copy = nullptr;
     QAction *m_record = nullptr;
     QAction *m_showHistory = nullptr;
+    QAction *m_largeDisplay = nullptr;
+    QAction *m_alwaysOnTop = nullptr;
     ReadingHistory m_history;
     std::unique_ptr<CsvRecorder> m_recorder;
     // Made when first asked for, so that a window that never opens costs
     // nothing.
     QPointer<HistoryWindow> m_historyWindow;
+    QPointer<LargeDisplay> m_largeDisplayWindow; // likewise
     std::optional<ReceivedReading> m_last;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
 #include <cmath>
 
 namespace freqcounter {
@@ -32,6 +33,34 @@ QFont fontFittingWidth(const QFont &nominal, const QString &text, int width, QPa
     for (; points > kSmallestPoints; points -= kStep) {
         font.setPointSizeF(points);
         if (advanceOf(font, text, device) <= width)
+            return font;
+    }
+    font.setPointSizeF(kSmallestPoints);
+    return font;
+}
+
+bool fitsIn(const QFont &font, const QString &text, QSize box, QPaintDevice *device)
+{
+    const QFontMetrics metrics(font, device);
+    return metrics.horizontalAdvance(text) <= box.width() && metrics.height() <= box.height();
+}
+
+QFont fontFillingBox(const QFont &family, const QString &text, QSize box, QPaintDevice *device)
+{
+    // Width and height grow almost in proportion to the size: measure once
+    // at a reference size, then step down past the rounding of hinting.
+    constexpr qreal kReference = 100.0;
+    QFont font = family;
+    font.setPointSizeF(kReference);
+    const QFontMetrics metrics(font, device);
+    const int advance = std::max(1, metrics.horizontalAdvance(text));
+    const int height = std::max(1, metrics.height());
+    const qreal estimate
+            = kReference * std::min(qreal(box.width()) / advance, qreal(box.height()) / height);
+    for (qreal points = std::floor(estimate / kStep) * kStep; points > kSmallestPoints;
+         points -= kStep) {
+        font.setPointSizeF(points);
+        if (fitsIn(font, text, box, device))
             return font;
     }
     font.setPointSizeF(kSmallestPoints);

@@ -5,6 +5,7 @@
 #include "windowtesting.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -34,12 +35,18 @@ private Q_SLOTS:
     void unwritableFileTakesTheErrorPath_data();
     void unwritableFileTakesTheErrorPath();
     void failedWriteStopsRecordingAndTheDisplayGoesOn();
+    void largeDisplayShowsTheReadingFullScreen();
+    void alwaysOnTopSetsAndClearsTheFlag();
 
 private:
     void loadAndShow();
     // Sends readings one at a time, each waited for on the display.
     void sendReadings(const QStringList &readings);
     QString shown() const { return m_form->findChild<QLabel *>(QStringLiteral("Label1"))->text(); }
+    QFont shownFont() const
+    {
+        return m_form->findChild<QLabel *>(QStringLiteral("Label1"))->font();
+    }
 
     std::unique_ptr<PtyPair> m_pty;
     QList<RuntimeError> m_errors;
@@ -231,6 +238,66 @@ void TestHistoryWindow::failedWriteStopsRecordingAndTheDisplayGoesOn()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith(before));
+}
+
+void TestHistoryWindow::largeDisplayShowsTheReadingFullScreen()
+{
+    loadAndShow();
+    QVERIFY(!m_form->findChild<QWidget *>(QStringLiteral("LargeDisplay")));
+    QTest::keyClick(m_form.get(), Qt::Key_F11);
+    auto *large = m_form->findChild<QWidget *>(QStringLiteral("LargeDisplay"));
+    QVERIFY(large);
+    QTRY_VERIFY(large->isVisible());
+    QVERIFY(large->windowState() & Qt::WindowFullScreen);
+    auto *reading = large->findChild<QLabel *>(QStringLiteral("largeReading"));
+    QVERIFY(reading);
+    QCOMPARE(reading->text(), QStringLiteral("Waiting"));
+
+    // Each reading fits the width; one of the same length keeps its size.
+    const auto fits = [&] {
+        return QFontMetrics(reading->font()).horizontalAdvance(reading->text())
+                <= reading->contentsRect().width();
+    };
+    sendReadings({QStringLiteral("145.1234")});
+    QCOMPARE(reading->text(), QStringLiteral("145.1234 MHz"));
+    QVERIFY(fits());
+    QVERIFY(reading->font().pointSizeF() > 2 * shownFont().pointSizeF());
+    const qreal points = reading->font().pointSizeF();
+    sendReadings({QStringLiteral("433.9876")});
+    QCOMPARE(reading->text(), QStringLiteral("433.9876 MHz"));
+    QCOMPARE(reading->font().pointSizeF(), points);
+    sendReadings({QStringLiteral("1234567.8901234")});
+    QVERIFY(fits());
+    QVERIFY(reading->font().pointSizeF() < points);
+    // Screen readers read it as they read the main display.
+    QCOMPARE(QAccessible::queryAccessibleInterface(reading)->text(QAccessible::Name),
+             QStringLiteral("1234567.8901234 MHz"));
+    auto *status = large->findChild<QLabel *>(QStringLiteral("largeStatus"));
+    QVERIFY2(status->text().startsWith(QStringLiteral("Com1 (%1)").arg(m_pty->devicePath())),
+             qPrintable(status->text()));
+
+    QTest::keyClick(large, Qt::Key_Escape);
+    QVERIFY(!large->isVisible());
+    QVERIFY(m_form->isVisible());
+}
+
+void TestHistoryWindow::alwaysOnTopSetsAndClearsTheFlag()
+{
+    loadAndShow();
+    QAction *onTop = nullptr;
+    for (QAction *action : m_form->actions()) {
+        if (action->text() == QStringLiteral("Always on &Top"))
+            onTop = action;
+    }
+    QVERIFY(onTop);
+    QVERIFY(onTop->isCheckable());
+    onTop->trigger();
+    QVERIFY(m_form->windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(m_form->isVisible());
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("2GHz Frequency counter"));
+    onTop->trigger();
+    QVERIFY(!(m_form->windowFlags() & Qt::WindowStaysOnTopHint));
+    QVERIFY(m_form->isVisible());
 }
 
 QTEST_MAIN(TestHistoryWindow)

@@ -1,0 +1,138 @@
+#include "largedisplay.h"
+
+#include "displayfit.h"
+#include "windowdefinition.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace freqcounter {
+
+namespace Def = WindowDefinition;
+
+namespace {
+
+// Room left around the reading, as a share of the screen.
+constexpr double kMargin = 0.04;
+
+QColor colourOf(Def::Rgb rgb)
+{
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+} // namespace
+
+LargeDisplay::LargeDisplay(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("LargeDisplay"));
+    setWindowTitle(QString(Def::kTitle));
+    // Closing the main window ends the program, whether this one is open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, colourOf(Def::kDisplayBackground));
+    palette.setColor(QPalette::WindowText, colourOf(Def::kDisplayText));
+    setPalette(palette);
+
+    m_font = QFont(QString(Def::kDisplayFontFamily));
+    m_font.setWeight(QFont::Normal);
+    m_reading = new QLabel(QString(Def::kLabel1.text), this);
+    m_reading->setObjectName(QStringLiteral("largeReading"));
+    m_reading->setTextFormat(Qt::PlainText);
+    m_reading->setAlignment(Qt::AlignCenter);
+    m_reading->setFont(m_font);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("largeStatus"));
+    m_status->setTextFormat(Qt::PlainText);
+    m_status->setAlignment(Qt::AlignCenter);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_reading, 1);
+    layout->addWidget(m_status);
+    updateStatus();
+}
+
+void LargeDisplay::showOn(const QWidget &window)
+{
+    if (QWindow *handle = window.windowHandle())
+        setScreen(handle->screen());
+    if (const QScreen *screen = window.screen())
+        setGeometry(screen->geometry());
+    showFullScreen();
+    raise();
+    activateWindow();
+}
+
+void LargeDisplay::readingReceived(const ReceivedReading &reading)
+{
+    m_source = tr("Com%1").arg(reading.port);
+    if (!reading.device.isEmpty())
+        m_source += QStringLiteral(" (%1)").arg(reading.device);
+    updateStatus();
+    showText(reading.text + QString(Def::kUnit));
+}
+
+void LargeDisplay::setRecording(bool recording)
+{
+    m_recording = recording;
+    updateStatus();
+}
+
+QString LargeDisplay::text() const
+{
+    return m_reading->text();
+}
+
+void LargeDisplay::showText(const QString &text)
+{
+    const QSize room = m_reading->contentsRect().size();
+    const QSize box(int(room.width() * (1 - 2 * kMargin)), int(room.height() * (1 - 2 * kMargin)));
+    QFont font = m_font;
+    const auto kept = m_pointsByLength.constFind(text.size());
+    if (kept != m_pointsByLength.cend())
+        font.setPointSizeF(*kept);
+    if (kept == m_pointsByLength.cend() || !fitsIn(font, text, box, m_reading)) {
+        font = fontFillingBox(m_font, text, box, m_reading);
+        m_pointsByLength.insert(text.size(), font.pointSizeF());
+    }
+    m_reading->setFont(font);
+    m_reading->setText(text);
+}
+
+void LargeDisplay::updateStatus()
+{
+    QStringList parts;
+    if (!m_source.isEmpty())
+        parts.append(m_source);
+    if (m_recording)
+        parts.append(tr("recording"));
+    m_status->setText(parts.join(QStringLiteral(" \u00B7 ")));
+}
+
+void LargeDisplay::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_F11) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void LargeDisplay::mouseDoubleClickEvent(QMouseEvent *)
+{
+    close();
+}
+
+void LargeDisplay::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // Another size of screen: every length is fitted again.
+    m_pointsByLength.clear();
+    showText(m_reading->text());
+}
+
+} // namespace freqcounter

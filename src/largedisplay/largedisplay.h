@@ -1,0 +1,52 @@
+#pragma once
+
+#include "receivedreading.h"
+
+#include <QFont>
+#include <QHash>
+#include <QWidget>
+
+class QLabel;
+
+namespace freqcounter {
+
+// The reading full screen, for reading it across the room: the display's
+// text in the display's colours, drawn as large as the screen allows, and
+// under it in small text the port and device and whether a recording runs.
+// It is fed the readings the window receives and does nothing while
+// hidden; Esc, F11 or a double-click closes it.
+class LargeDisplay : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit LargeDisplay(QWidget *parent = nullptr);
+
+    // Opens it full screen on the screen the given window is on.
+    void showOn(const QWidget &window);
+
+    void readingReceived(const ReceivedReading &reading);
+    void setRecording(bool recording);
+
+    QString text() const;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void showText(const QString &text);
+    void updateStatus();
+
+    QLabel *m_reading = nullptr;
+    QLabel *m_status = nullptr;
+    QFont m_font;
+    // The size each length of text was drawn at, so that the digits of one
+    // reading after another keep their size.
+    QHash<qsizetype, qreal> m_pointsByLength;
+    QString m_source; // port and device of the last reading
+    bool m_recording = false;
+};
+
+} // namespace freqcounter
