@@ -1,6 +1,5 @@
 #include "csvrecorder.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -20,11 +19,6 @@ namespace freqcounter {
 namespace {
 
 const QByteArray kHeader = QByteArrayLiteral("time,port,device,reading\r\n");
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CsvRecorder", text);
-}
 
 bool endsTorn(const QString &path)
 {

@@ -3,6 +3,7 @@
 #include "receivedreading.h"
 #include "recordingerror.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 
@@ -16,6 +17,8 @@ namespace freqcounter {
 // raises a RecordingError.
 class CsvRecorder
 {
+    Q_DECLARE_TR_FUNCTIONS(CsvRecorder)
+
 public:
     explicit CsvRecorder(const QString &path);
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <QScopedValueRollback>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -13,23 +14,6 @@
 namespace freqcounter {
 
 namespace {
-
-// Clears a flag on every way out of the scope that set it.
-class FlagGuard
-{
-public:
-    explicit FlagGuard(bool &flag)
-        : m_flag(flag)
-    {
-        m_flag = true;
-    }
-    ~FlagGuard() { m_flag = false; }
-    FlagGuard(const FlagGuard &) = delete;
-    FlagGuard &operator=(const FlagGuard &) = delete;
-
-private:
-    bool &m_flag;
-};
 
 #ifdef Q_OS_UNIX
 bool permissionDenied(const QString &device)
@@ -127,7 +111,7 @@ void SerialLine::open()
 
     bool opened = false;
     {
-        FlagGuard guard(m_inOwnCall);
+        const QScopedValueRollback ownCall(m_inOwnCall, true);
         opened = m_port->open(QIODevice::ReadOnly);
     }
     if (!opened)
@@ -140,7 +124,7 @@ void SerialLine::close()
     raiseIfLost();
     if (!m_port->isOpen())
         return;
-    FlagGuard guard(m_inOwnCall);
+    const QScopedValueRollback ownCall(m_inOwnCall, true);
     m_port->close();
 }
 
@@ -157,7 +141,7 @@ void SerialLine::raiseLost()
     const QString label = portLabel();
     m_lost = false;
     if (m_port->isOpen()) {
-        FlagGuard guard(m_inOwnCall);
+        const QScopedValueRollback ownCall(m_inOwnCall, true);
         m_port->close();
     }
     throw SerialError(SerialErrorCode::DeviceLost,
@@ -200,7 +184,7 @@ void SerialLine::pullFromSystem()
     if (systemQueued() == 0)
         return;
 #endif
-    FlagGuard guard(m_inOwnCall);
+    const QScopedValueRollback ownCall(m_inOwnCall, true);
     m_port->waitForReadyRead(0);
 }
 
@@ -222,7 +206,7 @@ void SerialLine::onPortError(QSerialPort::SerialPortError error)
 void SerialLine::dropLostPort()
 {
     if (m_lost && m_port->isOpen()) {
-        FlagGuard guard(m_inOwnCall);
+        const QScopedValueRollback ownCall(m_inOwnCall, true);
         m_port->close();
     }
 }
