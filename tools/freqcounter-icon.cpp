@@ -4,6 +4,8 @@
 // the two never drift apart. Runs at build time.
 // Usage: freqcounter-icon OUTPUT-FOLDER SIZE...
 
+#include "displaylook.h"
+
 #include <QByteArrayView>
 #include <QDir>
 #include <QFile>
@@ -21,8 +23,8 @@ namespace {
 // Everything is drawn on a 64 x 64 canvas.
 constexpr int kCanvas = 64;
 const QColor kCase(0x2b, 0x2b, 0x2b);
-const QColor kDisplay(64, 0, 64);
-const QColor kTrace(192, 255, 192);
+const QColor kDisplay = freqcounter::colourOf(freqcounter::WindowDefinition::kDisplayBackground);
+const QColor kTrace = freqcounter::colourOf(freqcounter::WindowDefinition::kDisplayText);
 const QColor kIdle(0x80, 0x80, 0x80);
 const QRectF kCaseRect(2, 10, 60, 44);
 constexpr qreal kCaseRadius = 6;

@@ -1,6 +1,7 @@
 #include "analysisexport.h"
 
 #include "csvrecorder.h"
+#include "windowdefinition.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -13,10 +14,12 @@ QByteArray analysisText(const ReadingHistory &history, qsizetype from, qsizetype
                         const Statistics &figures)
 {
     const QLocale c = QLocale::c();
-    QByteArray text = "# 2GHz Frequency counter readings, one frequency in Hz a line\n";
+    QByteArray text = "# "
+            + QByteArray(WindowDefinition::kTitle.data(), WindowDefinition::kTitle.size())
+            + " readings, one frequency in Hz a line\n";
     if (from < to) {
         const Instrument &instrument = history.instrumentOf(from);
-        text += "# port: Com" + QByteArray::number(instrument.port) + " ("
+        text += "# port: " + WindowDefinition::portName(instrument.port).toUtf8() + " ("
                 + instrument.device.toUtf8() + ")\n";
         text += "# first reading: "
                 + CsvRecorder::timestamp(QDateTime::fromMSecsSinceEpoch(history.at(from).msecs))

@@ -1,6 +1,8 @@
 #include "historychart.h"
 
+#include "chartscale.h"
 #include "readinghistory.h"
+#include "windowdefinition.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -19,39 +21,6 @@ namespace {
 
 constexpr int kTickLength = 4;
 constexpr int kGap = 6;
-
-// A step of 1, 2 or 5 times a power of ten that cuts the range into at most
-// about five pieces.
-double valueStep(double range)
-{
-    const double rough = range / 5.0;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (const double factor : {1.0, 2.0, 5.0}) {
-        if (factor * power >= rough)
-            return factor * power;
-    }
-    return 10.0 * power;
-}
-
-// A step in seconds that suits a clock: at most about six ticks.
-qint64 timeStepSeconds(double spanSeconds)
-{
-    static constexpr std::array<qint64, 20> kSteps{1,     2,     5,     10,    15,     30,    60,
-                                                   120,   300,   600,   900,   1800,   3600,  7200,
-                                                   10800, 21600, 43200, 86400, 172800, 604800};
-    for (const qint64 step : kSteps) {
-        if (spanSeconds / double(step) <= 6.0)
-            return step;
-    }
-    return kSteps.back();
-}
-
-struct Column
-{
-    double low = std::numeric_limits<double>::infinity();
-    double high = -std::numeric_limits<double>::infinity();
-    bool isEmpty() const { return low > high; }
-};
 
 } // namespace
 
@@ -98,24 +67,11 @@ void HistoryChart::paintEvent(QPaintEvent *)
     // One pass over the readings: each pixel column's extremes, the marks
     // of port switches, and the whole range.
     const int provisionalWidth = std::max(1, width());
-    std::vector<Column> columns(static_cast<std::size_t>(provisionalWidth));
-    std::vector<std::pair<qint64, qint16>> switches;
-    Column all;
-    const double msPerColumn = double(end - start) / double(std::max(1, provisionalWidth - 1));
-    for (qsizetype i = first; i < last; ++i) {
-        const Sample &sample = m_history.at(i);
-        if (sample.portChanged)
-            switches.emplace_back(sample.msecs, sample.port);
-        if (std::isnan(sample.mhz))
-            continue;
-        const auto at = std::clamp<qsizetype>(qsizetype(double(sample.msecs - start) / msPerColumn),
-                                              0, provisionalWidth - 1);
-        Column &column = columns[std::size_t(at)];
-        column.low = std::min(column.low, sample.mhz);
-        column.high = std::max(column.high, sample.mhz);
-        all.low = std::min(all.low, sample.mhz);
-        all.high = std::max(all.high, sample.mhz);
-    }
+    ChartScale::Reduction reduction
+            = ChartScale::reduce(m_history, first, last, start, end, provisionalWidth);
+    const std::vector<ChartScale::Column> &columns = reduction.columns;
+    ChartScale::Column all = reduction.all;
+    const double msPerColumn = reduction.msPerColumn;
     if (all.isEmpty()) {
         painter.drawText(rect(), Qt::AlignCenter, tr("No reading in this span is a number"));
         return;
@@ -128,20 +84,25 @@ void HistoryChart::paintEvent(QPaintEvent *)
 
     // The value axis: ticks at round values, with as many decimals as the
     // step needs.
-    const double step = valueStep(all.high - all.low);
-    const int decimals = std::max(0, int(-std::floor(std::log10(step))));
+    const ChartScale::ValueTicks valueTicks = ChartScale::valueTicks(all.low, all.high);
     const QLocale c = QLocale::c();
-    QList<double> values;
     int labelWidth = 0;
-    for (double v = std::ceil(all.low / step) * step; v <= all.high + step * 1e-9; v += step) {
-        values.append(v);
-        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(c.toString(v, 'f', decimals)));
-    }
+    for (const double v : valueTicks.values)
+        labelWidth = std::max(labelWidth,
+                              metrics.horizontalAdvance(c.toString(v, 'f', valueTicks.decimals)));
+
+    // The time axis: ticks at round local times, dated under the time where
+    // the span crosses midnight.
+    const QList<ChartScale::TimeTick> timeTicks = ChartScale::timeTicks(start, end);
+    const bool dated
+            = std::any_of(timeTicks.cbegin(), timeTicks.cend(),
+                          [](const ChartScale::TimeTick &t) { return t.label.contains(u'\n'); });
+    const int timeLabelHeight = metrics.height() * (dated ? 2 : 1);
 
     const QRect plot
             = rect().adjusted(labelWidth + kGap + kTickLength, metrics.height() + kGap,
                               -kGap - metrics.horizontalAdvance(QStringLiteral("00:00")) / 2,
-                              -(metrics.height() + kGap + kTickLength));
+                              -(timeLabelHeight + kGap + kTickLength));
     if (plot.width() < 2 || plot.height() < 2)
         return;
     const auto xOf = [&](qint64 msecs) {
@@ -154,42 +115,34 @@ void HistoryChart::paintEvent(QPaintEvent *)
     painter.drawText(QRect(0, 0, width(), metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
                      tr("MHz"));
     QColor grid = palette().color(QPalette::Mid);
-    for (const double v : std::as_const(values)) {
+    for (const double v : valueTicks.values) {
         const int y = int(std::lround(yOf(v)));
         painter.setPen(grid);
         painter.drawLine(plot.left(), y, plot.right(), y);
         painter.setPen(palette().color(QPalette::Text));
         painter.drawLine(plot.left() - kTickLength, y, plot.left(), y);
         painter.drawText(QRect(0, y - metrics.height() / 2, labelWidth, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, c.toString(v, 'f', decimals));
+                         Qt::AlignRight | Qt::AlignVCenter,
+                         c.toString(v, 'f', valueTicks.decimals));
     }
-
-    // The time axis: ticks at round local times.
-    const qint64 stepSeconds = timeStepSeconds(double(end - start) / 1000.0);
-    const QString format = stepSeconds < 60 ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm");
-    const qint64 offsetMs = qint64(QDateTime::fromMSecsSinceEpoch(start).offsetFromUtc()) * 1000;
-    const qint64 stepMs = stepSeconds * 1000;
-    qint64 tick = ((start + offsetMs + stepMs - 1) / stepMs) * stepMs - offsetMs;
-    for (; tick <= end; tick += stepMs) {
-        const int x = int(std::lround(xOf(tick)));
+    for (const ChartScale::TimeTick &tick : timeTicks) {
+        const int x = int(std::lround(xOf(tick.msecs)));
         painter.setPen(grid);
         painter.drawLine(x, plot.top(), x, plot.bottom());
         painter.setPen(palette().color(QPalette::Text));
         painter.drawLine(x, plot.bottom(), x, plot.bottom() + kTickLength);
-        const QString label = QDateTime::fromMSecsSinceEpoch(tick).toString(format);
-        const int w = metrics.horizontalAdvance(label);
-        painter.drawText(QRect(x - w / 2, plot.bottom() + kTickLength, w, metrics.height()),
-                         Qt::AlignCenter, label);
+        const QRect room(x - width() / 2, plot.bottom() + kTickLength, width(), timeLabelHeight);
+        painter.drawText(room, Qt::AlignHCenter | Qt::AlignTop, tick.label);
     }
     painter.drawRect(plot.adjusted(0, 0, -1, -1));
 
     // Port switches: a dashed line, named after the port switched to.
     QPen dashed(palette().color(QPalette::Highlight), 1, Qt::DashLine);
-    for (const auto &[msecs, port] : switches) {
+    for (const auto &[msecs, port] : reduction.switches) {
         const int x = int(std::lround(xOf(msecs)));
         painter.setPen(dashed);
         painter.drawLine(x, plot.top(), x, plot.bottom());
-        painter.drawText(x + 3, plot.top() + metrics.ascent(), tr("Com%1").arg(port));
+        painter.drawText(x + 3, plot.top() + metrics.ascent(), WindowDefinition::portName(port));
     }
 
     // The readings: each column's range, joined to the next column's. The
@@ -198,7 +151,7 @@ void HistoryChart::paintEvent(QPaintEvent *)
     bool started = false;
     qsizetype drawn = 0;
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        const Column &column = columns[i];
+        const ChartScale::Column &column = columns[i];
         if (column.isEmpty())
             continue;
         ++drawn;

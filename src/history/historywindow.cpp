@@ -5,9 +5,10 @@
 #include "readinghistory.h"
 #include "runtime.h"
 #include "stabilityplot.h"
+#include "userfiles.h"
+#include "windowdefinition.h"
 
 #include <QComboBox>
-#include <QDate>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -15,11 +16,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -35,7 +34,7 @@ constexpr auto kRefreshInterval = 250ms;
 
 QString mhz(const std::optional<double> &value)
 {
-    return QLocale::c().toString(*value, 'f', 7) + QStringLiteral(" MHz");
+    return QLocale::c().toString(*value, 'f', 7) + QString(WindowDefinition::kUnit);
 }
 
 QString hz(const std::optional<double> &value, int decimals = 1)
@@ -80,7 +79,7 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
     setObjectName(QStringLiteral("History"));
     // Closing the main window ends the program, whether this one is open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(tr("2GHz Frequency counter \u2014 History"));
+    setWindowTitle(QString(WindowDefinition::kTitle) + tr(" \u2014 History"));
 
     m_spanChoice = new QComboBox(this);
     m_spanChoice->setObjectName(QStringLiteral("span"));
@@ -174,24 +173,16 @@ bool HistoryWindow::saveForAnalysis(const QString &path, QString *error)
 
 void HistoryWindow::chooseAnalysisFile()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
-    const QString suggested = QDir(folder).filePath(
-            QStringLiteral("freqcounter-%1.txt").arg(QDate::currentDate().toString(Qt::ISODate)));
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save for Analysis"), suggested,
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save for Analysis"),
+                                                      suggestedFile(QStringLiteral("txt")),
                                                       tr("Text files (*.txt);;All files (*)"));
     if (path.isEmpty())
         return;
     QString error;
     if (!saveForAnalysis(path, &error)) {
         // Nothing was lost but this file: say so, and go on.
-        auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(),
-                                    tr("The readings could not be saved to %1: %2.")
-                                            .arg(QDir::toNativeSeparators(path), error),
-                                    QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+        showWarning(this, tr("The readings could not be saved."),
+                    tr("%1: %2.").arg(QDir::toNativeSeparators(path), error));
     }
 }
 
@@ -232,7 +223,7 @@ void HistoryWindow::refresh()
 
     if (first < last) {
         const Instrument &instrument = m_history.instrumentOf(first);
-        QString whose = tr("Com%1").arg(instrument.port);
+        QString whose = WindowDefinition::portName(instrument.port);
         if (!instrument.device.isEmpty())
             whose += QStringLiteral(" (%1)").arg(instrument.device);
         const QTime since = QDateTime::fromMSecsSinceEpoch(m_history.at(first).msecs).time();

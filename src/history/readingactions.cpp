@@ -4,17 +4,15 @@
 #include "historywindow.h"
 #include "largedisplay.h"
 #include "runtime.h"
+#include "userfiles.h"
+#include "windowdefinition.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QDate>
-#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QMessageBox>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QWidget>
 
 namespace freqcounter {
@@ -107,25 +105,15 @@ void ReadingActions::stopRecording()
 
 void ReadingActions::reportStoppedRecording(const QString &why)
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, m_title, tr("Recording stopped."),
-                                QMessageBox::Ok, &m_window);
-    box->setObjectName(QStringLiteral("recordingStopped"));
-    box->setInformativeText(why);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    showWarning(&m_window, tr("Recording stopped."), why, QStringLiteral("recordingStopped"));
 }
 
 void ReadingActions::chooseRecordingFile()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
-    const QString suggested = QDir(folder).filePath(
-            QStringLiteral("freqcounter-%1.csv").arg(QDate::currentDate().toString(Qt::ISODate)));
     // An existing file is appended to, so choosing one asks nothing more.
-    const QString path = QFileDialog::getSaveFileName(&m_window, tr("Record to File"), suggested,
-                                                      tr("CSV files (*.csv);;All files (*)"),
-                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+    const QString path = QFileDialog::getSaveFileName(
+            &m_window, tr("Record to File"), suggestedFile(QStringLiteral("csv")),
+            tr("CSV files (*.csv);;All files (*)"), nullptr, QFileDialog::DontConfirmOverwrite);
     if (!path.isEmpty())
         startRecording(path);
 }
@@ -133,7 +121,7 @@ void ReadingActions::chooseRecordingFile()
 void ReadingActions::copyReading()
 {
     if (m_last)
-        QGuiApplication::clipboard()->setText(m_last->text + QStringLiteral(" MHz"));
+        QGuiApplication::clipboard()->setText(m_last->text + QString(WindowDefinition::kUnit));
 }
 
 void ReadingActions::showHistory()

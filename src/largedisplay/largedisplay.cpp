@@ -1,6 +1,7 @@
 #include "largedisplay.h"
 
 #include "displayfit.h"
+#include "displaylook.h"
 #include "windowdefinition.h"
 
 #include <QKeyEvent>
@@ -18,11 +19,6 @@ namespace {
 // Room left around the reading, as a share of the screen.
 constexpr double kMargin = 0.04;
 
-QColor colourOf(Def::Rgb rgb)
-{
-    return {rgb.red, rgb.green, rgb.blue};
-}
-
 } // namespace
 
 LargeDisplay::LargeDisplay(QWidget *parent)
@@ -38,8 +34,7 @@ LargeDisplay::LargeDisplay(QWidget *parent)
     palette.setColor(QPalette::WindowText, colourOf(Def::kDisplayText));
     setPalette(palette);
 
-    m_font = QFont(QString(Def::kDisplayFontFamily));
-    m_font.setWeight(QFont::Normal);
+    m_font = displayFont();
     m_reading = new QLabel(QString(Def::kLabel1.text), this);
     m_reading->setObjectName(QStringLiteral("largeReading"));
     m_reading->setTextFormat(Qt::PlainText);
@@ -69,7 +64,7 @@ void LargeDisplay::showOn(const QWidget &window)
 
 void LargeDisplay::readingReceived(const ReceivedReading &reading)
 {
-    m_source = tr("Com%1").arg(reading.port);
+    m_source = Def::portName(reading.port);
     if (!reading.device.isEmpty())
         m_source += QStringLiteral(" (%1)").arg(reading.device);
     updateStatus();

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "displayfit.h"
+#include "displaylook.h"
 #include "runtime.h"
 #include "serialline.h"
 #include "windowdefinition.h"
@@ -19,11 +20,6 @@ namespace freqcounter {
 namespace Def = WindowDefinition;
 
 namespace {
-
-QColor colourOf(Def::Rgb rgb)
-{
-    return {rgb.red, rgb.green, rgb.blue};
-}
 
 template<typename Item>
 Item *createItem(QWidget *form, const Def::ItemDefinition &definition)
@@ -62,12 +58,7 @@ Form1::Form1(Runtime &runtime, PortDevices devices, QWidget *parent)
     palette.setColor(QPalette::Window, colourOf(Def::kDisplayBackground));
     palette.setColor(QPalette::WindowText, colourOf(Def::kDisplayText));
     Label1->setPalette(palette);
-    m_displayFont = QFont(QString(Def::kDisplayFontFamily));
-    m_displayFont.setPointSizeF(Def::kDisplayFontPoints);
-    m_displayFont.setWeight(QFont::Normal);
-    m_displayFont.setItalic(false);
-    m_displayFont.setUnderline(false);
-    m_displayFont.setStrikeOut(false);
+    m_displayFont = displayFont();
     Label1->setFont(m_displayFont);
 
     Timer1 = new QTimer(this);

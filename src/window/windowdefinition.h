@@ -3,6 +3,7 @@
 #include <QLatin1StringView>
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 #include <array>
 #include <chrono>
@@ -77,5 +78,15 @@ inline constexpr double kDisplayFontPoints = 27.75;
 inline constexpr QLatin1StringView kUnit = " MHz"_L1;
 
 inline constexpr std::chrono::milliseconds kPollInterval{100};
+
+// The name a port goes by: its button's text.
+inline QString portName(qint16 port)
+{
+    if (port == 1)
+        return {kOption1.text};
+    if (port == 2)
+        return {kOption2.text};
+    return QStringLiteral("Com%1").arg(port);
+}
 
 } // namespace freqcounter::WindowDefinition

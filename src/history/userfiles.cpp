@@ -1,0 +1,32 @@
+#include "userfiles.h"
+
+#include <QDate>
+#include <QDir>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace freqcounter {
+
+QString suggestedFile(const QString &extension)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(
+            QStringLiteral("freqcounter-%1.%2")
+                    .arg(QDate::currentDate().toString(Qt::ISODate), extension));
+}
+
+void showWarning(QWidget *parent, const QString &text, const QString &details,
+                 const QString &objectName)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, parent->window()->windowTitle(), text,
+                                QMessageBox::Ok, parent);
+    box->setObjectName(objectName);
+    box->setInformativeText(details);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+} // namespace freqcounter

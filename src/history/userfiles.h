@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace freqcounter {
+
+// Where a file the user saves is first suggested: today's
+// freqcounter-YYYY-MM-DD.EXTENSION in the documents folder, or in the home
+// folder where there is none.
+QString suggestedFile(const QString &extension);
+
+// A warning that leaves the program running: shown without blocking the
+// readings, and gone once answered.
+void showWarning(QWidget *parent, const QString &text, const QString &details,
+                 const QString &objectName = {});
+
+} // namespace freqcounter

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "windowdefinition.h"
+
+#include <QColor>
+#include <QFont>
+
+namespace freqcounter {
+
+// The display's look as the window definition gives it, for everything
+// that draws a reading the way the display does.
+inline QColor colourOf(WindowDefinition::Rgb rgb)
+{
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+// The display's font at a size of its own.
+inline QFont displayFont(qreal points = WindowDefinition::kDisplayFontPoints)
+{
+    QFont font{QString(WindowDefinition::kDisplayFontFamily)};
+    font.setPointSizeF(points);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
+}
+
+} // namespace freqcounter
