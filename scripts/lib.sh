@@ -12,8 +12,9 @@ RUN_PACKAGES="fonts-liberation"
 # scripts/package and its test: dpkg-shlibdeps computes the dependencies;
 # the validators check the desktop entry and the AppStream metainfo.
 PACKAGE_PACKAGES="dpkg-dev file desktop-file-utils appstream"
-# To test the real binary under a virtual X server, and the package.
-TEST_PACKAGES="xvfb xauth xdotool x11-utils $PACKAGE_PACKAGES"
+# To test the real binary under a virtual X server, and the package; locales
+# makes the German locale under which the simulator's readings are tested.
+TEST_PACKAGES="xvfb xauth xdotool x11-utils locales $PACKAGE_PACKAGES"
 
 # Installs those of the named packages that are missing, as root or through
 # sudo; does nothing when all are there.
@@ -39,6 +40,17 @@ ensure_packages() {
     $as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
     # shellcheck disable=SC2086
     $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $missing
+}
+
+# Makes the locale a test runs under when the machine lacks it (as root or
+# through sudo; without either, that test skips itself).
+ensure_test_locale() {
+    locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        localedef -i de_DE -c -f UTF-8 de_DE.UTF-8 || true
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo localedef -i de_DE -c -f UTF-8 de_DE.UTF-8 || true
+    fi
 }
 
 # Configures (once) and builds everything into build/.

@@ -259,9 +259,9 @@ int main(int argc, char *argv[])
 
         frequency = std::clamp(frequency + step(random), options.frequency - spread,
                                options.frequency + spread);
-        char digits[64];
-        std::snprintf(digits, sizeof digits, "%.4f", frequency);
-        const std::string reading = digits + options.eol;
+        // With a decimal point whatever the locale, as a counter sends it.
+        const std::string reading
+                = QByteArray::number(frequency, 'f', 4).toStdString() + options.eol;
 
         for (const char c : reading) {
             if (!sleepUntil(next))

@@ -5,9 +5,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <clocale>
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
+#include <string>
 #include <termios.h>
 #include <unistd.h>
 
@@ -80,24 +82,40 @@ void TestSimulator::readingsLookLikeTheCounters_data()
 {
     QTest::addColumn<QString>("eol");
     QTest::addColumn<QByteArray>("end");
+    QTest::addColumn<QByteArray>("locale");
 
-    QTest::newRow("CRLF, the default") << QString() << QByteArray("\r\n");
-    QTest::newRow("CR") << QStringLiteral("cr") << QByteArray("\r");
-    QTest::newRow("LF") << QStringLiteral("lf") << QByteArray("\n");
-    QTest::newRow("none: readings apart by silence") << QStringLiteral("none") << QByteArray();
+    QTest::newRow("CRLF, the default") << QString() << QByteArray("\r\n") << QByteArray();
+    QTest::newRow("CR") << QStringLiteral("cr") << QByteArray("\r") << QByteArray();
+    QTest::newRow("LF") << QStringLiteral("lf") << QByteArray("\n") << QByteArray();
+    QTest::newRow("none: readings apart by silence")
+            << QStringLiteral("none") << QByteArray() << QByteArray();
+    QTest::newRow("a German locale: still a decimal point")
+            << QString() << QByteArray("\r\n") << QByteArray("de_DE.UTF-8");
 }
 
 void TestSimulator::readingsLookLikeTheCounters()
 {
     QFETCH(QString, eol);
     QFETCH(QByteArray, end);
+    QFETCH(QByteArray, locale);
 
+    QProcess simulator;
+    if (!locale.isEmpty()) {
+        // scripts/test makes the locale; without it the row proves nothing.
+        const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+        const bool available = std::setlocale(LC_NUMERIC, locale.constData()) != nullptr;
+        std::setlocale(LC_NUMERIC, saved.c_str());
+        if (!available)
+            QSKIP("the locale is not installed");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
+        simulator.setProcessEnvironment(environment);
+    }
     QStringList arguments{QStringLiteral("--frequency"), QStringLiteral("433.92"),
                           QStringLiteral("--interval"),  QStringLiteral("150"),
                           QStringLiteral("--count"),     QStringLiteral("3")};
     if (!eol.isEmpty())
         arguments << QStringLiteral("--eol") << eol;
-    QProcess simulator;
     simulator.start(kSimulator, arguments);
     const QString device = firstLineOf(simulator);
     QVERIFY2(device.startsWith(QLatin1StringView("/dev/pts/")), qPrintable(device));
