@@ -1,3 +1,4 @@
+#include "chartscale.h"
 #include "csvrecorder.h"
 #include "frequencytext.h"
 #include "readinghistory.h"
@@ -87,6 +88,12 @@ private Q_SLOTS:
     void countersOwnFormats();
     void notAReading_data();
     void notAReading();
+
+    void chartTimeTicks_data();
+    void chartTimeTicks();
+    void chartValueTicks_data();
+    void chartValueTicks();
+    void chartColumns();
 
     void fieldQuoting_data();
     void fieldQuoting();
@@ -398,6 +405,136 @@ void TestHistory::notAReading()
 {
     QFETCH(QString, text);
     QVERIFY2(std::isnan(frequencyMHz(text)), qPrintable(QString::number(frequencyMHz(text))));
+}
+
+namespace {
+
+qint64 localMsecs(const char *text)
+{
+    return QDateTime::fromString(QString::fromLatin1(text), Qt::ISODate).toMSecsSinceEpoch();
+}
+
+} // namespace
+
+void TestHistory::chartTimeTicks_data()
+{
+    QTest::addColumn<qint64>("start");
+    QTest::addColumn<qint64>("end");
+    QTest::addColumn<QStringList>("labels");
+
+    // Local times in St. John's, where CMake runs this test: the clocks go
+    // forward at 02:00 on 8 March 2026 and back at 02:00 on 1 November.
+    QTest::newRow("round minutes within an hour")
+            << localMsecs("2026-12-07T10:00:07") << localMsecs("2026-12-07T10:05:00")
+            << QStringList{QStringLiteral("10:01"), QStringLiteral("10:02"),
+                           QStringLiteral("10:03"), QStringLiteral("10:04"),
+                           QStringLiteral("10:05")};
+    QTest::newRow("round seconds")
+            << localMsecs("2026-12-07T10:00:07") << localMsecs("2026-12-07T10:00:31")
+            << QStringList{QStringLiteral("10:00:10"), QStringLiteral("10:00:15"),
+                           QStringLiteral("10:00:20"), QStringLiteral("10:00:25"),
+                           QStringLiteral("10:00:30")};
+    QTest::newRow("two hours apart across the spring change")
+            << localMsecs("2026-03-08T00:00:00") << localMsecs("2026-03-08T12:00:00")
+            << QStringList{QStringLiteral("00:00"), QStringLiteral("04:00"),
+                           QStringLiteral("06:00"), QStringLiteral("08:00"),
+                           QStringLiteral("10:00"), QStringLiteral("12:00")};
+    QTest::newRow("three hours apart across the autumn change")
+            << localMsecs("2026-11-01T00:00:00") << localMsecs("2026-11-01T12:00:00")
+            << QStringList{QStringLiteral("00:00"), QStringLiteral("03:00"),
+                           QStringLiteral("06:00"), QStringLiteral("09:00"),
+                           QStringLiteral("12:00")};
+    QTest::newRow("across midnight: the date under each day's first tick")
+            << localMsecs("2026-12-07T22:30:00") << localMsecs("2026-12-08T01:30:00")
+            << QStringList{QStringLiteral("22:30\n2026-12-07"),
+                           QStringLiteral("23:00"),
+                           QStringLiteral("23:30"),
+                           QStringLiteral("00:00\n2026-12-08"),
+                           QStringLiteral("00:30"),
+                           QStringLiteral("01:00"),
+                           QStringLiteral("01:30")};
+    QTest::newRow("a week: dates alone, at midnight")
+            << localMsecs("2026-12-01T12:00:00") << localMsecs("2026-12-08T12:00:00")
+            << QStringList{QStringLiteral("2026-12-03"), QStringLiteral("2026-12-05"),
+                           QStringLiteral("2026-12-07")};
+}
+
+void TestHistory::chartTimeTicks()
+{
+    QFETCH(qint64, start);
+    QFETCH(qint64, end);
+    QFETCH(QStringList, labels);
+    if (QDateTime::fromMSecsSinceEpoch(start).offsetFromUtc() % 3600 == 0)
+        QSKIP("not run in St. John's (TZ=America/St_Johns)");
+
+    QStringList shown;
+    qint64 previous = start - 1;
+    for (const ChartScale::TimeTick &tick : ChartScale::timeTicks(start, end)) {
+        QVERIFY(tick.msecs > previous && tick.msecs <= end);
+        // The label is the tick's own local time.
+        const QString format = tick.label.contains(u':') ? QStringLiteral("HH:mm")
+                                                         : QStringLiteral("yyyy-MM-dd");
+        QVERIFY(tick.label.startsWith(QDateTime::fromMSecsSinceEpoch(tick.msecs).toString(format)));
+        previous = tick.msecs;
+        shown.append(tick.label);
+    }
+    QCOMPARE(shown, labels);
+}
+
+void TestHistory::chartValueTicks_data()
+{
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<QStringList>("labels");
+
+    QTest::newRow("a tenth of a MHz in steps of 20 kHz")
+            << 145.1 << 145.2 << QStringList{QStringLiteral("145.10"), QStringLiteral("145.12"),
+                                             QStringLiteral("145.14"), QStringLiteral("145.16"),
+                                             QStringLiteral("145.18"), QStringLiteral("145.20")};
+    QTest::newRow("a hertz around 145 MHz")
+            << 144.9999995 << 145.0000005
+            << QStringList{QStringLiteral("144.9999996"), QStringLiteral("144.9999998"),
+                           QStringLiteral("145.0000000"), QStringLiteral("145.0000002"),
+                           QStringLiteral("145.0000004")};
+    QTest::newRow("from 0 to 2 GHz in MHz")
+            << 0.0 << 2000.0
+            << QStringList{QStringLiteral("0"), QStringLiteral("500"), QStringLiteral("1000"),
+                           QStringLiteral("1500"), QStringLiteral("2000")};
+    QTest::newRow("no range, no ticks") << 145.0 << 145.0 << QStringList{};
+}
+
+void TestHistory::chartValueTicks()
+{
+    QFETCH(double, low);
+    QFETCH(double, high);
+    QFETCH(QStringList, labels);
+
+    const ChartScale::ValueTicks ticks = ChartScale::valueTicks(low, high);
+    QStringList shown;
+    for (const double v : ticks.values)
+        shown.append(QLocale::c().toString(v, 'f', ticks.decimals));
+    QCOMPARE(shown, labels);
+}
+
+void TestHistory::chartColumns()
+{
+    // Readings a second apart into columns of a second each; one is no
+    // number, one comes from another port.
+    ReadingHistory history
+            = historyOf({QStringLiteral("1.0"), QStringLiteral("3.0"), QStringLiteral("ERR"),
+                         QStringLiteral("2.0"), QStringLiteral("5.0")});
+    history.add({2, {}, kStart.addSecs(5), QStringLiteral("7.0")});
+    const qint64 start = kStart.addSecs(1).toMSecsSinceEpoch();
+    const ChartScale::Reduction r = ChartScale::reduce(history, 1, 6, start, start + 4000, 5);
+    QCOMPARE(r.columns.size(), std::size_t(5));
+    QCOMPARE(r.columns[0].low, 3.0); // the first reading is outside [1, 6)
+    QVERIFY(r.columns[1].isEmpty()); // only the reading that is no number
+    QCOMPARE(r.columns[2].high, 2.0);
+    QCOMPARE(r.columns[4].low, 7.0);
+    QCOMPARE(r.all.low, 2.0);
+    QCOMPARE(r.all.high, 7.0);
+    QCOMPARE(r.switches.size(), std::size_t(1));
+    QCOMPARE(r.switches[0].port, 2);
 }
 
 void TestHistory::fieldQuoting_data()
