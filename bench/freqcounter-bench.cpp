@@ -18,6 +18,7 @@
 #include "readinghistory.h"
 #include "runtime.h"
 #include "serialline.h"
+#include "windowdefinition.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -311,7 +312,7 @@ public:
         m_process.start(program, arguments);
         if (!m_process.waitForStarted())
             fail("the program did not start");
-        const auto mapped = m_watch.waitForMap(QSize(249, 83), 10s);
+        const auto mapped = m_watch.waitForMap(WindowDefinition::clientSize(), 10s);
         if (!mapped)
             fail("the program's window was never mapped");
         m_mapped = *mapped;

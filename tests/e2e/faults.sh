@@ -114,7 +114,7 @@ lost_while_switching)
     start_watched_app FREQCOUNTER_COM1="$work/com1" FREQCOUNTER_COM2="$work/com2"
     main=$(wait_window _NET_WM_WINDOW_TYPE_NORMAL) || fail "the window did not open"
     # Port 2 hangs up the moment it has been chosen.
-    xdotool mousemove --window "$main" 152 72 click 1
+    choose_com2 "$main"
     kill "$sim_pid" && wait "$sim_pid" || true
     expect_prompt_idle_box_after_loss "$(now_ms)"
     ;;
@@ -138,7 +138,7 @@ in_use_on_com2)
     wait_window _NET_WM_WINDOW_TYPE_NORMAL >/dev/null || fail "the holding program's window did not open"
     start_app FREQCOUNTER_COM1="$work/com1" FREQCOUNTER_COM2="$work/com2"
     main=$(wait_window _NET_WM_WINDOW_TYPE_NORMAL) || fail "the window did not open"
-    xdotool mousemove --window "$main" 152 72 click 1
+    choose_com2 "$main"
     expect_one_box 8010 "Serial port 2 ($work/com2) is in use by another program"
     kill "$holder"
     ;;
@@ -161,8 +161,7 @@ port2_missing)
     start_simulator
     start_app FREQCOUNTER_COM1="$work/com1" FREQCOUNTER_COM2="$work/no-second-port"
     main=$(wait_window _NET_WM_WINDOW_TYPE_NORMAL) || fail "the window did not open"
-    # "Com2" sits at 144,64 and is 57x17 pixels.
-    xdotool mousemove --window "$main" 152 72 click 1
+    choose_com2 "$main"
     expect_one_box 8001 "Serial port 2 ($work/no-second-port) does not exist"
     ;;
 recording_disk_full)

@@ -32,24 +32,13 @@ app_pid=$!
 main=$(wait_window _NET_WM_WINDOW_TYPE_NORMAL) || fail "the window did not open"
 
 wait_rows 1 10
-# "Com2" sits at 144,64 and is 57x17 pixels.
-xdotool mousemove --window "$main" 152 72 click 1
+choose_com2 "$main"
 wait_rows 2 10
 
 xdotool windowfocus --sync "$main" key ctrl+h
-tries=0
-until history=$(xdotool search --all --onlyvisible --pid "$app_pid" --name ' History$' 2>/dev/null); do
-    tries=$((tries + 1))
-    [ "$tries" -gt 200 ] && fail "the history window did not open"
-    sleep 0.05
-done
+history=$(wait_titled ' History$') || fail "the history window did not open"
 xdotool windowfocus --sync "$history" key ctrl+s
-tries=0
-until dialog=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Save for Analysis$' 2>/dev/null); do
-    tries=$((tries + 1))
-    [ "$tries" -gt 200 ] && fail "the file dialog did not open"
-    sleep 0.05
-done
+dialog=$(wait_titled '^Save for Analysis$') || fail "the file dialog did not open"
 xdotool windowfocus --sync "$dialog" key ctrl+a type "$work/analysis.txt"
 xdotool key Return
 tries=0

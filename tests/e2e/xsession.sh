@@ -103,6 +103,24 @@ wait_window() {
     done
 }
 
+# Waits (up to 10 s) for a visible window of the program whose title matches
+# the pattern; prints its id.
+wait_titled() {
+    tries=0
+    until xdotool search --all --onlyvisible --pid "$app_pid" --name "$1" 2>/dev/null; do
+        tries=$((tries + 1))
+        [ "$tries" -gt 200 ] && return 1
+        sleep 0.05
+    done
+}
+
+# Chooses "Com2" in the window as a keyboard user does: the window opens with
+# "Com1" focused, and an arrow key moves the choice to "Com2". No pixel
+# position of the button is needed.
+choose_com2() {
+    xdotool windowfocus --sync "$1" key Right
+}
+
 # Milliseconds on a monotonic-enough clock, for measuring intervals.
 now_ms() {
     echo $(($(date +%s%N) / 1000000))

@@ -1,8 +1,5 @@
-#include "form1.h"
-#include "ptypair.h"
 #include "readingactions.h"
-#include "runtime.h"
-#include "windowtesting.h"
+#include "windowonptys.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -18,8 +15,8 @@
 #include <sys/resource.h>
 
 using namespace freqcounter;
-using freqcounter::test::PtyPair;
-using freqcounter::test::RecordingReporter;
+using freqcounter::test::kWaiting;
+using freqcounter::test::WindowOnPtys;
 
 class TestHistoryWindow : public QObject
 {
@@ -42,48 +39,37 @@ private:
     void loadAndShow();
     // Sends readings one at a time, each waited for on the display.
     void sendReadings(const QStringList &readings);
-    QString shown() const { return m_form->findChild<QLabel *>(QStringLiteral("Label1"))->text(); }
-    QFont shownFont() const
-    {
-        return m_form->findChild<QLabel *>(QStringLiteral("Label1"))->font();
-    }
+    QLabel *display() const { return test::item<QLabel>(m_window->form.get(), "Label1"); }
+    QString shown() const { return display()->text(); }
 
-    std::unique_ptr<PtyPair> m_pty;
-    QList<RuntimeError> m_errors;
-    std::unique_ptr<Runtime> m_runtime;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<WindowOnPtys> m_window;
     ReadingActions *m_actions = nullptr;
 };
 
 void TestHistoryWindow::init()
 {
-    m_pty = std::make_unique<PtyPair>();
-    QVERIFY(m_pty->isValid());
-    qputenv("FREQCOUNTER_COM1", m_pty->devicePath().toLocal8Bit());
-    m_errors.clear();
-    m_runtime = std::make_unique<Runtime>(std::make_unique<RecordingReporter>(m_errors));
-    m_form = std::make_unique<Form1>(*m_runtime);
+    m_window = std::make_unique<WindowOnPtys>();
+    QVERIFY(m_window->isValid());
     // As the program wires them.
-    m_actions = new ReadingActions(*m_form, *m_runtime);
-    connect(m_form.get(), &Form1::readingReceived, m_actions, &ReadingActions::readingReceived);
+    m_actions = new ReadingActions(*m_window->form, *m_window->runtime);
+    connect(m_window->form.get(), &Form1::readingReceived, m_actions,
+            &ReadingActions::readingReceived);
 }
 
 void TestHistoryWindow::cleanup()
 {
-    m_form.reset();
-    m_runtime.reset();
-    m_pty.reset();
-    qunsetenv("FREQCOUNTER_COM1");
+    m_window.reset();
 }
 
 void TestHistoryWindow::loadAndShow()
 {
-    QSignalSpy ticks(m_form->findChild<QTimer *>(QStringLiteral("Timer1")), &QTimer::timeout);
+    QSignalSpy ticks(m_window->form->findChild<QTimer *>(QStringLiteral("Timer1")),
+                     &QTimer::timeout);
     QVERIFY(ticks.isValid());
-    QVERIFY(m_form->load());
-    m_form->show();
-    m_form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QVERIFY(m_window->form->load());
+    m_window->form->show();
+    m_window->form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window->form.get()));
     // The first tick finds the line quiet: from here on readings are whole.
     QTRY_VERIFY(!ticks.isEmpty());
 }
@@ -92,7 +78,7 @@ void TestHistoryWindow::sendReadings(const QStringList &readings)
 {
     for (const QString &reading : readings) {
         const qsizetype before = m_actions->history().size();
-        QVERIFY(m_pty->send(reading.toLatin1() + "\r\n"));
+        QVERIFY(m_window->pty().send(reading.toLatin1() + "\r\n"));
         QTRY_COMPARE(m_actions->history().size(), before + 1);
         QCOMPARE(shown(), reading + QStringLiteral(" MHz"));
     }
@@ -101,11 +87,11 @@ void TestHistoryWindow::sendReadings(const QStringList &readings)
 void TestHistoryWindow::historyOpensWithCtrlHAndCounts()
 {
     loadAndShow();
-    QVERIFY(!m_form->findChild<QWidget *>(QStringLiteral("History")));
+    QVERIFY(!m_window->form->findChild<QWidget *>(QStringLiteral("History")));
     sendReadings({QStringLiteral("145.1"), QStringLiteral("145.1"), QStringLiteral("ERR")});
 
-    QTest::keyClick(m_form.get(), Qt::Key_H, Qt::ControlModifier);
-    auto *history = m_form->findChild<QWidget *>(QStringLiteral("History"));
+    QTest::keyClick(m_window->form.get(), Qt::Key_H, Qt::ControlModifier);
+    auto *history = m_window->form->findChild<QWidget *>(QStringLiteral("History"));
     QVERIFY(history);
     QVERIFY(history->isVisible());
     QCOMPARE(history->windowTitle(), QStringLiteral("2GHz Frequency counter \u2014 History"));
@@ -128,32 +114,33 @@ void TestHistoryWindow::recordsOneLinePerWholeReading()
     const QString path = dir.filePath(QStringLiteral("readings.csv"));
     loadAndShow();
     m_actions->startRecording(path);
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("2GHz Frequency counter \u2014 recording"));
+    QCOMPARE(m_window->form->windowTitle(),
+             QStringLiteral("2GHz Frequency counter \u2014 recording"));
 
     // The same reading again is a line of its own; a comma is quoted.
     sendReadings({QStringLiteral("145.1452"), QStringLiteral("145.1452"), QStringLiteral("1,5")});
     m_actions->stopRecording();
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("2GHz Frequency counter"));
+    QCOMPARE(m_window->form->windowTitle(), QStringLiteral("2GHz Frequency counter"));
     sendReadings({QStringLiteral("7.5")}); // not recorded any more
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
-    const QByteArray device = m_pty->devicePath().toLocal8Bit();
+    const QByteArray device = m_window->pty().devicePath().toLocal8Bit();
     QCOMPARE(lines.size(), 5); // the header, three lines, and nothing after the last line end
     QCOMPARE(lines.at(0), QByteArray("time,port,device,reading\r"));
     QVERIFY2(lines.at(1).endsWith(",1," + device + ",145.1452\r"), lines.at(1).constData());
     QVERIFY2(lines.at(2).endsWith(",1," + device + ",145.1452\r"), lines.at(2).constData());
     QVERIFY2(lines.at(3).endsWith(",1," + device + ",\"1,5\"\r"), lines.at(3).constData());
     QVERIFY(lines.at(4).isEmpty());
-    QVERIFY(m_errors.isEmpty());
+    QVERIFY(m_window->errors.isEmpty());
 }
 
 void TestHistoryWindow::readingsOfOneReadAreKeptEachAtItsTime()
 {
     loadAndShow();
     // Three readings in one write: one tick reads them all.
-    QVERIFY(m_pty->send("145.1\r\n145.2\r\n145.3\r\n"));
+    QVERIFY(m_window->pty().send("145.1\r\n145.2\r\n145.3\r\n"));
     const ReadingHistory &history = m_actions->history();
     QTRY_COMPARE(history.size(), 3);
     QCOMPARE(shown(), QStringLiteral("145.3 MHz"));
@@ -188,14 +175,15 @@ void TestHistoryWindow::unwritableFileTakesTheErrorPath()
     QFETCH(QString, cause);
 
     loadAndShow();
-    QVERIFY(!m_runtime->run([&] { m_actions->startRecording(path); }));
-    QCOMPARE(m_errors.size(), 1);
-    QCOMPARE(m_errors.first().number, number);
-    QVERIFY2(m_errors.first().description.contains(path), qPrintable(m_errors.first().description));
-    QVERIFY2(m_errors.first().description.contains(cause),
-             qPrintable(m_errors.first().description));
-    QVERIFY(m_runtime->hasFailed());
-    QVERIFY(!m_form->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+    QVERIFY(!m_window->runtime->run([&] { m_actions->startRecording(path); }));
+    QCOMPARE(m_window->errors.size(), 1);
+    QCOMPARE(m_window->errors.first().number, number);
+    QVERIFY2(m_window->errors.first().description.contains(path),
+             qPrintable(m_window->errors.first().description));
+    QVERIFY2(m_window->errors.first().description.contains(cause),
+             qPrintable(m_window->errors.first().description));
+    QVERIFY(m_window->runtime->hasFailed());
+    QVERIFY(!m_window->form->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
 }
 
 void TestHistoryWindow::failedWriteStopsRecordingAndTheDisplayGoesOn()
@@ -220,7 +208,7 @@ void TestHistoryWindow::failedWriteStopsRecordingAndTheDisplayGoesOn()
     sendReadings({QStringLiteral("145.3")});
     QCOMPARE(::setrlimit(RLIMIT_FSIZE, &saved), 0);
 
-    auto *box = m_form->findChild<QMessageBox *>(QStringLiteral("recordingStopped"));
+    auto *box = m_window->form->findChild<QMessageBox *>(QStringLiteral("recordingStopped"));
     QVERIFY(box);
     QTRY_VERIFY(box->isVisible());
     const QString why = box->informativeText();
@@ -228,9 +216,9 @@ void TestHistoryWindow::failedWriteStopsRecordingAndTheDisplayGoesOn()
     QVERIFY2(why.contains(QStringLiteral("File too large")), qPrintable(why));
     QVERIFY2(why.contains(QStringLiteral("The readings recorded before stay in it.")),
              qPrintable(why));
-    QVERIFY(m_errors.isEmpty());
+    QVERIFY(m_window->errors.isEmpty());
     QVERIFY(!m_actions->isRecording());
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("2GHz Frequency counter"));
+    QCOMPARE(m_window->form->windowTitle(), QStringLiteral("2GHz Frequency counter"));
     box->accept();
 
     // The display goes on, and the rows written before are intact.
@@ -243,15 +231,15 @@ void TestHistoryWindow::failedWriteStopsRecordingAndTheDisplayGoesOn()
 void TestHistoryWindow::largeDisplayShowsTheReadingFullScreen()
 {
     loadAndShow();
-    QVERIFY(!m_form->findChild<QWidget *>(QStringLiteral("LargeDisplay")));
-    QTest::keyClick(m_form.get(), Qt::Key_F11);
-    auto *large = m_form->findChild<QWidget *>(QStringLiteral("LargeDisplay"));
+    QVERIFY(!m_window->form->findChild<QWidget *>(QStringLiteral("LargeDisplay")));
+    QTest::keyClick(m_window->form.get(), Qt::Key_F11);
+    auto *large = m_window->form->findChild<QWidget *>(QStringLiteral("LargeDisplay"));
     QVERIFY(large);
     QTRY_VERIFY(large->isVisible());
     QVERIFY(large->windowState() & Qt::WindowFullScreen);
     auto *reading = large->findChild<QLabel *>(QStringLiteral("largeReading"));
     QVERIFY(reading);
-    QCOMPARE(reading->text(), QStringLiteral("Waiting"));
+    QCOMPARE(reading->text(), kWaiting);
 
     // Each reading fits the width; one of the same length keeps its size.
     const auto fits = [&] {
@@ -261,7 +249,7 @@ void TestHistoryWindow::largeDisplayShowsTheReadingFullScreen()
     sendReadings({QStringLiteral("145.1234")});
     QCOMPARE(reading->text(), QStringLiteral("145.1234 MHz"));
     QVERIFY(fits());
-    QVERIFY(reading->font().pointSizeF() > 2 * shownFont().pointSizeF());
+    QVERIFY(reading->font().pointSizeF() > 2 * display()->font().pointSizeF());
     const qreal points = reading->font().pointSizeF();
     sendReadings({QStringLiteral("433.9876")});
     QCOMPARE(reading->text(), QStringLiteral("433.9876 MHz"));
@@ -273,31 +261,32 @@ void TestHistoryWindow::largeDisplayShowsTheReadingFullScreen()
     QCOMPARE(QAccessible::queryAccessibleInterface(reading)->text(QAccessible::Name),
              QStringLiteral("1234567.8901234 MHz"));
     auto *status = large->findChild<QLabel *>(QStringLiteral("largeStatus"));
-    QVERIFY2(status->text().startsWith(QStringLiteral("Com1 (%1)").arg(m_pty->devicePath())),
+    QVERIFY2(status->text().startsWith(
+                     QStringLiteral("Com1 (%1)").arg(m_window->pty().devicePath())),
              qPrintable(status->text()));
 
     QTest::keyClick(large, Qt::Key_Escape);
     QVERIFY(!large->isVisible());
-    QVERIFY(m_form->isVisible());
+    QVERIFY(m_window->form->isVisible());
 }
 
 void TestHistoryWindow::alwaysOnTopSetsAndClearsTheFlag()
 {
     loadAndShow();
     QAction *onTop = nullptr;
-    for (QAction *action : m_form->actions()) {
+    for (QAction *action : m_window->form->actions()) {
         if (action->text() == QStringLiteral("Always on &Top"))
             onTop = action;
     }
     QVERIFY(onTop);
     QVERIFY(onTop->isCheckable());
     onTop->trigger();
-    QVERIFY(m_form->windowFlags() & Qt::WindowStaysOnTopHint);
-    QVERIFY(m_form->isVisible());
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("2GHz Frequency counter"));
+    QVERIFY(m_window->form->windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(m_window->form->isVisible());
+    QCOMPARE(m_window->form->windowTitle(), QStringLiteral("2GHz Frequency counter"));
     onTop->trigger();
-    QVERIFY(!(m_form->windowFlags() & Qt::WindowStaysOnTopHint));
-    QVERIFY(m_form->isVisible());
+    QVERIFY(!(m_window->form->windowFlags() & Qt::WindowStaysOnTopHint));
+    QVERIFY(m_window->form->isVisible());
 }
 
 QTEST_MAIN(TestHistoryWindow)

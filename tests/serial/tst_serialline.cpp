@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 using namespace freqcounter;
+using freqcounter::test::everyByteValue;
 using freqcounter::test::PtyPair;
 
 namespace {
@@ -35,14 +36,6 @@ int errorNumberOf(const std::function<void()> &step, QString *description = null
         return error.number();
     }
     return 0;
-}
-
-QByteArray everyByteValue()
-{
-    QByteArray bytes;
-    for (int value = 0; value < 256; ++value)
-        bytes.append(static_cast<char>(value));
-    return bytes;
 }
 
 PortDescription usbAdapter(const char *device, const char *serialNumber)

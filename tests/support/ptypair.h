@@ -48,4 +48,13 @@ int openDescriptorCount();
 // CPU time this process has used, in milliseconds.
 qint64 processCpuMs();
 
+// Every byte value, 0x00 to 0xFF, in order.
+inline QByteArray everyByteValue()
+{
+    QByteArray bytes;
+    for (int value = 0; value < 256; ++value)
+        bytes.append(static_cast<char>(value));
+    return bytes;
+}
+
 } // namespace freqcounter::test

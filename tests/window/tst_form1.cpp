@@ -1,7 +1,4 @@
-#include "form1.h"
-#include "ptypair.h"
-#include "runtime.h"
-#include "windowtesting.h"
+#include "windowonptys.h"
 
 #include <QAccessible>
 #include <QHelpEvent>
@@ -13,13 +10,11 @@
 #include <QTimer>
 
 using namespace freqcounter;
-using freqcounter::test::PtyPair;
-using freqcounter::test::RecordingReporter;
+using freqcounter::test::kWaiting;
 using freqcounter::test::TickRecorder;
+using freqcounter::test::WindowOnPtys;
 
 namespace {
-
-const QString kWaiting = QStringLiteral("Waiting");
 
 // Columns, left to right, that hold pixels of the display's text colour
 // inside the field's frame: {first, last}, or {-1, -1} for none.
@@ -77,48 +72,38 @@ private:
     template<typename T>
     T *item(const char *name)
     {
-        return m_form->findChild<T *>(QString::fromLatin1(name));
+        return test::item<T>(m_window->form.get(), name);
     }
     void startRecordingTicks();
     QStringList nextTicks(int n) { return m_ticks->next(n); }
     void loadAndSettle();
 
-    std::unique_ptr<PtyPair> m_pty;
-    QList<RuntimeError> m_errors;
-    std::unique_ptr<Runtime> m_runtime;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<WindowOnPtys> m_window;
     std::unique_ptr<TickRecorder> m_ticks;
 };
 
 void TestForm1::init()
 {
-    m_pty = std::make_unique<PtyPair>();
-    QVERIFY(m_pty->isValid());
-    qputenv("FREQCOUNTER_COM1", m_pty->devicePath().toLocal8Bit());
-    m_errors.clear();
-    m_runtime = std::make_unique<Runtime>(std::make_unique<RecordingReporter>(m_errors));
-    m_form = std::make_unique<Form1>(*m_runtime);
+    m_window = std::make_unique<WindowOnPtys>();
+    QVERIFY(m_window->isValid());
 }
 
 void TestForm1::cleanup()
 {
     m_ticks.reset();
-    m_form.reset();
-    m_runtime.reset();
-    m_pty.reset();
-    qunsetenv("FREQCOUNTER_COM1");
+    m_window.reset();
 }
 
 void TestForm1::startRecordingTicks()
 {
-    m_ticks = std::make_unique<TickRecorder>(m_form.get());
+    m_ticks = std::make_unique<TickRecorder>(m_window->form.get());
 }
 
 void TestForm1::loadAndSettle()
 {
     startRecordingTicks();
-    QVERIFY(m_form->load());
-    m_form->show();
+    QVERIFY(m_window->form->load());
+    m_window->form->show();
     // The first tick finds the line quiet: from here on readings are whole.
     QCOMPARE(nextTicks(1), QStringList{kWaiting});
 }
@@ -128,7 +113,7 @@ void TestForm1::timerRunsFromLoad()
     auto *timer = item<QTimer>("Timer1");
     QVERIFY(timer);
     QVERIFY(!timer->isActive());
-    QVERIFY(m_form->load());
+    QVERIFY(m_window->form->load());
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 100);
 }
@@ -154,7 +139,7 @@ void TestForm1::readingShownPromptly()
     QFETCH(int, withinTicks);
 
     loadAndSettle();
-    QVERIFY(m_pty->send(sent));
+    QVERIFY(m_window->pty().send(sent));
     const QStringList ticks = nextTicks(withinTicks);
     QCOMPARE(ticks.last(), shown);
     for (qsizetype i = 0; i + 1 < ticks.size(); ++i)
@@ -164,18 +149,18 @@ void TestForm1::readingShownPromptly()
 void TestForm1::fragmentsAreNeverShown()
 {
     loadAndSettle();
-    QVERIFY(m_pty->send("1234."));
+    QVERIFY(m_window->pty().send("1234."));
     QCOMPARE(nextTicks(1), QStringList{kWaiting});
-    QVERIFY(m_pty->send("56"));
+    QVERIFY(m_window->pty().send("56"));
     QCOMPARE(nextTicks(1), QStringList{kWaiting});
-    QVERIFY(m_pty->send("78\r\n"));
+    QVERIFY(m_window->pty().send("78\r\n"));
     QCOMPARE(nextTicks(1), QStringList{QStringLiteral("1234.5678 MHz")});
 }
 
 void TestForm1::silentTicksKeepTheLastReading()
 {
     loadAndSettle();
-    QVERIFY(m_pty->send("145.2\r\n"));
+    QVERIFY(m_window->pty().send("145.2\r\n"));
     const QString shown = QStringLiteral("145.2 MHz");
     QCOMPARE(nextTicks(1), QStringList{shown});
     QCOMPARE(nextTicks(5), QStringList(5, shown));
@@ -183,30 +168,30 @@ void TestForm1::silentTicksKeepTheLastReading()
 
 void TestForm1::startUpDiscardsWhatWaited()
 {
-    QVERIFY(m_pty->send("999.9999\r\n888.8888\r\n77"));
+    QVERIFY(m_window->pty().send("999.9999\r\n888.8888\r\n77"));
     startRecordingTicks();
-    QVERIFY(m_form->load());
+    QVERIFY(m_window->form->load());
     QCOMPARE(nextTicks(3), QStringList(3, kWaiting));
-    QVERIFY(m_pty->send("145.2\r\n"));
+    QVERIFY(m_window->pty().send("145.2\r\n"));
     QCOMPARE(nextTicks(1), QStringList{QStringLiteral("145.2 MHz")});
 }
 
 void TestForm1::tailAfterOpeningIsDropped()
 {
     startRecordingTicks();
-    QVERIFY(m_form->load());
+    QVERIFY(m_window->form->load());
     // The port opened halfway through a reading; its tail arrives before
     // the first tick.
-    QVERIFY(m_pty->send(".5678\r\n"));
+    QVERIFY(m_window->pty().send(".5678\r\n"));
     QCOMPARE(nextTicks(2), QStringList(2, kWaiting));
-    QVERIFY(m_pty->send("145.2\r\n"));
+    QVERIFY(m_window->pty().send("145.2\r\n"));
     QCOMPARE(nextTicks(1), QStringList{QStringLiteral("145.2 MHz")});
 }
 
 void TestForm1::newestOfABurstIsShown()
 {
     loadAndSettle();
-    QVERIFY(m_pty->send("1.1\r\n2.2\r\n3.3\r\n"));
+    QVERIFY(m_window->pty().send("1.1\r\n2.2\r\n3.3\r\n"));
     QCOMPARE(nextTicks(1), QStringList{QStringLiteral("3.3 MHz")});
 }
 
@@ -224,7 +209,7 @@ void TestForm1::markupIsDrawnLiterally()
     QFETCH(QByteArray, sent);
 
     loadAndSettle();
-    QVERIFY(m_pty->send(sent));
+    QVERIFY(m_window->pty().send(sent));
     const QString expected = QString::fromLatin1(sent.trimmed()) + QStringLiteral(" MHz");
     QCOMPARE(nextTicks(1), QStringList{expected});
 
@@ -255,7 +240,7 @@ void TestForm1::wideReadingsShrinkToFit()
     QFETCH(bool, shrinks);
 
     loadAndSettle();
-    QVERIFY(m_pty->send(sent));
+    QVERIFY(m_window->pty().send(sent));
     nextTicks(1);
     auto *label = item<QLabel>("Label1");
     QCOMPARE(label->text(), QString::fromLatin1(sent.trimmed()) + QStringLiteral(" MHz"));
@@ -267,7 +252,7 @@ void TestForm1::wideReadingsShrinkToFit()
     QVERIFY(last < label->contentsRect().right());
 
     // The next reading that fits is drawn at full size again.
-    QVERIFY(m_pty->send("7.5\r\n"));
+    QVERIFY(m_window->pty().send("7.5\r\n"));
     nextTicks(1);
     QCOMPARE(label->font().pointSizeF(), 27.75);
 }
@@ -276,16 +261,17 @@ void TestForm1::accessibleToScreenReaders()
 {
     // Com1 is named; Com2 is whatever is found second, nothing at first.
     auto found = std::make_shared<QList<PortDescription>>(
-            QList{PortDescription{m_pty->devicePath(),
+            QList{PortDescription{m_window->pty().devicePath(),
                                   {},
                                   QStringLiteral("FT232R USB UART"),
                                   QStringLiteral("FTDI"),
                                   QStringLiteral("A50285BI"),
                                   true}});
-    m_form = std::make_unique<Form1>(*m_runtime, PortDevices([found] { return *found; }));
+    m_window->form
+            = std::make_unique<Form1>(*m_window->runtime, PortDevices([found] { return *found; }));
     auto *label = item<QLabel>("Label1");
     loadAndSettle();
-    QVERIFY(m_pty->send("145.2\r\n"));
+    QVERIFY(m_window->pty().send("145.2\r\n"));
     nextTicks(1);
 
     QAccessibleInterface *display = QAccessible::queryAccessibleInterface(label);
@@ -308,7 +294,8 @@ void TestForm1::accessibleToScreenReaders()
         QApplication::sendEvent(option, &hovering);
         return QAccessible::queryAccessibleInterface(option)->text(QAccessible::Description);
     };
-    QCOMPARE(hover("Option1"), m_pty->devicePath() + QStringLiteral(": FT232R USB UART (FTDI)"));
+    QCOMPARE(hover("Option1"),
+             m_window->pty().devicePath() + QStringLiteral(": FT232R USB UART (FTDI)"));
     QCOMPARE(hover("Option2"), QStringLiteral("No serial port found"));
     found->append(PortDescription{QStringLiteral("/dev/ttyACM0"), {}, {}, {}, {}, true});
     QCOMPARE(hover("Option2"), QStringLiteral("/dev/ttyACM0"));
@@ -329,13 +316,13 @@ void TestForm1::startUpFailureReportsOnceAndNeverShows()
     QFETCH(int, number);
 
     qputenv("FREQCOUNTER_COM1", device);
-    QVERIFY(!m_form->load());
-    QCOMPARE(m_errors.size(), 1);
-    QCOMPARE(m_errors.first().number, number);
-    QVERIFY(m_errors.first().description.contains(QString::fromLatin1(device)));
-    QVERIFY(!m_form->isVisible());
+    QVERIFY(!m_window->form->load());
+    QCOMPARE(m_window->errors.size(), 1);
+    QCOMPARE(m_window->errors.first().number, number);
+    QVERIFY(m_window->errors.first().description.contains(QString::fromLatin1(device)));
+    QVERIFY(!m_window->form->isVisible());
     QVERIFY(!item<QTimer>("Timer1")->isActive());
-    QVERIFY(m_runtime->hasFailed());
+    QVERIFY(m_window->runtime->hasFailed());
 }
 
 void TestForm1::lossWhileRunningReportsOnce()
@@ -345,15 +332,15 @@ void TestForm1::lossWhileRunningReportsOnce()
     QSignalSpy ticks(timer, &QTimer::timeout);
     QVERIFY(ticks.isValid());
 
-    m_pty->hangUp();
+    m_window->pty().hangUp();
     // The reporter keeps the event loop running as a modal box would.
-    QTRY_COMPARE(m_errors.size(), 1);
-    QCOMPARE(m_errors.first().number, 8020);
+    QTRY_COMPARE(m_window->errors.size(), 1);
+    QCOMPARE(m_window->errors.first().number, 8020);
     QVERIFY(!timer->isActive());
     const qsizetype ticksAfter = ticks.size();
     QTest::qWait(250); // several tick intervals in which nothing may happen
     QCOMPARE(ticks.size(), ticksAfter);
-    QCOMPARE(m_errors.size(), 1);
+    QCOMPARE(m_window->errors.size(), 1);
 }
 
 QTEST_MAIN(TestForm1)

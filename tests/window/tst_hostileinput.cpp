@@ -13,6 +13,7 @@
 #include <thread>
 
 using namespace freqcounter;
+using freqcounter::test::everyByteValue;
 using freqcounter::test::PtyPair;
 using freqcounter::test::RecordingReporter;
 
@@ -24,14 +25,6 @@ template<qsizetype N>
 QByteArray bytes(const char (&text)[N])
 {
     return QByteArray(text, N - 1);
-}
-
-QByteArray everyByteValue()
-{
-    QByteArray bytes;
-    for (int value = 0; value < 256; ++value)
-        bytes.append(static_cast<char>(value));
-    return bytes;
 }
 
 QByteArray burstOfReadings(int count)
@@ -132,7 +125,13 @@ void TestHostileInput::everyStreamAtOnce()
     // Let every window find its line quiet once, then start the streams.
     QElapsedTimer clock;
     clock.start();
-    QTest::qWait(150);
+    std::vector<int> quietTicks(runs.size(), 0);
+    for (std::size_t i = 0; i < runs.size(); ++i)
+        connect(runs[i]->form->findChild<QTimer *>(QStringLiteral("Timer1")), &QTimer::timeout,
+                this, [&quietTicks, i] { ++quietTicks[i]; });
+    QTRY_VERIFY_WITH_TIMEOUT(
+            std::all_of(quietTicks.cbegin(), quietTicks.cend(), [](int n) { return n > 0; }),
+            60'000);
     const qint64 residentBefore = test::residentKiB();
     for (auto &run : runs) {
         Run *r = run.get();

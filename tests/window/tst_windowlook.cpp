@@ -12,13 +12,8 @@
 #include <QTimer>
 
 using namespace freqcounter;
+using freqcounter::test::kWaiting;
 using freqcounter::test::RecordingReporter;
-
-namespace {
-
-const QString kWaiting = QStringLiteral("Waiting");
-
-} // namespace
 
 // The window as its definition makes it, and the error box: nothing here
 // opens a port, so it runs wherever the program does.
@@ -41,7 +36,7 @@ private:
     template<typename T>
     T *item(const char *name)
     {
-        return m_form->findChild<T *>(QString::fromLatin1(name));
+        return test::item<T>(m_form.get(), name);
     }
 
     QList<RuntimeError> m_errors;

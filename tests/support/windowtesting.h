@@ -1,8 +1,9 @@
 #pragma once
 
 #include "runtime.h"
+#include "windowdefinition.h"
 
-#include <QEventLoop>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStringList>
 #include <QTest>
@@ -10,8 +11,19 @@
 
 namespace freqcounter::test {
 
-// Stands in for the message box: records each error and, like a modal box,
-// keeps the event loop running for a while before it returns.
+// What the display shows before the first reading.
+inline const QString kWaiting = QString(WindowDefinition::kLabel1.text);
+
+// One of a window's items, by its name.
+template<typename T>
+T *item(const QObject *window, const char *name)
+{
+    return window->findChild<T *>(QString::fromLatin1(name));
+}
+
+// Stands in for the message box: records each error and, like a modal box's
+// own event loop, delivers the events waiting when it is shown before it
+// returns. Tests then wait for what they expect with QTRY_*.
 class RecordingReporter : public ErrorReporter
 {
 public:
@@ -22,9 +34,7 @@ public:
     void report(const RuntimeError &error) override
     {
         m_errors.append(error);
-        QEventLoop modal;
-        QTimer::singleShot(300, &modal, &QEventLoop::quit);
-        modal.exec();
+        QCoreApplication::processEvents();
     }
 
 private:
