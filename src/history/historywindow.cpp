@@ -30,7 +30,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr auto kRefreshInterval = 250ms;
+constexpr auto kRefreshInterval = 500ms;
 
 QString mhz(const std::optional<double> &value)
 {

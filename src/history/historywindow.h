@@ -28,7 +28,7 @@ class HistoryWindow : public QWidget
 public:
     HistoryWindow(const ReadingHistory &history, Runtime &runtime, QWidget *parent = nullptr);
 
-    // New readings have come: redraws soon, at most a few times a second.
+    // New readings have come: redraws soon, at most twice a second.
     void readingsAdded();
 
     // Redraws and recomputes now.

@@ -149,6 +149,10 @@ void ReadingActions::showLargeDisplay()
         m_largeDisplayWindow->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(m_largeDisplayWindow, &QWidget::customContextMenuRequested, this,
                 [this](const QPoint &at) { showMenu(m_largeDisplayWindow->mapToGlobal(at)); });
+        auto *shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), m_largeDisplayWindow);
+        connect(shiftF10, &QShortcut::activated, this, [this] {
+            showMenu(m_largeDisplayWindow->mapToGlobal(m_largeDisplayWindow->rect().center()));
+        });
     }
     // It was fed nothing while closed: it starts from what was shown last.
     if (m_last)
