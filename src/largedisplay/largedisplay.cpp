@@ -77,11 +77,6 @@ void LargeDisplay::setRecording(bool recording)
     updateStatus();
 }
 
-QString LargeDisplay::text() const
-{
-    return m_reading->text();
-}
-
 void LargeDisplay::showText(const QString &text)
 {
     const QSize room = m_reading->contentsRect().size();

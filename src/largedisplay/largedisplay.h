@@ -28,8 +28,6 @@ public:
     void readingReceived(const ReceivedReading &reading);
     void setRecording(bool recording);
 
-    QString text() const;
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
