@@ -53,14 +53,19 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
     connect(m_alwaysOnTop, &QAction::toggled, this,
             [this](bool onTop) { m_runtime.run([this, onTop] { setAlwaysOnTop(onTop); }); });
 
-    // Right-click anywhere in the window, the context-menu key, or Shift+F10.
-    m_window.setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(&m_window, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { showMenu(m_window.mapToGlobal(at)); });
-    auto *shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &m_window);
-    connect(shiftF10, &QShortcut::activated, this,
-            [this] { showMenu(m_window.mapToGlobal(m_window.rect().center())); });
+    offerMenuOn(m_window);
     updateState();
+}
+
+void ReadingActions::offerMenuOn(QWidget &widget)
+{
+    // Right-click anywhere in it, the context-menu key, or Shift+F10.
+    widget.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&widget, &QWidget::customContextMenuRequested, this,
+            [this, &widget](const QPoint &at) { showMenu(widget.mapToGlobal(at)); });
+    auto *shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &widget);
+    connect(shiftF10, &QShortcut::activated, this,
+            [this, &widget] { showMenu(widget.mapToGlobal(widget.rect().center())); });
 }
 
 ReadingActions::~ReadingActions() = default;
@@ -146,13 +151,7 @@ void ReadingActions::showLargeDisplay()
         m_largeDisplayWindow = new LargeDisplay(&m_window);
         // Its own shortcuts and menu are the main window's.
         m_largeDisplayWindow->addActions(m_window.actions());
-        m_largeDisplayWindow->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(m_largeDisplayWindow, &QWidget::customContextMenuRequested, this,
-                [this](const QPoint &at) { showMenu(m_largeDisplayWindow->mapToGlobal(at)); });
-        auto *shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), m_largeDisplayWindow);
-        connect(shiftF10, &QShortcut::activated, this, [this] {
-            showMenu(m_largeDisplayWindow->mapToGlobal(m_largeDisplayWindow->rect().center()));
-        });
+        offerMenuOn(*m_largeDisplayWindow);
     }
     // It was fed nothing while closed: it starts from what was shown last.
     if (m_last)

@@ -55,6 +55,7 @@ private:
     void chooseRecordingFile();
     void reportStoppedRecording(const QString &why);
     void copyReading();
+    void offerMenuOn(QWidget &widget);
     void showMenu(const QPoint &globalAt);
     void updateState();
 

@@ -3,8 +3,6 @@
 #include "frequencytext.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace freqcounter {
 
