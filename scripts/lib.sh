@@ -79,8 +79,9 @@ build_release() {
 DOCS_PACKAGES="imagemagick"
 
 # scripts/windows: the cross compiler, Wine to run what it builds, Ninja for
-# Qt's own build, and what unpacks Debian's source package of Qt Base.
-WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix wine64 ninja-build dpkg-dev xz-utils"
+# Qt's own build, what unpacks Debian's source package of Qt Base, and NSIS,
+# which makes the installer.
+WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix wine64 ninja-build dpkg-dev xz-utils nsis"
 
 # Static checks.
 LINT_PACKAGES="clang-tidy clang-format"

@@ -1,9 +1,16 @@
 #include "commandline.h"
 
-#include <QByteArrayView>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 
 #include <algorithm>
 #include <array>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <shellapi.h>
+#endif
 
 namespace freqcounter::CommandLine {
 
@@ -11,136 +18,213 @@ namespace {
 
 constexpr std::array<qint16, 2> kNamedPorts{1, 2};
 
-// Qt's own options that take a value, and those that stand alone, written
-// without their leading dash; Qt takes each with one dash or two.
-constexpr std::array<QByteArrayView, 14> kQtOptionsWithValue{
-        "platform",        "platformpluginpath",
-        "platformtheme",   "plugin",
-        "qwindowgeometry", "geometry",
-        "qwindowicon",     "icon",
-        "qwindowtitle",    "title",
-        "session",         "display",
-        "style",           "stylesheet"};
-constexpr std::array<QByteArrayView, 5> kQtFlags{"reverse", "widgetcount", "nograb", "dograb",
-                                                 "testability"};
-// Those Qt also takes as -name=value.
-constexpr std::array<QByteArrayView, 3> kQtOptionsWithEquals{"style", "stylesheet",
-                                                             "qmljsdebugger"};
+// Qt's own options, written without their leading dash; Qt takes each with
+// one dash or two, and those with a value also as -name=value.
+const QStringList kQtOptionsWithValue{
+        QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("geometry"),
+        QStringLiteral("qwindowicon"),   QStringLiteral("icon"),
+        QStringLiteral("qwindowtitle"),  QStringLiteral("title"),
+        QStringLiteral("session"),       QStringLiteral("display"),
+        QStringLiteral("style"),         QStringLiteral("stylesheet"),
+        QStringLiteral("qmljsdebugger")};
+const QStringList kQtFlags{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                           QStringLiteral("nograb"), QStringLiteral("dograb"),
+                           QStringLiteral("testability")};
 
-template<std::size_t N>
-bool isOneOf(QByteArrayView name, const std::array<QByteArrayView, N> &names)
+QString quoted(const QString &argument)
 {
-    return std::find(names.begin(), names.end(), name) != names.end();
+    return QStringLiteral("'%1'").arg(argument);
 }
 
-QByteArrayView withoutDashes(QByteArrayView argument)
+// "--com1=x" as "com1", "-platform" as "platform"; empty for no option.
+QString optionName(const QString &argument)
 {
-    if (argument.startsWith("--"))
-        return argument.sliced(2);
-    if (argument.startsWith("-"))
-        return argument.sliced(1);
-    return {};
+    qsizetype dashes = 0;
+    while (dashes < 2 && dashes < argument.size() && argument.at(dashes) == u'-')
+        ++dashes;
+    if (dashes == 0)
+        return {};
+    return argument.sliced(dashes).section(u'=', 0, 0);
 }
 
-QString quoted(QByteArrayView argument)
+// Our options with a value, and what is said when the value is missing.
+struct OwnValueOption
 {
-    return QStringLiteral("'%1'").arg(QString::fromLocal8Bit(argument));
+    QString name;
+    QString missing;
+};
+
+QList<OwnValueOption> ownValueOptions()
+{
+    QList<OwnValueOption> options;
+    for (const qint16 port : kNamedPorts) {
+        const QString option = PortDevices::option(port);
+        options.append({option.sliced(2),
+                        QStringLiteral("option '%1' needs a device, for example %1 /dev/ttyUSB0")
+                                .arg(option)});
+    }
+    options.append({QStringLiteral("record"),
+                    QStringLiteral("option '--record' needs a file, for example "
+                                   "--record readings.csv")});
+    return options;
+}
+
+// The arguments with every value of ours attached to its option. A value of
+// ours never starts with a dash: that is the next option, and the one before
+// it has no value. A value of Qt's is whatever follows. A missing value is
+// noted as the mistake and its option left out.
+QStringList withValuesAttached(const QStringList &arguments, const QList<OwnValueOption> &own,
+                               QString &mistake)
+{
+    const auto note = [&mistake](const QString &what) {
+        if (mistake.isEmpty())
+            mistake = what;
+    };
+    QStringList result{arguments.value(0)};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QStringLiteral("--")) {
+            note(QStringLiteral("unknown argument %1").arg(quoted(argument)));
+            continue;
+        }
+        const QString name = optionName(argument);
+        if (name.isEmpty() || argument.contains(u'=')) {
+            result.append(argument);
+            continue;
+        }
+        const auto ours = std::find_if(own.cbegin(), own.cend(),
+                                       [&](const OwnValueOption &o) { return o.name == name; });
+        const bool hasNext = i + 1 < arguments.size();
+        if (ours != own.cend()) {
+            if (hasNext && !arguments.at(i + 1).startsWith(u'-'))
+                result.append(argument + u'=' + arguments.at(++i));
+            else
+                note(ours->missing);
+        } else if (kQtOptionsWithValue.contains(name)) {
+            if (hasNext)
+                result.append({argument, arguments.at(++i)});
+            else
+                note(QStringLiteral("option %1 needs a value").arg(quoted(argument)));
+        } else {
+            result.append(argument);
+        }
+    }
+    return result;
+}
+
+// The argument as it was given that the parser names only by its name.
+QString givenAs(const QStringList &arguments, const QString &name)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (optionName(arguments.at(i)) == name)
+            return arguments.at(i);
+    }
+    return name;
 }
 
 } // namespace
 
-Parsed parse(int argc, char **argv)
+QStringList programArguments(int argc, char **argv)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(argc)
+    Q_UNUSED(argv)
+    int count = 0;
+    LPWSTR *wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    QStringList arguments;
+    for (int i = 0; i < count; ++i)
+        arguments.append(QString::fromWCharArray(wide[i]));
+    ::LocalFree(wide);
+    return arguments;
+#else
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+#endif
+}
+
+Parsed parse(const QStringList &arguments)
 {
     Parsed parsed;
-    bool help = false;
-    bool version = false;
-    bool list = false;
-    if (argc > 0)
-        parsed.qtArguments.push_back(argv[0]);
-    const auto mistake = [&parsed](const QString &what) {
-        if (parsed.mistake.isEmpty())
-            parsed.mistake = what;
-    };
+    parsed.qtArguments.append(arguments.value(0));
+    const QList<OwnValueOption> own = ownValueOptions();
+    const QStringList attached = withValuesAttached(arguments, own, parsed.mistake);
 
-    for (int i = 1; i < argc; ++i) {
-        const QByteArrayView argument(argv[i]);
-        if (argument == "--help" || argument == "-h" || argument == "-?") {
-            help = true;
-            continue;
-        }
-        if (argument == "--version" || argument == "-v") {
-            version = true;
-            continue;
-        }
-        if (argument == "--list-ports") {
-            list = true;
-            continue;
-        }
+    QCommandLineParser parser;
+    // Qt's options are words after one dash (-platform), so ours are too.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(
+            QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption list(QStringLiteral("list-ports"));
+    parser.addOptions({help, version, list});
+    for (const OwnValueOption &option : own)
+        parser.addOption(QCommandLineOption(option.name, {}, QStringLiteral("value")));
+    for (const QString &name : kQtOptionsWithValue) {
+        QCommandLineOption option(name, {}, QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const QString &name : kQtFlags) {
+        QCommandLineOption option(name);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
 
-        if (argument == "--record" || argument.startsWith("--record=")) {
-            QByteArrayView path;
-            if (argument.startsWith("--record="))
-                path = argument.sliced(9);
-            else if (i + 1 < argc && !QByteArrayView(argv[i + 1]).startsWith("-"))
-                path = argv[++i];
-            if (path.isEmpty())
-                mistake(QStringLiteral("option '--record' needs a file, for example "
-                                       "--record readings.csv"));
-            else
-                parsed.recordPath = QString::fromLocal8Bit(path);
-            continue;
-        }
-
-        bool ours = false;
-        for (const qint16 port : kNamedPorts) {
-            const QByteArray option = PortDevices::option(port).toLatin1();
-            QByteArrayView device;
-            if (argument == option) {
-                ours = true;
-                // A device never starts with a dash: that is the next option.
-                if (i + 1 < argc && !QByteArrayView(argv[i + 1]).startsWith("-"))
-                    device = argv[++i];
-            } else if (argument.startsWith(option + '=')) {
-                ours = true;
-                device = argument.sliced(option.size() + 1);
-            }
-            if (!ours)
-                continue;
-            if (device.isEmpty())
-                mistake(QStringLiteral("option '%1' needs a device, for example %1 /dev/ttyUSB0")
-                                .arg(QString::fromLatin1(option)));
-            else
-                parsed.devices.name(port, QString::fromLocal8Bit(device));
-            break;
-        }
-        if (ours)
-            continue;
-
-        const QByteArrayView name = withoutDashes(argument);
-        const qsizetype equals = name.indexOf('=');
-        if (isOneOf(name, kQtFlags)
-            || (equals > 0 && isOneOf(name.first(equals), kQtOptionsWithEquals))) {
-            parsed.qtArguments.push_back(argv[i]);
-        } else if (isOneOf(name, kQtOptionsWithValue)) {
-            if (i + 1 < argc) {
-                parsed.qtArguments.push_back(argv[i]);
-                parsed.qtArguments.push_back(argv[++i]);
-            } else {
-                mistake(QStringLiteral("option %1 needs a value").arg(quoted(argument)));
-            }
-        } else {
-            mistake(QStringLiteral("unknown argument %1").arg(quoted(argument)));
+    const bool understood = parser.parse(attached);
+    if (parsed.mistake.isEmpty()) {
+        if (!parser.unknownOptionNames().isEmpty()) {
+            parsed.mistake = QStringLiteral("unknown argument %1")
+                                     .arg(quoted(givenAs(arguments,
+                                                         parser.unknownOptionNames().first())));
+        } else if (!understood) {
+            // Such as a value given to an option that takes none.
+            QString error = parser.errorText();
+            if (error.endsWith(u'.'))
+                error.chop(1);
+            parsed.mistake = error.isEmpty() ? error : error.first(1).toLower() + error.sliced(1);
+        } else if (!parser.positionalArguments().isEmpty()) {
+            parsed.mistake = QStringLiteral("unknown argument %1")
+                                     .arg(quoted(parser.positionalArguments().first()));
         }
     }
-    parsed.qtArguments.push_back(nullptr);
 
-    if (help)
+    for (qsizetype i = 0; i < own.size(); ++i) {
+        const QString &name = own.at(i).name;
+        if (!parser.isSet(name))
+            continue;
+        const QString value = parser.value(name);
+        if (value.isEmpty() && parsed.mistake.isEmpty())
+            parsed.mistake = own.at(i).missing;
+        else if (i < qsizetype(kNamedPorts.size()))
+            parsed.devices.name(kNamedPorts.at(std::size_t(i)), value);
+        else
+            parsed.recordPath = value;
+    }
+    for (const QString &name : kQtFlags) {
+        if (parser.isSet(name))
+            parsed.qtArguments.append(u'-' + name);
+    }
+    for (const QString &name : kQtOptionsWithValue) {
+        for (const QString &value : parser.values(name)) {
+            // Qt takes its debugger's settings only as -name=value.
+            if (name == QStringLiteral("qmljsdebugger"))
+                parsed.qtArguments.append(u'-' + name + u'=' + value);
+            else
+                parsed.qtArguments.append({u'-' + name, value});
+        }
+    }
+
+    if (parser.isSet(help))
         parsed.request = Request::Help;
-    else if (version)
+    else if (parser.isSet(version))
         parsed.request = Request::Version;
     else if (!parsed.mistake.isEmpty())
         parsed.request = Request::Mistake;
-    else if (list)
+    else if (parser.isSet(list))
         parsed.request = Request::ListPorts;
     return parsed;
 }

@@ -5,8 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <vector>
-
 // The command line: --com1 and --com2 name the ports' devices, --record
 // names a file to record the readings to from the start, --list-ports,
 // --help and --version answer and end the program, Qt's own options
@@ -27,10 +25,15 @@ struct Parsed
     // The file to record to from the start; empty for none.
     QString recordPath;
     // What QApplication is given: the program's name and Qt's own options.
-    std::vector<char *> qtArguments;
+    QStringList qtArguments;
 };
 
-Parsed parse(int argc, char **argv);
+// The arguments, the program's name first. On Windows they are taken from
+// the wide-character command line, so that no name outside the ANSI code
+// page is mangled.
+QStringList programArguments(int argc, char **argv);
+
+Parsed parse(const QStringList &arguments);
 
 // What QApplication left after taking its own options: the first of it, or
 // an empty string when nothing is left.

@@ -1,39 +1,52 @@
 #include "commandline.h"
+#include "consoleanswer.h"
 #include "program.h"
 
 #include <QApplication>
 
-#include <cstdio>
+#include <vector>
 
 int main(int argc, char *argv[])
 {
     using namespace freqcounter;
-    CommandLine::Parsed parsed = CommandLine::parse(argc, argv);
+    using ConsoleAnswer::Stream;
+    const CommandLine::Parsed parsed
+            = CommandLine::parse(CommandLine::programArguments(argc, argv));
     switch (parsed.request) {
     case CommandLine::Request::Help:
-        std::fputs(qPrintable(CommandLine::helpText()), stdout);
+        ConsoleAnswer::write(CommandLine::helpText(), Stream::Output);
         return 0;
     case CommandLine::Request::Version:
-        std::fputs(qPrintable(CommandLine::versionText()), stdout);
+        ConsoleAnswer::write(CommandLine::versionText(), Stream::Output);
         return 0;
     case CommandLine::Request::Mistake:
-        std::fprintf(stderr, "freqcounter: %s\n%s", qPrintable(parsed.mistake),
-                     qPrintable(CommandLine::usageLine()));
+        ConsoleAnswer::write(QStringLiteral("freqcounter: %1\n").arg(parsed.mistake)
+                                     + CommandLine::usageLine(),
+                             Stream::Error);
         return 2;
     case CommandLine::Request::ListPorts:
-        std::fputs(qPrintable(CommandLine::portListing(parsed.devices, parsed.devices.found())),
-                   stdout);
+        ConsoleAnswer::write(CommandLine::portListing(parsed.devices, parsed.devices.found()),
+                             Stream::Output);
         return 0;
     case CommandLine::Request::Run:
         break;
     }
 
-    int qtArgc = static_cast<int>(parsed.qtArguments.size()) - 1;
-    QApplication app(qtArgc, parsed.qtArguments.data());
+    // QApplication keeps pointers into these for as long as it runs.
+    std::vector<QByteArray> qtArguments;
+    for (const QString &argument : parsed.qtArguments)
+        qtArguments.push_back(argument.toLocal8Bit());
+    std::vector<char *> qtArgv;
+    for (QByteArray &argument : qtArguments)
+        qtArgv.push_back(argument.data());
+    int qtArgc = static_cast<int>(qtArgv.size());
+    qtArgv.push_back(nullptr);
+    QApplication app(qtArgc, qtArgv.data());
     const QString leftover = CommandLine::leftover(QCoreApplication::arguments());
     if (!leftover.isEmpty()) {
-        std::fprintf(stderr, "freqcounter: unknown argument '%s'\n%s", qPrintable(leftover),
-                     qPrintable(CommandLine::usageLine()));
+        ConsoleAnswer::write(QStringLiteral("freqcounter: unknown argument '%1'\n").arg(leftover)
+                                     + CommandLine::usageLine(),
+                             Stream::Error);
         return 2;
     }
     QApplication::setApplicationName(QStringLiteral("freqcounter"));

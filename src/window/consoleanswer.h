@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Where the command line's answers go: standard output or standard error.
+// A Windows program that has windows gets no console of its own, so there
+// they go to the console it was started from, or, started without one (from
+// a shortcut or Explorer), to a message box.
+namespace freqcounter::ConsoleAnswer {
+
+enum class Stream { Output, Error };
+
+void write(const QString &text, Stream stream);
+
+} // namespace freqcounter::ConsoleAnswer

@@ -1,0 +1,141 @@
+#include "commandline.h"
+
+#include <QTest>
+
+using namespace freqcounter;
+using CommandLine::Request;
+
+namespace {
+
+QStringList command(std::initializer_list<const char *> arguments)
+{
+    QStringList list{QStringLiteral("freqcounter")};
+    for (const char *argument : arguments)
+        list.append(QString::fromUtf8(argument));
+    return list;
+}
+
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void understood_data();
+    void understood();
+    void mistakes_data();
+    void mistakes();
+};
+
+void TestCommandLine::understood_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Request>("request");
+    QTest::addColumn<QString>("com1");
+    QTest::addColumn<QString>("com2");
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<QStringList>("forQt");
+
+    const QString none;
+    const QStringList noQt;
+    QTest::newRow("nothing: run on what is found")
+            << command({}) << Request::Run << none << none << none << noQt;
+    QTest::newRow("devices after a space and after '='")
+            << command({"--com1", "/dev/ttyUSB0", "--com2=COM12"}) << Request::Run
+            << QStringLiteral("/dev/ttyUSB0") << QStringLiteral("COM12") << none << noQt;
+    QTest::newRow("the last of one option twice")
+            << command({"--com1", "COM3", "--com1", "COM5"}) << Request::Run
+            << QStringLiteral("COM5") << none << none << noQt;
+    QTest::newRow("a Windows path outside the ANSI code page to record to")
+            << command({"--record", "C:\\Μετρήσεις\\读数.csv"}) << Request::Run << none << none
+            << QString::fromUtf8("C:\\Μετρήσεις\\读数.csv") << noQt;
+    QTest::newRow("--record=FILE") << command({"--record=readings.csv"}) << Request::Run << none
+                                   << none << QStringLiteral("readings.csv") << noQt;
+    QTest::newRow("Qt's options with one dash or two, values and flags")
+            << command({"-style", "Fusion", "--platform=offscreen", "-reverse"}) << Request::Run
+            << none << none << none
+            << QStringList{QStringLiteral("-reverse"), QStringLiteral("-platform"),
+                           QStringLiteral("offscreen"), QStringLiteral("-style"),
+                           QStringLiteral("Fusion")};
+    QTest::newRow("a value of Qt's may start with a dash")
+            << command({"-title", "-x-"}) << Request::Run << none << none << none
+            << QStringList{QStringLiteral("-title"), QStringLiteral("-x-")};
+    QTest::newRow("-h") << command({"-h"}) << Request::Help << none << none << none << noQt;
+    QTest::newRow("-?") << command({"-?"}) << Request::Help << none << none << none << noQt;
+    QTest::newRow("help wins over a mistake")
+            << command({"--bogus", "--help"}) << Request::Help << none << none << none << noQt;
+    QTest::newRow("version wins over a mistake")
+            << command({"--com1", "-v"}) << Request::Version << none << none << none << noQt;
+    QTest::newRow("help wins over version")
+            << command({"--version", "--help"}) << Request::Help << none << none << none << noQt;
+    QTest::newRow("list the ports with a named device")
+            << command({"--list-ports", "--com2", "COM7"}) << Request::ListPorts << none
+            << QStringLiteral("COM7") << none << noQt;
+}
+
+void TestCommandLine::understood()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Request, request);
+    QFETCH(QString, com1);
+    QFETCH(QString, com2);
+    QFETCH(QString, record);
+    QFETCH(QStringList, forQt);
+
+    const CommandLine::Parsed parsed = CommandLine::parse(arguments);
+    QCOMPARE(parsed.request, request);
+    // Help and the version are answered whatever else is wrong.
+    if (request != Request::Help && request != Request::Version)
+        QCOMPARE(parsed.mistake, QString());
+    QCOMPARE(parsed.devices.named(1), com1);
+    QCOMPARE(parsed.devices.named(2), com2);
+    QCOMPARE(parsed.recordPath, record);
+    QCOMPARE(parsed.qtArguments, QStringList{QStringLiteral("freqcounter")} + forQt);
+}
+
+void TestCommandLine::mistakes_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("mistake");
+
+    const QString needsDevice
+            = QStringLiteral("option '--com1' needs a device, for example --com1 /dev/ttyUSB0");
+    QTest::newRow("unknown option") << command({"--bogus"})
+                                    << QStringLiteral("unknown argument '--bogus'");
+    QTest::newRow("unknown short option")
+            << command({"-x"}) << QStringLiteral("unknown argument '-x'");
+    QTest::newRow("unknown option with a value")
+            << command({"--bogus=1"}) << QStringLiteral("unknown argument '--bogus=1'");
+    QTest::newRow("a word that is no option")
+            << command({"stray-word"}) << QStringLiteral("unknown argument 'stray-word'");
+    QTest::newRow("a lone '--'") << command({"--"}) << QStringLiteral("unknown argument '--'");
+    QTest::newRow("device missing at the end") << command({"--com1"}) << needsDevice;
+    QTest::newRow("device empty after '='") << command({"--com1="}) << needsDevice;
+    QTest::newRow("device missing before the next option")
+            << command({"--com1", "--list-ports"}) << needsDevice;
+    QTest::newRow("file missing")
+            << command({"--record"})
+            << QStringLiteral("option '--record' needs a file, for example --record readings.csv");
+    QTest::newRow("value of Qt's missing")
+            << command({"-platform"}) << QStringLiteral("option '-platform' needs a value");
+    QTest::newRow("a value for an option that takes none")
+            << command({"--list-ports=yes"})
+            << QStringLiteral("unexpected value after '--list-ports'");
+    QTest::newRow("the first mistake is the one named")
+            << command({"--record", "--bogus"})
+            << QStringLiteral("option '--record' needs a file, for example --record readings.csv");
+}
+
+void TestCommandLine::mistakes()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, mistake);
+
+    const CommandLine::Parsed parsed = CommandLine::parse(arguments);
+    QCOMPARE(parsed.request, Request::Mistake);
+    QCOMPARE(parsed.mistake, mistake);
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
