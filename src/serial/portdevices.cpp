@@ -11,8 +11,8 @@ namespace freqcounter {
 
 namespace {
 
-// "/dev/ttyUSB10" as ("/dev/ttyUSB", 10), so that numbered devices sort as
-// numbers.
+// "/dev/ttyUSB10" as ("/dev/ttyUSB", 10), "COM12" as ("COM", 12), so that
+// numbered devices sort as numbers.
 std::tuple<QStringView, qulonglong, QStringView> nameKey(const QString &device)
 {
     qsizetype digitsAt = device.size();
@@ -64,9 +64,18 @@ QList<PortDescription> availablePorts()
 
 qsizetype indexOfPort(const QList<PortDescription> &found, const QString &device)
 {
+#ifdef Q_OS_WIN
+    // COM5, com5: Windows does not tell them apart.
+    const Qt::CaseSensitivity sensitivity = Qt::CaseInsensitive;
+    const QString target;
+#else
+    const Qt::CaseSensitivity sensitivity = Qt::CaseSensitive;
     const QString target = QFileInfo(device).canonicalFilePath();
+#endif
     for (qsizetype i = 0; i < found.size(); ++i) {
-        if (found.at(i).device == device || (!target.isEmpty() && found.at(i).device == target))
+        const QString &candidate = found.at(i).device;
+        if (candidate.compare(device, sensitivity) == 0
+            || (!target.isEmpty() && candidate == target))
             return i;
     }
     return -1;
@@ -109,11 +118,7 @@ QString PortDevices::deviceFor(qint16 port) const
     QString device = named(port);
     if (!device.isEmpty())
         return device;
-#ifdef Q_OS_WIN
-    return QStringLiteral("COM%1").arg(port);
-#else
     return deviceFor(port, found());
-#endif
 }
 
 QString PortDevices::deviceFor(qint16 port, const QList<PortDescription> &found) const
@@ -121,12 +126,7 @@ QString PortDevices::deviceFor(qint16 port, const QList<PortDescription> &found)
     QString device = named(port);
     if (!device.isEmpty())
         return device;
-#ifdef Q_OS_WIN
-    Q_UNUSED(found)
-    return QStringLiteral("COM%1").arg(port);
-#else
     return port >= 1 && port <= found.size() ? found.at(port - 1).device : QString();
-#endif
 }
 
 QList<PortDescription> PortDevices::found() const

@@ -28,12 +28,13 @@ qsizetype indexOfPort(const QList<PortDescription> &found, const QString &device
 
 // The order in which found ports become port 1, 2, ...: USB adapters first,
 // then the rest; within each, those with a serial number first, by serial
-// number, then by device name (ttyUSB2 before ttyUSB10), so that neither
+// number, then by device name (ttyUSB2 before ttyUSB10, COM3 before COM12),
+// so that neither
 // plugging order nor a restart reorders them.
 QList<PortDescription> inDiscoveryOrder(QList<PortDescription> ports);
 
 // Which device each port number stands for: a device named on the command
-// line, else FREQCOUNTER_COM<n>, else the n-th port found (on Windows, COM<n>).
+// line, else FREQCOUNTER_COM<n>, else the n-th port found.
 // Nothing is remembered between calls, so an adapter plugged in after start
 // is found the next time its port is opened. It opens nothing.
 class PortDevices

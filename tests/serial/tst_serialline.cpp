@@ -303,6 +303,15 @@ void TestSerialLine::discoveryOrder_data()
     QTest::newRow("an adapter with a serial number before one without")
             << QList{usbAdapter("/dev/ttyACM0", ""), usbAdapter("/dev/ttyUSB3", "B7")}
             << QStringLiteral("/dev/ttyUSB3") << QStringLiteral("/dev/ttyACM0");
+    QTest::newRow("Windows: mainboard COM1 after the adapter on COM5")
+            << QList{mainboardPort("COM1"), usbAdapter("COM5", "")} << QStringLiteral("COM5")
+            << QStringLiteral("COM1");
+    QTest::newRow("Windows: adapters without serial numbers, COM3 before COM12")
+            << QList{usbAdapter("COM12", ""), usbAdapter("COM3", ""), mainboardPort("COM1")}
+            << QStringLiteral("COM3") << QStringLiteral("COM12");
+    QTest::newRow("Windows: mainboard ports only, COM2 before COM10")
+            << QList{mainboardPort("COM10"), mainboardPort("COM2")} << QStringLiteral("COM2")
+            << QStringLiteral("COM10");
     QTest::newRow("nothing found") << QList<PortDescription>{} << none << none;
 }
 
