@@ -90,7 +90,11 @@ void SerialLine::open()
                           tr("Serial %1 is already open.").arg(portLabel()));
     }
 
-    const QString device = deviceName();
+    QString device = m_devices.named(m_settings.commPort);
+    if (device.isEmpty()) {
+        m_lastFound = m_devices.found();
+        device = m_devices.deviceFor(m_settings.commPort, *m_lastFound);
+    }
     if (device.isEmpty()) {
         throw SerialError(SerialErrorCode::PortNotFound,
                           tr("No serial port was found for port %1. Plug in the counter's USB "

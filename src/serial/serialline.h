@@ -8,6 +8,8 @@
 #include <QSerialPort>
 #include <QString>
 
+#include <optional>
+
 namespace freqcounter {
 
 // The serial line the window holds: its stored settings and the five
@@ -55,6 +57,10 @@ public:
     // The device the line was last opened on, as it was named or found.
     const QString &openDevice() const { return m_openDevice; }
 
+    // The ports found when an open last had to look for its device; none
+    // while every open has had its device named.
+    const std::optional<QList<PortDescription>> &lastFound() const { return m_lastFound; }
+
 private:
     // Between reads QSerialPort fetches no more than this on its own: it then
     // stops watching the device, instead of waking the program for every
@@ -78,6 +84,7 @@ private:
     PortDevices m_devices;
     QSerialPort *m_port = nullptr;
     QString m_openDevice;
+    std::optional<QList<PortDescription>> m_lastFound;
     bool m_inOwnCall = false;
     bool m_lost = false;
 };

@@ -96,6 +96,7 @@ void Form1::formLoad()
     // Whatever waited before the program started is stale; throw it away.
     static_cast<void>(MSComm1->input());
     m_readings.restart();
+    describeKnownPorts();
 }
 
 void Form1::timer1Tick()
@@ -126,6 +127,7 @@ void Form1::selectPort(qint16 port)
     MSComm1->setCommPort(port);
     MSComm1->setPortOpen(true);
     m_readings.restart();
+    describeKnownPorts();
 }
 
 void Form1::showReadings(const QList<ReadingFramer::Completed> &readings)
@@ -168,20 +170,51 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
                 && static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason
                 && static_cast<QFocusEvent *>(event)->reason() != Qt::MouseFocusReason
                 && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason;
-        if (event->type() == QEvent::ToolTip || keyboardFocus)
-            describePorts();
+        const bool unknown = !m_deviceKnown.at(watched == Option1 ? 0 : 1);
+        if (unknown && (event->type() == QEvent::ToolTip || keyboardFocus))
+            describeFoundPorts();
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void Form1::describePorts()
+void Form1::describeKnownPorts()
+{
+    // What the line's open just learnt: the ports found, when it had to look,
+    // else the devices named. A button whose device is neither stays
+    // undescribed until a user asks.
+    const PortDevices &devices = MSComm1->portDevices();
+    if (const auto &found = MSComm1->lastFound()) {
+        describePorts(*found);
+        return;
+    }
+    for (const auto &[port, button] : {std::pair{1, Option1}, std::pair{2, Option2}}) {
+        const QString device = devices.named(qint16(port));
+        if (!device.isEmpty())
+            describe(*button, device, true);
+    }
+}
+
+void Form1::describeFoundPorts()
 {
     // Finding the ports takes milliseconds, so it is done only when a user
-    // asks, never at start or on a tick.
+    // asks about a button whose device is not known, never on a tick.
+    describePorts(MSComm1->portDevices().found());
+}
+
+void Form1::describePorts(const QList<PortDescription> &found)
+{
     const PortDevices &devices = MSComm1->portDevices();
-    const QList<PortDescription> found = devices.found();
-    Option1->setToolTip(devices.describe(1, found));
-    Option2->setToolTip(devices.describe(2, found));
+    describe(*Option1, devices.describe(1, found), !devices.deviceFor(1, found).isEmpty());
+    describe(*Option2, devices.describe(2, found), !devices.deviceFor(2, found).isEmpty());
+}
+
+void Form1::describe(QRadioButton &button, const QString &description, bool deviceKnown)
+{
+    // The tooltip for the mouse; the description, which screen readers are
+    // told of when it changes, for the keyboard.
+    button.setToolTip(description);
+    button.setAccessibleDescription(description);
+    m_deviceKnown[&button == Option1 ? 0 : 1] = deviceKnown;
 }
 
 void Form1::placeCentred()

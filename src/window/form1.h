@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QWidget>
 
+#include <array>
+
 class QLabel;
 class QRadioButton;
 class QTimer;
@@ -21,8 +23,8 @@ class SerialLine;
 // handler through the runtime, which reports whatever a handler raises.
 // Between the serial line and the display it keeps the reading framer, so
 // that only whole readings are shown. Beside the handlers, it keeps each radio
-// button's tooltip (which screen readers read as its description) saying
-// which device the button stands for.
+// button's tooltip and accessible description saying which device the button
+// stands for.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -55,7 +57,10 @@ private:
     void selectPort(qint16 port);
     void showReadings(const QList<ReadingFramer::Completed> &readings);
     void placeCentred();
-    void describePorts();
+    void describeKnownPorts();
+    void describeFoundPorts();
+    void describePorts(const QList<PortDescription> &found);
+    void describe(QRadioButton &button, const QString &description, bool deviceKnown);
 
     Runtime &m_runtime;
     QLabel *Label1 = nullptr;
@@ -66,6 +71,8 @@ private:
     QFont m_displayFont;
     ReadingFramer m_readings;
     bool m_placed = false;
+    // Whether each button's description names its device.
+    std::array<bool, 2> m_deviceKnown{false, false};
 };
 
 } // namespace freqcounter

@@ -287,18 +287,30 @@ void TestForm1::accessibleToScreenReaders()
         QCOMPARE(bool(button->state().checked), option->isChecked());
     }
 
-    // Hovering tells which device each button stands for right now.
-    const auto hover = [this](const char *name) {
+    // From the start, a button whose device is named says so, with nothing
+    // looked up; one whose device is not is looked up when a user asks.
+    const auto description = [this](const char *name) {
+        return QAccessible::queryAccessibleInterface(item<QRadioButton>(name))
+                ->text(QAccessible::Description);
+    };
+    QCOMPARE(description("Option1"), m_window->pty().devicePath());
+    QCOMPARE(description("Option2"), QString());
+    const auto hover = [this, &description](const char *name) {
         auto *option = item<QRadioButton>(name);
         QHelpEvent hovering(QEvent::ToolTip, QPoint(2, 2), option->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(option, &hovering);
-        return QAccessible::queryAccessibleInterface(option)->text(QAccessible::Description);
+        return description(name);
     };
-    QCOMPARE(hover("Option1"),
-             m_window->pty().devicePath() + QStringLiteral(": FT232R USB UART (FTDI)"));
     QCOMPARE(hover("Option2"), QStringLiteral("No serial port found"));
+    QCOMPARE(description("Option1"),
+             m_window->pty().devicePath() + QStringLiteral(": FT232R USB UART (FTDI)"));
     found->append(PortDescription{QStringLiteral("/dev/ttyACM0"), {}, {}, {}, {}, true});
     QCOMPARE(hover("Option2"), QStringLiteral("/dev/ttyACM0"));
+    // Reached with the keyboard, as a screen reader's user reaches it.
+    found->clear();
+    item<QRadioButton>("Option2")->clearFocus();
+    item<QRadioButton>("Option2")->setFocus(Qt::TabFocusReason);
+    QCOMPARE(description("Option2"), QStringLiteral("/dev/ttyACM0"));
 }
 
 void TestForm1::startUpFailureReportsOnceAndNeverShows_data()
