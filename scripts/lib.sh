@@ -13,8 +13,11 @@ RUN_PACKAGES="fonts-liberation"
 # the validators check the desktop entry and the AppStream metainfo.
 PACKAGE_PACKAGES="dpkg-dev file desktop-file-utils appstream"
 # To test the real binary under a virtual X server, and the package; locales
-# makes the German locale under which the simulator's readings are tested.
-TEST_PACKAGES="xvfb xauth xdotool x11-utils locales $PACKAGE_PACKAGES"
+# makes the German locale under which the simulator's readings are tested;
+# the accessibility bus and its Python bindings read the window as a screen
+# reader does.
+TEST_PACKAGES="xvfb xauth xdotool x11-utils locales at-spi2-core python3-pyatspi dbus
+ $PACKAGE_PACKAGES"
 
 # Installs those of the named packages that are missing, as root or through
 # sudo; does nothing when all are there.

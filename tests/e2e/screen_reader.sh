@@ -1,0 +1,72 @@
+#!/bin/sh
+# What a screen reader reads of the real binary over the accessibility bus,
+# with no mouse over it: from the moment the window opens, each button's
+# description names the device it stands for, and the display's name is the
+# reading; after a keyboard user chooses Com2, still.
+# Usage: screen_reader.sh PROGRAM SIMULATOR
+set -u
+program=$1
+simulator=$2
+. "$(dirname "$0")/xsession.sh"
+launcher=/usr/libexec/at-spi-bus-launcher
+# Debian's own Python, which has the bindings (another may come first on PATH).
+python=/usr/bin/python3
+[ -x "$launcher" ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
+"$python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
+command -v dbus-run-session >/dev/null 2>&1 || { echo "SKIP: dbus is not installed"; exit 77; }
+# A session bus of this test's own, for the accessibility bus to hang off.
+[ -n "${FREQCOUNTER_OWN_BUS:-}" ] || FREQCOUNTER_OWN_BUS=1 exec dbus-run-session -- sh "$0" "$@"
+
+# read_out: prints what the bus says of the program's window, a line per
+# item: role, name and description, tab-separated; waits (up to 10 s) for
+# the program to appear there with a reading.
+read_out() {
+    "$python" - <<'PYTHON'
+import sys, time
+import pyatspi
+deadline = time.monotonic() + 10
+while time.monotonic() < deadline:
+    lines = []
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is None or app.name != "freqcounter":
+            continue
+        for window in app:
+            for item in window:
+                lines.append("\t".join([item.getRoleName(), item.name, item.description]))
+    if any(line.startswith("label\t") and line.endswith(" MHz\t") for line in lines):
+        print("\n".join(lines))
+        sys.exit(0)
+    time.sleep(0.1)
+sys.exit("the program's window is not on the accessibility bus")
+PYTHON
+}
+
+start_x
+"$launcher" --launch-immediately 2>"$work/launcher.log" &
+children="$children $!"
+start_simulator --name com1 --frequency 145.2 --interval 100
+start_simulator --name com2 --frequency 433.92 --interval 100
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 FREQCOUNTER_COM2="$work/com2" \
+    "$program" --com1 "$work/com1" 2>"$work/stderr" &
+app_pid=$!
+main=$(wait_window _NET_WM_WINDOW_TYPE_NORMAL) || fail "the window did not open"
+
+read_out >"$work/start" || fail "nothing read at start"
+grep -qx "radio button	Com1	$work/com1" "$work/start" \
+    || fail "at start Com1 does not name its device: $(cat "$work/start")"
+grep -qx "radio button	Com2	$work/com2" "$work/start" \
+    || fail "at start Com2 does not name its device: $(cat "$work/start")"
+grep -q '^label	14[45]\.[0-9]* MHz	$' "$work/start" || fail "the display reads: $(cat "$work/start")"
+
+choose_com2 "$main"
+tries=0
+until read_out >"$work/com2.read" && grep -q '^label	43[34]\.[0-9]* MHz	$' "$work/com2.read"; do
+    tries=$((tries + 1))
+    [ "$tries" -gt 100 ] && fail "Com2's reading never came: $(cat "$work/com2.read")"
+    sleep 0.1
+done
+grep -qx "radio button	Com2	$work/com2" "$work/com2.read" \
+    || fail "on Com2 its description is lost: $(cat "$work/com2.read")"
+kill "$app_pid"
+wait_exit
+echo "PASS"
