@@ -1,11 +1,13 @@
 // freqcounter-icon: draws the application icon, a counter's case with its
 // dark purple display, a light-green waveform and the two port buttons, as
-// SVG and as PNG at the sizes desktops ask for. One drawing, two outputs, so
-// the two never drift apart. Runs at build time.
+// SVG, as PNG at the sizes desktops ask for, and as a Windows icon file of
+// those sizes up to 256. One drawing, three outputs, so they never drift
+// apart. Runs at build time.
 // Usage: freqcounter-icon OUTPUT-FOLDER SIZE...
 
 #include "displaylook.h"
 
+#include <QBuffer>
 #include <QByteArrayView>
 #include <QDir>
 #include <QFile>
@@ -116,6 +118,36 @@ QImage png(int size)
     return image;
 }
 
+// A Windows .ico: a directory of the images, each stored as PNG (which
+// Windows reads in icon files since Vista).
+QByteArray ico(const QList<std::pair<int, QByteArray>> &pngs)
+{
+    QByteArray file;
+    const auto put16 = [&file](int value) {
+        file.append(char(value & 0xff)).append(char((value >> 8) & 0xff));
+    };
+    const auto put32 = [&](qsizetype value) {
+        put16(int(value & 0xffff));
+        put16(int((value >> 16) & 0xffff));
+    };
+    put16(0); // reserved
+    put16(1); // an icon, not a cursor
+    put16(int(pngs.size()));
+    qsizetype offset = 6 + 16 * pngs.size();
+    for (const auto &[size, png] : pngs) {
+        file.append(char(size >= 256 ? 0 : size)).append(char(size >= 256 ? 0 : size));
+        file.append(char(0)).append(char(0)); // no palette
+        put16(1); // planes
+        put16(32); // bits per pixel
+        put32(png.size());
+        put32(offset);
+        offset += png.size();
+    }
+    for (const auto &entry : pngs)
+        file.append(entry.second);
+    return file;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -130,6 +162,7 @@ int main(int argc, char *argv[])
     QFile vector(out.filePath(QStringLiteral("freqcounter.svg")));
     if (!vector.open(QIODevice::WriteOnly) || vector.write(svg()) < 0)
         return 1;
+    QList<std::pair<int, QByteArray>> forIcon;
     for (int i = 2; i < argc; ++i) {
         bool isNumber = false;
         const int size = QByteArrayView(argv[i]).toInt(&isNumber);
@@ -137,8 +170,18 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "freqcounter-icon: not a size: %s\n", argv[i]);
             return 2;
         }
-        if (!png(size).save(out.filePath(QStringLiteral("freqcounter-%1.png").arg(size))))
+        QFile file(out.filePath(QStringLiteral("freqcounter-%1.png").arg(size)));
+        QByteArray encoded;
+        QBuffer buffer(&encoded);
+        if (!buffer.open(QIODevice::WriteOnly) || !png(size).save(&buffer, "PNG")
+            || !file.open(QIODevice::WriteOnly) || file.write(encoded) != encoded.size())
             return 1;
+        if (size <= 256)
+            forIcon.append({size, encoded});
     }
+    QFile windowsIcon(out.filePath(QStringLiteral("freqcounter.ico")));
+    const QByteArray icon = ico(forIcon);
+    if (!windowsIcon.open(QIODevice::WriteOnly) || windowsIcon.write(icon) != icon.size())
+        return 1;
     return 0;
 }

@@ -21,13 +21,13 @@ constexpr std::array<qint16, 2> kNamedPorts{1, 2};
 // Qt's own options, written without their leading dash; Qt takes each with
 // one dash or two, and those with a value also as -name=value.
 const QStringList kQtOptionsWithValue{
-        QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
-        QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
         QStringLiteral("qwindowgeometry"), QStringLiteral("geometry"),
-        QStringLiteral("qwindowicon"),   QStringLiteral("icon"),
-        QStringLiteral("qwindowtitle"),  QStringLiteral("title"),
-        QStringLiteral("session"),       QStringLiteral("display"),
-        QStringLiteral("style"),         QStringLiteral("stylesheet"),
+        QStringLiteral("qwindowicon"),     QStringLiteral("icon"),
+        QStringLiteral("qwindowtitle"),    QStringLiteral("title"),
+        QStringLiteral("session"),         QStringLiteral("display"),
+        QStringLiteral("style"),           QStringLiteral("stylesheet"),
         QStringLiteral("qmljsdebugger")};
 const QStringList kQtFlags{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
                            QStringLiteral("nograb"), QStringLiteral("dograb"),
@@ -177,9 +177,9 @@ Parsed parse(const QStringList &arguments)
     const bool understood = parser.parse(attached);
     if (parsed.mistake.isEmpty()) {
         if (!parser.unknownOptionNames().isEmpty()) {
-            parsed.mistake = QStringLiteral("unknown argument %1")
-                                     .arg(quoted(givenAs(arguments,
-                                                         parser.unknownOptionNames().first())));
+            parsed.mistake
+                    = QStringLiteral("unknown argument %1")
+                              .arg(quoted(givenAs(arguments, parser.unknownOptionNames().first())));
         } else if (!understood) {
             // Such as a value given to an option that takes none.
             QString error = parser.errorText();

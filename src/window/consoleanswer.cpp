@@ -16,16 +16,16 @@ namespace {
 // when there is neither.
 HANDLE handleFor(Stream stream)
 {
-    const HANDLE own = ::GetStdHandle(stream == Stream::Output ? STD_OUTPUT_HANDLE
-                                                               : STD_ERROR_HANDLE);
+    const HANDLE own
+            = ::GetStdHandle(stream == Stream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
     if (own != INVALID_HANDLE_VALUE && own != nullptr && ::GetFileType(own) != FILE_TYPE_UNKNOWN)
         return own;
     static const bool attached = ::AttachConsole(ATTACH_PARENT_PROCESS) != 0;
     if (!attached)
         return INVALID_HANDLE_VALUE;
-    static const HANDLE console = ::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
-                                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                                OPEN_EXISTING, 0, nullptr);
+    static const HANDLE console
+            = ::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     return console;
 }
 

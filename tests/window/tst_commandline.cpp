@@ -101,8 +101,8 @@ void TestCommandLine::mistakes_data()
 
     const QString needsDevice
             = QStringLiteral("option '--com1' needs a device, for example --com1 /dev/ttyUSB0");
-    QTest::newRow("unknown option") << command({"--bogus"})
-                                    << QStringLiteral("unknown argument '--bogus'");
+    QTest::newRow("unknown option")
+            << command({"--bogus"}) << QStringLiteral("unknown argument '--bogus'");
     QTest::newRow("unknown short option")
             << command({"-x"}) << QStringLiteral("unknown argument '-x'");
     QTest::newRow("unknown option with a value")
