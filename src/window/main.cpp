@@ -34,9 +34,11 @@ int main(int argc, char *argv[])
 
     // QApplication keeps pointers into these for as long as it runs.
     std::vector<QByteArray> qtArguments;
+    qtArguments.reserve(std::size_t(parsed.qtArguments.size()));
     for (const QString &argument : parsed.qtArguments)
         qtArguments.push_back(argument.toLocal8Bit());
     std::vector<char *> qtArgv;
+    qtArgv.reserve(qtArguments.size() + 1);
     for (QByteArray &argument : qtArguments)
         qtArgv.push_back(argument.data());
     int qtArgc = static_cast<int>(qtArgv.size());
