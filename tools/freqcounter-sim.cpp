@@ -45,6 +45,7 @@ struct Options
     std::string eol = "\r\n";
     long count = 0;
     std::optional<unsigned> seed;
+    QString log;
 };
 
 [[noreturn]] void fail(const QString &message)
@@ -83,12 +84,17 @@ Options parseOptions(const QCoreApplication &app)
     const QCommandLineOption seed(QStringLiteral("seed"),
                                   QStringLiteral("Seed of the drift, for repeatable runs."),
                                   QStringLiteral("N"));
-    parser.addOptions({link, device, frequency, interval, eol, count, seed});
+    const QCommandLineOption log(
+            QStringLiteral("log"),
+            QStringLiteral("Append each reading, once wholly sent, to FILE (one a line)."),
+            QStringLiteral("FILE"));
+    parser.addOptions({link, device, frequency, interval, eol, count, seed, log});
     parser.process(app);
 
     Options options;
     options.link = parser.value(link);
     options.device = parser.value(device);
+    options.log = parser.value(log);
     if (!options.link.isEmpty() && !options.device.isEmpty())
         fail(QStringLiteral("--link and --device exclude each other"));
 
@@ -243,6 +249,15 @@ int main(int argc, char *argv[])
     }
     std::fflush(stdout);
 
+    // What was sent, for a test to compare with what arrived.
+    std::FILE *sentLog = nullptr;
+    if (!options.log.isEmpty()) {
+        sentLog = std::fopen(options.log.toLocal8Bit().constData(), "a");
+        if (sentLog == nullptr)
+            fail(QStringLiteral("cannot open %1: %2")
+                         .arg(options.log, QString::fromLocal8Bit(std::strerror(errno))));
+    }
+
     std::mt19937 random(options.seed ? *options.seed : std::random_device{}());
     std::normal_distribution<double> step(0.0, 0.0004);
     const double spread = std::max(0.002, options.frequency * 1e-4);
@@ -263,16 +278,26 @@ int main(int argc, char *argv[])
         const std::string reading
                 = QByteArray::number(frequency, 'f', 4).toStdString() + options.eol;
 
+        std::size_t written = 0;
         for (const char c : reading) {
             if (!sleepUntil(next))
                 break;
-            if (::write(out, &c, 1) != 1 && !g_stop) {
-                std::fprintf(stderr, "freqcounter-sim: write failed: %s\n", std::strerror(errno));
-                status = 1;
-                g_stop = true;
+            if (::write(out, &c, 1) != 1) {
+                if (!g_stop) {
+                    std::fprintf(stderr, "freqcounter-sim: write failed: %s\n",
+                                 std::strerror(errno));
+                    status = 1;
+                    g_stop = true;
+                }
                 break;
             }
+            ++written;
             addNanos(next, kNanosPerChar);
+        }
+        if (sentLog != nullptr && written == reading.size()) {
+            std::fprintf(sentLog, "%.*s\n", int(reading.size() - options.eol.size()),
+                         reading.c_str());
+            std::fflush(sentLog);
         }
         addNanos(readingStart, options.intervalMs * 1'000'000L);
         if (laterThan(readingStart, next))
@@ -281,6 +306,8 @@ int main(int argc, char *argv[])
 
     if (!g_stop)
         letTheLineDrain(out, slave);
+    if (sentLog != nullptr)
+        std::fclose(sentLog);
     if (!options.link.isEmpty())
         ::unlink(options.link.toLocal8Bit().constData());
     if (slave >= 0)

@@ -5,10 +5,13 @@
 #include <QMetaObject>
 #include <QScopedValueRollback>
 
-#ifdef Q_OS_UNIX
+#if defined(Q_OS_UNIX)
 #include <cerrno>
 #include <sys/ioctl.h>
 #include <unistd.h>
+#elif defined(Q_OS_WIN)
+#include <QDeadlineTimer>
+#include <windows.h>
 #endif
 
 namespace freqcounter {
@@ -74,9 +77,12 @@ qint16 SerialLine::inBufferCount()
 QString SerialLine::input()
 {
     checkReadable();
+    // Counted before the buffer opens: on Windows, opening it starts a read
+    // that moves the driver's characters out of its count.
+    const qint64 wanted = qMin(m_port->bytesAvailable() + systemQueued(), m_settings.inBufferSize);
     // Open the port's buffer to the receive buffer's size for this read only.
     m_port->setReadBufferSize(m_settings.inBufferSize);
-    pullFromSystem();
+    pullFromSystem(wanted);
     const QByteArray received = m_port->read(m_settings.inBufferSize);
     m_port->setReadBufferSize(kFetchAhead);
     return QString::fromLatin1(received);
@@ -165,31 +171,41 @@ void SerialLine::checkReadable()
 
 qint64 SerialLine::systemQueued()
 {
-#ifdef Q_OS_UNIX
-    // A device that hung up answers every terminal request with an error,
-    // whether or not the event loop has run since: asking how much it holds
-    // is also asking whether it is still there.
+    // A device that hung up or was unplugged answers every request with an
+    // error, whether or not the event loop has run since: asking how much it
+    // holds is also asking whether it is still there.
+#if defined(Q_OS_UNIX)
     int queued = 0;
     if (::ioctl(static_cast<int>(m_port->handle()), FIONREAD, &queued) != 0)
         raiseLost();
     return queued;
+#elif defined(Q_OS_WIN)
+    COMSTAT status{};
+    if (::ClearCommError(m_port->handle(), nullptr, &status) == 0)
+        raiseLost();
+    return status.cbInQue;
 #else
     return 0;
 #endif
 }
 
-void SerialLine::pullFromSystem()
+void SerialLine::pullFromSystem(qint64 wanted)
 {
     // QSerialPort fetches bytes only when the event loop lets it; a read must
-    // also see what the device has received since.
-    if (m_port->bytesAvailable() >= m_settings.inBufferSize)
+    // also take what the device had received when it was counted.
+    if (m_port->bytesAvailable() >= wanted)
         return;
-#ifdef Q_OS_UNIX
-    if (systemQueued() == 0)
-        return;
-#endif
     const QScopedValueRollback ownCall(m_inOwnCall, true);
+#ifdef Q_OS_WIN
+    // There the characters come through completions of reads QSerialPort
+    // has started, and one that brings nothing may come first: wait, briefly,
+    // until those counted are in.
+    const QDeadlineTimer deadline(kPullLimitMs);
+    while (m_port->bytesAvailable() < wanted && !deadline.hasExpired())
+        m_port->waitForReadyRead(int(deadline.remainingTime()));
+#else
     m_port->waitForReadyRead(0);
+#endif
 }
 
 void SerialLine::onPortError(QSerialPort::SerialPortError error)

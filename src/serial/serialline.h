@@ -37,7 +37,8 @@ public:
     void setCommPort(qint16 port);
 
     // InBufferCount: characters received and not yet read, counting those
-    // still held by the operating system; never more than the receive buffer.
+    // still held by the operating system's driver; never more than the
+    // receive buffer. A device that has gone raises its loss here at once.
     qint16 inBufferCount();
 
     // Input: takes every waiting character, up to the receive buffer's size,
@@ -66,12 +67,14 @@ private:
     // stops watching the device, instead of waking the program for every
     // character that arrives. Reads take the rest straight from the device.
     static constexpr qint64 kFetchAhead = 1;
+    // The longest a read waits for characters the driver has already counted.
+    static constexpr int kPullLimitMs = 50;
 
     void open();
     void close();
     void raiseIfLost();
     void checkReadable();
-    void pullFromSystem();
+    void pullFromSystem(qint64 wanted);
     qint64 systemQueued();
     void onPortError(QSerialPort::SerialPortError error);
     void dropLostPort();

@@ -1,4 +1,5 @@
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -116,6 +117,10 @@ void TestSimulator::readingsLookLikeTheCounters()
                           QStringLiteral("--count"),     QStringLiteral("3")};
     if (!eol.isEmpty())
         arguments << QStringLiteral("--eol") << eol;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString log = dir.filePath(QStringLiteral("sent.txt"));
+    arguments << QStringLiteral("--log") << log;
     simulator.start(kSimulator, arguments);
     const QString device = firstLineOf(simulator);
     QVERIFY2(device.startsWith(QLatin1StringView("/dev/pts/")), qPrintable(device));
@@ -130,6 +135,12 @@ void TestSimulator::readingsLookLikeTheCounters()
             : QStringLiteral("^((433\\.9\\d{3}|434\\.0\\d{3})%1){3}$")
                       .arg(QRegularExpression::escape(QString::fromLatin1(end)));
     QVERIFY2(QRegularExpression(pattern).match(text).hasMatch(), qPrintable(text));
+
+    // The log names each reading sent, one a line, which tests under Wine
+    // compare with what the program recorded.
+    QFile sent(log);
+    QVERIFY(sent.open(QIODevice::ReadOnly));
+    QCOMPARE(sent.readAll().replace('\n', end), received.bytes);
 }
 
 void TestSimulator::pacedAtTheLineSpeed()

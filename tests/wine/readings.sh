@@ -1,0 +1,90 @@
+#!/bin/sh
+# Readings under Wine, end to end: two simulated counters on pseudo-terminals
+# that the prefix's COM5 and COM6 name, the Windows program started with
+# --com1 COM5 --com2 COM6 --record into a folder with a non-ASCII name, and
+# switched to Com2 with the keyboard. The recording, read back, holds each
+# counter's readings as it sent them, whole and in order: COM5's, then
+# COM6's.
+# Usage: readings.sh FREQCOUNTER.EXE SIMULATOR (WINEPREFIX and WINEPATH set)
+set -eu
+binary=$1
+simulator=$2
+. "$(dirname "$0")/../e2e/xsession.sh"
+. "$(dirname "$0")/ports.sh"
+command -v wine >/dev/null 2>&1 || { echo "SKIP: wine is not installed"; exit 77; }
+[ -n "${WINEPREFIX:-}" ] || fail "WINEPREFIX is not set"
+trap 'unregister_ports; finish' EXIT
+# Wine reads the command line in the terminal's character set.
+export LC_ALL=C.UTF-8
+
+# rows PORT: how many rows of that port the recording holds.
+rows() {
+    grep -c "^[^,]*,$1," "$recording" 2>/dev/null || true
+}
+
+# wait_rows PORT N: waits (up to 30 s) for N rows of that port.
+wait_rows() {
+    tries=0
+    until [ "$(rows "$1")" -ge "$2" ]; do
+        tries=$((tries + 1))
+        [ "$tries" -gt 600 ] && fail "fewer than $2 readings of port $1 recorded: $(cat "$recording")"
+        kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
+        sleep 0.05
+    done
+}
+
+# in_order PORT DEVICE LOG: the port's rows name the device, and their
+# readings are readings the counter sent, one after the other, none missed.
+in_order() {
+    awk -F, -v port="$1" -v device="$2" '
+        { sub(/\r$/, "") }
+        NR == FNR { sent[FNR] = $0; at[$0] = FNR; next }
+        FNR > 1 && $2 == port {
+            if ($3 != device) { print "device " $3 " for port " port; bad = 1; exit }
+            if (!($4 in at)) { print "not sent: " $4; bad = 1; exit }
+            if (previous && at[$4] != previous + 1) {
+                print "after " sent[previous] " came " $4; bad = 1; exit
+            }
+            previous = at[$4]
+        }
+        END { exit bad }' "$3" "$recording"
+}
+
+start_x
+# A Wine server that is still up draws on the display it started with.
+wineserver --kill 2>/dev/null || true
+start_simulator --name com5 --frequency 145.2 --interval 200 --log "$work/com5.sent"
+start_simulator --name com6 --frequency 433.92 --interval 200 --log "$work/com6.sent"
+register_port COM5 "$(cat "$work/com5.device")"
+register_port COM6 "$(cat "$work/com6.device")"
+
+folder="$WINEPREFIX/drive_c/Μετρήσεις 读数"
+rm -rf "$folder"
+mkdir -p "$folder"
+recording="$folder/readings.csv"
+wine "$binary" --com1 COM5 --com2 COM6 --record 'C:\Μετρήσεις 读数\readings.csv' 2>"$work/stderr" &
+app_pid=$!
+children="$children $app_pid"
+TITLE="$TITLE — recording"
+tries=0
+until window=$(visible_windows | head -n 1) && [ -n "$window" ]; do
+    tries=$((tries + 1))
+    [ "$tries" -gt 600 ] && fail "the window did not open"
+    kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
+    sleep 0.05
+done
+
+wait_rows 1 5
+choose_com2 "$window"
+wait_rows 2 5
+kill "$app_pid"
+wait_exit
+
+head -n 1 "$recording" | grep -q '^time,port,device,reading' || fail "no header: $(head -n 1 "$recording")"
+awk -F, 'NR > 1 && $2 == 2 { seen2 = 1 } NR > 1 && $2 == 1 && seen2 { bad = 1 }
+         NR > 1 && $2 != 1 && $2 != 2 { bad = 1 } END { exit bad }' "$recording" \
+    || fail "the recording is not COM5's rows, then COM6's: $(cat "$recording")"
+problem=$(in_order 1 COM5 "$work/com5.sent") || fail "COM5's rows: $problem"
+problem=$(in_order 2 COM6 "$work/com6.sent") || fail "COM6's rows: $problem"
+echo "recorded under Wine: $(rows 1) rows from COM5 ($(awk -F, '$2 == 1 { print $4; exit }' "$recording") ...), $(rows 2) from COM6 ($(awk -F, '$2 == 2 { print $4; exit }' "$recording") ...)"
+echo "PASS"
