@@ -13,7 +13,7 @@ command -v wine >/dev/null 2>&1 || { echo "SKIP: wine is not installed"; exit 77
 trap 'unregister_ports; finish' EXIT
 
 start_simulator --name com7 --interval 100 --log "$work/sent.txt"
-register_port COM7 "$(cat "$work/com7.device")"
+register_ports COM7 "$(cat "$work/com7.device")"
 
 FREQCOUNTER_TEST_PORT=COM7 FREQCOUNTER_TEST_DIR=$(windows_path "$work") \
     wine "$test_program" -o "$(windows_path "$work/result.txt"),txt" >/dev/null 2>&1 &

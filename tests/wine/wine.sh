@@ -2,9 +2,7 @@
 # The Windows program under Wine: the command line, a start on COM1 (a
 # pseudo-terminal fed by the simulated counter, which Wine's COM1 names) that
 # opens the window and no error box, and a missing port that ends in the
-# error box and exit status 1. Wine cannot show data arriving from a
-# pseudo-terminal (Qt waits for EV_RXCHAR, which Wine derives from interrupt
-# counters a pseudo-terminal has not got), so readings are not looked for.
+# error box and exit status 1. Readings are readings.sh's part.
 # Usage: wine.sh FREQCOUNTER.EXE SIMULATOR (WINEPREFIX and WINEPATH set)
 set -eu
 binary=$1
