@@ -19,8 +19,9 @@ QByteArray analysisText(const ReadingHistory &history, qsizetype from, qsizetype
             + " readings, one frequency in Hz a line\n";
     if (from < to) {
         const Instrument &instrument = history.instrumentOf(from);
-        text += "# port: " + WindowDefinition::portName(instrument.port).toUtf8() + " ("
-                + instrument.device.toUtf8() + ")\n";
+        text += "# port: "
+                + WindowDefinition::instrumentName(instrument.port, instrument.device).toUtf8()
+                + '\n';
         text += "# first reading: "
                 + CsvRecorder::timestamp(QDateTime::fromMSecsSinceEpoch(history.at(from).msecs))
                           .toUtf8()

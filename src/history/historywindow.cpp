@@ -159,6 +159,9 @@ std::pair<qsizetype, qsizetype> HistoryWindow::figuresRange() const
 
 bool HistoryWindow::saveForAnalysis(const QString &path, QString *error)
 {
+    // The figures of the header are computed now, of the very readings the
+    // file holds, and the window shows the same.
+    refresh();
     const auto [first, last] = figuresRange();
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
@@ -223,9 +226,7 @@ void HistoryWindow::refresh()
 
     if (first < last) {
         const Instrument &instrument = m_history.instrumentOf(first);
-        QString whose = WindowDefinition::portName(instrument.port);
-        if (!instrument.device.isEmpty())
-            whose += QStringLiteral(" (%1)").arg(instrument.device);
+        const QString whose = WindowDefinition::instrumentName(instrument.port, instrument.device);
         const QTime since = QDateTime::fromMSecsSinceEpoch(m_history.at(first).msecs).time();
         setStatistic("instrument",
                      tr("%1, since %2").arg(whose, since.toString(QStringLiteral("HH:mm:ss"))));

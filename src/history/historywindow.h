@@ -39,8 +39,9 @@ public:
 
     QSize sizeHint() const override { return QWidget::sizeHint().expandedTo({900, 640}); }
 
-    // Writes the figures' readings for analysis; false, with the reason in
-    // error, when the file could not be written.
+    // Refreshes, then writes the figures' readings for analysis under a
+    // header of their own figures; false, with the reason in error, when the
+    // file could not be written.
     bool saveForAnalysis(const QString &path, QString *error = nullptr);
 
 private:

@@ -68,7 +68,13 @@ void ReadingActions::offerMenuOn(QWidget &widget)
             [this, &widget] { showMenu(widget.mapToGlobal(widget.rect().center())); });
 }
 
-ReadingActions::~ReadingActions() = default;
+ReadingActions::~ReadingActions()
+{
+    // The windows it made read its history and call back into it: they end
+    // with it, not later with the main window whose children they are.
+    delete m_historyWindow.data();
+    delete m_largeDisplayWindow.data();
+}
 
 void ReadingActions::readingReceived(const ReceivedReading &reading)
 {

@@ -64,9 +64,7 @@ void LargeDisplay::showOn(const QWidget &window)
 
 void LargeDisplay::readingReceived(const ReceivedReading &reading)
 {
-    m_source = Def::portName(reading.port);
-    if (!reading.device.isEmpty())
-        m_source += QStringLiteral(" (%1)").arg(reading.device);
+    m_source = Def::instrumentName(reading.port, reading.device);
     updateStatus();
     showText(reading.text + QString(Def::kUnit));
 }

@@ -89,4 +89,13 @@ inline QString portName(qint16 port)
     return QStringLiteral("Com%1").arg(port);
 }
 
+// An instrument as users read it: its port's name, and the device behind it
+// when one is known: "Com2 (/dev/ttyUSB1)", "Com1".
+inline QString instrumentName(qint16 port, const QString &device)
+{
+    if (device.isEmpty())
+        return portName(port);
+    return QStringLiteral("%1 (%2)").arg(portName(port), device);
+}
+
 } // namespace freqcounter::WindowDefinition

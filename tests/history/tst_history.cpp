@@ -1,3 +1,4 @@
+#include "analysisexport.h"
 #include "chartscale.h"
 #include "csvrecorder.h"
 #include "frequencytext.h"
@@ -84,6 +85,8 @@ private Q_SLOTS:
     void publishedStabilitySuite();
     void movingSpanGivesTheFiguresOfAFreshOne();
     void historyIsBoundedAndMarksPortSwitches();
+    void analysisNamesItsInstrument_data();
+    void analysisNamesItsInstrument();
     void countersOwnFormats_data();
     void countersOwnFormats();
     void notAReading_data();
@@ -342,6 +345,32 @@ void TestHistory::historyIsBoundedAndMarksPortSwitches()
     QCOMPARE(history.instrumentStart(2), 2);
     QCOMPARE(history.instrumentOf(1).device, QString());
     QCOMPARE(history.instrumentOf(2).device, QStringLiteral("/dev/ttyUSB1"));
+}
+
+void TestHistory::analysisNamesItsInstrument_data()
+{
+    QTest::addColumn<qint16>("port");
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QByteArray>("named");
+
+    QTest::newRow("a device behind the port") << qint16(2) << QStringLiteral("/dev/ttyUSB1")
+                                              << QByteArray("# port: Com2 (/dev/ttyUSB1)\n");
+    QTest::newRow("no device known") << qint16(1) << QString() << QByteArray("# port: Com1\n");
+}
+
+void TestHistory::analysisNamesItsInstrument()
+{
+    QFETCH(qint16, port);
+    QFETCH(QString, device);
+    QFETCH(QByteArray, named);
+
+    ReadingHistory history;
+    history.add({port, device, kStart, QStringLiteral("145.1234567")});
+    history.add({port, device, kStart.addSecs(1), QStringLiteral("ERR")});
+    const QByteArray text = analysisText(history, 0, 2, Statistics::of(history, 0, 2));
+    QVERIFY2(text.contains(named), text.constData());
+    // Every digit the counter sent, and nothing for what is not a number.
+    QVERIFY2(text.endsWith("\n145123456.7\n"), text.constData());
 }
 
 void TestHistory::countersOwnFormats_data()

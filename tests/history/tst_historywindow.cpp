@@ -1,3 +1,4 @@
+#include "historywindow.h"
 #include "readingactions.h"
 #include "windowonptys.h"
 
@@ -7,11 +8,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
 #include <sys/resource.h>
 
 using namespace freqcounter;
@@ -34,6 +37,8 @@ private Q_SLOTS:
     void failedWriteStopsRecordingAndTheDisplayGoesOn();
     void largeDisplayShowsTheReadingFullScreen();
     void alwaysOnTopSetsAndClearsTheFlag();
+    void savedHeaderDescribesTheSavedReadings();
+    void windowsEndWithTheActionsThatMadeThem();
 
 private:
     void loadAndShow();
@@ -287,6 +292,56 @@ void TestHistoryWindow::alwaysOnTopSetsAndClearsTheFlag()
     onTop->trigger();
     QVERIFY(!(m_window->form->windowFlags() & Qt::WindowStaysOnTopHint));
     QVERIFY(m_window->form->isVisible());
+}
+
+void TestHistoryWindow::savedHeaderDescribesTheSavedReadings()
+{
+    loadAndShow();
+    sendReadings({QStringLiteral("145.1"), QStringLiteral("145.1"), QStringLiteral("145.1")});
+    QTest::keyClick(m_window->form.get(), Qt::Key_H, Qt::ControlModifier);
+    auto *history = m_window->form->findChild<HistoryWindow *>(QStringLiteral("History"));
+    QVERIFY(history);
+    // Two more in one read, saved before the window's next refresh.
+    QVERIFY(m_window->pty().send("146.1\r\n146.1\r\n"));
+    QTRY_COMPARE(m_actions->history().size(), 5);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("analysis.txt"));
+    QVERIFY(history->saveForAnalysis(path));
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    double headerMean = 0;
+    double sum = 0;
+    int values = 0;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.startsWith("# mean frequency: ")) {
+            headerMean = line.mid(18).chopped(3).toDouble();
+        } else if (!line.isEmpty() && !line.startsWith('#')) {
+            sum += line.toDouble();
+            ++values;
+        }
+    }
+    QCOMPARE(values, 5);
+    QVERIFY2(std::abs(headerMean - sum / values) < 0.01,
+             qPrintable(QStringLiteral("%1 Hz in the header, %2 Hz saved")
+                                .arg(headerMean, 0, 'f', 3)
+                                .arg(sum / values, 0, 'f', 3)));
+}
+
+void TestHistoryWindow::windowsEndWithTheActionsThatMadeThem()
+{
+    loadAndShow();
+    QTest::keyClick(m_window->form.get(), Qt::Key_H, Qt::ControlModifier);
+    QTest::keyClick(m_window->form.get(), Qt::Key_F11);
+    const QPointer history = m_window->form->findChild<QWidget *>(QStringLiteral("History"));
+    const QPointer large = m_window->form->findChild<QWidget *>(QStringLiteral("LargeDisplay"));
+    QVERIFY(history && large);
+
+    // They read the actions' history: none outlives it.
+    delete m_actions;
+    m_actions = nullptr;
+    QVERIFY(history.isNull());
+    QVERIFY(large.isNull());
 }
 
 QTEST_MAIN(TestHistoryWindow)
