@@ -13,7 +13,8 @@ ReadingHistory::ReadingHistory(qsizetype capacity)
 void ReadingHistory::add(const ReceivedReading &reading)
 {
     Sample sample;
-    sample.msecs = reading.time.toMSecsSinceEpoch();
+    sample.msecs
+            = reading.steadyMsecs != 0 ? reading.steadyMsecs : reading.time.toMSecsSinceEpoch();
     if (!m_samples.empty())
         sample.msecs = std::max(sample.msecs, m_samples.back().msecs);
     sample.mhz = frequencyMHz(reading.text);

@@ -29,7 +29,8 @@ struct Instrument
 // The readings received since start, for the chart and the statistics: the
 // newest ones up to a bound, oldest dropped first. Readings are frequencies
 // only here; what is not one is kept as NaN, counted but never drawn. Times
-// never go backwards, even when the clock does. A reading from another port
+// are the steady clock's where the readings have them, and never go
+// backwards, even when the wall clock does. A reading from another port
 // or device than the one before begins another instrument's run.
 class ReadingHistory
 {

@@ -6,13 +6,16 @@
 namespace freqcounter {
 
 // One whole reading the line delivered: the port and device it came from,
-// when its line end arrived, and its text without the unit.
+// when its line end arrived, and its text without the unit. Its time is the
+// wall clock's, which the recording keeps; the history is timed by the
+// steady clock where a reading has that time too.
 struct ReceivedReading
 {
     qint16 port = 1;
     QString device;
     QDateTime time;
     QString text;
+    qint64 steadyMsecs = 0; // on a SteadyClock; 0 when not known
 };
 
 } // namespace freqcounter

@@ -138,12 +138,14 @@ void Form1::showReadings(const QList<ReadingFramer::Completed> &readings)
     // tick can tell: the characters that followed it in the same read came
     // after it, one character time each.
     const QDateTime now = QDateTime::currentDateTime();
+    const qint64 steadyNow = m_clock.nowMsecs();
     const auto characterTime = MSComm1->settings().characterTime();
     for (const ReadingFramer::Completed &reading : readings) {
-        const auto before = std::chrono::duration_cast<std::chrono::milliseconds>(
-                characterTime * reading.charactersAfter);
-        Q_EMIT readingReceived({MSComm1->commPort(), MSComm1->openDevice(),
-                                now.addMSecs(-before.count()), reading.text});
+        const qint64 before = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                      characterTime * reading.charactersAfter)
+                                      .count();
+        Q_EMIT readingReceived({MSComm1->commPort(), MSComm1->openDevice(), now.addMSecs(-before),
+                                reading.text, steadyNow - before});
     }
     const QString text = readings.last().text + QString(Def::kUnit);
     if (text == Label1->text())

@@ -3,6 +3,7 @@
 #include "portdevices.h"
 #include "readingframer.h"
 #include "receivedreading.h"
+#include "steadyclock.h"
 
 #include <QFont>
 #include <QWidget>
@@ -70,6 +71,7 @@ private:
     SerialLine *MSComm1 = nullptr;
     QFont m_displayFont;
     ReadingFramer m_readings;
+    SteadyClock m_clock; // times the readings for the history
     bool m_placed = false;
     // Whether each button's description names its device.
     std::array<bool, 2> m_deviceKnown{false, false};

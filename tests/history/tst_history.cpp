@@ -85,6 +85,7 @@ private Q_SLOTS:
     void publishedStabilitySuite();
     void movingSpanGivesTheFiguresOfAFreshOne();
     void historyIsBoundedAndMarksPortSwitches();
+    void wallClockSetBackLeavesTheHistoryInTime();
     void analysisNamesItsInstrument_data();
     void analysisNamesItsInstrument();
     void countersOwnFormats_data();
@@ -345,6 +346,24 @@ void TestHistory::historyIsBoundedAndMarksPortSwitches()
     QCOMPARE(history.instrumentStart(2), 2);
     QCOMPARE(history.instrumentOf(1).device, QString());
     QCOMPARE(history.instrumentOf(2).device, QStringLiteral("/dev/ttyUSB1"));
+}
+
+void TestHistory::wallClockSetBackLeavesTheHistoryInTime()
+{
+    // A reading a second on the steady clock; halfway through, the wall
+    // clock is set back ten minutes.
+    ReadingHistory history;
+    const qint64 steadyStart = kStart.toMSecsSinceEpoch();
+    for (int i = 0; i < 120; ++i) {
+        const QDateTime wall = kStart.addSecs(i < 60 ? i : i - 600);
+        history.add(
+                {1, {}, wall, QString::number(100.0 + i * 1e-6, 'f', 6), steadyStart + i * 1000});
+    }
+    for (qsizetype i = 1; i < history.size(); ++i)
+        QCOMPARE(history.at(i).msecs - history.at(i - 1).msecs, 1000);
+    const Statistics figures = Statistics::of(history, 0, history.size());
+    compareClose(figures.tau0Seconds, 1.0, "interval");
+    compareClose(figures.driftHzPerMinute, 60.0, "drift");
 }
 
 void TestHistory::analysisNamesItsInstrument_data()
