@@ -356,8 +356,11 @@ void TestHistory::wallClockSetBackLeavesTheHistoryInTime()
     const qint64 steadyStart = kStart.toMSecsSinceEpoch();
     for (int i = 0; i < 120; ++i) {
         const QDateTime wall = kStart.addSecs(i < 60 ? i : i - 600);
-        history.add(
-                {1, {}, wall, QString::number(100.0 + i * 1e-6, 'f', 6), steadyStart + i * 1000});
+        history.add({1,
+                     {},
+                     wall,
+                     QString::number(100.0 + i * 1e-6, 'f', 6),
+                     steadyStart + qint64(i) * 1000});
     }
     for (qsizetype i = 1; i < history.size(); ++i)
         QCOMPARE(history.at(i).msecs - history.at(i - 1).msecs, 1000);
