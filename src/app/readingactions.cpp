@@ -36,22 +36,18 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
         m_window.addAction(action); // so that the shortcuts work without the menu
 
     // What an action raises takes the one error path, as a handler's does.
-    connect(m_copy, &QAction::triggered, this,
-            [this] { m_runtime.run([this] { copyReading(); }); });
-    connect(m_record, &QAction::triggered, this, [this] {
-        m_runtime.run([this] {
-            if (isRecording())
-                stopRecording();
-            else
-                chooseRecordingFile();
-        });
+    m_runtime.connectHandler(m_copy, &QAction::triggered, this, [this] { copyReading(); });
+    m_runtime.connectHandler(m_record, &QAction::triggered, this, [this] {
+        if (isRecording())
+            stopRecording();
+        else
+            chooseRecordingFile();
     });
-    connect(m_showHistory, &QAction::triggered, this,
-            [this] { m_runtime.run([this] { showHistory(); }); });
-    connect(m_largeDisplay, &QAction::triggered, this,
-            [this] { m_runtime.run([this] { showLargeDisplay(); }); });
-    connect(m_alwaysOnTop, &QAction::toggled, this,
-            [this](bool onTop) { m_runtime.run([this, onTop] { setAlwaysOnTop(onTop); }); });
+    m_runtime.connectHandler(m_showHistory, &QAction::triggered, this, [this] { showHistory(); });
+    m_runtime.connectHandler(m_largeDisplay, &QAction::triggered, this,
+                             [this] { showLargeDisplay(); });
+    m_runtime.connectHandler(m_alwaysOnTop, &QAction::toggled, this,
+                             [this] { setAlwaysOnTop(m_alwaysOnTop->isChecked()); });
 
     offerMenuOn(m_window);
     updateState();

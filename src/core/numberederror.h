@@ -29,4 +29,15 @@ private:
     std::string m_what;
 };
 
+// The errors of one kind, numbered by that kind's enum of stable numbers;
+// a handler catches one kind by its name, or every kind as NumberedError.
+template<typename Code>
+class NumberedErrorOf : public NumberedError
+{
+public:
+    NumberedErrorOf(Code code, QString description)
+        : NumberedError(static_cast<int>(code), std::move(description))
+    {}
+};
+
 } // namespace freqcounter

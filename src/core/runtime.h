@@ -55,6 +55,16 @@ public:
     template<typename Handler>
     bool run(Handler &&handler);
 
+    // Connects a signal to a handler that runs through run(), so that what
+    // it raises takes the one error path; the connection ends with the
+    // context object. The signal's arguments are not passed on.
+    template<typename Sender, typename Signal, typename Handler>
+    QMetaObject::Connection connectHandler(const Sender *sender, Signal signal,
+                                           const QObject *context, Handler handler)
+    {
+        return connect(sender, signal, context, [this, handler] { run(handler); });
+    }
+
     bool hasFailed() const { return m_failed; }
 
 Q_SIGNALS:

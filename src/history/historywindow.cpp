@@ -134,18 +134,14 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
     m_refreshTimer = new QTimer(this);
     m_refreshTimer->setSingleShot(true);
     m_refreshTimer->setInterval(kRefreshInterval);
-    connect(m_refreshTimer, &QTimer::timeout, this,
-            [this] { m_runtime.run([this] { refresh(); }); });
-    connect(m_spanChoice, &QComboBox::currentIndexChanged, this, [this] {
-        m_runtime.run([this] {
-            m_chart->setSpan(std::chrono::milliseconds(m_spanChoice->currentData().toLongLong()));
-            refresh();
-        });
+    m_runtime.connectHandler(m_refreshTimer, &QTimer::timeout, this, [this] { refresh(); });
+    m_runtime.connectHandler(m_spanChoice, &QComboBox::currentIndexChanged, this, [this] {
+        m_chart->setSpan(std::chrono::milliseconds(m_spanChoice->currentData().toLongLong()));
+        refresh();
     });
-    connect(save, &QPushButton::clicked, this,
-            [this] { m_runtime.run([this] { chooseAnalysisFile(); }); });
-    connect(saveShortcut, &QShortcut::activated, this,
-            [this] { m_runtime.run([this] { chooseAnalysisFile(); }); });
+    m_runtime.connectHandler(save, &QPushButton::clicked, this, [this] { chooseAnalysisFile(); });
+    m_runtime.connectHandler(saveShortcut, &QShortcut::activated, this,
+                             [this] { chooseAnalysisFile(); });
     refresh();
 }
 

@@ -17,12 +17,6 @@ enum class RecordingErrorCode : int {
 
 // A recording file that could not be opened or written; its description
 // names the file and the cause.
-class RecordingError : public NumberedError
-{
-public:
-    RecordingError(RecordingErrorCode code, QString description)
-        : NumberedError(static_cast<int>(code), std::move(description))
-    {}
-};
+using RecordingError = NumberedErrorOf<RecordingErrorCode>;
 
 } // namespace freqcounter

@@ -21,12 +21,6 @@ enum class SerialErrorCode : int {
 
 // An error raised by an operation of the serial line; its description names
 // the port and device.
-class SerialError : public NumberedError
-{
-public:
-    SerialError(SerialErrorCode code, QString description)
-        : NumberedError(static_cast<int>(code), std::move(description))
-    {}
-};
+using SerialError = NumberedErrorOf<SerialErrorCode>;
 
 } // namespace freqcounter

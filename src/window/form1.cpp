@@ -72,11 +72,9 @@ Form1::Form1(Runtime &runtime, PortDevices devices, QWidget *parent)
     Option1->installEventFilter(this);
     Option2->installEventFilter(this);
 
-    connect(Timer1, &QTimer::timeout, this, [this] { m_runtime.run([this] { timer1Tick(); }); });
-    connect(Option1, &QRadioButton::clicked, this,
-            [this] { m_runtime.run([this] { option1Click(); }); });
-    connect(Option2, &QRadioButton::clicked, this,
-            [this] { m_runtime.run([this] { option2Click(); }); });
+    m_runtime.connectHandler(Timer1, &QTimer::timeout, this, [this] { timer1Tick(); });
+    m_runtime.connectHandler(Option1, &QRadioButton::clicked, this, [this] { option1Click(); });
+    m_runtime.connectHandler(Option2, &QRadioButton::clicked, this, [this] { option2Click(); });
     connect(&m_runtime, &Runtime::failing, Timer1, &QTimer::stop);
 }
 
