@@ -32,8 +32,8 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
     m_largeDisplay->setShortcut(QKeySequence(Qt::Key_F11));
     m_alwaysOnTop = new QAction(tr("Always on &Top"), this);
     m_alwaysOnTop->setCheckable(true);
-    for (QAction *action : {m_copy, m_record, m_showHistory, m_largeDisplay, m_alwaysOnTop})
-        m_window.addAction(action); // so that the shortcuts work without the menu
+    // On the window too, so that the shortcuts work without the menu.
+    m_window.addActions({m_copy, m_record, m_showHistory, m_largeDisplay, m_alwaysOnTop});
 
     // What an action raises takes the one error path, as a handler's does.
     m_runtime.connectHandler(m_copy, &QAction::triggered, this, [this] { copyReading(); });
