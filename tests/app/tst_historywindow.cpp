@@ -38,6 +38,8 @@ private Q_SLOTS:
     void largeDisplayShowsTheReadingFullScreen();
     void alwaysOnTopSetsAndClearsTheFlag();
     void savedHeaderDescribesTheSavedReadings();
+    void steadyStreamStillRefreshesTheHistory();
+    void largeDisplayOpenedAfterReadingsFillsTheScreen();
     void windowsEndWithTheActionsThatMadeThem();
 
 private:
@@ -342,6 +344,37 @@ void TestHistoryWindow::windowsEndWithTheActionsThatMadeThem()
     m_actions = nullptr;
     QVERIFY(history.isNull());
     QVERIFY(large.isNull());
+}
+
+void TestHistoryWindow::steadyStreamStillRefreshesTheHistory()
+{
+    loadAndShow();
+    QTest::keyClick(m_window->form.get(), Qt::Key_H, Qt::ControlModifier);
+    auto *count = m_window->form->findChild<QLabel *>(QStringLiteral("count"));
+    QVERIFY(count);
+    // A reading every tick, faster than the window refreshes: it must not
+    // wait for the stream to pause.
+    QStringList readings;
+    for (int i = 0; i < 12; ++i)
+        readings.append(QStringLiteral("145.%1").arg(i + 10));
+    sendReadings(readings);
+    QVERIFY2(count->text().toInt() >= 4, qPrintable(count->text()));
+}
+
+void TestHistoryWindow::largeDisplayOpenedAfterReadingsFillsTheScreen()
+{
+    loadAndShow();
+    sendReadings({QStringLiteral("145.1234")});
+    QTest::keyClick(m_window->form.get(), Qt::Key_F11);
+    auto *large = m_window->form->findChild<QWidget *>(QStringLiteral("LargeDisplay"));
+    QVERIFY(large);
+    QTRY_VERIFY(large->isVisible());
+    auto *reading = large->findChild<QLabel *>(QStringLiteral("largeReading"));
+    QCOMPARE(reading->text(), QStringLiteral("145.1234 MHz"));
+    // Fitted to the screen, not to the size it had before it was shown.
+    QTRY_VERIFY(reading->font().pointSizeF() > 2 * display()->font().pointSizeF());
+    QVERIFY(QFontMetrics(reading->font()).horizontalAdvance(reading->text())
+            <= reading->contentsRect().width());
 }
 
 QTEST_MAIN(TestHistoryWindow)

@@ -326,6 +326,7 @@ void TestHistory::historyIsBoundedAndMarksPortSwitches()
         history.add({port, {}, kStart.addSecs(second), QString::fromLatin1(text)});
     };
     add(1, 0, "1.0");
+    QVERIFY(!history.at(0).portChanged); // the first reading switches from nothing
     add(1, 1, "1.1");
     add(2, 2, "2.0");
     add(2, 1, "2.1"); // the clock went back a second
@@ -404,6 +405,8 @@ void TestHistory::countersOwnFormats_data()
     QTest::newRow("spaces around") << QStringLiteral("  145.2371 \t") << 145.2371;
     QTest::newRow("leading zeros") << QStringLiteral("0145.12345") << 145.12345;
     QTest::newRow("a plus sign") << QStringLiteral("+145.5") << 145.5;
+    QTest::newRow("a negative offset, as a counter in difference mode shows it")
+            << QStringLiteral("-0.000123") << -0.000123;
     QTest::newRow("lab counter's exponent notation")
             << QStringLiteral("+1.45123456789E+002") << 145.123456789;
     QTest::newRow("small e, one exponent digit") << QStringLiteral("1.5e2") << 150.0;
