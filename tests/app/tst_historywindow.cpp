@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +17,7 @@
 
 #include <cmath>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace freqcounter;
 using freqcounter::test::kWaiting;
@@ -39,6 +41,7 @@ private Q_SLOTS:
     void alwaysOnTopSetsAndClearsTheFlag();
     void savedHeaderDescribesTheSavedReadings();
     void steadyStreamStillRefreshesTheHistory();
+    void recordingToAPipeKeepsGoing();
     void largeDisplayOpenedAfterReadingsFillsTheScreen();
     void windowsEndWithTheActionsThatMadeThem();
 
@@ -375,6 +378,32 @@ void TestHistoryWindow::largeDisplayOpenedAfterReadingsFillsTheScreen()
     QTRY_VERIFY(reading->font().pointSizeF() > 2 * display()->font().pointSizeF());
     QVERIFY(QFontMetrics(reading->font()).horizontalAdvance(reading->text())
             <= reading->contentsRect().width());
+}
+
+void TestHistoryWindow::recordingToAPipeKeepsGoing()
+{
+    // A named pipe, as --record /dev/stdout into a pipe is: nothing to
+    // synchronise to a disk, no last line to check.
+    loadAndShow();
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("readings.fifo"));
+    QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    QProcess reader;
+    reader.setStandardOutputFile(dir.filePath(QStringLiteral("received.csv")));
+    reader.start(QStringLiteral("cat"), {fifo});
+    QVERIFY(reader.waitForStarted());
+    m_actions->startRecording(fifo);
+    sendReadings({QStringLiteral("145.1"), QStringLiteral("145.2"), QStringLiteral("145.3")});
+    QVERIFY(m_actions->isRecording());
+    m_actions->stopRecording();
+    QVERIFY(reader.waitForFinished(5000));
+
+    QFile received(dir.filePath(QStringLiteral("received.csv")));
+    QVERIFY(received.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = received.readAll().split('\n');
+    QCOMPARE(lines.size(), 5); // the header, three readings, and after the last line end
+    QVERIFY(lines.at(0).startsWith("time,port,device,reading"));
+    QVERIFY2(lines.at(3).endsWith(",145.3\r"), lines.at(3).constData());
 }
 
 QTEST_MAIN(TestHistoryWindow)
