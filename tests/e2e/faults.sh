@@ -102,9 +102,17 @@ lost_while_idle)
     ;;
 lost_mid_reading)
     # Readings back to back: the hang-up always falls inside one.
-    start_simulator --interval 0
+    start_simulator --interval 0 --log "$work/sent"
     start_watched_app FREQCOUNTER_COM1="$work/com1"
-    sleep 0.55
+    # Readings are flowing to the open port: five more sent since the
+    # window opened.
+    flowing=$(($(wc -l <"$work/sent") + 5))
+    tries=0
+    until [ "$(wc -l <"$work/sent")" -ge "$flowing" ]; do
+        tries=$((tries + 1))
+        [ "$tries" -gt 200 ] && fail "no readings flowing"
+        sleep 0.02
+    done
     kill "$sim_pid" && wait "$sim_pid" || true
     expect_prompt_idle_box_after_loss "$(now_ms)"
     ;;
