@@ -8,9 +8,6 @@ test_program=$1
 simulator=$2
 . "$(dirname "$0")/../e2e/xsession.sh"
 . "$(dirname "$0")/ports.sh"
-command -v wine >/dev/null 2>&1 || { echo "SKIP: wine is not installed"; exit 77; }
-[ -n "${WINEPREFIX:-}" ] || fail "WINEPREFIX is not set"
-trap 'unregister_ports; finish' EXIT
 
 start_simulator --name com7 --interval 100 --log "$work/sent.txt"
 register_ports COM7 "$(cat "$work/com7.device")"

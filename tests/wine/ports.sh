@@ -1,5 +1,10 @@
 # Shared by the tests under Wine: COM ports of the prefix given to simulated
-# counters. Sourced after tests/e2e/xsession.sh, with WINEPREFIX set.
+# counters. Sourced after tests/e2e/xsession.sh; skips the test without Wine,
+# fails it without WINEPREFIX, and removes the ports it registered at exit.
+
+command -v wine >/dev/null 2>&1 || { echo "SKIP: wine is not installed"; exit 77; }
+[ -n "${WINEPREFIX:-}" ] || fail "WINEPREFIX is not set"
+trap 'unregister_ports; finish' EXIT
 
 registered_ports=""
 

@@ -11,9 +11,6 @@ binary=$1
 simulator=$2
 . "$(dirname "$0")/../e2e/xsession.sh"
 . "$(dirname "$0")/ports.sh"
-command -v wine >/dev/null 2>&1 || { echo "SKIP: wine is not installed"; exit 77; }
-[ -n "${WINEPREFIX:-}" ] || fail "WINEPREFIX is not set"
-trap 'unregister_ports; finish' EXIT
 # Wine reads the command line in the terminal's character set.
 export LC_ALL=C.UTF-8
 
