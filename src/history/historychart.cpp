@@ -1,6 +1,5 @@
 #include "historychart.h"
 
-#include "chartscale.h"
 #include "readinghistory.h"
 #include "windowdefinition.h"
 
@@ -10,19 +9,10 @@
 #include <QPainterPath>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <limits>
 #include <vector>
 
 namespace freqcounter {
-
-namespace {
-
-constexpr int kTickLength = 4;
-constexpr int kGap = 6;
-
-} // namespace
 
 HistoryChart::HistoryChart(const ReadingHistory &history, QWidget *parent)
     : QWidget(parent)
@@ -49,13 +39,11 @@ std::pair<qsizetype, qsizetype> HistoryChart::shownRange() const
 void HistoryChart::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Base));
-    painter.setPen(palette().color(QPalette::Text));
-    const QFontMetrics metrics = fontMetrics();
+    PlotFrame::clear(painter, *this);
 
     const auto [first, last] = shownRange();
     if (first == last) {
-        painter.drawText(rect(), Qt::AlignCenter, tr("No readings yet"));
+        PlotFrame::say(painter, *this, tr("No readings yet"));
         return;
     }
 
@@ -66,98 +54,79 @@ void HistoryChart::paintEvent(QPaintEvent *)
 
     // One pass over the readings: each pixel column's extremes, the marks
     // of port switches, and the whole range.
-    const int provisionalWidth = std::max(1, width());
-    ChartScale::Reduction reduction
-            = ChartScale::reduce(m_history, first, last, start, end, provisionalWidth);
-    const std::vector<ChartScale::Column> &columns = reduction.columns;
-    ChartScale::Column all = reduction.all;
-    const double msPerColumn = reduction.msPerColumn;
-    if (all.isEmpty()) {
-        painter.drawText(rect(), Qt::AlignCenter, tr("No reading in this span is a number"));
+    const ChartScale::Reduction reduction
+            = ChartScale::reduce(m_history, first, last, start, end, std::max(1, width()));
+    if (reduction.all.isEmpty()) {
+        PlotFrame::say(painter, *this, tr("No reading in this span is a number"));
         return;
     }
-    if (all.high - all.low < 1e-6) { // less than a hertz: show a hertz around it
-        const double middle = (all.high + all.low) / 2;
-        all.low = middle - 0.5e-6;
-        all.high = middle + 0.5e-6;
-    }
 
-    // The value axis: ticks at round values, with as many decimals as the
-    // step needs.
-    const ChartScale::ValueTicks valueTicks = ChartScale::valueTicks(all.low, all.high);
+    const PlotFrame frame(*this, timeAxis(start, end), valueAxis(reduction.all), tr("MHz"));
+    if (!frame.hasRoom())
+        return;
+    frame.draw(painter);
+    drawSwitches(painter, frame, reduction.switches);
+    drawReadings(painter, frame, reduction, start);
+}
+
+PlotFrame::Axis HistoryChart::timeAxis(qint64 start, qint64 end)
+{
+    // Ticks at round local times, dated under the time where the span
+    // crosses midnight.
+    PlotFrame::Axis axis{double(start), double(end), false, {}};
+    for (const ChartScale::TimeTick &tick : ChartScale::timeTicks(start, end))
+        axis.ticks.append({double(tick.msecs), tick.label});
+    return axis;
+}
+
+PlotFrame::Axis HistoryChart::valueAxis(ChartScale::Column range)
+{
+    if (range.high - range.low < 1e-6) { // less than a hertz: show a hertz around it
+        const double middle = (range.high + range.low) / 2;
+        range.low = middle - 0.5e-6;
+        range.high = middle + 0.5e-6;
+    }
+    // Ticks at round values, with as many decimals as the step needs.
+    const ChartScale::ValueTicks ticks = ChartScale::valueTicks(range.low, range.high);
+    PlotFrame::Axis axis{range.low, range.high, false, {}};
     const QLocale c = QLocale::c();
-    int labelWidth = 0;
-    for (const double v : valueTicks.values)
-        labelWidth = std::max(labelWidth,
-                              metrics.horizontalAdvance(c.toString(v, 'f', valueTicks.decimals)));
+    for (const double v : ticks.values)
+        axis.ticks.append({v, c.toString(v, 'f', ticks.decimals)});
+    return axis;
+}
 
-    // The time axis: ticks at round local times, dated under the time where
-    // the span crosses midnight.
-    const QList<ChartScale::TimeTick> timeTicks = ChartScale::timeTicks(start, end);
-    const bool dated
-            = std::any_of(timeTicks.cbegin(), timeTicks.cend(),
-                          [](const ChartScale::TimeTick &t) { return t.label.contains(u'\n'); });
-    const int timeLabelHeight = metrics.height() * (dated ? 2 : 1);
-
-    const QRect plot
-            = rect().adjusted(labelWidth + kGap + kTickLength, metrics.height() + kGap,
-                              -kGap - metrics.horizontalAdvance(QStringLiteral("00:00")) / 2,
-                              -(timeLabelHeight + kGap + kTickLength));
-    if (plot.width() < 2 || plot.height() < 2)
-        return;
-    const auto xOf = [&](qint64 msecs) {
-        return plot.left() + double(msecs - start) * double(plot.width() - 1) / double(end - start);
-    };
-    const auto yOf = [&](double mhz) {
-        return plot.bottom() - (mhz - all.low) * double(plot.height() - 1) / (all.high - all.low);
-    };
-
-    painter.drawText(QRect(0, 0, width(), metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                     tr("MHz"));
-    QColor grid = palette().color(QPalette::Mid);
-    for (const double v : valueTicks.values) {
-        const int y = int(std::lround(yOf(v)));
-        painter.setPen(grid);
-        painter.drawLine(plot.left(), y, plot.right(), y);
-        painter.setPen(palette().color(QPalette::Text));
-        painter.drawLine(plot.left() - kTickLength, y, plot.left(), y);
-        painter.drawText(QRect(0, y - metrics.height() / 2, labelWidth, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter,
-                         c.toString(v, 'f', valueTicks.decimals));
-    }
-    for (const ChartScale::TimeTick &tick : timeTicks) {
-        const int x = int(std::lround(xOf(tick.msecs)));
-        painter.setPen(grid);
+void HistoryChart::drawSwitches(QPainter &painter, const PlotFrame &frame,
+                                const std::vector<ChartScale::PortSwitch> &switches) const
+{
+    // A dashed line, named after the port switched to.
+    const QRect &plot = frame.plot();
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
+    for (const auto &[msecs, port] : switches) {
+        const int x = int(std::lround(frame.xOf(double(msecs))));
         painter.drawLine(x, plot.top(), x, plot.bottom());
-        painter.setPen(palette().color(QPalette::Text));
-        painter.drawLine(x, plot.bottom(), x, plot.bottom() + kTickLength);
-        const QRect room(x - width() / 2, plot.bottom() + kTickLength, width(), timeLabelHeight);
-        painter.drawText(room, Qt::AlignHCenter | Qt::AlignTop, tick.label);
+        painter.drawText(x + 3, plot.top() + fontMetrics().ascent(),
+                         WindowDefinition::portName(port));
     }
-    painter.drawRect(plot.adjusted(0, 0, -1, -1));
+}
 
-    // Port switches: a dashed line, named after the port switched to.
-    QPen dashed(palette().color(QPalette::Highlight), 1, Qt::DashLine);
-    for (const auto &[msecs, port] : reduction.switches) {
-        const int x = int(std::lround(xOf(msecs)));
-        painter.setPen(dashed);
-        painter.drawLine(x, plot.top(), x, plot.bottom());
-        painter.drawText(x + 3, plot.top() + metrics.ascent(), WindowDefinition::portName(port));
-    }
-
-    // The readings: each column's range, joined to the next column's. The
-    // columns were cut for the whole width; map them onto the plot.
+void HistoryChart::drawReadings(QPainter &painter, const PlotFrame &frame,
+                                const ChartScale::Reduction &reduction, qint64 start) const
+{
+    // Each column's range, joined to the next column's. The columns were
+    // cut for the whole width; map them onto the plot.
+    const auto xOf = [&](std::size_t column) {
+        return frame.xOf(double(start + qint64(double(column) * reduction.msPerColumn)));
+    };
     QPainterPath path;
     bool started = false;
     qsizetype drawn = 0;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        const ChartScale::Column &column = columns[i];
+    for (std::size_t i = 0; i < reduction.columns.size(); ++i) {
+        const ChartScale::Column &column = reduction.columns[i];
         if (column.isEmpty())
             continue;
         ++drawn;
-        const double x = xOf(start + qint64(double(i) * msPerColumn));
-        const QPointF low(x, yOf(column.low));
-        const QPointF high(x, yOf(column.high));
+        const QPointF low(xOf(i), frame.yOf(column.low));
+        const QPointF high(xOf(i), frame.yOf(column.high));
         if (!started) {
             path.moveTo(low);
             started = true;
@@ -172,19 +141,19 @@ void HistoryChart::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(palette().color(QPalette::Link), 1));
     painter.drawPath(path);
-    if (drawn * 4 < plot.width()) { // few readings: show each one
-        // As small squares, filled in one go: round dots cost a curve each.
-        QList<QRectF> dots;
-        for (std::size_t i = 0; i < columns.size(); ++i) {
-            if (!columns[i].isEmpty())
-                dots.append(QRectF(xOf(start + qint64(double(i) * msPerColumn)) - 2,
-                                   yOf(columns[i].low) - 2, 4, 4));
-        }
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(palette().color(QPalette::Link));
-        painter.drawRects(dots);
+    if (drawn * 4 >= frame.plot().width())
+        return;
+    // Few readings: show each one, as small squares filled in one go (round
+    // dots cost a curve each).
+    QList<QRectF> dots;
+    for (std::size_t i = 0; i < reduction.columns.size(); ++i) {
+        if (!reduction.columns[i].isEmpty())
+            dots.append(QRectF(xOf(i) - 2, frame.yOf(reduction.columns[i].low) - 2, 4, 4));
     }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette().color(QPalette::Link));
+    painter.drawRects(dots);
 }
 
 } // namespace freqcounter

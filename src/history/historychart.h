@@ -1,5 +1,8 @@
 #pragma once
 
+#include "chartscale.h"
+#include "plotframe.h"
+
 #include <QWidget>
 
 #include <chrono>
@@ -34,6 +37,13 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    static PlotFrame::Axis timeAxis(qint64 start, qint64 end);
+    static PlotFrame::Axis valueAxis(ChartScale::Column range);
+    void drawSwitches(QPainter &painter, const PlotFrame &frame,
+                      const std::vector<ChartScale::PortSwitch> &switches) const;
+    void drawReadings(QPainter &painter, const PlotFrame &frame,
+                      const ChartScale::Reduction &reduction, qint64 start) const;
+
     const ReadingHistory &m_history;
     std::chrono::milliseconds m_span{0};
 };

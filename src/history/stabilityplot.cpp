@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace freqcounter {
@@ -11,12 +12,6 @@ namespace freqcounter {
 namespace {
 
 constexpr int kGap = 4;
-constexpr int kTickLength = 4;
-
-QString powerOfTen(int exponent)
-{
-    return QStringLiteral("1e%1").arg(exponent);
-}
 
 } // namespace
 
@@ -38,15 +33,39 @@ void StabilityPlot::setFigures(const QList<Statistics::Deviation> &overlapping,
 void StabilityPlot::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Base));
-    painter.setPen(palette().color(QPalette::Text));
-    const QFontMetrics metrics = fontMetrics();
+    PlotFrame::clear(painter, *this);
 
+    const std::array<Series, 2> series{
+            Series{tr("overlapping"), palette().color(QPalette::Link), false, &m_overlapping},
+            Series{tr("modified"), palette().color(QPalette::Highlight).darker(130), true,
+                   &m_modified}};
+    const std::optional<std::pair<PlotFrame::Axis, PlotFrame::Axis>> axes = decades(series);
+    if (!axes) {
+        PlotFrame::say(painter, *this, tr("Not enough readings for a sigma-tau plot"));
+        return;
+    }
+    const PlotFrame frame(*this, axes->first, axes->second, tr("\u03C3(\u03C4)"),
+                          tr("\u03C4 in seconds"));
+    if (!frame.hasRoom())
+        return;
+    frame.draw(painter);
+
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRect(frame.plot());
+    for (const Series &s : series)
+        drawSeries(painter, frame, s);
+    painter.setClipping(false);
+    drawLegend(painter, series);
+}
+
+std::optional<std::pair<PlotFrame::Axis, PlotFrame::Axis>>
+StabilityPlot::decades(std::span<const Series> series)
+{
     // The decades the points and their error bars reach; a point of zero
     // deviation has no place on a logarithmic axis.
     double lowTau = HUGE_VAL, highTau = 0, low = HUGE_VAL, high = 0;
-    for (const auto *series : {&m_overlapping, &m_modified}) {
-        for (const Statistics::Deviation &d : *series) {
+    for (const Series &s : series) {
+        for (const Statistics::Deviation &d : *s.points) {
             if (!(d.value > 0) || !(d.tauSeconds > 0))
                 continue;
             lowTau = std::min(lowTau, d.tauSeconds);
@@ -55,97 +74,53 @@ void StabilityPlot::paintEvent(QPaintEvent *)
             high = std::max(high, d.value + d.error);
         }
     }
-    if (highTau == 0) {
-        painter.drawText(rect(), Qt::AlignCenter, tr("Not enough readings for a sigma-tau plot"));
-        return;
-    }
-    const int firstTau = int(std::floor(std::log10(lowTau)));
-    const int lastTau = std::max(firstTau + 1, int(std::ceil(std::log10(highTau))));
-    const int firstDecade = int(std::floor(std::log10(low)));
-    const int lastDecade = std::max(firstDecade + 1, int(std::ceil(std::log10(high))));
-
-    int labelWidth = 0;
-    for (int e = firstDecade; e <= lastDecade; ++e)
-        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(powerOfTen(e)));
-    const QRect plot = rect().adjusted(labelWidth + kGap + kTickLength, metrics.height() + kGap,
-                                       -kGap - metrics.horizontalAdvance(powerOfTen(lastTau)) / 2,
-                                       -(2 * metrics.height() + kGap + kTickLength));
-    if (plot.width() < 2 || plot.height() < 2)
-        return;
-    const auto xOf = [&](double tau) {
-        return plot.left()
-                + (std::log10(tau) - firstTau) * (plot.width() - 1) / double(lastTau - firstTau);
+    if (highTau == 0)
+        return std::nullopt;
+    const auto axis = [](double from, double to) {
+        const int first = int(std::floor(std::log10(from)));
+        const int last = std::max(first + 1, int(std::ceil(std::log10(to))));
+        PlotFrame::Axis a{std::pow(10.0, first), std::pow(10.0, last), true, {}};
+        for (int e = first; e <= last; ++e)
+            a.ticks.append({std::pow(10.0, e), QStringLiteral("1e%1").arg(e)});
+        return a;
     };
-    const auto yOf = [&](double value) {
-        return plot.bottom()
-                - (std::log10(value) - firstDecade) * (plot.height() - 1)
-                / double(lastDecade - firstDecade);
-    };
+    return std::pair{axis(lowTau, highTau), axis(low, high)};
+}
 
-    painter.drawText(QRect(0, 0, width(), metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                     tr("\u03C3(\u03C4)"));
-    const QColor grid = palette().color(QPalette::Mid);
-    for (int e = firstDecade; e <= lastDecade; ++e) {
-        const int y = int(std::lround(yOf(std::pow(10.0, e))));
-        painter.setPen(grid);
-        painter.drawLine(plot.left(), y, plot.right(), y);
-        painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(QRect(0, y - metrics.height() / 2, labelWidth, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, powerOfTen(e));
+void StabilityPlot::drawSeries(QPainter &painter, const PlotFrame &frame, const Series &series)
+{
+    // The points joined, each with its error bar.
+    painter.setPen(QPen(series.colour, 1));
+    painter.setBrush(series.colour);
+    QPointF previous;
+    bool started = false;
+    for (const Statistics::Deviation &d : *series.points) {
+        if (!(d.value > 0))
+            continue;
+        const QPointF at(frame.xOf(d.tauSeconds), frame.yOf(d.value));
+        if (started)
+            painter.drawLine(previous, at);
+        const double bottom
+                = d.value - d.error > 0 ? frame.yOf(d.value - d.error) : frame.plot().bottom();
+        painter.drawLine(QPointF(at.x(), frame.yOf(d.value + d.error)), QPointF(at.x(), bottom));
+        if (series.squares)
+            painter.drawRect(QRectF(at.x() - 2.5, at.y() - 2.5, 5, 5));
+        else
+            painter.drawEllipse(at, 2.5, 2.5);
+        previous = at;
+        started = true;
     }
-    for (int e = firstTau; e <= lastTau; ++e) {
-        const int x = int(std::lround(xOf(std::pow(10.0, e))));
-        painter.setPen(grid);
-        painter.drawLine(x, plot.top(), x, plot.bottom());
-        painter.setPen(palette().color(QPalette::Text));
-        const QString label = powerOfTen(e);
-        const int w = metrics.horizontalAdvance(label);
-        painter.drawText(QRect(x - w / 2, plot.bottom() + kTickLength, w, metrics.height()),
-                         Qt::AlignCenter, label);
-    }
-    painter.drawText(QRect(plot.left(), plot.bottom() + kTickLength + metrics.height(),
-                           plot.width(), metrics.height()),
-                     Qt::AlignCenter, tr("\u03C4 in seconds"));
-    painter.drawRect(plot.adjusted(0, 0, -1, -1));
+}
 
-    // Each series: its points joined, each with its error bar.
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setClipRect(plot);
-    const auto draw = [&](const QList<Statistics::Deviation> &series, const QColor &colour,
-                          bool squares) {
-        painter.setPen(QPen(colour, 1));
-        painter.setBrush(colour);
-        QPointF previous;
-        bool started = false;
-        for (const Statistics::Deviation &d : series) {
-            if (!(d.value > 0))
-                continue;
-            const QPointF at(xOf(d.tauSeconds), yOf(d.value));
-            if (started)
-                painter.drawLine(previous, at);
-            const double bottom = d.value - d.error > 0 ? yOf(d.value - d.error) : plot.bottom();
-            painter.drawLine(QPointF(at.x(), yOf(d.value + d.error)), QPointF(at.x(), bottom));
-            if (squares)
-                painter.drawRect(QRectF(at.x() - 2.5, at.y() - 2.5, 5, 5));
-            else
-                painter.drawEllipse(at, 2.5, 2.5);
-            previous = at;
-            started = true;
-        }
-    };
-    const QColor overlapping = palette().color(QPalette::Link);
-    const QColor modified = palette().color(QPalette::Highlight).darker(130);
-    draw(m_overlapping, overlapping, false);
-    draw(m_modified, modified, true);
-
-    // The legend, above the plot on the right.
-    painter.setClipping(false);
+void StabilityPlot::drawLegend(QPainter &painter, std::span<const Series> series) const
+{
+    // Above the plot on the right, in the order of the series.
+    const QFontMetrics metrics = fontMetrics();
     int right = width() - kGap;
-    for (const auto &[name, colour] :
-         {std::pair{tr("modified"), modified}, std::pair{tr("overlapping"), overlapping}}) {
-        const int w = metrics.horizontalAdvance(name);
-        painter.setPen(colour);
-        painter.drawText(QRect(right - w, 0, w, metrics.height()), Qt::AlignCenter, name);
+    for (auto s = series.rbegin(); s != series.rend(); ++s) {
+        const int w = metrics.horizontalAdvance(s->name);
+        painter.setPen(s->colour);
+        painter.drawText(QRect(right - w, 0, w, metrics.height()), Qt::AlignCenter, s->name);
         right -= w + 3 * kGap;
     }
 }

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "plotframe.h"
 #include "statistics.h"
 
+#include <QColor>
 #include <QWidget>
+
+#include <optional>
+#include <span>
 
 namespace freqcounter {
 
@@ -27,6 +32,18 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    struct Series
+    {
+        QString name;
+        QColor colour;
+        bool squares = false;
+        const QList<Statistics::Deviation> *points = nullptr;
+    };
+    static std::optional<std::pair<PlotFrame::Axis, PlotFrame::Axis>>
+    decades(std::span<const Series> series);
+    static void drawSeries(QPainter &painter, const PlotFrame &frame, const Series &series);
+    void drawLegend(QPainter &painter, std::span<const Series> series) const;
+
     QList<Statistics::Deviation> m_overlapping;
     QList<Statistics::Deviation> m_modified;
 };
