@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
+#include <QWidget>
 
 namespace freqcounter {
 
@@ -12,6 +14,16 @@ namespace freqcounter {
 inline QColor colourOf(WindowDefinition::Rgb rgb)
 {
     return {rgb.red, rgb.green, rgb.blue};
+}
+
+// Gives a widget the display's colours: its text on its background.
+inline void paintAsDisplay(QWidget &widget)
+{
+    widget.setAutoFillBackground(true);
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, colourOf(WindowDefinition::kDisplayBackground));
+    palette.setColor(QPalette::WindowText, colourOf(WindowDefinition::kDisplayText));
+    widget.setPalette(palette);
 }
 
 // The display's font at a size of its own.

@@ -28,11 +28,7 @@ LargeDisplay::LargeDisplay(QWidget *parent)
     setWindowTitle(QString(Def::kTitle));
     // Closing the main window ends the program, whether this one is open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, colourOf(Def::kDisplayBackground));
-    palette.setColor(QPalette::WindowText, colourOf(Def::kDisplayText));
-    setPalette(palette);
+    paintAsDisplay(*this);
 
     m_font = displayFont();
     m_reading = new QLabel(QString(Def::kLabel1.text), this);

@@ -32,14 +32,14 @@ using namespace std::chrono_literals;
 
 constexpr auto kRefreshInterval = 500ms;
 
-QString mhz(const std::optional<double> &value)
+QString mhz(double value)
 {
-    return QLocale::c().toString(*value, 'f', 7) + QString(WindowDefinition::kUnit);
+    return QLocale::c().toString(value, 'f', 7) + QString(WindowDefinition::kUnit);
 }
 
-QString hz(const std::optional<double> &value, int decimals = 1)
+QString hz(double value, int decimals)
 {
-    return QLocale::c().toString(*value, 'f', decimals) + QStringLiteral(" Hz");
+    return QLocale::c().toString(value, 'f', decimals) + QStringLiteral(" Hz");
 }
 
 QString signedNumber(double value, int decimals)
@@ -54,8 +54,9 @@ QString seconds(double value)
 }
 
 // Each deviation at 1, 10 and 100 times the interval, with its error.
-QString deviations(const QList<Statistics::Deviation> &list, double tau0, bool withError)
+QString deviations(const QList<Statistics::Deviation> &list, const Statistics &s, bool withError)
 {
+    const double tau0 = s.tau0Seconds.value_or(1);
     QStringList parts;
     for (const Statistics::Deviation &d : list) {
         const long multiple = std::lround(d.tauSeconds / tau0);
@@ -68,6 +69,76 @@ QString deviations(const QList<Statistics::Deviation> &list, double tau0, bool w
     }
     return parts.join(QStringLiteral("; "));
 }
+
+// What a row of figures is shown from: the statistics, and whose they are.
+struct Shown
+{
+    const Statistics &s;
+    QString instrument;
+};
+
+// The History window's figures, one row each: the value's object name, the
+// row's name, and its text; a figure there are too few readings for has
+// no text.
+struct FigureRow
+{
+    const char *objectName;
+    const char *name;
+    std::optional<QString> (*text)(const Shown &);
+};
+
+template<typename T, typename F>
+std::optional<QString> ifAny(const std::optional<T> &value, F format)
+{
+    return value ? std::optional(format(*value)) : std::nullopt;
+}
+
+std::optional<QString> ifAny(const QString &text)
+{
+    return text.isEmpty() ? std::nullopt : std::optional(text);
+}
+
+const FigureRow kFigureRows[] = {
+    {"instrument", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Figures of"),
+     [](const Shown &f) { return std::optional(f.instrument); }},
+    {"count", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Readings"),
+     [](const Shown &f) {
+         QString count = QString::number(f.s.count);
+         if (f.s.numbers != f.s.count)
+             count += HistoryWindow::tr(" (%1 of them numbers)").arg(f.s.numbers);
+         return std::optional(count);
+     }},
+    {"interval", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Interval"),
+     [](const Shown &f) { return ifAny(f.s.tau0Seconds, seconds); }},
+    {"mean", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Mean"),
+     [](const Shown &f) { return ifAny(f.s.meanMHz, mhz); }},
+    {"minimum", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Minimum"),
+     [](const Shown &f) { return ifAny(f.s.minMHz, mhz); }},
+    {"maximum", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Maximum"),
+     [](const Shown &f) { return ifAny(f.s.maxMHz, mhz); }},
+    {"peakToPeak", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Peak to peak"),
+     [](const Shown &f) { return ifAny(f.s.peakToPeakHz, [](double v) { return hz(v, 1); }); }},
+    {"standardDeviation", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Standard deviation"),
+     [](const Shown &f) { return ifAny(f.s.stdDevHz, [](double v) { return hz(v, 2); }); }},
+    {"drift", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Drift"),
+     [](const Shown &f) {
+         return ifAny(f.s.driftHzPerMinute, [&](double perMinute) {
+             QString drift = signedNumber(perMinute, 2) + HistoryWindow::tr(" Hz per minute");
+             if (f.s.driftPpmPerHour)
+                 drift += HistoryWindow::tr(", %1 ppm per hour")
+                                  .arg(signedNumber(*f.s.driftPpmPerHour, 4));
+             return drift;
+         });
+     }},
+    {"allanDeviation", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Allan deviation"),
+     [](const Shown &f) { return ifAny(deviations(f.s.allan, f.s, false)); }},
+    {"overlappingAllanDeviation",
+     QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Overlapping Allan deviation"),
+     [](const Shown &f) { return ifAny(deviations(f.s.overlappingAllan, f.s, true)); }},
+    {"modifiedAllanDeviation",
+     QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Modified Allan deviation"),
+     [](const Shown &f) { return ifAny(deviations(f.s.modifiedAllan, f.s, true)); }},
+};
 
 } // namespace
 
@@ -97,18 +168,8 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
     m_statistics = new QWidget(this);
     auto *form = new QFormLayout(m_statistics);
     form->setContentsMargins(0, 0, 0, 0);
-    addStatistic(tr("Figures of"), "instrument");
-    addStatistic(tr("Readings"), "count");
-    addStatistic(tr("Interval"), "interval");
-    addStatistic(tr("Mean"), "mean");
-    addStatistic(tr("Minimum"), "minimum");
-    addStatistic(tr("Maximum"), "maximum");
-    addStatistic(tr("Peak to peak"), "peakToPeak");
-    addStatistic(tr("Standard deviation"), "standardDeviation");
-    addStatistic(tr("Drift"), "drift");
-    addStatistic(tr("Allan deviation"), "allanDeviation");
-    addStatistic(tr("Overlapping Allan deviation"), "overlappingAllanDeviation");
-    addStatistic(tr("Modified Allan deviation"), "modifiedAllanDeviation");
+    for (const FigureRow &row : kFigureRows)
+        addStatistic(tr(row.name), row.objectName);
     m_stability = new StabilityPlot(this);
     m_stability->setObjectName(QStringLiteral("sigmaTau"));
 
@@ -217,44 +278,18 @@ void HistoryWindow::refresh()
     m_refreshTimer->stop();
     const auto [first, last] = figuresRange();
     m_figures = m_span.of(m_history, first, last);
-    const Statistics &s = m_figures;
-    const QString none = tr("not enough readings");
-
+    QString instrument = tr("no readings yet");
     if (first < last) {
-        const Instrument &instrument = m_history.instrumentOf(first);
-        const QString whose = WindowDefinition::instrumentName(instrument.port, instrument.device);
+        const Instrument &whose = m_history.instrumentOf(first);
         const QTime since = QDateTime::fromMSecsSinceEpoch(m_history.at(first).msecs).time();
-        setStatistic("instrument",
-                     tr("%1, since %2").arg(whose, since.toString(QStringLiteral("HH:mm:ss"))));
-    } else {
-        setStatistic("instrument", tr("no readings yet"));
+        instrument = tr("%1, since %2").arg(
+                WindowDefinition::instrumentName(whose.port, whose.device),
+                since.toString(QStringLiteral("HH:mm:ss")));
     }
-    QString count = QString::number(s.count);
-    if (s.numbers != s.count)
-        count += tr(" (%1 of them numbers)").arg(s.numbers);
-    setStatistic("count", count);
-    setStatistic("interval", s.tau0Seconds ? seconds(*s.tau0Seconds) : none);
-    setStatistic("mean", s.meanMHz ? mhz(s.meanMHz) : none);
-    setStatistic("minimum", s.minMHz ? mhz(s.minMHz) : none);
-    setStatistic("maximum", s.maxMHz ? mhz(s.maxMHz) : none);
-    setStatistic("peakToPeak", s.peakToPeakHz ? hz(s.peakToPeakHz) : none);
-    setStatistic("standardDeviation", s.stdDevHz ? hz(s.stdDevHz, 2) : none);
-    if (s.driftHzPerMinute) {
-        QString drift = signedNumber(*s.driftHzPerMinute, 2) + tr(" Hz per minute");
-        if (s.driftPpmPerHour)
-            drift += tr(", %1 ppm per hour").arg(signedNumber(*s.driftPpmPerHour, 4));
-        setStatistic("drift", drift);
-    } else {
-        setStatistic("drift", none);
-    }
-    const double tau0 = s.tau0Seconds.value_or(1);
-    const auto text = [&](const QList<Statistics::Deviation> &list, bool withError) {
-        const QString shown = deviations(list, tau0, withError);
-        return shown.isEmpty() ? none : shown;
-    };
-    setStatistic("allanDeviation", text(s.allan, false));
-    setStatistic("overlappingAllanDeviation", text(s.overlappingAllan, true));
-    setStatistic("modifiedAllanDeviation", text(s.modifiedAllan, true));
+    const Shown shown{m_figures, instrument};
+    for (const FigureRow &row : kFigureRows)
+        setStatistic(row.objectName, row.text(shown).value_or(tr("not enough readings")));
+    const Statistics &s = m_figures;
     m_stability->setFigures(s.overlappingAllan, s.modifiedAllan);
     m_chart->update();
 }

@@ -53,11 +53,7 @@ Form1::Form1(Runtime &runtime, PortDevices devices, QWidget *parent)
     Label1->setLineWidth(1);
     Label1->setFocusPolicy(Qt::NoFocus);
     Label1->setTextInteractionFlags(Qt::NoTextInteraction);
-    Label1->setAutoFillBackground(true);
-    QPalette palette = Label1->palette();
-    palette.setColor(QPalette::Window, colourOf(Def::kDisplayBackground));
-    palette.setColor(QPalette::WindowText, colourOf(Def::kDisplayText));
-    Label1->setPalette(palette);
+    paintAsDisplay(*Label1);
     m_displayFont = displayFont();
     Label1->setFont(m_displayFont);
 
