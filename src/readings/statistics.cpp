@@ -86,10 +86,40 @@ struct SpanStatistics::State
         runningSum.push_back(runningSum.back() + hz.back());
     }
 
-    void dropBefore(qint64 place)
+    // Moves the span to the samples [from, to) of a history: what came is
+    // appended, what left is dropped; a span that moved back, or another
+    // history, starts afresh.
+    void follow(const ReadingHistory &of, qsizetype from, qsizetype to)
     {
-        while (front < size() && sequence[std::size_t(front)] < place)
+        const qint64 newFrom = of.sequence(from);
+        const qint64 newTo = of.sequence(to);
+        if (history != &of || newFrom < fromSequence || newTo < toSequence || newFrom > toSequence)
+            clear(of, newFrom);
+        for (qint64 place = toSequence; place < newTo; ++place)
+            append(of.at(qsizetype(place - of.sequence(0))), place);
+        fromSequence = newFrom;
+        toSequence = newTo;
+        while (front < size() && sequence[std::size_t(front)] < newFrom)
             ++front;
+    }
+
+    // Averaging lengths 1, 2, 5, 10, 20, 50, ... while there are four
+    // averages of the length among n numbers; a length the span has
+    // outgrown is forgotten.
+    void keepLevels(qsizetype n)
+    {
+        std::vector<Level> kept;
+        for (qsizetype decade = 1; decade <= n / 4; decade *= 10) {
+            for (const qsizetype step : {1, 2, 5}) {
+                const qsizetype m = decade * step;
+                if (m > n / 4)
+                    break;
+                const auto old = std::find_if(levels.begin(), levels.end(),
+                                              [m](const Level &level) { return level.m == m; });
+                kept.push_back(old != levels.end() ? *old : Level{m});
+            }
+        }
+        levels = std::move(kept);
     }
 
     // Forgets what has left the span, once it is as much as what is held.
@@ -161,39 +191,13 @@ struct SpanStatistics::State
     }
 };
 
-SpanStatistics::SpanStatistics()
-    : m_state(std::make_unique<State>())
-{}
+namespace {
 
-SpanStatistics::~SpanStatistics() = default;
-
-Statistics SpanStatistics::of(const ReadingHistory &history, qsizetype from, qsizetype to)
+// Mean, extremes, spread and drift, in one pass in long double: the
+// readings are hertz from the first, and times seconds from the first.
+// Gives the mean in hertz.
+double moments(const SpanStatistics::State &state, Statistics &s)
 {
-    from = std::clamp<qsizetype>(from, 0, history.size());
-    to = std::clamp<qsizetype>(to, from, history.size());
-    State &state = *m_state;
-    const qint64 fromSequence = history.sequence(from);
-    const qint64 toSequence = history.sequence(to);
-    if (state.history != &history || fromSequence < state.fromSequence
-        || toSequence < state.toSequence || fromSequence > state.toSequence)
-        state.clear(history, fromSequence);
-    for (qint64 place = state.toSequence; place < toSequence; ++place)
-        state.append(history.at(qsizetype(place - history.sequence(0))), place);
-    state.fromSequence = fromSequence;
-    state.toSequence = toSequence;
-    state.dropBefore(fromSequence);
-
-    Statistics s;
-    s.count = to - from;
-    const qsizetype n = state.held();
-    s.numbers = n;
-    if (n == 0) {
-        state.compact();
-        return s;
-    }
-
-    // One pass for the moments, in long double: the readings are hertz from
-    // the first, and times seconds from the first.
     const auto first = std::size_t(state.front);
     const qint64 origin = state.msecs[first];
     long double sum = 0;
@@ -214,35 +218,45 @@ Statistics SpanStatistics::of(const ReadingHistory &history, qsizetype from, qsi
         low = std::min(low, state.hz[i]);
         high = std::max(high, state.hz[i]);
     }
-    const long double count = n;
+    const long double count = state.held();
     const long double meanOffset = sum / count;
     const double meanHz = state.referenceHz + double(meanOffset);
     s.meanMHz = meanHz / kHzPerMHz;
     s.minMHz = (state.referenceHz + low) / kHzPerMHz;
     s.maxMHz = (state.referenceHz + high) / kHzPerMHz;
     s.peakToPeakHz = high - low;
-    if (n >= 2) {
-        const long double variance = std::max(0.0L, squares - count * meanOffset * meanOffset);
-        s.stdDevHz = double(std::sqrt(variance / (count - 1)));
-        const long double meanSeconds = seconds / count;
-        const long double spread = secondsSquared - count * meanSeconds * meanSeconds;
-        if (spread > 0) {
-            const auto hzPerSecond = double((product - count * meanSeconds * meanOffset) / spread);
-            s.driftHzPerMinute = hzPerSecond * 60.0;
-            if (meanHz != 0)
-                s.driftPpmPerHour = hzPerSecond * 3600.0 / meanHz * 1e6;
-        }
-
-        std::vector<qint64> gaps;
-        const std::size_t stride = std::max<std::size_t>(1, std::size_t(n - 1) / kIntervalSamples);
-        for (std::size_t i = first + 1; i < state.msecs.size(); i += stride)
-            gaps.push_back(state.msecs[i] - state.msecs[i - 1]);
-        std::nth_element(gaps.begin(), gaps.begin() + std::ptrdiff_t(gaps.size() / 2), gaps.end());
-        s.tau0Seconds = double(gaps[gaps.size() / 2]) / 1000.0;
+    if (count < 2)
+        return meanHz;
+    const long double variance = std::max(0.0L, squares - count * meanOffset * meanOffset);
+    s.stdDevHz = double(std::sqrt(variance / (count - 1)));
+    const long double meanSeconds = seconds / count;
+    const long double spread = secondsSquared - count * meanSeconds * meanSeconds;
+    if (spread > 0) {
+        const auto hzPerSecond = double((product - count * meanSeconds * meanOffset) / spread);
+        s.driftHzPerMinute = hzPerSecond * 60.0;
+        if (meanHz != 0)
+            s.driftPpmPerHour = hzPerSecond * 3600.0 / meanHz * 1e6;
     }
+    return meanHz;
+}
 
-    const bool stable = s.tau0Seconds && *s.tau0Seconds > 0 && meanHz != 0;
-    const double tau0 = s.tau0Seconds.value_or(0);
+// The median gap between readings, of an even sample of them.
+double interval(const SpanStatistics::State &state)
+{
+    std::vector<qint64> gaps;
+    const std::size_t stride
+            = std::max<std::size_t>(1, std::size_t(state.held() - 1) / kIntervalSamples);
+    for (std::size_t i = std::size_t(state.front) + 1; i < state.msecs.size(); i += stride)
+        gaps.push_back(state.msecs[i] - state.msecs[i - 1]);
+    std::nth_element(gaps.begin(), gaps.begin() + std::ptrdiff_t(gaps.size() / 2), gaps.end());
+    return double(gaps[gaps.size() / 2]) / 1000.0;
+}
+
+// The Allan deviations, normal, overlapping and modified.
+void stability(SpanStatistics::State &state, Statistics &s, double meanHz)
+{
+    const qsizetype n = state.held();
+    const double tau0 = *s.tau0Seconds;
     const auto deviation = [&](qsizetype m, long double sumOfSquares, double power,
                                qsizetype terms) {
         const long double variance = std::max(0.0L, sumOfSquares)
@@ -251,42 +265,51 @@ Statistics SpanStatistics::of(const ReadingHistory &history, qsizetype from, qsi
         return Statistics::Deviation{tau0 * double(m), value, value / std::sqrt(double(terms)),
                                      terms};
     };
-    if (stable) {
-        for (const qsizetype m : {1, 10, 100}) {
-            const qsizetype terms = n / m - 1;
-            if (terms < 1)
-                break;
-            long double squared = 0;
-            for (qsizetype k = 0; k < terms; ++k) {
-                const double term = state.d(state.front + k * m, m);
-                squared += static_cast<long double>(term) * term;
-            }
-            s.allan.append(deviation(m, squared, 2, terms));
+    for (const qsizetype m : {1, 10, 100}) {
+        const qsizetype terms = n / m - 1;
+        if (terms < 1)
+            break;
+        long double squared = 0;
+        for (qsizetype k = 0; k < terms; ++k) {
+            const double term = state.d(state.front + k * m, m);
+            squared += static_cast<long double>(term) * term;
         }
+        s.allan.append(deviation(m, squared, 2, terms));
     }
-
-    // Averaging lengths 1, 2, 5, 10, 20, 50, ... while there are four
-    // averages of the length; a length the span has outgrown is forgotten.
-    std::vector<qsizetype> lengths;
-    for (qsizetype decade = 1; stable && decade <= n / 4; decade *= 10) {
-        for (const qsizetype step : {1, 2, 5}) {
-            if (decade * step <= n / 4)
-                lengths.push_back(decade * step);
-        }
-    }
-    std::vector<Level> levels;
-    for (const qsizetype m : lengths) {
-        const auto kept = std::find_if(state.levels.begin(), state.levels.end(),
-                                       [m](const Level &level) { return level.m == m; });
-        levels.push_back(kept != state.levels.end() ? *kept : Level{m});
-    }
-    state.levels = std::move(levels);
+    state.keepLevels(n);
     for (Level &level : state.levels) {
         state.update(level);
         s.overlappingAllan.append(deviation(level.m, level.overlappingSum, 2,
                                             level.overlappingTo - level.overlappingFrom));
         s.modifiedAllan.append(
                 deviation(level.m, level.modifiedSum, 4, level.modifiedTo - level.modifiedFrom));
+    }
+}
+
+} // namespace
+
+SpanStatistics::SpanStatistics()
+    : m_state(std::make_unique<State>())
+{}
+
+SpanStatistics::~SpanStatistics() = default;
+
+Statistics SpanStatistics::of(const ReadingHistory &history, qsizetype from, qsizetype to)
+{
+    from = std::clamp<qsizetype>(from, 0, history.size());
+    to = std::clamp<qsizetype>(to, from, history.size());
+    State &state = *m_state;
+    state.follow(history, from, to);
+
+    Statistics s;
+    s.count = to - from;
+    s.numbers = state.held();
+    if (s.numbers > 0) {
+        const double meanHz = moments(state, s);
+        if (s.numbers >= 2)
+            s.tau0Seconds = interval(state);
+        if (s.tau0Seconds && *s.tau0Seconds > 0 && meanHz != 0)
+            stability(state, s, meanHz);
     }
     state.compact();
     return s;

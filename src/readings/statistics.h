@@ -64,8 +64,9 @@ public:
 
     Statistics of(const ReadingHistory &history, qsizetype from, qsizetype to);
 
+    struct State; // what the last span left, known only to the computation
+
 private:
-    struct State;
     std::unique_ptr<State> m_state;
 };
 
