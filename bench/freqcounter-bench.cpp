@@ -435,229 +435,239 @@ QJsonObject machine()
             {QStringLiteral("qt"), QString::fromLatin1(qVersion())}};
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+void log(const QString &what)
 {
-    // The bare loop the idle cost is compared with: the floor any 10-a-second
-    // poll pays on this machine.
-    if (argc == 2 && QByteArrayView(argv[1]) == "--sleep-loop") {
-        for (;;)
-            std::this_thread::sleep_for(100ms);
+    std::printf("  %s\n", qPrintable(what));
+    std::fflush(stdout);
+}
+
+// The figures of one bench run, each group measured by a step of its own,
+// and the table and JSON report of them.
+class Bench
+{
+public:
+    explicit Bench(Options options)
+        : m_options(std::move(options))
+        , m_repeats(m_options.quick ? 1 : 3)
+        , m_growthTime(m_options.quick ? 60s : 600s)
+    {}
+
+    bool wanted(const char *group) const
+    {
+        return m_options.only.isEmpty() || m_options.only == QLatin1StringView(group);
     }
-    // The least any Qt window polling ten times a second costs here: an empty
-    // label and a 100 ms timer, on the program's display.
-    if (argc == 2 && QByteArrayView(argv[1]) == "--qt-window") {
-        QApplication app(argc, argv);
-        QLabel label(QStringLiteral("Waiting"));
-        label.show();
-        QTimer tick;
-        tick.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&tick, &QTimer::timeout, &tick, [] {});
-        tick.start(100);
-        return app.exec();
-    }
-
-    Options options;
-    options.display = qgetenv("FREQCOUNTER_BENCH_DISPLAY");
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    options.quick = arguments.contains(QStringLiteral("--quick"));
-    const qsizetype jsonAt = arguments.indexOf(QStringLiteral("--json"));
-    if (jsonAt > 0 && jsonAt + 1 < arguments.size())
-        options.json = arguments.at(jsonAt + 1);
-    const qsizetype onlyAt = arguments.indexOf(QStringLiteral("--only"));
-    if (onlyAt > 0 && onlyAt + 1 < arguments.size())
-        options.only = arguments.at(onlyAt + 1);
-    options.program = QStringLiteral(FREQCOUNTER_BINARY);
-    if (options.display.isEmpty())
-        fail("FREQCOUNTER_BENCH_DISPLAY must name an X display (scripts/bench starts one)");
-
-    const int repeats = options.quick ? 1 : 3;
-    const int readings = options.quick ? 60 : 200;
-    const auto idleTime = options.quick ? 10s : 60s;
-    const auto busyTime = options.quick ? 10s : 30s;
-    const auto growthTime = options.quick ? 60s : 600s;
-    const int startups = options.quick ? 3 : 10;
-    std::mt19937 random(20261207);
-
-    auto log = [](const QString &what) {
-        std::printf("  %s\n", qPrintable(what));
-        std::fflush(stdout);
-    };
-
-    auto wanted = [&](const char *group) {
-        return options.only.isEmpty() || options.only == QLatin1StringView(group);
-    };
 
     // Memory growth: the longest run, in the background from the start.
-    test::PtyPair growthPty;
-    std::unique_ptr<Program> growthProgram;
-    PacedCounter growthCounter(growthPty, [] { return 100ms - 10 * kCharacterTime; });
-    qint64 growthStartKiB = 0;
-    if (wanted("memory")) {
-        log(QStringLiteral("memory: %1 s of readings in the background").arg(growthTime.count()));
-        growthProgram = std::make_unique<Program>(options.display, options.program,
-                                                  growthPty.devicePath());
-        growthCounter.start();
-        std::this_thread::sleep_until(growthProgram->mapped() + 3s);
-        growthStartKiB = test::residentKiB(growthProgram->pid());
+    void startMemory()
+    {
+        log(QStringLiteral("memory: %1 s of readings in the background").arg(m_growthTime.count()));
+        m_growthProgram = std::make_unique<Program>(m_options.display, m_options.program,
+                                                    m_growthPty.devicePath());
+        m_growthCounter.start();
+        std::this_thread::sleep_until(m_growthProgram->mapped() + 3s);
+        m_growthStartKiB = test::residentKiB(m_growthProgram->pid());
+        m_resident.runs.append(double(m_growthStartKiB) / 1024.0);
+        m_startup.runs.append(m_growthProgram->startupMs());
     }
 
-    Figure p50{QStringLiteral("display latency p50"), QStringLiteral("ms"), 55};
-    Figure p99{QStringLiteral("display latency p99"), QStringLiteral("ms"), 100};
-    Figure pmax{QStringLiteral("display latency max"), QStringLiteral("ms")};
-    Figure handOver{QStringLiteral("  of which pty hand-over, p99"), QStringLiteral("ms")};
-    for (int run = 0; wanted("latency") && run < repeats; ++run) {
-        log(QStringLiteral("display latency: run %1 of %2, %3 readings")
-                    .arg(run + 1)
-                    .arg(repeats)
-                    .arg(readings));
-        const QList<double> latencies = displayLatencies(readings, random);
-        p50.runs.append(percentile(latencies, 0.50));
-        p99.runs.append(percentile(latencies, 0.99));
-        pmax.runs.append(*std::max_element(latencies.begin(), latencies.end()));
-        handOver.runs.append(percentile(ptyHandOvers(500), 0.99));
+    void finishMemory()
+    {
+        log(QStringLiteral("memory: waiting for the end of the %1 s run")
+                    .arg(m_growthTime.count()));
+        std::this_thread::sleep_until(m_growthProgram->mapped() + m_growthTime);
+        m_growth.runs.append(double(test::residentKiB(m_growthProgram->pid()) - m_growthStartKiB)
+                             / 1024.0);
+        m_growthCounter.stop();
     }
 
-    Figure idle{QStringLiteral("idle CPU, port open, nothing arriving"), QStringLiteral("% core")};
-    Figure floor{QStringLiteral("bare loop sleeping 100 ms at a time"), QStringLiteral("% core")};
-    Figure qtWindow{QStringLiteral("empty Qt window with a 100 ms timer"),
-                    QStringLiteral("% core")};
-    Figure qtRatio{QStringLiteral("empty Qt window / bare-loop floor"), QStringLiteral("x")};
-    Figure ratio{QStringLiteral("idle CPU / bare-loop floor"), QStringLiteral("x"), 1.5};
-    Figure resident{QStringLiteral("resident memory 3 s after the window is shown"),
-                    QStringLiteral("MB"), 30};
-    Figure idleLarge{QStringLiteral("  idle CPU, large display open"), QStringLiteral("% core")};
-    Figure residentLarge{QStringLiteral("  resident memory, large display open"),
-                         QStringLiteral("MB")};
-    Figure startup{QStringLiteral("start-up, exec to window mapped"), QStringLiteral("ms"), 80};
-    if (growthProgram) {
-        resident.runs.append(double(growthStartKiB) / 1024.0);
-        startup.runs.append(growthProgram->startupMs());
-    }
-    for (int run = 0; wanted("idle") && run < repeats; ++run) {
-        log(QStringLiteral("idle cost: run %1 of %2, %3 s")
-                    .arg(run + 1)
-                    .arg(repeats)
-                    .arg(idleTime.count()));
-        test::PtyPair quiet;
-        Program program(options.display, options.program, quiet.devicePath());
-        startup.runs.append(program.startupMs());
-        test::PtyPair quietToo;
-        Program large(options.display, options.program, quietToo.devicePath());
-        large.press(QStringLiteral("F11"));
-        QProcess loop;
-        startSelf(loop, "--sleep-loop");
-        QProcess window;
-        window.setProcessEnvironment(onDisplay(options.display));
-        startSelf(window, "--qt-window");
-        std::this_thread::sleep_until(program.mapped() + 3s);
-        resident.runs.append(double(test::residentKiB(program.pid())) / 1024.0);
-        residentLarge.runs.append(double(test::residentKiB(large.pid())) / 1024.0);
-        const qint64 largeBefore = cpuNs(large.pid());
-        const qint64 programBefore = cpuNs(program.pid());
-        const qint64 loopBefore = cpuNs(loop.processId());
-        const qint64 windowBefore = cpuNs(window.processId());
-        std::this_thread::sleep_for(idleTime);
-        const double seconds = std::chrono::duration<double>(idleTime).count();
-        const double programCpu = percentOfCore(program.pid(), programBefore, seconds);
-        idleLarge.runs.append(percentOfCore(large.pid(), largeBefore, seconds));
-        const double loopCpu = percentOfCore(loop.processId(), loopBefore, seconds);
-        const double windowCpu = percentOfCore(window.processId(), windowBefore, seconds);
-        loop.kill();
-        loop.waitForFinished();
-        window.kill();
-        window.waitForFinished();
-        qtWindow.runs.append(windowCpu);
-        qtRatio.runs.append(windowCpu / loopCpu);
-        idle.runs.append(programCpu);
-        floor.runs.append(loopCpu);
-        ratio.runs.append(programCpu / loopCpu);
+    void latency()
+    {
+        const int readings = m_options.quick ? 60 : 200;
+        for (int run = 0; run < m_repeats; ++run) {
+            log(QStringLiteral("display latency: run %1 of %2, %3 readings")
+                        .arg(run + 1)
+                        .arg(m_repeats)
+                        .arg(readings));
+            const QList<double> latencies = displayLatencies(readings, m_random);
+            m_p50.runs.append(percentile(latencies, 0.50));
+            m_p99.runs.append(percentile(latencies, 0.99));
+            m_pmax.runs.append(*std::max_element(latencies.begin(), latencies.end()));
+            m_handOver.runs.append(percentile(ptyHandOvers(500), 0.99));
+        }
     }
 
-    Figure busy{QStringLiteral("CPU per tick, a reading every 100 ms"), QStringLiteral("us")};
-    Figure busyRecording{QStringLiteral("  the same, recording to a file"), QStringLiteral("us")};
-    Figure busyHistory{QStringLiteral("  the same, history window open"), QStringLiteral("us")};
-    Figure busyLarge{QStringLiteral("  the same, large display open"), QStringLiteral("us")};
-    QTemporaryDir recordings;
-    // keys: what is pressed in the window before measuring, if anything.
-    const auto busyTick = [&](Figure &figure, const QStringList &arguments, const QString &keys) {
-        test::PtyPair pty;
-        Program program(options.display, options.program, pty.devicePath(), arguments);
-        startup.runs.append(program.startupMs());
-        PacedCounter counter(pty, [] { return 100ms - 10 * kCharacterTime; });
-        counter.start();
-        if (!keys.isEmpty())
-            program.press(keys);
-        std::this_thread::sleep_for(2s);
-        const qint64 before = cpuNs(program.pid());
-        std::this_thread::sleep_for(busyTime);
-        const double ticks = std::chrono::duration<double>(busyTime).count() * 10;
-        figure.runs.append(double(cpuNs(program.pid()) - before) / 1000.0 / ticks);
-        counter.stop();
-    };
-    for (int run = 0; wanted("busy") && run < repeats; ++run) {
-        log(QStringLiteral("busy tick: run %1 of %2, %3 s each plain, recording, history open, "
-                           "large display open")
-                    .arg(run + 1)
-                    .arg(repeats)
-                    .arg(busyTime.count()));
-        busyTick(busy, {}, {});
-        busyTick(busyRecording,
-                 {QStringLiteral("--record"),
-                  recordings.filePath(QStringLiteral("run-%1.csv").arg(run))},
-                 {});
-        busyTick(busyHistory, {}, QStringLiteral("ctrl+h"));
-        busyTick(busyLarge, {}, QStringLiteral("F11"));
+    void idle()
+    {
+        const auto idleTime = m_options.quick ? 10s : 60s;
+        for (int run = 0; run < m_repeats; ++run) {
+            log(QStringLiteral("idle cost: run %1 of %2, %3 s")
+                        .arg(run + 1)
+                        .arg(m_repeats)
+                        .arg(idleTime.count()));
+            idleRun(std::chrono::duration<double>(idleTime).count());
+        }
     }
 
-    for (int run = 0; wanted("startup") && run < startups; ++run) {
-        test::PtyPair quiet;
-        Program program(options.display, options.program, quiet.devicePath());
-        startup.runs.append(program.startupMs());
+    void busy()
+    {
+        for (int run = 0; run < m_repeats; ++run) {
+            log(QStringLiteral("busy tick: run %1 of %2, %3 s each plain, recording, history "
+                               "open, large display open")
+                        .arg(run + 1)
+                        .arg(m_repeats)
+                        .arg(busyTime().count()));
+            busyTick(m_busy, {}, {});
+            busyTick(m_busyRecording,
+                     {QStringLiteral("--record"),
+                      m_recordings.filePath(QStringLiteral("run-%1.csv").arg(run))},
+                     {});
+            busyTick(m_busyHistory, {}, QStringLiteral("ctrl+h"));
+            busyTick(m_busyLarge, {}, QStringLiteral("F11"));
+        }
     }
-    if (wanted("startup"))
-        log(QStringLiteral("start-up: %1 starts").arg(startup.runs.size()));
 
-    Figure portSwitch{QStringLiteral("port switch, click on Com2/Com1 to line open"),
-                      QStringLiteral("ms")};
-    for (int run = 0; wanted("switch") && run < repeats; ++run)
-        portSwitch.runs.append(percentile(portSwitches(100), 0.5));
-    if (wanted("switch"))
-        log(QStringLiteral("port switch: %1 runs of 100 switches").arg(repeats));
-
-    Figure chart{QStringLiteral("history chart redraw, a million readings"), QStringLiteral("ms"),
-                 50};
-    if (wanted("chart")) {
-        log(QStringLiteral("chart: a million readings, %1 redraws").arg(options.quick ? 3 : 10));
-        chart.runs = chartRedraws(options.quick ? 3 : 10, random);
+    void startup()
+    {
+        const int startups = m_options.quick ? 3 : 10;
+        for (int run = 0; run < startups; ++run) {
+            test::PtyPair quiet;
+            Program program(m_options.display, m_options.program, quiet.devicePath());
+            m_startup.runs.append(program.startupMs());
+        }
+        log(QStringLiteral("start-up: %1 starts").arg(m_startup.runs.size()));
     }
-    Figure historyRefresh{QStringLiteral("history window refresh, a million readings"),
-                          QStringLiteral("ms"), 25};
-    if (wanted("chart")) {
+
+    void portSwitch()
+    {
+        for (int run = 0; run < m_repeats; ++run)
+            m_portSwitch.runs.append(percentile(portSwitches(100), 0.5));
+        log(QStringLiteral("port switch: %1 runs of 100 switches").arg(m_repeats));
+    }
+
+    void chart()
+    {
+        log(QStringLiteral("chart: a million readings, %1 redraws").arg(m_options.quick ? 3 : 10));
+        m_chart.runs = chartRedraws(m_options.quick ? 3 : 10, m_random);
         log(QStringLiteral("chart: the history window's refresh, %1 refreshes")
-                    .arg(options.quick ? 5 : 20));
-        historyRefresh.runs = historyRefreshes(options.quick ? 5 : 20, random);
+                    .arg(m_options.quick ? 5 : 20));
+        m_historyRefresh.runs = historyRefreshes(m_options.quick ? 5 : 20, m_random);
     }
 
-    Figure growth{
-            QStringLiteral("resident memory growth over %1 s of readings").arg(growthTime.count()),
-            QStringLiteral("MB"), 0.5};
-    if (growthProgram) {
-        log(QStringLiteral("memory: waiting for the end of the %1 s run").arg(growthTime.count()));
-        std::this_thread::sleep_until(growthProgram->mapped() + growthTime);
-        growth.runs.append(double(test::residentKiB(growthProgram->pid()) - growthStartKiB)
-                           / 1024.0);
-        growthCounter.stop();
-    }
+    void report() const;
 
+private:
+    std::chrono::seconds busyTime() const { return m_options.quick ? 10s : 30s; }
+    void idleRun(double seconds);
+    void busyTick(Figure &figure, const QStringList &arguments, const QString &keys);
+
+    Options m_options;
+    int m_repeats;
+    std::chrono::seconds m_growthTime;
+    std::mt19937 m_random{20261207};
+    QTemporaryDir m_recordings;
+
+    test::PtyPair m_growthPty;
+    std::unique_ptr<Program> m_growthProgram;
+    PacedCounter m_growthCounter{m_growthPty, [] { return 100ms - 10 * kCharacterTime; }};
+    qint64 m_growthStartKiB = 0;
+
+    Figure m_p50{QStringLiteral("display latency p50"), QStringLiteral("ms"), 55};
+    Figure m_p99{QStringLiteral("display latency p99"), QStringLiteral("ms"), 100};
+    Figure m_pmax{QStringLiteral("display latency max"), QStringLiteral("ms")};
+    Figure m_handOver{QStringLiteral("  of which pty hand-over, p99"), QStringLiteral("ms")};
+    Figure m_idle{QStringLiteral("idle CPU, port open, nothing arriving"),
+                  QStringLiteral("% core")};
+    Figure m_floor{QStringLiteral("bare loop sleeping 100 ms at a time"), QStringLiteral("% core")};
+    Figure m_qtWindow{QStringLiteral("empty Qt window with a 100 ms timer"),
+                      QStringLiteral("% core")};
+    Figure m_qtRatio{QStringLiteral("empty Qt window / bare-loop floor"), QStringLiteral("x")};
+    Figure m_ratio{QStringLiteral("idle CPU / bare-loop floor"), QStringLiteral("x"), 1.5};
+    Figure m_resident{QStringLiteral("resident memory 3 s after the window is shown"),
+                      QStringLiteral("MB"), 30};
+    Figure m_idleLarge{QStringLiteral("  idle CPU, large display open"), QStringLiteral("% core")};
+    Figure m_residentLarge{QStringLiteral("  resident memory, large display open"),
+                           QStringLiteral("MB")};
+    Figure m_startup{QStringLiteral("start-up, exec to window mapped"), QStringLiteral("ms"), 80};
+    Figure m_busy{QStringLiteral("CPU per tick, a reading every 100 ms"), QStringLiteral("us")};
+    Figure m_busyRecording{QStringLiteral("  the same, recording to a file"), QStringLiteral("us")};
+    Figure m_busyHistory{QStringLiteral("  the same, history window open"), QStringLiteral("us")};
+    Figure m_busyLarge{QStringLiteral("  the same, large display open"), QStringLiteral("us")};
+    Figure m_portSwitch{QStringLiteral("port switch, click on Com2/Com1 to line open"),
+                        QStringLiteral("ms")};
+    Figure m_chart{QStringLiteral("history chart redraw, a million readings"), QStringLiteral("ms"),
+                   50};
+    Figure m_historyRefresh{QStringLiteral("history window refresh, a million readings"),
+                            QStringLiteral("ms"), 25};
+    Figure m_growth{QStringLiteral("resident memory growth over %1 s of readings")
+                            .arg(m_growthTime.count()),
+                    QStringLiteral("MB"), 0.5};
+};
+
+// The program idle beside the floors it is compared with: a bare sleeping
+// loop, and an empty Qt window with the same timer; and the program with
+// its large display open.
+void Bench::idleRun(double seconds)
+{
+    test::PtyPair quiet;
+    Program program(m_options.display, m_options.program, quiet.devicePath());
+    m_startup.runs.append(program.startupMs());
+    test::PtyPair quietToo;
+    Program large(m_options.display, m_options.program, quietToo.devicePath());
+    large.press(QStringLiteral("F11"));
+    QProcess loop;
+    startSelf(loop, "--sleep-loop");
+    QProcess window;
+    window.setProcessEnvironment(onDisplay(m_options.display));
+    startSelf(window, "--qt-window");
+    std::this_thread::sleep_until(program.mapped() + 3s);
+    m_resident.runs.append(double(test::residentKiB(program.pid())) / 1024.0);
+    m_residentLarge.runs.append(double(test::residentKiB(large.pid())) / 1024.0);
+    const qint64 largeBefore = cpuNs(large.pid());
+    const qint64 programBefore = cpuNs(program.pid());
+    const qint64 loopBefore = cpuNs(loop.processId());
+    const qint64 windowBefore = cpuNs(window.processId());
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+    const double programCpu = percentOfCore(program.pid(), programBefore, seconds);
+    m_idleLarge.runs.append(percentOfCore(large.pid(), largeBefore, seconds));
+    const double loopCpu = percentOfCore(loop.processId(), loopBefore, seconds);
+    const double windowCpu = percentOfCore(window.processId(), windowBefore, seconds);
+    loop.kill();
+    loop.waitForFinished();
+    window.kill();
+    window.waitForFinished();
+    m_qtWindow.runs.append(windowCpu);
+    m_qtRatio.runs.append(windowCpu / loopCpu);
+    m_idle.runs.append(programCpu);
+    m_floor.runs.append(loopCpu);
+    m_ratio.runs.append(programCpu / loopCpu);
+}
+
+// keys: what is pressed in the window before measuring, if anything.
+void Bench::busyTick(Figure &figure, const QStringList &arguments, const QString &keys)
+{
+    test::PtyPair pty;
+    Program program(m_options.display, m_options.program, pty.devicePath(), arguments);
+    m_startup.runs.append(program.startupMs());
+    PacedCounter counter(pty, [] { return 100ms - 10 * kCharacterTime; });
+    counter.start();
+    if (!keys.isEmpty())
+        program.press(keys);
+    std::this_thread::sleep_for(2s);
+    const qint64 before = cpuNs(program.pid());
+    std::this_thread::sleep_for(busyTime());
+    const double ticks = std::chrono::duration<double>(busyTime()).count() * 10;
+    figure.runs.append(double(cpuNs(program.pid()) - before) / 1000.0 / ticks);
+    counter.stop();
+}
+
+void Bench::report() const
+{
     const QList<const Figure *> figures{
-            &p50,         &p99,       &pmax,          &handOver,      &idle,   &idleLarge,
-            &floor,       &ratio,     &qtWindow,      &qtRatio,       &busy,   &busyRecording,
-            &busyHistory, &busyLarge, &resident,      &residentLarge, &growth, &startup,
-            &portSwitch,  &chart,     &historyRefresh};
+            &m_p50,           &m_p99,           &m_pmax,        &m_handOver,   &m_idle,
+            &m_idleLarge,     &m_floor,         &m_ratio,       &m_qtWindow,   &m_qtRatio,
+            &m_busy,          &m_busyRecording, &m_busyHistory, &m_busyLarge,  &m_resident,
+            &m_residentLarge, &m_growth,        &m_startup,     &m_portSwitch, &m_chart,
+            &m_historyRefresh};
     QJsonArray rows;
     std::printf("\n%-48s %9s %9s %9s %5s  %-7s %s\n", "figure", "median", "min", "max", "runs",
                 "target", "unit");
@@ -688,14 +698,81 @@ int main(int argc, char *argv[])
     }
     const QJsonObject thisMachine = machine();
     const QJsonObject report{{QStringLiteral("machine"), thisMachine},
-                             {QStringLiteral("quick"), options.quick},
+                             {QStringLiteral("quick"), m_options.quick},
                              {QStringLiteral("figures"), rows}};
     std::printf("\nmachine: %s\n",
                 QJsonDocument(thisMachine).toJson(QJsonDocument::Compact).constData());
-    if (!options.json.isEmpty()) {
-        QFile out(options.json);
+    if (!m_options.json.isEmpty()) {
+        QFile out(m_options.json);
         if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(report).toJson()) < 0)
             fail("cannot write the JSON report");
     }
+}
+
+Options parseOptions(const QStringList &arguments)
+{
+    Options options;
+    options.display = qgetenv("FREQCOUNTER_BENCH_DISPLAY");
+    options.quick = arguments.contains(QStringLiteral("--quick"));
+    const qsizetype jsonAt = arguments.indexOf(QStringLiteral("--json"));
+    if (jsonAt > 0 && jsonAt + 1 < arguments.size())
+        options.json = arguments.at(jsonAt + 1);
+    const qsizetype onlyAt = arguments.indexOf(QStringLiteral("--only"));
+    if (onlyAt > 0 && onlyAt + 1 < arguments.size())
+        options.only = arguments.at(onlyAt + 1);
+    options.program = QStringLiteral(FREQCOUNTER_BINARY);
+    if (options.display.isEmpty())
+        fail("FREQCOUNTER_BENCH_DISPLAY must name an X display (scripts/bench starts one)");
+    return options;
+}
+
+// The floors the idle cost is compared with, run as a process of their own.
+int runFloor(int argc, char *argv[])
+{
+    // The bare loop: the floor any 10-a-second poll pays on this machine.
+    if (QByteArrayView(argv[1]) == "--sleep-loop") {
+        for (;;)
+            std::this_thread::sleep_for(100ms);
+    }
+    // The least any Qt window polling ten times a second costs here: an empty
+    // label and a 100 ms timer, on the program's display.
+    QApplication app(argc, argv);
+    QLabel label(QStringLiteral("Waiting"));
+    label.show();
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&tick, &QTimer::timeout, &tick, [] {});
+    tick.start(100);
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc == 2
+        && (QByteArrayView(argv[1]) == "--sleep-loop" || QByteArrayView(argv[1]) == "--qt-window"))
+        return runFloor(argc, argv);
+
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Bench bench(parseOptions(QCoreApplication::arguments()));
+    if (bench.wanted("memory"))
+        bench.startMemory();
+    if (bench.wanted("latency"))
+        bench.latency();
+    if (bench.wanted("idle"))
+        bench.idle();
+    if (bench.wanted("busy"))
+        bench.busy();
+    if (bench.wanted("startup"))
+        bench.startup();
+    if (bench.wanted("switch"))
+        bench.portSwitch();
+    if (bench.wanted("chart"))
+        bench.chart();
+    if (bench.wanted("memory"))
+        bench.finishMemory();
+    bench.report();
     return 0;
 }

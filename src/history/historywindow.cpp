@@ -99,45 +99,45 @@ std::optional<QString> ifAny(const QString &text)
 }
 
 const FigureRow kFigureRows[] = {
-    {"instrument", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Figures of"),
-     [](const Shown &f) { return std::optional(f.instrument); }},
-    {"count", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Readings"),
-     [](const Shown &f) {
-         QString count = QString::number(f.s.count);
-         if (f.s.numbers != f.s.count)
-             count += HistoryWindow::tr(" (%1 of them numbers)").arg(f.s.numbers);
-         return std::optional(count);
-     }},
-    {"interval", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Interval"),
-     [](const Shown &f) { return ifAny(f.s.tau0Seconds, seconds); }},
-    {"mean", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Mean"),
-     [](const Shown &f) { return ifAny(f.s.meanMHz, mhz); }},
-    {"minimum", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Minimum"),
-     [](const Shown &f) { return ifAny(f.s.minMHz, mhz); }},
-    {"maximum", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Maximum"),
-     [](const Shown &f) { return ifAny(f.s.maxMHz, mhz); }},
-    {"peakToPeak", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Peak to peak"),
-     [](const Shown &f) { return ifAny(f.s.peakToPeakHz, [](double v) { return hz(v, 1); }); }},
-    {"standardDeviation", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Standard deviation"),
-     [](const Shown &f) { return ifAny(f.s.stdDevHz, [](double v) { return hz(v, 2); }); }},
-    {"drift", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Drift"),
-     [](const Shown &f) {
-         return ifAny(f.s.driftHzPerMinute, [&](double perMinute) {
-             QString drift = signedNumber(perMinute, 2) + HistoryWindow::tr(" Hz per minute");
-             if (f.s.driftPpmPerHour)
-                 drift += HistoryWindow::tr(", %1 ppm per hour")
-                                  .arg(signedNumber(*f.s.driftPpmPerHour, 4));
-             return drift;
-         });
-     }},
-    {"allanDeviation", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Allan deviation"),
-     [](const Shown &f) { return ifAny(deviations(f.s.allan, f.s, false)); }},
-    {"overlappingAllanDeviation",
-     QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Overlapping Allan deviation"),
-     [](const Shown &f) { return ifAny(deviations(f.s.overlappingAllan, f.s, true)); }},
-    {"modifiedAllanDeviation",
-     QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Modified Allan deviation"),
-     [](const Shown &f) { return ifAny(deviations(f.s.modifiedAllan, f.s, true)); }},
+        {"instrument", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Figures of"),
+         [](const Shown &f) { return std::optional(f.instrument); }},
+        {"count", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Readings"),
+         [](const Shown &f) {
+             QString count = QString::number(f.s.count);
+             if (f.s.numbers != f.s.count)
+                 count += HistoryWindow::tr(" (%1 of them numbers)").arg(f.s.numbers);
+             return std::optional(count);
+         }},
+        {"interval", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Interval"),
+         [](const Shown &f) { return ifAny(f.s.tau0Seconds, seconds); }},
+        {"mean", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Mean"),
+         [](const Shown &f) { return ifAny(f.s.meanMHz, mhz); }},
+        {"minimum", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Minimum"),
+         [](const Shown &f) { return ifAny(f.s.minMHz, mhz); }},
+        {"maximum", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Maximum"),
+         [](const Shown &f) { return ifAny(f.s.maxMHz, mhz); }},
+        {"peakToPeak", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Peak to peak"),
+         [](const Shown &f) { return ifAny(f.s.peakToPeakHz, [](double v) { return hz(v, 1); }); }},
+        {"standardDeviation", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Standard deviation"),
+         [](const Shown &f) { return ifAny(f.s.stdDevHz, [](double v) { return hz(v, 2); }); }},
+        {"drift", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Drift"),
+         [](const Shown &f) {
+             return ifAny(f.s.driftHzPerMinute, [&](double perMinute) {
+                 QString drift = signedNumber(perMinute, 2) + HistoryWindow::tr(" Hz per minute");
+                 if (f.s.driftPpmPerHour)
+                     drift += HistoryWindow::tr(", %1 ppm per hour")
+                                      .arg(signedNumber(*f.s.driftPpmPerHour, 4));
+                 return drift;
+             });
+         }},
+        {"allanDeviation", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Allan deviation"),
+         [](const Shown &f) { return ifAny(deviations(f.s.allan, f.s, false)); }},
+        {"overlappingAllanDeviation",
+         QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Overlapping Allan deviation"),
+         [](const Shown &f) { return ifAny(deviations(f.s.overlappingAllan, f.s, true)); }},
+        {"modifiedAllanDeviation",
+         QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Modified Allan deviation"),
+         [](const Shown &f) { return ifAny(deviations(f.s.modifiedAllan, f.s, true)); }},
 };
 
 } // namespace
@@ -282,9 +282,9 @@ void HistoryWindow::refresh()
     if (first < last) {
         const Instrument &whose = m_history.instrumentOf(first);
         const QTime since = QDateTime::fromMSecsSinceEpoch(m_history.at(first).msecs).time();
-        instrument = tr("%1, since %2").arg(
-                WindowDefinition::instrumentName(whose.port, whose.device),
-                since.toString(QStringLiteral("HH:mm:ss")));
+        instrument = tr("%1, since %2")
+                             .arg(WindowDefinition::instrumentName(whose.port, whose.device),
+                                  since.toString(QStringLiteral("HH:mm:ss")));
     }
     const Shown shown{m_figures, instrument};
     for (const FigureRow &row : kFigureRows)

@@ -40,9 +40,8 @@ PlotFrame::PlotFrame(const QWidget &widget, Axis horizontal, Axis vertical, cons
     }
     m_tickLabelHeight = lines * metrics.height();
     const int below = m_tickLabelHeight + (m_horizontalTitle.isEmpty() ? 0 : metrics.height());
-    m_plot = widget.rect().adjusted(m_valueLabelWidth + kGap + kTickLength,
-                                    metrics.height() + kGap, -kGap - halfLabel,
-                                    -(below + kGap + kTickLength));
+    m_plot = widget.rect().adjusted(m_valueLabelWidth + kGap + kTickLength, metrics.height() + kGap,
+                                    -kGap - halfLabel, -(below + kGap + kTickLength));
 }
 
 double PlotFrame::xOf(double value) const
