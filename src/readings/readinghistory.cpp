@@ -7,7 +7,7 @@
 namespace freqcounter {
 
 ReadingHistory::ReadingHistory(qsizetype capacity)
-    : m_capacity(std::max<qsizetype>(capacity, 1))
+    : m_samples(std::max<qsizetype>(capacity, 1))
 {}
 
 void ReadingHistory::add(const ReceivedReading &reading)
@@ -15,8 +15,8 @@ void ReadingHistory::add(const ReceivedReading &reading)
     Sample sample;
     sample.msecs
             = reading.steadyMsecs != 0 ? reading.steadyMsecs : reading.time.toMSecsSinceEpoch();
-    if (!m_samples.empty())
-        sample.msecs = std::max(sample.msecs, m_samples.back().msecs);
+    if (!m_samples.isEmpty())
+        sample.msecs = std::max(sample.msecs, m_samples.last().msecs);
     sample.mhz = frequencyMHz(reading.text);
     sample.port = reading.port;
     const bool another = m_instruments.empty() || m_instruments.back().port != reading.port
@@ -24,13 +24,9 @@ void ReadingHistory::add(const ReceivedReading &reading)
     sample.portChanged = another && !m_instruments.empty();
     if (another)
         m_instruments.push_back({reading.port, reading.device, sequence(size())});
-    if (size() == m_capacity) {
-        m_samples.pop_front();
-        ++m_dropped;
-        if (m_instruments.size() > 1 && m_instruments[1].firstSequence <= m_dropped)
-            m_instruments.pop_front();
-    }
-    m_samples.push_back(sample);
+    m_samples.append(sample);
+    if (m_instruments.size() > 1 && m_instruments[1].firstSequence <= m_samples.firstIndex())
+        m_instruments.pop_front();
 }
 
 const Instrument &ReadingHistory::instrumentOf(qsizetype i) const
@@ -44,14 +40,21 @@ const Instrument &ReadingHistory::instrumentOf(qsizetype i) const
 
 qsizetype ReadingHistory::instrumentStart(qsizetype i) const
 {
-    return qsizetype(std::max<qint64>(instrumentOf(i).firstSequence - m_dropped, 0));
+    return qsizetype(std::max<qint64>(instrumentOf(i).firstSequence - sequence(0), 0));
 }
 
 qsizetype ReadingHistory::lowerBound(qint64 msecs) const
 {
-    const auto at = std::lower_bound(m_samples.cbegin(), m_samples.cend(), msecs,
-                                     [](const Sample &s, qint64 t) { return s.msecs < t; });
-    return qsizetype(at - m_samples.cbegin());
+    qsizetype low = 0;
+    qsizetype high = size();
+    while (low < high) {
+        const qsizetype middle = low + (high - low) / 2;
+        if (at(middle).msecs < msecs)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
 }
 
 } // namespace freqcounter

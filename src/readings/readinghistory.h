@@ -2,7 +2,7 @@
 
 #include "receivedreading.h"
 
-#include <QtGlobal>
+#include <QContiguousCache>
 
 #include <deque>
 
@@ -42,25 +42,24 @@ public:
 
     void add(const ReceivedReading &reading);
 
-    qsizetype size() const { return qsizetype(m_samples.size()); }
-    bool isEmpty() const { return m_samples.empty(); }
-    const Sample &at(qsizetype i) const { return m_samples[std::size_t(i)]; }
+    qsizetype size() const { return m_samples.size(); }
+    bool isEmpty() const { return m_samples.isEmpty(); }
+    const Sample &at(qsizetype i) const { return m_samples.at(m_samples.firstIndex() + i); }
 
     // The first sample at or after the time, or size() when there is none.
     qsizetype lowerBound(qint64 msecs) const;
 
     // Each reading's place counted since start, which dropping old ones
     // leaves as it was.
-    qint64 sequence(qsizetype i) const { return m_dropped + i; }
+    qint64 sequence(qsizetype i) const { return m_samples.firstIndex() + i; }
     // The instrument of sample i, and the first of its samples still held.
     const Instrument &instrumentOf(qsizetype i) const;
     qsizetype instrumentStart(qsizetype i) const;
 
 private:
-    std::deque<Sample> m_samples;
+    // Indexed by sequence: full, it drops its oldest as it takes a new one.
+    QContiguousCache<Sample> m_samples;
     std::deque<Instrument> m_instruments;
-    qsizetype m_capacity;
-    qint64 m_dropped = 0;
 };
 
 } // namespace freqcounter
