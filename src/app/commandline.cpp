@@ -71,12 +71,14 @@ QList<OwnValueOption> ownValueOptions()
     return options;
 }
 
-// The arguments with every value of ours attached to its option. A value of
-// ours never starts with a dash: that is the next option, and the one before
-// it has no value. A value of Qt's is whatever follows. A missing value is
-// noted as the mistake and its option left out.
-QStringList withValuesAttached(const QStringList &arguments, const QList<OwnValueOption> &own,
-                               QString &mistake)
+// The arguments as QCommandLineParser is to take them: it takes whatever
+// follows an option with a value as the value, both "--com1 X" and
+// "--com1=X". A device or a file of ours never starts with a dash, though:
+// that is the next option, and the one before it has no value. Such an
+// option, a value of Qt's missing at the end, and a lone "--" are noted as
+// the mistake and left out; a value of Qt's is whatever follows.
+QStringList withoutMissingValues(const QStringList &arguments, const QList<OwnValueOption> &own,
+                                 QString &mistake)
 {
     const auto note = [&mistake](const QString &what) {
         if (mistake.isEmpty())
@@ -85,25 +87,17 @@ QStringList withValuesAttached(const QStringList &arguments, const QList<OwnValu
     QStringList result{arguments.value(0)};
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
-        if (argument == QStringLiteral("--")) {
-            note(QStringLiteral("unknown argument %1").arg(quoted(argument)));
-            continue;
-        }
         const QString name = optionName(argument);
-        if (name.isEmpty() || argument.contains(u'=')) {
-            result.append(argument);
-            continue;
-        }
+        const bool valueFollows = !argument.contains(u'=') && i + 1 < arguments.size();
         const auto ours = std::find_if(own.cbegin(), own.cend(),
                                        [&](const OwnValueOption &o) { return o.name == name; });
-        const bool hasNext = i + 1 < arguments.size();
-        if (ours != own.cend()) {
-            if (hasNext && !arguments.at(i + 1).startsWith(u'-'))
-                result.append(argument + u'=' + arguments.at(++i));
-            else
-                note(ours->missing);
-        } else if (kQtOptionsWithValue.contains(name)) {
-            if (hasNext)
+        if (argument == QStringLiteral("--")) {
+            note(QStringLiteral("unknown argument %1").arg(quoted(argument)));
+        } else if (ours != own.cend() && !argument.contains(u'=')
+                   && !(valueFollows && !arguments.at(i + 1).startsWith(u'-'))) {
+            note(ours->missing);
+        } else if (kQtOptionsWithValue.contains(name) && !argument.contains(u'=')) {
+            if (valueFollows)
                 result.append({argument, arguments.at(++i)});
             else
                 note(QStringLiteral("option %1 needs a value").arg(quoted(argument)));
@@ -151,7 +145,7 @@ Parsed parse(const QStringList &arguments)
     Parsed parsed;
     parsed.qtArguments.append(arguments.value(0));
     const QList<OwnValueOption> own = ownValueOptions();
-    const QStringList attached = withValuesAttached(arguments, own, parsed.mistake);
+    const QStringList taken = withoutMissingValues(arguments, own, parsed.mistake);
 
     QCommandLineParser parser;
     // Qt's options are words after one dash (-platform), so ours are too.
@@ -174,7 +168,7 @@ Parsed parse(const QStringList &arguments)
         parser.addOption(option);
     }
 
-    const bool understood = parser.parse(attached);
+    const bool understood = parser.parse(taken);
     if (parsed.mistake.isEmpty()) {
         if (!parser.unknownOptionNames().isEmpty()) {
             parsed.mistake
