@@ -10,7 +10,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -73,15 +72,8 @@ void TestHistoryWindow::cleanup()
 
 void TestHistoryWindow::loadAndShow()
 {
-    QSignalSpy ticks(m_window->form->findChild<QTimer *>(QStringLiteral("Timer1")),
-                     &QTimer::timeout);
-    QVERIFY(ticks.isValid());
-    QVERIFY(m_window->form->load());
-    m_window->form->show();
-    m_window->form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window->form.get()));
-    // The first tick finds the line quiet: from here on readings are whole.
-    QTRY_VERIFY(!ticks.isEmpty());
+    test::TickRecorder ticks(m_window->form.get());
+    QVERIFY(m_window->loadAndSettle(ticks));
 }
 
 void TestHistoryWindow::sendReadings(const QStringList &readings)

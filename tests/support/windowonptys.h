@@ -42,6 +42,18 @@ struct WindowOnPtys
     }
     PtyPair &pty(int port = 1) { return *ptys.at(std::size_t(port - 1)); }
 
+    // Loads and shows the window, active, and waits for its first tick,
+    // which finds the line quiet: from there on, readings sent arrive whole.
+    // False when any of it fails.
+    bool loadAndSettle(TickRecorder &ticks)
+    {
+        if (!form->load())
+            return false;
+        form->show();
+        form->activateWindow();
+        return QTest::qWaitForWindowActive(form.get()) && ticks.next(1) == QStringList{kWaiting};
+    }
+
     std::vector<std::unique_ptr<PtyPair>> ptys;
     QList<RuntimeError> errors;
     std::unique_ptr<Runtime> runtime;

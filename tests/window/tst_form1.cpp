@@ -102,10 +102,7 @@ void TestForm1::startRecordingTicks()
 void TestForm1::loadAndSettle()
 {
     startRecordingTicks();
-    QVERIFY(m_window->form->load());
-    m_window->form->show();
-    // The first tick finds the line quiet: from here on readings are whole.
-    QCOMPARE(nextTicks(1), QStringList{kWaiting});
+    QVERIFY(m_window->loadAndSettle(*m_ticks));
 }
 
 void TestForm1::timerRunsFromLoad()

@@ -75,10 +75,7 @@ void TestPortSelection::cleanup()
 
 void TestPortSelection::loadAndSettle()
 {
-    QVERIFY(m_window->form->load());
-    m_window->form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window->form.get()));
-    QCOMPARE(m_ticks->next(1), QStringList{kWaiting});
+    QVERIFY(m_window->loadAndSettle(*m_ticks));
 }
 
 void TestPortSelection::click(const char *name)
