@@ -13,7 +13,19 @@ namespace {
 constexpr double kNotAReading = std::numeric_limits<double>::quiet_NaN();
 // Far above any counter's range: overflow markers such as 9.91E37 land here.
 constexpr double kLimitMHz = 100'000;
-constexpr qsizetype kLongestPrefix = 3;
+// The prefixes naming a frequency: "F", one of the channels "FA" to "FC",
+// or "FRQ". Any other word is no frequency, even when a number follows it:
+// an error or overflow code such as "ERR 3", "OVF 1" or "E5".
+bool isFrequencyPrefix(QStringView word)
+{
+    if (word.isEmpty())
+        return true;
+    for (const char16_t *prefix : {u"F", u"FA", u"FB", u"FC", u"FRQ"}) {
+        if (word.compare(QStringView(prefix), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
 
 bool isAsciiLetter(QChar c)
 {
@@ -50,12 +62,10 @@ double frequencyMHz(QStringView text)
             ++at;
     };
 
-    // A short letter prefix naming what was measured; a period is no frequency.
+    // A short letter prefix naming what was measured.
     while (at < text.size() && isAsciiLetter(text[at]))
         ++at;
-    if (at > kLongestPrefix)
-        return kNotAReading;
-    if (text.first(at).compare(u"PER", Qt::CaseInsensitive) == 0)
+    if (!isFrequencyPrefix(text.first(at)))
         return kNotAReading;
     if (at > 0 && at < text.size() && (text[at] == u'=' || text[at] == u':'))
         ++at;

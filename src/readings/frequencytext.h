@@ -7,10 +7,11 @@ namespace freqcounter {
 // Reads the frequency a counter's line of text stands for, in MHz, the unit
 // the display gives. It takes the formats counters send: spaces around,
 // leading zeros, a sign, exponent notation, a unit (Hz, kHz, MHz or GHz, in
-// any case, attached or after a space) and a short letter prefix ("F",
-// "F=", "FA"). A bare number is in MHz. Anything else is not a reading and
-// gives NaN: a period ("PER ..."), an overflow marker (100 GHz or more),
-// text that is no number. It never changes what the display shows.
+// any case, attached or after a space) and a prefix naming a frequency
+// ("F", "F=", "FA" to "FC", "FRQ"). A bare number is in MHz. Anything else is
+// not a reading and gives NaN: a period ("PER ..."), an error or overflow
+// code even with a number ("ERR 3", "OVF 1", "E5"), an overflow marker
+// (100 GHz or more), text that is no number. It never changes what the display shows.
 double frequencyMHz(QStringView text);
 
 } // namespace freqcounter
