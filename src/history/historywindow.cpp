@@ -4,6 +4,7 @@
 #include "historychart.h"
 #include "readinghistory.h"
 #include "runtime.h"
+#include "stabilityconfidence.h"
 #include "stabilityplot.h"
 #include "userfiles.h"
 #include "windowdefinition.h"
@@ -53,19 +54,23 @@ QString seconds(double value)
     return QLocale::c().toString(value, 'g', 3) + QStringLiteral(" s");
 }
 
-// Each deviation at 1, 10 and 100 times the interval, with its error.
-QString deviations(const QList<Statistics::Deviation> &list, const Statistics &s, bool withError)
+// Each deviation at 1, 10 and 100 times the interval, with its 68.3 %
+// bounds and the noise they are for: "9.16e-08 (8.65e-08 to 9.77e-08,
+// white FM) at 2 s". A deviation with a unit of its own has it after each
+// figure.
+QString deviations(const QList<Statistics::Deviation> &list, const Statistics &s,
+                   const QString &unit = {})
 {
     const double tau0 = s.tau0Seconds.value_or(1);
+    const auto number = [&](double v) { return QLocale::c().toString(v, 'e', 2) + unit; };
     QStringList parts;
     for (const Statistics::Deviation &d : list) {
         const long multiple = std::lround(d.tauSeconds / tau0);
         if (multiple != 1 && multiple != 10 && multiple != 100)
             continue;
-        QString value = QLocale::c().toString(d.value, 'e', 2);
-        if (withError)
-            value += QStringLiteral(" \u00B1 ") + QLocale::c().toString(d.error, 'e', 1);
-        parts.append(HistoryWindow::tr("%1 at %2").arg(value, seconds(d.tauSeconds)));
+        parts.append(HistoryWindow::tr("%1 (%2 to %3, %4) at %5")
+                             .arg(number(d.value), number(d.low), number(d.high),
+                                  StabilityConfidence::noiseName(d.noise), seconds(d.tauSeconds)));
     }
     return parts.join(QStringLiteral("; "));
 }
@@ -110,6 +115,13 @@ const FigureRow kFigureRows[] = {
          }},
         {"interval", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Interval"),
          [](const Shown &f) { return ifAny(f.s.tau0Seconds, seconds); }},
+        {"gaps", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Gaps"),
+         [](const Shown &f) {
+             if (!f.s.tau0Seconds)
+                 return std::optional<QString>();
+             return std::optional(f.s.gaps == 0 ? HistoryWindow::tr("none")
+                                                : QString::number(f.s.gaps));
+         }},
         {"mean", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Mean"),
          [](const Shown &f) { return ifAny(f.s.meanMHz, mhz); }},
         {"minimum", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Minimum"),
@@ -131,13 +143,20 @@ const FigureRow kFigureRows[] = {
              });
          }},
         {"allanDeviation", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Allan deviation"),
-         [](const Shown &f) { return ifAny(deviations(f.s.allan, f.s, false)); }},
+         [](const Shown &f) { return ifAny(deviations(f.s.allan, f.s)); }},
         {"overlappingAllanDeviation",
          QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Overlapping Allan deviation"),
-         [](const Shown &f) { return ifAny(deviations(f.s.overlappingAllan, f.s, true)); }},
+         [](const Shown &f) { return ifAny(deviations(f.s.overlappingAllan, f.s)); }},
         {"modifiedAllanDeviation",
          QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Modified Allan deviation"),
-         [](const Shown &f) { return ifAny(deviations(f.s.modifiedAllan, f.s, true)); }},
+         [](const Shown &f) { return ifAny(deviations(f.s.modifiedAllan, f.s)); }},
+        {"overlappingHadamardDeviation",
+         QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Overlapping Hadamard deviation"),
+         [](const Shown &f) { return ifAny(deviations(f.s.overlappingHadamard, f.s)); }},
+        {"timeDeviation", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Time deviation"),
+         [](const Shown &f) {
+             return ifAny(deviations(f.s.timeDeviation, f.s, QStringLiteral(" s")));
+         }},
 };
 
 } // namespace
@@ -290,7 +309,7 @@ void HistoryWindow::refresh()
     for (const FigureRow &row : kFigureRows)
         setStatistic(row.objectName, row.text(shown).value_or(tr("not enough readings")));
     const Statistics &s = m_figures;
-    m_stability->setFigures(s.overlappingAllan, s.modifiedAllan);
+    m_stability->setFigures(s);
     m_chart->update();
 }
 

@@ -19,14 +19,16 @@ StabilityPlot::StabilityPlot(QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(tr("Sigma-tau plot of the overlapping and modified Allan deviation"));
+    setAccessibleName(tr("Sigma-tau plot of the overlapping and modified Allan deviation, the "
+                         "overlapping Hadamard deviation and the time deviation"));
 }
 
-void StabilityPlot::setFigures(const QList<Statistics::Deviation> &overlapping,
-                               const QList<Statistics::Deviation> &modified)
+void StabilityPlot::setFigures(const Statistics &figures)
 {
-    m_overlapping = overlapping;
-    m_modified = modified;
+    m_overlapping = figures.overlappingAllan;
+    m_modified = figures.modifiedAllan;
+    m_hadamard = figures.overlappingHadamard;
+    m_time = figures.timeDeviation;
     update();
 }
 
@@ -35,10 +37,12 @@ void StabilityPlot::paintEvent(QPaintEvent *)
     QPainter painter(this);
     PlotFrame::clear(painter, *this);
 
-    const std::array<Series, 2> series{
+    const std::array<Series, 4> series{
             Series{tr("overlapping"), palette().color(QPalette::Link), false, &m_overlapping},
             Series{tr("modified"), palette().color(QPalette::Highlight).darker(130), true,
-                   &m_modified}};
+                   &m_modified},
+            Series{tr("Hadamard"), QColor(0xd9, 0x5f, 0x02), false, &m_hadamard},
+            Series{tr("time (s)"), QColor(0x75, 0x70, 0xb3), true, &m_time}};
     const std::optional<std::pair<PlotFrame::Axis, PlotFrame::Axis>> axes = decades(series);
     if (!axes) {
         PlotFrame::say(painter, *this, tr("Not enough readings for a sigma-tau plot"));
@@ -70,8 +74,8 @@ StabilityPlot::decades(std::span<const Series> series)
                 continue;
             lowTau = std::min(lowTau, d.tauSeconds);
             highTau = std::max(highTau, d.tauSeconds);
-            low = std::min(low, std::max(d.value - d.error, d.value / 10));
-            high = std::max(high, d.value + d.error);
+            low = std::min(low, std::max(d.low, d.value / 10));
+            high = std::max(high, d.high);
         }
     }
     if (highTau == 0)
@@ -89,7 +93,7 @@ StabilityPlot::decades(std::span<const Series> series)
 
 void StabilityPlot::drawSeries(QPainter &painter, const PlotFrame &frame, const Series &series)
 {
-    // The points joined, each with its error bar.
+    // The points joined, each with the bar of its 68.3 % bounds.
     painter.setPen(QPen(series.colour, 1));
     painter.setBrush(series.colour);
     QPointF previous;
@@ -100,9 +104,8 @@ void StabilityPlot::drawSeries(QPainter &painter, const PlotFrame &frame, const 
         const QPointF at(frame.xOf(d.tauSeconds), frame.yOf(d.value));
         if (started)
             painter.drawLine(previous, at);
-        const double bottom
-                = d.value - d.error > 0 ? frame.yOf(d.value - d.error) : frame.plot().bottom();
-        painter.drawLine(QPointF(at.x(), frame.yOf(d.value + d.error)), QPointF(at.x(), bottom));
+        const double bottom = d.low > 0 ? frame.yOf(d.low) : frame.plot().bottom();
+        painter.drawLine(QPointF(at.x(), frame.yOf(d.high)), QPointF(at.x(), bottom));
         if (series.squares)
             painter.drawRect(QRectF(at.x() - 2.5, at.y() - 2.5, 5, 5));
         else

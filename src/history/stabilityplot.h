@@ -11,9 +11,10 @@
 
 namespace freqcounter {
 
-// The sigma-tau plot: the overlapping and the modified Allan deviation of
-// the fractional frequency against the averaging time, both axes
-// logarithmic, each point with its error bar. It draws the figures it is
+// The sigma-tau plot: the overlapping and the modified Allan deviation and
+// the overlapping Hadamard deviation of the fractional frequency, and the
+// time deviation in seconds, against the averaging time, both axes
+// logarithmic, each point with the bar of its 68.3 % bounds. It draws the figures it is
 // given and computes none.
 class StabilityPlot : public QWidget
 {
@@ -22,8 +23,7 @@ class StabilityPlot : public QWidget
 public:
     explicit StabilityPlot(QWidget *parent = nullptr);
 
-    void setFigures(const QList<Statistics::Deviation> &overlapping,
-                    const QList<Statistics::Deviation> &modified);
+    void setFigures(const Statistics &figures);
 
     QSize sizeHint() const override { return {320, 240}; }
     QSize minimumSizeHint() const override { return {200, 150}; }
@@ -46,6 +46,8 @@ private:
 
     QList<Statistics::Deviation> m_overlapping;
     QList<Statistics::Deviation> m_modified;
+    QList<Statistics::Deviation> m_hadamard;
+    QList<Statistics::Deviation> m_time;
 };
 
 } // namespace freqcounter

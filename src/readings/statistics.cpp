@@ -1,32 +1,50 @@
 #include "statistics.h"
 
+#include "stabilityconfidence.h"
+
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <vector>
 
 namespace freqcounter {
 
 namespace {
 
+namespace Confidence = StabilityConfidence;
+
 constexpr double kHzPerMHz = 1e6;
 // Gaps looked at for the interval: enough for a steady median, few enough
 // to cost nothing on a long span.
 constexpr std::size_t kIntervalSamples = 2047;
+// The newest averages the noise is identified from at each τ: plenty for a
+// certain answer, few enough to cost little on a long span.
+constexpr std::size_t kNoiseSamples = 4096;
 
-// One averaging length m of the overlapping and the modified estimator, and
-// the sums of the squares of their terms over the span, kept up to date as
-// the span moves. A term of the overlapping one is the second difference
+// One averaging length m of the overlapping Allan, the modified Allan and
+// the overlapping Hadamard estimator, and the sums of the squares of their
+// terms over the span, kept up to date as the span moves. A term of the
+// overlapping Allan one is the second difference
 // d(i) = S(i+2m) - 2 S(i+m) + S(i) of the running sum S of the readings; one
-// of the modified one is the sum of m of them, inner(j) = d(j) + ... + d(j+m-1).
+// of the modified one is the sum of m of them, inner(j) = d(j) + ... + d(j+m-1);
+// one of the Hadamard one the third difference
+// h(i) = S(i+3m) - 3 S(i+2m) + 3 S(i+m) - S(i). A term that spans a gap
+// counts in none of the sums.
 struct Level
 {
     qsizetype m = 1;
     qsizetype overlappingFrom = 0;
     qsizetype overlappingTo = 0;
     long double overlappingSum = 0;
+    qsizetype overlappingTerms = 0;
+    qsizetype hadamardFrom = 0;
+    qsizetype hadamardTo = 0;
+    long double hadamardSum = 0;
+    qsizetype hadamardTerms = 0;
     qsizetype modifiedFrom = 0;
     qsizetype modifiedTo = 0;
     long double modifiedSum = 0;
+    qsizetype modifiedTerms = 0;
     long double modifiedFirst = 0; // inner(modifiedFrom)
     long double modifiedLast = 0; // inner(modifiedTo - 1)
     // Terms taken out since the sums were last made afresh: rounding grows
@@ -37,8 +55,8 @@ struct Level
 } // namespace
 
 // The numbers of the span, oldest first, as hertz from the first one, with
-// their running sum; entries before front have left the span and go at the
-// next compaction.
+// their running sum and where gaps cut them; entries before front have left
+// the span and go at the next compaction.
 struct SpanStatistics::State
 {
     const ReadingHistory *history = nullptr;
@@ -49,41 +67,80 @@ struct SpanStatistics::State
     std::vector<qint64> msecs;
     std::vector<double> hz;
     std::vector<double> runningSum{0.0}; // runningSum[k] = hz[0] + ... + hz[k-1]
+    // Whether readings that are no number came between a number and the one
+    // before it.
+    std::vector<char> holeBefore;
+    // cuts[k]: how many of the numbers up to k begin a piece after a gap,
+    // counted from the first one held.
+    std::vector<qint32> cuts;
+    // A pause longer than this, in ms, is a gap; negative until the interval
+    // is known. The pauses between the numbers held, counted by length, show
+    // whether another limit cuts them elsewhere.
+    qint64 gapLimit = -1;
+    std::map<qint64, qsizetype> pauses;
+    bool pendingHole = false;
     qsizetype front = 0;
     std::vector<Level> levels;
 
     qsizetype size() const { return qsizetype(hz.size()); }
     qsizetype held() const { return size() - front; }
 
-    double d(qsizetype i, qsizetype m) const
+    double at(qsizetype k) const { return runningSum[std::size_t(k)]; }
+    double d(qsizetype i, qsizetype m) const { return at(i + 2 * m) - 2.0 * at(i + m) + at(i); }
+    long double h(qsizetype i, qsizetype m) const
     {
-        const auto at = [this](qsizetype k) { return runningSum[std::size_t(k)]; };
-        return at(i + 2 * m) - 2.0 * at(i + m) + at(i);
+        return (long double)at(i + 3 * m) - 3.0L * at(i + 2 * m) + 3.0L * at(i + m) - at(i);
     }
 
-    void clear(const ReadingHistory &from, qint64 at)
+    bool cutAt(qsizetype k) const
+    {
+        if (k == 0)
+            return false;
+        const auto i = std::size_t(k);
+        return holeBefore[i] || (gapLimit >= 0 && msecs[i] - msecs[i - 1] > gapLimit);
+    }
+    // Whether the `length` numbers from i on lie in one piece.
+    bool whole(qsizetype i, qsizetype length) const
+    {
+        return cuts[std::size_t(i + length - 1)] == cuts[std::size_t(i)];
+    }
+    qsizetype gapsHeld() const { return held() == 0 ? 0 : cuts.back() - cuts[std::size_t(front)]; }
+
+    void clear(const ReadingHistory &from, qint64 place)
     {
         history = &from;
-        fromSequence = toSequence = at;
+        fromSequence = toSequence = place;
         sequence.clear();
         msecs.clear();
         hz.clear();
         runningSum.assign(1, 0.0);
+        holeBefore.clear();
+        cuts.clear();
+        gapLimit = -1;
+        pauses.clear();
+        pendingHole = false;
         front = 0;
         levels.clear();
     }
 
     void append(const Sample &sample, qint64 place)
     {
-        if (std::isnan(sample.mhz))
+        if (std::isnan(sample.mhz)) {
+            pendingHole = !hz.empty();
             return;
+        }
         const double value = sample.mhz * kHzPerMHz;
         if (hz.empty())
             referenceHz = value;
+        if (!msecs.empty())
+            ++pauses[sample.msecs - msecs.back()];
         sequence.push_back(place);
         msecs.push_back(sample.msecs);
         hz.push_back(value - referenceHz);
         runningSum.push_back(runningSum.back() + hz.back());
+        holeBefore.push_back(pendingHole);
+        pendingHole = false;
+        cuts.push_back((cuts.empty() ? 0 : cuts.back()) + (cutAt(size() - 1) ? 1 : 0));
     }
 
     // Moves the span to the samples [from, to) of a history: what came is
@@ -99,10 +156,64 @@ struct SpanStatistics::State
             append(of.at(qsizetype(place - of.sequence(0))), place);
         fromSequence = newFrom;
         toSequence = newTo;
-        while (front < size() && sequence[std::size_t(front)] < newFrom)
+        while (front < size() && sequence[std::size_t(front)] < newFrom) {
             ++front;
+            if (front < size()) {
+                const auto pause
+                        = pauses.find(msecs[std::size_t(front)] - msecs[std::size_t(front - 1)]);
+                if (--pause->second == 0)
+                    pauses.erase(pause);
+            }
+        }
     }
 
+    // Pauses longer than limit are gaps. Where that cuts the numbers held
+    // elsewhere than before, the cuts are counted again and every sum is
+    // made afresh.
+    void setGapLimit(qint64 limit)
+    {
+        const qint64 low = std::min(limit, gapLimit);
+        const qint64 high = std::max(limit, gapLimit);
+        const auto between = pauses.upper_bound(low);
+        const bool moved = gapLimit < 0 || (between != pauses.end() && between->first <= high);
+        gapLimit = limit;
+        if (!moved)
+            return;
+        qint32 count = 0;
+        for (qsizetype k = 0; k < size(); ++k) {
+            count += cutAt(k) ? 1 : 0;
+            cuts[std::size_t(k)] = count;
+        }
+        levels.clear();
+    }
+
+    // Forgets what has left the span, once it is as much as what is held.
+    void compact()
+    {
+        if (front < 4096 || front < held())
+            return;
+        const auto cut = [this](auto &values) {
+            values.erase(values.begin(), values.begin() + std::ptrdiff_t(front));
+        };
+        cut(sequence);
+        cut(msecs);
+        cut(hz);
+        cut(runningSum);
+        cut(holeBefore);
+        cut(cuts);
+        for (Level &level : levels) {
+            level.overlappingFrom -= front;
+            level.overlappingTo -= front;
+            level.hadamardFrom -= front;
+            level.hadamardTo -= front;
+            level.modifiedFrom -= front;
+            level.modifiedTo -= front;
+        }
+        front = 0;
+    }
+
+    void update(Level &level) const;
+    void sumAfresh(Level &level) const;
     // Averaging lengths 1, 2, 5, 10, 20, 50, ... while there are four
     // averages of the length among n numbers; a length the span has
     // outgrown is forgotten.
@@ -122,74 +233,123 @@ struct SpanStatistics::State
         levels = std::move(kept);
     }
 
-    // Forgets what has left the span, once it is as much as what is held.
-    void compact()
+    // The newest averages of length m, in runs that no gap cuts, oldest first.
+    std::vector<std::vector<double>> averages(qsizetype m) const
     {
-        if (front < 4096 || front < held())
-            return;
-        const auto cut = [this](auto &values) {
-            values.erase(values.begin(), values.begin() + std::ptrdiff_t(front));
-        };
-        cut(sequence);
-        cut(msecs);
-        cut(hz);
-        cut(runningSum);
-        for (Level &level : levels) {
-            level.overlappingFrom -= front;
-            level.overlappingTo -= front;
-            level.modifiedFrom -= front;
-            level.modifiedTo -= front;
+        std::vector<std::vector<double>> pieces(1);
+        std::size_t taken = 0;
+        qsizetype end = size();
+        while (taken < kNoiseSamples && end - m >= front) {
+            const qsizetype begin = end - m;
+            if (!whole(begin, m)) {
+                if (!pieces.back().empty())
+                    pieces.emplace_back();
+                end -= m;
+                continue;
+            }
+            pieces.back().push_back((at(end) - at(begin)) / double(m));
+            ++taken;
+            if (cutAt(begin))
+                pieces.emplace_back();
+            end = begin;
         }
-        front = 0;
-    }
-
-    void update(Level &level) const
-    {
-        const qsizetype m = level.m;
-        const qsizetype overlappingTo = size() - 2 * m + 1;
-        const qsizetype modifiedTo = size() - 3 * m + 2;
-        const bool afresh = level.overlappingTo <= level.overlappingFrom
-                || level.modifiedTo <= level.modifiedFrom || front < level.overlappingFrom
-                || front >= level.overlappingTo || front >= level.modifiedTo
-                || level.subtracted > modifiedTo - front;
-        if (afresh) {
-            level.overlappingSum = 0;
-            for (qsizetype i = front; i < overlappingTo; ++i)
-                level.overlappingSum += static_cast<long double>(d(i, m)) * d(i, m);
-            long double inner = 0;
-            for (qsizetype i = front; i < front + m; ++i)
-                inner += d(i, m);
-            level.modifiedFirst = inner;
-            level.modifiedSum = 0;
-            for (qsizetype j = front; j < modifiedTo; ++j) {
-                level.modifiedSum += inner * inner;
-                level.modifiedLast = inner;
-                if (j + 1 < modifiedTo)
-                    inner += d(j + m, m) - d(j, m);
-            }
-            level.subtracted = 0;
-        } else {
-            for (qsizetype i = level.overlappingFrom; i < front; ++i) {
-                level.overlappingSum -= static_cast<long double>(d(i, m)) * d(i, m);
-                ++level.subtracted;
-            }
-            for (qsizetype i = level.overlappingTo; i < overlappingTo; ++i)
-                level.overlappingSum += static_cast<long double>(d(i, m)) * d(i, m);
-            for (qsizetype j = level.modifiedFrom; j < front; ++j) {
-                level.modifiedSum -= level.modifiedFirst * level.modifiedFirst;
-                level.modifiedFirst += d(j + m, m) - d(j, m);
-            }
-            for (qsizetype j = level.modifiedTo; j < modifiedTo; ++j) {
-                level.modifiedLast += d(j - 1 + m, m) - d(j - 1, m);
-                level.modifiedSum += level.modifiedLast * level.modifiedLast;
-            }
-        }
-        level.overlappingFrom = front;
-        level.overlappingTo = overlappingTo;
-        level.modifiedFrom = front;
-        level.modifiedTo = modifiedTo;
+        for (std::vector<double> &piece : pieces)
+            std::reverse(piece.begin(), piece.end());
+        std::reverse(pieces.begin(), pieces.end());
+        return pieces;
     }
 };
+
+void SpanStatistics::State::sumAfresh(Level &level) const
+{
+    const qsizetype m = level.m;
+    level.overlappingSum = 0;
+    level.overlappingTerms = 0;
+    for (qsizetype i = front; i < size() - 2 * m + 1; ++i) {
+        if (whole(i, 2 * m)) {
+            level.overlappingSum += static_cast<long double>(d(i, m)) * d(i, m);
+            ++level.overlappingTerms;
+        }
+    }
+    level.hadamardSum = 0;
+    level.hadamardTerms = 0;
+    for (qsizetype i = front; i < size() - 3 * m + 1; ++i) {
+        if (whole(i, 3 * m)) {
+            level.hadamardSum += h(i, m) * h(i, m);
+            ++level.hadamardTerms;
+        }
+    }
+    const qsizetype modifiedTo = size() - 3 * m + 2;
+    long double inner = 0;
+    for (qsizetype i = front; i < front + m; ++i)
+        inner += d(i, m);
+    level.modifiedFirst = inner;
+    level.modifiedSum = 0;
+    level.modifiedTerms = 0;
+    for (qsizetype j = front; j < modifiedTo; ++j) {
+        if (whole(j, 3 * m - 1)) {
+            level.modifiedSum += inner * inner;
+            ++level.modifiedTerms;
+        }
+        level.modifiedLast = inner;
+        if (j + 1 < modifiedTo)
+            inner += d(j + m, m) - d(j, m);
+    }
+    level.subtracted = 0;
+}
+
+void SpanStatistics::State::update(Level &level) const
+{
+    const qsizetype m = level.m;
+    const qsizetype overlappingTo = size() - 2 * m + 1;
+    const qsizetype modifiedTo = size() - 3 * m + 2;
+    const qsizetype hadamardTo = size() - 3 * m + 1;
+    const bool afresh = level.overlappingTo <= level.overlappingFrom
+            || level.modifiedTo <= level.modifiedFrom || level.hadamardTo <= level.hadamardFrom
+            || front < level.overlappingFrom || front >= level.hadamardTo
+            || level.subtracted > hadamardTo - front;
+    if (afresh) {
+        sumAfresh(level);
+    } else {
+        const auto take = [&](long double &sum, qsizetype &terms, long double term, int sign) {
+            sum += sign * term * term;
+            terms += sign;
+        };
+        for (qsizetype i = level.overlappingFrom; i < front; ++i) {
+            if (whole(i, 2 * m))
+                take(level.overlappingSum, level.overlappingTerms, d(i, m), -1);
+            ++level.subtracted;
+        }
+        for (qsizetype i = level.overlappingTo; i < overlappingTo; ++i) {
+            if (whole(i, 2 * m))
+                take(level.overlappingSum, level.overlappingTerms, d(i, m), +1);
+        }
+        for (qsizetype i = level.hadamardFrom; i < front; ++i) {
+            if (whole(i, 3 * m))
+                take(level.hadamardSum, level.hadamardTerms, h(i, m), -1);
+        }
+        for (qsizetype i = level.hadamardTo; i < hadamardTo; ++i) {
+            if (whole(i, 3 * m))
+                take(level.hadamardSum, level.hadamardTerms, h(i, m), +1);
+        }
+        for (qsizetype j = level.modifiedFrom; j < front; ++j) {
+            if (whole(j, 3 * m - 1))
+                take(level.modifiedSum, level.modifiedTerms, level.modifiedFirst, -1);
+            level.modifiedFirst += d(j + m, m) - d(j, m);
+        }
+        for (qsizetype j = level.modifiedTo; j < modifiedTo; ++j) {
+            level.modifiedLast += d(j - 1 + m, m) - d(j - 1, m);
+            if (whole(j, 3 * m - 1))
+                take(level.modifiedSum, level.modifiedTerms, level.modifiedLast, +1);
+        }
+    }
+    level.overlappingFrom = front;
+    level.overlappingTo = overlappingTo;
+    level.modifiedFrom = front;
+    level.modifiedTo = modifiedTo;
+    level.hadamardFrom = front;
+    level.hadamardTo = hadamardTo;
+}
 
 namespace {
 
@@ -240,49 +400,123 @@ double moments(const SpanStatistics::State &state, Statistics &s)
     return meanHz;
 }
 
-// The median gap between readings, of an even sample of them.
-double interval(const SpanStatistics::State &state)
+// The median pause between numbers, of an even sample of them, in ms.
+qint64 interval(const SpanStatistics::State &state)
 {
-    std::vector<qint64> gaps;
+    std::vector<qint64> pauses;
     const std::size_t stride
             = std::max<std::size_t>(1, std::size_t(state.held() - 1) / kIntervalSamples);
     for (std::size_t i = std::size_t(state.front) + 1; i < state.msecs.size(); i += stride)
-        gaps.push_back(state.msecs[i] - state.msecs[i - 1]);
-    std::nth_element(gaps.begin(), gaps.begin() + std::ptrdiff_t(gaps.size() / 2), gaps.end());
-    return double(gaps[gaps.size() / 2]) / 1000.0;
+        pauses.push_back(state.msecs[i] - state.msecs[i - 1]);
+    std::nth_element(pauses.begin(), pauses.begin() + std::ptrdiff_t(pauses.size() / 2),
+                     pauses.end());
+    return pauses[pauses.size() / 2];
 }
 
-// The Allan deviations, normal, overlapping and modified.
+// A deviation from the sum of the squares of its terms, with the bounds its
+// degrees of freedom give for the noise.
+struct Figure
+{
+    double tau0 = 1;
+    double meanHz = 1;
+
+    Statistics::Deviation of(const Confidence::Estimator &estimator, qsizetype m,
+                             long double sumOfSquares, qsizetype terms, long double weight,
+                             int noise) const
+    {
+        const double power = estimator.modified ? 4 : 2;
+        const long double variance = std::max(0.0L, sumOfSquares)
+                / (weight * std::pow((long double)m, (long double)power) * (long double)terms);
+        Statistics::Deviation d;
+        d.tauSeconds = tau0 * double(m);
+        d.value = double(std::sqrt(variance)) / meanHz;
+        d.terms = terms;
+        d.noise = noise;
+        d.edf = Confidence::edf(estimator, noise, double(m),
+                                Confidence::phasePointsFor(estimator, double(m), double(terms)));
+        std::tie(d.low, d.high) = Confidence::bounds(d.value, d.edf);
+        return d;
+    }
+};
+
+constexpr Confidence::Estimator kAllan{2, false, false};
+constexpr Confidence::Estimator kOverlappingAllan{2, true, false};
+constexpr Confidence::Estimator kModifiedAllan{2, true, true};
+constexpr Confidence::Estimator kOverlappingHadamard{3, true, false};
+
+// The noise at each level's τ; where too few averages tell, the noise of
+// the longest τ that has enough.
+std::vector<int> noises(const SpanStatistics::State &state)
+{
+    std::vector<int> found;
+    int longest = Confidence::WhiteFM;
+    for (const Level &level : state.levels) {
+        const std::optional<int> noise = Confidence::identifyNoise(state.averages(level.m));
+        if (noise)
+            longest = *noise;
+        found.push_back(noise.value_or(-100));
+    }
+    for (int &noise : found) {
+        if (noise == -100)
+            noise = longest;
+    }
+    return found;
+}
+
+// The Allan deviations, normal, overlapping and modified, the overlapping
+// Hadamard deviation and the time deviation.
 void stability(SpanStatistics::State &state, Statistics &s, double meanHz)
 {
     const qsizetype n = state.held();
-    const double tau0 = *s.tau0Seconds;
-    const auto deviation = [&](qsizetype m, long double sumOfSquares, double power,
-                               qsizetype terms) {
-        const long double variance = std::max(0.0L, sumOfSquares)
-                / (2.0L * std::pow((long double)m, (long double)power) * (long double)terms);
-        const double value = double(std::sqrt(variance)) / meanHz;
-        return Statistics::Deviation{tau0 * double(m), value, value / std::sqrt(double(terms)),
-                                     terms};
+    const Figure figure{*s.tau0Seconds, meanHz};
+    state.keepLevels(n);
+    for (Level &level : state.levels)
+        state.update(level);
+    const std::vector<int> noise = noises(state);
+    const auto noiseAt = [&](qsizetype m) {
+        for (std::size_t i = 0; i < state.levels.size(); ++i) {
+            if (state.levels[i].m == m)
+                return noise[i];
+        }
+        return noise.empty() ? int(Confidence::WhiteFM) : noise.back();
     };
+
     for (const qsizetype m : {1, 10, 100}) {
-        const qsizetype terms = n / m - 1;
+        long double squared = 0;
+        qsizetype terms = 0;
+        for (qsizetype i = state.front; i + 2 * m <= state.size(); i += m) {
+            if (!state.whole(i, 2 * m))
+                continue;
+            const double term = state.d(i, m);
+            squared += static_cast<long double>(term) * term;
+            ++terms;
+        }
         if (terms < 1)
             break;
-        long double squared = 0;
-        for (qsizetype k = 0; k < terms; ++k) {
-            const double term = state.d(state.front + k * m, m);
-            squared += static_cast<long double>(term) * term;
-        }
-        s.allan.append(deviation(m, squared, 2, terms));
+        s.allan.append(figure.of(kAllan, m, squared, terms, 2, noiseAt(m)));
     }
-    state.keepLevels(n);
-    for (Level &level : state.levels) {
-        state.update(level);
-        s.overlappingAllan.append(deviation(level.m, level.overlappingSum, 2,
-                                            level.overlappingTo - level.overlappingFrom));
-        s.modifiedAllan.append(
-                deviation(level.m, level.modifiedSum, 4, level.modifiedTo - level.modifiedFrom));
+    for (std::size_t i = 0; i < state.levels.size(); ++i) {
+        const Level &level = state.levels[i];
+        if (level.overlappingTerms > 0) {
+            s.overlappingAllan.append(figure.of(kOverlappingAllan, level.m, level.overlappingSum,
+                                                level.overlappingTerms, 2, noise[i]));
+        }
+        if (level.modifiedTerms > 0) {
+            const Statistics::Deviation modified = figure.of(
+                    kModifiedAllan, level.m, level.modifiedSum, level.modifiedTerms, 2, noise[i]);
+            s.modifiedAllan.append(modified);
+            // TVAR(tau) = tau^2 / 3 MVAR(tau), in seconds.
+            const double toSeconds = modified.tauSeconds / std::sqrt(3.0);
+            Statistics::Deviation time = modified;
+            time.value *= toSeconds;
+            time.low *= toSeconds;
+            time.high *= toSeconds;
+            s.timeDeviation.append(time);
+        }
+        if (level.hadamardTerms > 0) {
+            s.overlappingHadamard.append(figure.of(kOverlappingHadamard, level.m, level.hadamardSum,
+                                                   level.hadamardTerms, 6, noise[i]));
+        }
     }
 }
 
@@ -306,8 +540,13 @@ Statistics SpanStatistics::of(const ReadingHistory &history, qsizetype from, qsi
     s.numbers = state.held();
     if (s.numbers > 0) {
         const double meanHz = moments(state, s);
-        if (s.numbers >= 2)
-            s.tau0Seconds = interval(state);
+        if (s.numbers >= 2) {
+            const qint64 tau0 = interval(state);
+            s.tau0Seconds = double(tau0) / 1000.0;
+            // A pause of more than two intervals is a gap.
+            state.setGapLimit(2 * tau0);
+            s.gaps = state.gapsHeld();
+        }
         if (s.tau0Seconds && *s.tau0Seconds > 0 && meanHz != 0)
             stability(state, s, meanHz);
     }

@@ -27,8 +27,13 @@ QByteArray analysisText(const ReadingHistory &history, qsizetype from, qsizetype
                           .toUtf8()
                 + '\n';
     }
-    if (figures.tau0Seconds)
+    if (figures.tau0Seconds) {
         text += "# tau0: " + c.toString(*figures.tau0Seconds, 'g', 6).toUtf8() + " s\n";
+        // The lines run on across a gap; a tool that reads them as one series
+        // spans it.
+        text += "# gaps: " + QByteArray::number(figures.gaps)
+                + " (pauses of more than 2 tau0, or readings that are no number)\n";
+    }
     if (figures.meanMHz)
         text += "# mean frequency: " + c.toString(*figures.meanMHz * 1e6, 'f', 3).toUtf8()
                 + " Hz\n";

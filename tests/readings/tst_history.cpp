@@ -145,12 +145,12 @@ void TestHistory::statistics_data()
     QTest::newRow("too few readings for an Allan deviation at 10 times the interval")
             << mhz(hertzAbove100MHz(19, [](int) { return 0.0; })) << qsizetype(19) << 100.0 << 0.0
             << 0.0 << 0.0 << 0.0 << QList<double>{1} << QList<double>{0};
-    QTest::newRow("readings that are not numbers are counted, nothing more")
+    QTest::newRow("readings that are not numbers are counted, and cut the series")
             << QStringList{QStringLiteral("100.000000"),   QStringLiteral("ERR"),
                            QStringLiteral("100.000002"),   QStringLiteral("--.----"),
                            QStringLiteral(" 100.000004 "), QStringLiteral("1,5")}
             << qsizetype(3) << 100.000002 << 4.0 << 2.0 << 60.0 << 3600.0 / 100.000002
-            << QList<double>{2} << QList<double>{2e-6 / std::sqrt(2.0) / 100.000002};
+            << QList<double>{} << QList<double>{};
 }
 
 void TestHistory::statistics()
@@ -183,7 +183,14 @@ void TestHistory::statistics()
 
 namespace {
 
-enum class Statistic { StandardDeviation, Allan, OverlappingAllan, ModifiedAllan };
+enum class Statistic {
+    StandardDeviation,
+    Allan,
+    OverlappingAllan,
+    ModifiedAllan,
+    OverlappingHadamard,
+    TimeDeviation
+};
 
 // The handbook's 1000-point set: a linear congruential generator's output
 // scaled to (0, 1).
@@ -230,6 +237,15 @@ void TestHistory::publishedStabilitySuite_data()
         6.172376e-02);
     row("1000-point, modified Allan deviation at 100", thousand, Statistic::ModifiedAllan, 100,
         2.170921e-02);
+    row("1000-point, overlapping Hadamard deviation at 1", thousand, Statistic::OverlappingHadamard,
+        1, 2.943883e-01);
+    row("1000-point, overlapping Hadamard deviation at 10", thousand,
+        Statistic::OverlappingHadamard, 10, 9.581083e-02);
+    row("1000-point, overlapping Hadamard deviation at 100", thousand,
+        Statistic::OverlappingHadamard, 100, 3.237638e-02);
+    row("1000-point, time deviation at 1", thousand, Statistic::TimeDeviation, 1, 1.687202e-01);
+    row("1000-point, time deviation at 10", thousand, Statistic::TimeDeviation, 10, 3.563623e-01);
+    row("1000-point, time deviation at 100", thousand, Statistic::TimeDeviation, 100, 1.253382e+00);
     row("NBS14, standard deviation", nbs14, Statistic::StandardDeviation, 1, 100.9770);
     row("NBS14, Allan deviation at 1", nbs14, Statistic::Allan, 1, 91.22945);
     row("NBS14, overlapping Allan deviation at 1", nbs14, Statistic::OverlappingAllan, 1, 91.22945);
@@ -279,6 +295,12 @@ void TestHistory::publishedStabilitySuite()
     case Statistic::ModifiedAllan:
         at(s.modifiedAllan);
         break;
+    case Statistic::OverlappingHadamard:
+        at(s.overlappingHadamard);
+        break;
+    case Statistic::TimeDeviation:
+        at(s.timeDeviation);
+        break;
     }
     QVERIFY2(computed, "no figure at that tau");
     QVERIFY2(std::abs(*computed / published - 1.0) < 1e-6,
@@ -288,33 +310,42 @@ void TestHistory::publishedStabilitySuite()
 
 void TestHistory::movingSpanGivesTheFiguresOfAFreshOne()
 {
-    // Noise and a drift, a reading now and then that is no number, and the
-    // oldest readings dropped as the history is bounded.
+    // Noise and a drift, a reading now and then that is no number, a pause
+    // of ten seconds, and the oldest readings dropped as the history is
+    // bounded.
     QStringList texts;
     const QList<double> noise = thousandPointSet();
     for (int i = 0; i < 3000; ++i)
-        texts.append(i % 97 == 5 ? QStringLiteral("ERR")
-                                 : QString::number(145.0 + 1e-6 * (noise.at(i % 1000) + 0.01 * i),
-                                                   'g', 17));
+        texts.append(i % 397 == 5 ? QStringLiteral("ERR")
+                                  : QString::number(145.0 + 1e-6 * (noise.at(i % 1000) + 0.01 * i),
+                                                    'g', 17));
     ReadingHistory history(2500);
     SpanStatistics moving;
+    const auto sameFigures = [](const QList<Statistics::Deviation> &kept,
+                                const QList<Statistics::Deviation> &fresh, const char *what) {
+        QCOMPARE(kept.size(), fresh.size());
+        for (qsizetype k = 0; k < fresh.size(); ++k) {
+            QCOMPARE(kept.at(k).terms, fresh.at(k).terms);
+            QCOMPARE(kept.at(k).noise, fresh.at(k).noise);
+            compareClose(kept.at(k).value, fresh.at(k).value, what);
+            compareClose(kept.at(k).high, fresh.at(k).high, what);
+        }
+    };
     for (int i = 0; i < texts.size(); ++i) {
-        history.add({1, {}, kStart.addMSecs(qint64(100) * i), texts.at(i)});
+        const qint64 pause = i >= 1500 ? 10'000 : 0;
+        history.add({1, {}, kStart.addMSecs(qint64(100) * i + pause), texts.at(i)});
         if (i % 37 != 0 || history.size() < 700)
             continue;
         const qsizetype from = history.size() - 700 + (i % 3);
         const Statistics kept = moving.of(history, from, history.size());
         const Statistics fresh = Statistics::of(history, from, history.size());
         QCOMPARE(kept.numbers, fresh.numbers);
-        QCOMPARE(kept.overlappingAllan.size(), fresh.overlappingAllan.size());
-        QVERIFY(fresh.overlappingAllan.size() >= 7);
-        for (qsizetype k = 0; k < fresh.overlappingAllan.size(); ++k) {
-            compareClose(kept.overlappingAllan.at(k).value, fresh.overlappingAllan.at(k).value,
-                         "overlapping Allan deviation");
-            compareClose(kept.modifiedAllan.at(k).value, fresh.modifiedAllan.at(k).value,
-                         "modified Allan deviation");
-            QCOMPARE(kept.modifiedAllan.at(k).terms, fresh.modifiedAllan.at(k).terms);
-        }
+        QCOMPARE(kept.gaps, fresh.gaps);
+        QVERIFY(fresh.overlappingAllan.size() >= 6);
+        sameFigures(kept.overlappingAllan, fresh.overlappingAllan, "overlapping Allan deviation");
+        sameFigures(kept.modifiedAllan, fresh.modifiedAllan, "modified Allan deviation");
+        sameFigures(kept.overlappingHadamard, fresh.overlappingHadamard,
+                    "overlapping Hadamard deviation");
         compareClose(kept.stdDevHz, *fresh.stdDevHz, "standard deviation");
     }
 }
@@ -421,6 +452,7 @@ void TestHistory::countersOwnFormats_data()
     QTest::newRow("letter prefix and a space") << QStringLiteral("F 145.12345") << 145.12345;
     QTest::newRow("letter prefix with an equals sign") << QStringLiteral("F=145.1") << 145.1;
     QTest::newRow("channel prefix, unit and padding") << QStringLiteral("FA  0145.10 MHz") << 145.1;
+    QTest::newRow("a prefix in small letters") << QStringLiteral("frq:145.1") << 145.1;
     QTest::newRow("just under 100 GHz") << QStringLiteral("99.999 GHz") << 99'999.0;
 }
 
@@ -437,6 +469,9 @@ void TestHistory::notAReading_data()
 
     QTest::newRow("empty") << QString();
     QTest::newRow("an error word") << QStringLiteral("ERR");
+    QTest::newRow("an error code with a number") << QStringLiteral("ERR 3");
+    QTest::newRow("an overflow code with a number") << QStringLiteral("OVF 1");
+    QTest::newRow("an error code of one letter") << QStringLiteral("E5");
     QTest::newRow("dashes while the gate is open") << QStringLiteral("--.----");
     QTest::newRow("a decimal comma") << QStringLiteral("145,2");
     QTest::newRow("a period is not a frequency") << QStringLiteral("PER 6.89E-09");

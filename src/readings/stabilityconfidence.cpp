@@ -1,0 +1,275 @@
+#include "stabilityconfidence.h"
+
+#include <boost/math/distributions/chi_squared.hpp>
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <numeric>
+
+namespace freqcounter::StabilityConfidence {
+
+namespace {
+
+constexpr double kInfinite = std::numeric_limits<double>::infinity();
+// Beyond this many terms of the basic sum, the paper's asymptotic tables.
+constexpr double kJMax = 100;
+
+// Greenhall and Riley's sw, sx, sz: the generalised autocovariance of the
+// noise, of its phase through the estimator's first filter, and through its
+// d-th difference.
+double sw(double t, int alpha)
+{
+    const double a = std::abs(t);
+    switch (alpha) {
+    case 2:
+        return -a;
+    case 1:
+        return t == 0 ? 0 : t * t * std::log(a);
+    case 0:
+        return a * a * a;
+    case -1:
+        return t == 0 ? 0 : t * t * t * t * std::log(a);
+    case -2:
+        return a * a * a * a * a;
+    case -3:
+        return t == 0 ? 0 : std::pow(t, 6) * std::log(a);
+    default:
+        return std::pow(a, 7);
+    }
+}
+
+double sx(double t, double f, int alpha)
+{
+    if (std::isinf(f))
+        return sw(t, alpha + 2);
+    return f * f * (2 * sw(t, alpha) - sw(t - 1 / f, alpha) - sw(t + 1 / f, alpha));
+}
+
+double sz(double t, double f, int alpha, int d)
+{
+    // The binomial weights of the d-th difference, taken both ways.
+    static constexpr std::array<std::array<double, 4>, 4> kWeights{
+            {{0, 0, 0, 0}, {2, -1, 0, 0}, {6, -4, 1, 0}, {20, -15, 6, -1}}};
+    const auto &w = kWeights.at(std::size_t(d));
+    double sum = w[0] * sx(t, f, alpha);
+    for (int k = 1; k <= d; ++k)
+        sum += w.at(std::size_t(k)) * (sx(t - k, f, alpha) + sx(t + k, f, alpha));
+    return sum;
+}
+
+double basicSum(double j, double m, double s, double f, int alpha, int d)
+{
+    const auto square = [](double v) { return v * v; };
+    double sum = square(sz(0, f, alpha, d)) + (1 - j / m) * square(sz(j / s, f, alpha, d));
+    for (int i = 1; i < int(j); ++i)
+        sum += 2 * (1 - i / m) * square(sz(i / s, f, alpha, d));
+    return sum;
+}
+
+// The paper's tables of (a0, a1) for large r, by alpha from +2 down to -2
+// and d from 1 to 3; table 3 gives (b0, b1) for flicker PM.
+using Pair = std::pair<double, double>;
+constexpr std::array<std::array<Pair, 3>, 5> kModifiedTable{{
+        {{{2.0 / 3, 1.0 / 3}, {7.0 / 9, 1.0 / 2}, {22.0 / 25, 2.0 / 3}}},
+        {{{0.840, 0.345}, {0.997, 0.616}, {1.141, 0.843}}},
+        {{{1.079, 0.368}, {1.033, 0.607}, {1.184, 0.848}}},
+        {{{0, 0}, {1.048, 0.534}, {1.180, 0.816}}},
+        {{{0, 0}, {1.302, 0.535}, {1.175, 0.777}}},
+}};
+constexpr std::array<std::array<Pair, 3>, 5> kUnmodifiedTable{{
+        {{{3.0 / 2, 1.0 / 2}, {35.0 / 18, 1.0}, {231.0 / 100, 3.0 / 2}}},
+        {{{78.6, 25.2}, {790.0, 410.0}, {9950.0, 6520.0}}},
+        {{{2.0 / 3, 1.0 / 6}, {2.0 / 3, 1.0 / 3}, {7.0 / 9, 1.0 / 2}}},
+        {{{0, 0}, {0.852, 0.375}, {0.997, 0.617}}},
+        {{{0, 0}, {1.079, 0.368}, {1.033, 0.607}}},
+}};
+constexpr std::array<Pair, 3> kFlickerPMTable{{{6.0, 4.0}, {15.23, 12.0}, {47.8, 40.0}}};
+
+Pair tableEntry(const std::array<std::array<Pair, 3>, 5> &table, int alpha, int d)
+{
+    return table.at(std::size_t(2 - alpha)).at(std::size_t(d - 1));
+}
+
+// The lag-1 autocorrelation of pieces, each about its own mean.
+double lag1Autocorrelation(const std::vector<std::vector<double>> &pieces)
+{
+    long double products = 0;
+    long double squares = 0;
+    for (const std::vector<double> &x : pieces) {
+        if (x.empty())
+            continue;
+        long double mean = 0;
+        for (const double v : x)
+            mean += v;
+        mean /= (long double)x.size();
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            const long double a = x[i] - mean;
+            squares += a * a;
+            if (i + 1 < x.size())
+                products += a * (x[i + 1] - mean);
+        }
+    }
+    return squares > 0 ? double(products / squares) : 0.0;
+}
+
+// Takes the straight line of least squares out of a piece.
+void detrend(std::vector<double> &x)
+{
+    const auto n = double(x.size());
+    if (x.size() < 3) {
+        const double mean = x.empty() ? 0 : std::accumulate(x.begin(), x.end(), 0.0) / n;
+        for (double &v : x)
+            v -= mean;
+        return;
+    }
+    long double sumY = 0;
+    long double sumTY = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        sumY += x[i];
+        sumTY += (long double)i * x[i];
+    }
+    const long double meanT = (n - 1) / 2;
+    const long double meanY = sumY / n;
+    const long double spread = n * (n * n - 1) / 12; // sum of (t - meanT)^2
+    const long double slope = (sumTY - n * meanT * meanY) / spread;
+    for (std::size_t i = 0; i < x.size(); ++i)
+        x[i] = double(x[i] - meanY - slope * ((long double)i - meanT));
+}
+
+} // namespace
+
+QString noiseName(int alpha)
+{
+    switch (alpha) {
+    case WhitePM:
+        return QCoreApplication::translate("StabilityConfidence", "white PM");
+    case FlickerPM:
+        return QCoreApplication::translate("StabilityConfidence", "flicker PM");
+    case WhiteFM:
+        return QCoreApplication::translate("StabilityConfidence", "white FM");
+    case FlickerFM:
+        return QCoreApplication::translate("StabilityConfidence", "flicker FM");
+    default:
+        return QCoreApplication::translate("StabilityConfidence", "random walk FM");
+    }
+}
+
+std::optional<int> identifyNoise(std::vector<std::vector<double>> pieces)
+{
+    std::size_t count = 0;
+    for (std::vector<double> &piece : pieces) {
+        detrend(piece);
+        count += piece.size();
+    }
+    if (count < kFewestForNoise)
+        return std::nullopt;
+    // Frequency data: white FM is uncorrelated (rho 0); white PM, its
+    // difference, has rho -1/2 ... and each difference taken lowers alpha by 2.
+    constexpr int kMostDifferences = 2;
+    for (int d = 0;; ++d) {
+        const double r1 = lag1Autocorrelation(pieces);
+        const double rho = r1 / (1 + r1);
+        if (rho < 0.25 || d >= kMostDifferences) {
+            const int alpha = -int(std::lround(2 * rho)) - 2 * d;
+            return std::clamp(alpha, int(RandomWalkFM), int(WhitePM));
+        }
+        for (std::vector<double> &piece : pieces) {
+            if (piece.empty())
+                continue;
+            for (std::size_t i = 0; i + 1 < piece.size(); ++i)
+                piece[i] = piece[i + 1] - piece[i];
+            piece.pop_back();
+        }
+    }
+}
+
+double phasePointsFor(const Estimator &estimator, double m, double terms)
+{
+    const double f = estimator.modified ? 1 : m;
+    const double s = estimator.overlapping ? m : 1;
+    const double length = m / f + m * estimator.d; // of the filter on the phase
+    return (terms - 1) * m / s + length;
+}
+
+double edf(const Estimator &estimator, int alpha, double m, double phasePoints)
+{
+    // At τ0 the modified estimator is the unmodified one, term for term.
+    if (estimator.modified && m <= 1)
+        return edf({estimator.d, estimator.overlapping, false}, alpha, m, phasePoints);
+    const int d = estimator.d;
+    const double f = estimator.modified ? 1 : m;
+    const double s = estimator.overlapping ? m : 1;
+    const double length = m / f + m * d;
+    const double terms = 1 + std::floor(s * (phasePoints - length) / m);
+    if (terms < 1)
+        return 0;
+    const double j = std::min(terms, (d + 1) * s);
+    const double r = terms / s;
+    const auto fromSum = [&](double jj, double mm, double ss, double ff) {
+        const double z = sz(0, ff, alpha, d);
+        return 1 / (basicSum(jj, mm, ss, ff, alpha, d) / (z * z * mm));
+    };
+    const auto fromTable = [&](Pair a, double scale = 1) {
+        return 1 / ((a.first - a.second / r) / (scale * scale * r));
+    };
+
+    if (estimator.modified) {
+        if (j <= kJMax)
+            return fromSum(j, terms, s, 1);
+        if (r > d + 1)
+            return fromTable(tableEntry(kModifiedTable, alpha, d));
+        return fromSum(kJMax, kJMax, kJMax / r, 1);
+    }
+    if (alpha <= 0) {
+        // The phase as sampled, not averaged over τ0 (F = m, which the paper
+        // takes while m (d + 1) <= J_max): readings of a counter are the
+        // phase's differences at the sampling instants. For white FM this
+        // gives the exact degrees of freedom, those of SP 1065's simple form;
+        // F = m gives up to a sixth more at τ0.
+        if (j <= kJMax)
+            return fromSum(j, terms, s, kInfinite);
+        if (r > d + 1)
+            return fromTable(tableEntry(kUnmodifiedTable, alpha, d));
+        return fromSum(kJMax, kJMax, kJMax / r, kInfinite);
+    }
+    if (alpha == FlickerPM) {
+        const Pair b = kFlickerPMTable.at(std::size_t(d - 1));
+        const double scale = b.first + b.second * std::log(m);
+        if (j <= kJMax)
+            return fromSum(j, terms, s, m);
+        if (r > d + 1)
+            return fromTable(tableEntry(kUnmodifiedTable, alpha, d), scale);
+        const double z = scale;
+        return 1 / (basicSum(kJMax, kJMax, kJMax / r, kJMax / r, alpha, d) / (z * z * kJMax));
+    }
+    // White PM, unmodified: a closed form once r is above d; below, the sum.
+    if (std::ceil(r) <= d)
+        return fromSum(j, terms, s, m);
+    const auto binomial = [](int n, int k) {
+        double b = 1;
+        for (int i = 1; i <= k; ++i)
+            b = b * (n - k + i) / i;
+        return b;
+    };
+    const double a0 = binomial(4 * d, 2 * d) / std::pow(binomial(2 * d, d), 2);
+    const double a1 = d / 2.0;
+    return 1 / ((a0 - a1 / r) / terms);
+}
+
+std::pair<double, double> bounds(double deviation, double degreesOfFreedom)
+{
+    if (!(degreesOfFreedom > 0) || !std::isfinite(degreesOfFreedom))
+        return {deviation, deviation};
+    const double tail = (1 - std::erf(1 / std::sqrt(2.0))) / 2; // 0.1587
+    const boost::math::chi_squared chi2(degreesOfFreedom);
+    const double low = boost::math::quantile(chi2, 1 - tail);
+    const double high = boost::math::quantile(chi2, tail);
+    return {deviation * std::sqrt(degreesOfFreedom / low),
+            deviation * std::sqrt(degreesOfFreedom / high)};
+}
+
+} // namespace freqcounter::StabilityConfidence
