@@ -112,8 +112,9 @@ void HistoryChart::drawSwitches(QPainter &painter, const PlotFrame &frame,
 void HistoryChart::drawReadings(QPainter &painter, const PlotFrame &frame,
                                 const ChartScale::Reduction &reduction, qint64 start) const
 {
-    // Each column's range, joined to the next column's. The columns were
-    // cut for the whole width; map them onto the plot.
+    // Each column's range, joined to the next column's unless a gap lies
+    // between. The columns were cut for the whole width; map them onto the
+    // plot.
     const auto xOf = [&](std::size_t column) {
         return frame.xOf(double(start + qint64(double(column) * reduction.msPerColumn)));
     };
@@ -127,7 +128,7 @@ void HistoryChart::drawReadings(QPainter &painter, const PlotFrame &frame,
         ++drawn;
         const QPointF low(xOf(i), frame.yOf(column.low));
         const QPointF high(xOf(i), frame.yOf(column.high));
-        if (!started) {
+        if (!started || column.gapBefore) {
             path.moveTo(low);
             started = true;
         } else {

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QLocale>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -25,6 +26,22 @@ qint64 timeStepSeconds(double spanSeconds)
     return kSteps.back();
 }
 
+// The median pause between readings [first, last), of an even sample of
+// them; 0 for fewer than two.
+qint64 medianInterval(const ReadingHistory &history, qsizetype first, qsizetype last)
+{
+    constexpr qsizetype kSamples = 2047;
+    std::vector<qint64> pauses;
+    const qsizetype stride = std::max<qsizetype>(1, (last - first - 1) / kSamples);
+    for (qsizetype i = first + 1; i < last; i += stride)
+        pauses.push_back(history.at(i).msecs - history.at(i - 1).msecs);
+    if (pauses.empty())
+        return 0;
+    std::nth_element(pauses.begin(), pauses.begin() + std::ptrdiff_t(pauses.size() / 2),
+                     pauses.end());
+    return pauses[pauses.size() / 2];
+}
+
 } // namespace
 
 Reduction reduce(const ReadingHistory &history, qsizetype first, qsizetype last, qint64 start,
@@ -34,16 +51,24 @@ Reduction reduce(const ReadingHistory &history, qsizetype first, qsizetype last,
     columns = std::max(1, columns);
     r.columns.resize(std::size_t(columns));
     r.msPerColumn = double(std::max<qint64>(end - start, 1)) / double(std::max(1, columns - 1));
+    const qint64 gapLimit = 2 * medianInterval(history, first, last);
+    qint64 previous = -1; // the time of the last number; -1 after a gap
     for (qsizetype i = first; i < last; ++i) {
         const Sample &sample = history.at(i);
         if (sample.portChanged)
             r.switches.push_back({sample.msecs, sample.port});
-        if (std::isnan(sample.mhz))
+        if (std::isnan(sample.mhz)) {
+            previous = -1;
             continue;
+        }
         const auto at = std::clamp<qsizetype>(
                 qsizetype(double(sample.msecs - start) / r.msPerColumn), 0, columns - 1);
-        r.columns[std::size_t(at)].add(sample.mhz);
+        Column &column = r.columns[std::size_t(at)];
+        if (column.isEmpty() && i > first && (previous < 0 || sample.msecs - previous > gapLimit))
+            column.gapBefore = true;
+        column.add(sample.mhz);
         r.all.add(sample.mhz);
+        previous = sample.msecs;
     }
     return r;
 }

@@ -15,6 +15,9 @@ struct Column
 {
     double low = std::numeric_limits<double>::infinity();
     double high = -std::numeric_limits<double>::infinity();
+    // Its first reading came after a gap: the line does not join it to the
+    // column before.
+    bool gapBefore = false;
     bool isEmpty() const { return low > high; }
     void add(double mhz)
     {
@@ -32,7 +35,8 @@ struct PortSwitch
 // Samples [first, last) of a history reduced to columns: the times from
 // start to end cut into that many columns, each with its readings' range;
 // the range of them all; and where the instrument changed. Readings that
-// are not numbers take part in none of the ranges.
+// are not numbers take part in none of the ranges; they and pauses of more
+// than twice the median interval are gaps.
 struct Reduction
 {
     std::vector<Column> columns;

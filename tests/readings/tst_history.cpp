@@ -598,11 +598,19 @@ void TestHistory::chartColumns()
     QCOMPARE(r.columns[0].low, 3.0); // the first reading is outside [1, 6)
     QVERIFY(r.columns[1].isEmpty()); // only the reading that is no number
     QCOMPARE(r.columns[2].high, 2.0);
+    QVERIFY(r.columns[2].gapBefore); // after the reading that is no number
+    QVERIFY(!r.columns[3].gapBefore);
     QCOMPARE(r.columns[4].low, 7.0);
     QCOMPARE(r.all.low, 2.0);
     QCOMPARE(r.all.high, 7.0);
     QCOMPARE(r.switches.size(), std::size_t(1));
     QCOMPARE(r.switches[0].port, 2);
+
+    // A pause of more than twice the interval breaks the line too.
+    history.add({2, {}, kStart.addSecs(9), QStringLiteral("7.5")});
+    const ChartScale::Reduction paused = ChartScale::reduce(history, 3, 7, start, start + 8000, 9);
+    QVERIFY(!paused.columns[4].gapBefore);
+    QVERIFY(paused.columns[8].gapBefore);
 }
 
 void TestHistory::fieldQuoting_data()
