@@ -65,9 +65,13 @@ QList<OwnValueOption> ownValueOptions()
                         QStringLiteral("option '%1' needs a device, for example %1 /dev/ttyUSB0")
                                 .arg(option)});
     }
-    options.append({QStringLiteral("record"),
-                    QStringLiteral("option '--record' needs a file, for example "
-                                   "--record readings.csv")});
+    for (const char *name : {"record", "view", "stability"}) {
+        const QString option = QString::fromLatin1(name);
+        options.append({option,
+                        QStringLiteral("option '--%1' needs a file, for example "
+                                       "--%1 readings.csv")
+                                .arg(option)});
+    }
     return options;
 }
 
@@ -195,8 +199,12 @@ Parsed parse(const QStringList &arguments)
             parsed.mistake = own.at(i).missing;
         else if (i < qsizetype(kNamedPorts.size()))
             parsed.devices.name(kNamedPorts.at(std::size_t(i)), value);
-        else
+        else if (name == QStringLiteral("record"))
             parsed.recordPath = value;
+        else if (name == QStringLiteral("view"))
+            parsed.viewPath = value;
+        else
+            parsed.stabilityPath = value;
     }
     for (const QString &name : kQtFlags) {
         if (parser.isSet(name))
@@ -220,6 +228,10 @@ Parsed parse(const QStringList &arguments)
         parsed.request = Request::Mistake;
     else if (parser.isSet(list))
         parsed.request = Request::ListPorts;
+    else if (!parsed.stabilityPath.isEmpty())
+        parsed.request = Request::Stability;
+    else if (!parsed.viewPath.isEmpty())
+        parsed.request = Request::View;
     return parsed;
 }
 
@@ -281,7 +293,9 @@ QString portListing(const PortDevices &devices, const QList<PortDescription> &fo
 QString usageLine()
 {
     return QStringLiteral("Usage: freqcounter [--com1 DEVICE] [--com2 DEVICE] [--record FILE] "
-                          "[--list-ports] [--help] [--version] [Qt options]\n");
+                          "[--list-ports] [--help] [--version] [Qt options]\n"
+                          "       freqcounter --view FILE [Qt options]\n"
+                          "       freqcounter --stability FILE\n");
 }
 
 QString helpText()
@@ -300,6 +314,10 @@ QString helpText()
                     "                 start (appended to when it exists)\n"
                     "  --list-ports   list the serial ports found and which of them Com1\n"
                     "                 and Com2 take, then exit\n"
+                    "  --view FILE    look at a recording (or an export) again in a history\n"
+                    "                 window of its own; no port is opened\n"
+                    "  --stability FILE  print the stability table of a recording as CSV,\n"
+                    "                 then exit\n"
                     "  -h, --help     show this help and exit\n"
                     "  -v, --version  show the version and exit\n"
                     "\n"

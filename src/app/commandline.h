@@ -6,14 +6,15 @@
 #include <QStringList>
 
 // The command line: --com1 and --com2 name the ports' devices, --record
-// names a file to record the readings to from the start, --list-ports,
+// names a file to record the readings to from the start, --view and
+// --stability a recording to look at or to print the figures of, --list-ports,
 // --help and --version answer and end the program, Qt's own options
 // (-platform, -style, ...) are Qt's, and anything else is a mistake. All of
 // it is settled before Qt starts, so that every answer and every usage error
 // comes without a display.
 namespace freqcounter::CommandLine {
 
-enum class Request { Run, Help, Version, ListPorts, Mistake };
+enum class Request { Run, Help, Version, ListPorts, View, Stability, Mistake };
 
 struct Parsed
 {
@@ -24,6 +25,9 @@ struct Parsed
     PortDevices devices;
     // The file to record to from the start; empty for none.
     QString recordPath;
+    // A recording to look at again, or to print the stability table of.
+    QString viewPath;
+    QString stabilityPath;
     // What QApplication is given: the program's name and Qt's own options.
     QStringList qtArguments;
 };

@@ -28,7 +28,10 @@ int main(int argc, char *argv[])
         ConsoleAnswer::write(CommandLine::portListing(parsed.devices, parsed.devices.found()),
                              Stream::Output);
         return 0;
+    case CommandLine::Request::Stability:
+        return printStabilityTable(parsed.stabilityPath);
     case CommandLine::Request::Run:
+    case CommandLine::Request::View:
         break;
     }
 
@@ -53,5 +56,7 @@ int main(int argc, char *argv[])
     }
     QApplication::setApplicationName(QStringLiteral("freqcounter"));
     QApplication::setApplicationVersion(QStringLiteral(FREQCOUNTER_VERSION));
+    if (parsed.request == CommandLine::Request::View)
+        return viewRecording(parsed.viewPath);
     return runProgram(parsed.devices, parsed.recordPath);
 }

@@ -1,13 +1,20 @@
 #include "program.h"
 
+#include "consoleanswer.h"
 #include "form1.h"
+#include "historywindow.h"
 #include "messageboxreporter.h"
 #include "readingactions.h"
+#include "recordingfile.h"
 #include "runtime.h"
+#include "stabilitytable.h"
+#include "statistics.h"
+#include "windowdefinition.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QMessageBox>
 
 #ifdef Q_OS_UNIX
 #include <QSocketNotifier>
@@ -81,6 +88,53 @@ int runProgram(const PortDevices &devices, const QString &recordPath)
     form.show();
     const int status = QApplication::exec();
     return runtime.hasFailed() ? Runtime::kFailureExitStatus : status;
+}
+
+int viewRecording(const QString &path)
+{
+    QApplication::setWindowIcon(applicationIcon());
+    Runtime runtime(std::make_unique<MessageBoxReporter>());
+#ifdef Q_OS_UNIX
+    quitOnTerminationSignals(&runtime);
+#endif
+    QString error;
+    std::unique_ptr<HistoryWindow> window(
+            HistoryWindow::openRecording(path, runtime, nullptr, &error));
+    if (!window) {
+        const QString text = QStringLiteral("%1: %2.").arg(QDir::toNativeSeparators(path), error);
+        ConsoleAnswer::write(QStringLiteral("freqcounter: %1\n").arg(text),
+                             ConsoleAnswer::Stream::Error);
+        // Shown in the event loop, so that a termination signal still ends it.
+        auto *box = new QMessageBox(QMessageBox::Warning, QString(WindowDefinition::kTitle),
+                                    HistoryWindow::tr("The recording could not be opened."),
+                                    QMessageBox::Ok);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setInformativeText(text);
+        box->open();
+        QApplication::exec();
+        return Runtime::kFailureExitStatus;
+    }
+    // Closed, it deletes itself.
+    window.release()->show();
+    const int status = QApplication::exec();
+    return runtime.hasFailed() ? Runtime::kFailureExitStatus : status;
+}
+
+int printStabilityTable(const QString &path)
+{
+    ReadingHistory history;
+    QString error;
+    if (!RecordingFile::load(path, history, &error)) {
+        ConsoleAnswer::write(
+                QStringLiteral("freqcounter: %1: %2.\n").arg(QDir::toNativeSeparators(path), error),
+                ConsoleAnswer::Stream::Error);
+        return Runtime::kFailureExitStatus;
+    }
+    // The last instrument's readings, as the history window shows them.
+    const qsizetype last = history.size();
+    const Statistics figures = Statistics::of(history, history.instrumentStart(last - 1), last);
+    ConsoleAnswer::write(QString::fromUtf8(stabilityTable(figures)), ConsoleAnswer::Stream::Output);
+    return 0;
 }
 
 } // namespace freqcounter

@@ -14,4 +14,13 @@ namespace freqcounter {
 // the start.
 int runProgram(const PortDevices &devices, const QString &recordPath);
 
+// A recording looked at again, in a history window of its own: no port is
+// opened and the main window is not shown. Returns the exit status; a file
+// that cannot be read, or holds no readings, is said and ends it.
+int viewRecording(const QString &path);
+
+// The stability table of a recording's last instrument, as CSV on standard
+// output; needs no display. Returns the exit status.
+int printStabilityTable(const QString &path);
+
 } // namespace freqcounter

@@ -3,9 +3,11 @@
 #include "analysisexport.h"
 #include "historychart.h"
 #include "readinghistory.h"
+#include "recordingfile.h"
 #include "runtime.h"
 #include "stabilityconfidence.h"
 #include "stabilityplot.h"
+#include "stabilitytable.h"
 #include "userfiles.h"
 #include "windowdefinition.h"
 
@@ -13,12 +15,14 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -178,12 +182,9 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
     m_spanChoice->addItem(tr("1 hour"), qint64(3'600'000));
     m_spanChoice->addItem(tr("Everything since start"), qint64(0));
     m_spanChoice->setCurrentIndex(1);
-    auto *spanLabel = new QLabel(tr("&Span:"), this);
-    spanLabel->setBuddy(m_spanChoice);
 
     m_chart = new HistoryChart(history, this);
     m_chart->setSpan(std::chrono::milliseconds(m_spanChoice->currentData().toLongLong()));
-
     m_statistics = new QWidget(this);
     auto *form = new QFormLayout(m_statistics);
     form->setContentsMargins(0, 0, 0, 0);
@@ -191,26 +192,11 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
         addStatistic(tr(row.name), row.objectName);
     m_stability = new StabilityPlot(this);
     m_stability->setObjectName(QStringLiteral("sigmaTau"));
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("note"));
+    m_note->hide();
 
-    auto *save = new QPushButton(tr("S&ave for Analysis\u2026"), this);
-    save->setObjectName(QStringLiteral("saveForAnalysis"));
-    save->setToolTip(tr("Save this instrument's readings of the span, one frequency in Hz a "
-                        "line (Ctrl+S)"));
-    auto *saveShortcut = new QShortcut(QKeySequence::Save, this);
-
-    auto *top = new QHBoxLayout;
-    top->addWidget(spanLabel);
-    top->addWidget(m_spanChoice);
-    top->addStretch();
-    top->addWidget(save);
-    auto *figures = new QHBoxLayout;
-    figures->addWidget(m_statistics, 3);
-    figures->addWidget(m_stability, 2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(m_chart, 1);
-    layout->addLayout(figures);
-
+    layOut();
     m_refreshTimer = new QTimer(this);
     m_refreshTimer->setSingleShot(true);
     m_refreshTimer->setInterval(kRefreshInterval);
@@ -219,10 +205,80 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
         m_chart->setSpan(std::chrono::milliseconds(m_spanChoice->currentData().toLongLong()));
         refresh();
     });
-    m_runtime.connectHandler(save, &QPushButton::clicked, this, [this] { chooseAnalysisFile(); });
-    m_runtime.connectHandler(saveShortcut, &QShortcut::activated, this,
-                             [this] { chooseAnalysisFile(); });
     refresh();
+}
+
+HistoryWindow *HistoryWindow::openRecording(const QString &path, Runtime &runtime, QWidget *parent,
+                                            QString *error)
+{
+    auto history = std::make_unique<ReadingHistory>();
+    const std::optional<RecordingFile::Loaded> loaded = RecordingFile::load(path, *history, error);
+    if (!loaded)
+        return nullptr;
+    auto *window = new HistoryWindow(*history, runtime, parent);
+    // Nothing reads the history while the window's children are deleted.
+    window->m_ownHistory = std::move(history);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setAttribute(Qt::WA_QuitOnClose, parent == nullptr);
+    window->setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" \u2014 ")
+                           + window->windowTitle());
+    window->m_spanChoice->setItemText(3, tr("Everything recorded"));
+    window->m_spanChoice->setCurrentIndex(3);
+    if (loaded->unreadable > 0) {
+        window->m_note->setText(loaded->unreadable == 1
+                                        ? tr("1 row could not be read")
+                                        : tr("%1 rows could not be read").arg(loaded->unreadable));
+        window->m_note->show();
+    }
+    return window;
+}
+
+void HistoryWindow::layOut()
+{
+    auto *spanLabel = new QLabel(tr("&Span:"), this);
+    spanLabel->setBuddy(m_spanChoice);
+    const auto button = [this](const QString &text, const char *name, const QString &tip,
+                               const QKeySequence &keys, void (HistoryWindow::*chosen)()) {
+        auto *pushButton = new QPushButton(text, this);
+        pushButton->setObjectName(QString::fromLatin1(name));
+        pushButton->setToolTip(tip);
+        m_runtime.connectHandler(pushButton, &QPushButton::clicked, this,
+                                 [this, chosen] { (this->*chosen)(); });
+        if (!keys.isEmpty()) {
+            auto *shortcut = new QShortcut(keys, this);
+            m_runtime.connectHandler(shortcut, &QShortcut::activated, this,
+                                     [this, chosen] { (this->*chosen)(); });
+        }
+        return pushButton;
+    };
+    auto *top = new QHBoxLayout;
+    top->addWidget(spanLabel);
+    top->addWidget(m_spanChoice);
+    top->addWidget(m_note);
+    top->addStretch();
+    top->addWidget(button(tr("&Open Recording\u2026"), "openRecording",
+                          tr("Look at a recording again, in a window of its own (Ctrl+O)"),
+                          QKeySequence::Open, &HistoryWindow::chooseRecording));
+    top->addWidget(button(tr("Save Stability &Table\u2026"), "saveStabilityTable",
+                          tr("Save this instrument's stability figures as CSV"), {},
+                          &HistoryWindow::chooseStabilityTableFile));
+    top->addWidget(button(tr("S&ave for Analysis\u2026"), "saveForAnalysis",
+                          tr("Save this instrument's readings of the span, one frequency in Hz "
+                             "a line (Ctrl+S)"),
+                          QKeySequence::Save, &HistoryWindow::chooseAnalysisFile));
+    // The figures scroll when wrapped lines need more height than there is.
+    auto *statistics = new QScrollArea(this);
+    statistics->setWidget(m_statistics);
+    statistics->setWidgetResizable(true);
+    statistics->setFrameShape(QFrame::NoFrame);
+    statistics->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *figures = new QHBoxLayout;
+    figures->addWidget(statistics, 3);
+    figures->addWidget(m_stability, 2);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_chart, 2);
+    layout->addLayout(figures, 3);
 }
 
 std::pair<qsizetype, qsizetype> HistoryWindow::figuresRange() const
@@ -265,6 +321,56 @@ void HistoryWindow::chooseAnalysisFile()
     }
 }
 
+bool HistoryWindow::saveStabilityTable(const QString &path, QString *error)
+{
+    refresh();
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(stabilityTable(m_figures));
+        if (file.commit())
+            return true;
+    }
+    if (error)
+        *error = file.errorString();
+    return false;
+}
+
+void HistoryWindow::chooseStabilityTableFile()
+{
+    const QString path = QFileDialog::getSaveFileName(
+            this, tr("Save Stability Table"), suggestedFile(QStringLiteral("stability.csv")),
+            tr("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!saveStabilityTable(path, &error)) {
+        showWarning(this, tr("The stability table could not be saved."),
+                    tr("%1: %2.").arg(QDir::toNativeSeparators(path), error));
+    }
+}
+
+void HistoryWindow::chooseRecording()
+{
+    const QString path = QFileDialog::getOpenFileName(
+            this, tr("Open Recording"), QFileInfo(suggestedFile(QStringLiteral("csv"))).path(),
+            tr("Recordings (*.csv *.txt);;All files (*)"));
+    if (!path.isEmpty())
+        showRecording(path);
+}
+
+HistoryWindow *HistoryWindow::showRecording(const QString &path)
+{
+    QString error;
+    HistoryWindow *window = openRecording(path, m_runtime, this, &error);
+    if (!window) {
+        showWarning(this, tr("The recording could not be opened."),
+                    tr("%1: %2.").arg(QDir::toNativeSeparators(path), error));
+        return nullptr;
+    }
+    window->show();
+    return window;
+}
+
 void HistoryWindow::readingsAdded()
 {
     if (isVisible() && !m_refreshTimer->isActive())
@@ -276,7 +382,8 @@ void HistoryWindow::addStatistic(const QString &name, const char *objectName)
     auto *value = new QLabel(m_statistics);
     value->setObjectName(QString::fromLatin1(objectName));
     value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    value->setWordWrap(false);
+    // Three deviations with their bounds are a long line: it wraps.
+    value->setWordWrap(true);
     value->setProperty("statisticName", name);
     auto *label = new QLabel(name + QStringLiteral(":"), m_statistics);
     label->setBuddy(value);
@@ -300,10 +407,13 @@ void HistoryWindow::refresh()
     QString instrument = tr("no readings yet");
     if (first < last) {
         const Instrument &whose = m_history.instrumentOf(first);
-        const QTime since = QDateTime::fromMSecsSinceEpoch(m_history.at(first).msecs).time();
+        // A span of days, or of another day, says the date too.
+        const QDateTime since = QDateTime::fromMSecsSinceEpoch(m_history.at(first).msecs);
+        const bool today = since.date() == QDate::currentDate();
         instrument = tr("%1, since %2")
                              .arg(WindowDefinition::instrumentName(whose.port, whose.device),
-                                  since.toString(QStringLiteral("HH:mm:ss")));
+                                  since.toString(today ? QStringLiteral("HH:mm:ss")
+                                                       : QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     }
     const Shown shown{m_figures, instrument};
     for (const FigureRow &row : kFigureRows)

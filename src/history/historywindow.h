@@ -1,8 +1,11 @@
 #pragma once
 
+#include "readinghistory.h"
 #include "statistics.h"
 
 #include <QWidget>
+
+#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -11,7 +14,6 @@ class QTimer;
 namespace freqcounter {
 
 class HistoryChart;
-class ReadingHistory;
 class Runtime;
 class StabilityPlot;
 
@@ -28,6 +30,17 @@ class HistoryWindow : public QWidget
 public:
     HistoryWindow(const ReadingHistory &history, Runtime &runtime, QWidget *parent = nullptr);
 
+    // A window of its own for a recording, which it reads into a history it
+    // keeps: its title names the file, its span is all of it, and it says
+    // how many rows could not be read. It ends itself when closed, and the
+    // program with it when it has no parent. Nothing, with the reason in
+    // error, when the file cannot be read or holds no readings.
+    static HistoryWindow *openRecording(const QString &path, Runtime &runtime,
+                                        QWidget *parent = nullptr, QString *error = nullptr);
+    // Opens and shows one, as Open Recording does; a file that cannot be
+    // read is said in a warning.
+    HistoryWindow *showRecording(const QString &path);
+
     // New readings have come: redraws soon, at most twice a second.
     void readingsAdded();
 
@@ -37,18 +50,24 @@ public:
     // The readings the figures are of: [first, last) of the history.
     std::pair<qsizetype, qsizetype> figuresRange() const;
 
-    QSize sizeHint() const override { return QWidget::sizeHint().expandedTo({900, 640}); }
+    QSize sizeHint() const override { return {1000, 760}; }
 
     // Refreshes, then writes the figures' readings for analysis under a
     // header of their own figures; false, with the reason in error, when the
     // file could not be written.
     bool saveForAnalysis(const QString &path, QString *error = nullptr);
+    // Refreshes, then writes the figures' stability table.
+    bool saveStabilityTable(const QString &path, QString *error = nullptr);
 
 private:
+    void layOut();
+    void chooseRecording();
+    void chooseStabilityTableFile();
     void addStatistic(const QString &name, const char *objectName);
     void setStatistic(const char *objectName, const QString &value);
     void chooseAnalysisFile();
 
+    std::unique_ptr<ReadingHistory> m_ownHistory; // a recording's
     const ReadingHistory &m_history;
     Runtime &m_runtime;
     SpanStatistics m_span;
@@ -58,6 +77,7 @@ private:
     QWidget *m_statistics = nullptr;
     StabilityPlot *m_stability = nullptr;
     QTimer *m_refreshTimer = nullptr;
+    QLabel *m_note = nullptr;
 };
 
 } // namespace freqcounter

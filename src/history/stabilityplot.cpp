@@ -38,11 +38,10 @@ void StabilityPlot::paintEvent(QPaintEvent *)
     PlotFrame::clear(painter, *this);
 
     const std::array<Series, 4> series{
-            Series{tr("overlapping"), palette().color(QPalette::Link), false, &m_overlapping},
-            Series{tr("modified"), palette().color(QPalette::Highlight).darker(130), true,
-                   &m_modified},
-            Series{tr("Hadamard"), QColor(0xd9, 0x5f, 0x02), false, &m_hadamard},
-            Series{tr("time (s)"), QColor(0x75, 0x70, 0xb3), true, &m_time}};
+            Series{tr("OADEV"), palette().color(QPalette::Link), false, &m_overlapping},
+            Series{tr("MDEV"), palette().color(QPalette::Highlight).darker(130), true, &m_modified},
+            Series{tr("OHDEV"), QColor(0xd9, 0x5f, 0x02), false, &m_hadamard},
+            Series{tr("TDEV (s)"), QColor(0x75, 0x70, 0xb3), true, &m_time}};
     const std::optional<std::pair<PlotFrame::Axis, PlotFrame::Axis>> axes = decades(series);
     if (!axes) {
         PlotFrame::say(painter, *this, tr("Not enough readings for a sigma-tau plot"));

@@ -1,0 +1,60 @@
+#!/bin/sh
+# A recording looked at again through the real binary: --stability prints
+# its table as CSV with no display and exits 0, or names a file it cannot
+# read and exits 1; --view opens the history window for it, and only that,
+# with no serial port present and no error.
+set -eu
+binary=$1
+simulator=$2
+. "$(dirname "$0")/xsession.sh"
+
+# A recording as the program writes it: 400 readings a second apart in
+# Newfoundland's winter time, one of them an error code, one row torn.
+recording="$work/bench recording.csv"
+printf 'time,port,device,reading\r\n' >"$recording"
+i=0
+while [ "$i" -lt 400 ]; do
+    minute=$((i / 60))
+    second=$((i % 60))
+    if [ "$i" -eq 200 ]; then
+        reading="ERR 3"
+    else
+        reading=$(printf '10.000%04d' $(((i * 7919) % 97)))
+    fi
+    printf '2026-12-07T15:%02d:%02d.000-03:30,1,/dev/ttyUSB0,%s\r\n' "$minute" "$second" "$reading"
+    i=$((i + 1))
+done >>"$recording"
+printf '2026-12-07T15:07:' >>"$recording"
+
+env -u DISPLAY -u WAYLAND_DISPLAY "$binary" --stability "$recording" >"$work/table" 2>"$work/err" \
+    || fail "--stability exited $?: $(cat "$work/err")"
+[ "$(head -n 1 "$work/table" | tr -d '\r')" = "statistic,tau,terms,deviation,low,high,noise,edf" ] \
+    || fail "--stability's header: $(head -n 1 "$work/table")"
+for statistic in adev oadev mdev ohdev tdev; do
+    grep -q "^$statistic,1,[0-9]*,[0-9.e+-]*,[0-9.e+-]*,[0-9.e+-]*,[a-z ]*\(PM\|FM\),[0-9.]*" \
+        "$work/table" || fail "--stability has no $statistic at 1 s: $(cat "$work/table")"
+done
+# The error code cuts the series: the terms at 1 s are those of 200 and 199
+# readings (199 and 198), not of 399 in a row (398).
+grep -q '^oadev,1,397,' "$work/table" || fail "a gap is read as data: $(grep '^oadev,1,' "$work/table")"
+
+status=0
+env -u DISPLAY "$binary" --stability "$work/no such file.csv" >"$work/out" 2>"$work/err" || status=$?
+[ "$status" -eq 1 ] || fail "--stability on a missing file exited $status"
+grep -q "no such file.csv" "$work/err" || fail "the missing file is not named: $(cat "$work/err")"
+
+# The window, with no counter anywhere: no port is named or found.
+start_x
+FREQCOUNTER_COM1=/dev/freqcounter-no-such-port FREQCOUNTER_COM2=/dev/freqcounter-no-port-either \
+    "$binary" --view "$recording" 2>"$work/stderr" &
+app_pid=$!
+children="$children $app_pid"
+view=$(wait_titled "^bench recording.csv — $TITLE — History\$") \
+    || fail "--view opened no history window for the recording"
+[ -z "$(visible_windows "$app_pid")" ] || fail "--view showed the main window too"
+grep -q 'Error' "$work/stderr" && fail "--view reported an error"
+xprop -id "$view" WM_NAME >/dev/null || fail "the history window is gone"
+kill "$app_pid"
+wait_exit
+[ "$status" -eq 0 ] || fail "exit status $status after SIGTERM"
+echo "PASS"
