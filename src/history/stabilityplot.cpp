@@ -118,12 +118,15 @@ void StabilityPlot::drawLegend(QPainter &painter, std::span<const Series> series
 {
     // Above the plot on the right, in the order of the series.
     const QFontMetrics metrics = fontMetrics();
-    int right = width() - kGap;
-    for (auto s = series.rbegin(); s != series.rend(); ++s) {
-        const int w = metrics.horizontalAdvance(s->name);
-        painter.setPen(s->colour);
-        painter.drawText(QRect(right - w, 0, w, metrics.height()), Qt::AlignCenter, s->name);
-        right -= w + 3 * kGap;
+    int total = 0;
+    for (const Series &s : series)
+        total += metrics.horizontalAdvance(s.name) + 3 * kGap;
+    int left = width() - total;
+    for (const Series &s : series) {
+        const int w = metrics.horizontalAdvance(s.name);
+        painter.setPen(s.colour);
+        painter.drawText(QRect(left, 0, w, metrics.height()), Qt::AlignCenter, s.name);
+        left += w + 3 * kGap;
     }
 }
 

@@ -138,7 +138,7 @@ struct SpanStatistics::State
         msecs.push_back(sample.msecs);
         hz.push_back(value - referenceHz);
         runningSum.push_back(runningSum.back() + hz.back());
-        holeBefore.push_back(pendingHole);
+        holeBefore.push_back(pendingHole ? 1 : 0);
         pendingHole = false;
         cuts.push_back((cuts.empty() ? 0 : cuts.back()) + (cutAt(size() - 1) ? 1 : 0));
     }
