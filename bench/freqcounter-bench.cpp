@@ -35,6 +35,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 #include <QTimer>
 
 #include <algorithm>
@@ -297,8 +298,9 @@ void startSelf(QProcess &process, const char *role)
 class Program
 {
 public:
+    // size: of the window waited for; invalid for any.
     Program(const QByteArray &display, const QString &program, const QString &device,
-            const QStringList &arguments = {})
+            const QStringList &arguments = {}, QSize size = WindowDefinition::clientSize())
         : m_watch(display)
         , m_display(display)
     {
@@ -312,7 +314,7 @@ public:
         m_process.start(program, arguments);
         if (!m_process.waitForStarted())
             fail("the program did not start");
-        const auto mapped = m_watch.waitForMap(WindowDefinition::clientSize(), 10s);
+        const auto mapped = m_watch.waitForMap(size, 10s);
         if (!mapped)
             fail("the program's window was never mapped");
         m_mapped = *mapped;
@@ -410,7 +412,7 @@ QList<double> historyRefreshes(int runs, std::mt19937 &random)
 struct Options
 {
     bool quick = false;
-    QString only; // latency, idle, busy, startup, switch, memory or chart; empty for all
+    QString only; // latency, idle, busy, startup, switch, memory, chart or recording; empty for all
     QString json;
     QByteArray display;
     QString program;
@@ -433,6 +435,30 @@ QJsonObject machine()
             {QStringLiteral("kernel"), QSysInfo::kernelVersion()},
             {QStringLiteral("os"), QSysInfo::prettyProductName()},
             {QStringLiteral("qt"), QString::fromLatin1(qVersion())}};
+}
+
+// A recording as the program writes it: readings a second apart, a random
+// walk around 10 MHz.
+void writeRecording(const QString &path, int rows)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        fail("cannot write the recording");
+    std::mt19937 random(20261208);
+    std::normal_distribution<double> step(0, 1e-7);
+    double mhz = 10;
+    const QDateTime start = QDateTime::fromMSecsSinceEpoch(1'765'000'000'000, QTimeZone::utc());
+    QByteArray text = "time,port,device,reading\r\n";
+    for (int i = 0; i < rows; ++i) {
+        mhz += step(random);
+        text += start.addSecs(i).toString(Qt::ISODateWithMs).chopped(1).toLatin1()
+                + "+00:00,1,/dev/ttyUSB0," + QByteArray::number(mhz, 'f', 7) + "\r\n";
+        if (text.size() > (1 << 20)) {
+            file.write(text);
+            text.clear();
+        }
+    }
+    file.write(text);
 }
 
 void log(const QString &what)
@@ -553,6 +579,28 @@ public:
         m_historyRefresh.runs = historyRefreshes(m_options.quick ? 5 : 20, m_random);
     }
 
+    // A recording of a million readings looked at again: its stability
+    // table printed, and the history window shown for it.
+    void recording()
+    {
+        const QString path = m_recordings.filePath(QStringLiteral("million.csv"));
+        writeRecording(path, 1'000'000);
+        const int runs = m_options.quick ? 1 : 3;
+        for (int run = 0; run < runs; ++run) {
+            QProcess table;
+            table.setStandardOutputFile(QProcess::nullDevice());
+            const Clock::time_point started = Clock::now();
+            table.start(m_options.program, {QStringLiteral("--stability"), path});
+            if (!table.waitForFinished(60'000) || table.exitCode() != 0)
+                fail("--stability failed");
+            m_stabilityTable.runs.append(msBetween(started, Clock::now()) / 1000);
+            const Program view(m_options.display, m_options.program, {},
+                               {QStringLiteral("--view"), path}, QSize());
+            m_viewShown.runs.append(view.startupMs() / 1000);
+        }
+        log(QStringLiteral("recording: a million readings, %1 runs").arg(runs));
+    }
+
     void report() const;
 
 private:
@@ -598,6 +646,10 @@ private:
                    50};
     Figure m_historyRefresh{QStringLiteral("history window refresh, a million readings"),
                             QStringLiteral("ms"), 25};
+    Figure m_stabilityTable{QStringLiteral("--stability, a million readings"), QStringLiteral("s"),
+                            3};
+    Figure m_viewShown{QStringLiteral("--view to window mapped, a million readings"),
+                       QStringLiteral("s"), 3};
     Figure m_growth{QStringLiteral("resident memory growth over %1 s of readings")
                             .arg(m_growthTime.count()),
                     QStringLiteral("MB"), 0.5};
@@ -771,6 +823,8 @@ int main(int argc, char *argv[])
         bench.portSwitch();
     if (bench.wanted("chart"))
         bench.chart();
+    if (bench.wanted("recording"))
+        bench.recording();
     if (bench.wanted("memory"))
         bench.finishMemory();
     bench.report();

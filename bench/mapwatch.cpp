@@ -48,7 +48,9 @@ MapWatch::waitForMap(QSize size, std::chrono::milliseconds timeout)
             const auto *map = reinterpret_cast<xcb_map_notify_event_t *>(event);
             xcb_get_geometry_reply_t *geometry = xcb_get_geometry_reply(
                     m_connection, xcb_get_geometry(m_connection, map->window), nullptr);
-            if (geometry && geometry->width == size.width() && geometry->height == size.height())
+            if (geometry
+                && (!size.isValid()
+                    || (geometry->width == size.width() && geometry->height == size.height())))
                 mapped = at;
             std::free(geometry);
         }

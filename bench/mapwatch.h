@@ -21,7 +21,8 @@ public:
 
     bool isValid() const { return m_connection != nullptr; }
 
-    // When a window of that size was mapped, or nothing within the timeout.
+    // When a window of that size (of any, for an invalid size) was mapped,
+    // or nothing within the timeout.
     std::optional<std::chrono::steady_clock::time_point>
     waitForMap(QSize size, std::chrono::milliseconds timeout);
 
