@@ -122,6 +122,40 @@ QString givenAs(const QStringList &arguments, const QString &name)
     return name;
 }
 
+// Our options' values, and Qt's options as QApplication is to take them.
+void takeValues(const QCommandLineParser &parser, const QList<OwnValueOption> &own, Parsed &parsed)
+{
+    for (qsizetype i = 0; i < own.size(); ++i) {
+        const QString &name = own.at(i).name;
+        if (!parser.isSet(name))
+            continue;
+        const QString value = parser.value(name);
+        if (value.isEmpty() && parsed.mistake.isEmpty())
+            parsed.mistake = own.at(i).missing;
+        else if (i < qsizetype(kNamedPorts.size()))
+            parsed.devices.name(kNamedPorts.at(std::size_t(i)), value);
+        else if (name == QStringLiteral("record"))
+            parsed.recordPath = value;
+        else if (name == QStringLiteral("view"))
+            parsed.viewPath = value;
+        else
+            parsed.stabilityPath = value;
+    }
+    for (const QString &name : kQtFlags) {
+        if (parser.isSet(name))
+            parsed.qtArguments.append(u'-' + name);
+    }
+    for (const QString &name : kQtOptionsWithValue) {
+        for (const QString &value : parser.values(name)) {
+            // Qt takes its debugger's settings only as -name=value.
+            if (name == QStringLiteral("qmljsdebugger"))
+                parsed.qtArguments.append(u'-' + name + u'=' + value);
+            else
+                parsed.qtArguments.append({u'-' + name, value});
+        }
+    }
+}
+
 } // namespace
 
 QStringList programArguments(int argc, char **argv)
@@ -190,36 +224,7 @@ Parsed parse(const QStringList &arguments)
         }
     }
 
-    for (qsizetype i = 0; i < own.size(); ++i) {
-        const QString &name = own.at(i).name;
-        if (!parser.isSet(name))
-            continue;
-        const QString value = parser.value(name);
-        if (value.isEmpty() && parsed.mistake.isEmpty())
-            parsed.mistake = own.at(i).missing;
-        else if (i < qsizetype(kNamedPorts.size()))
-            parsed.devices.name(kNamedPorts.at(std::size_t(i)), value);
-        else if (name == QStringLiteral("record"))
-            parsed.recordPath = value;
-        else if (name == QStringLiteral("view"))
-            parsed.viewPath = value;
-        else
-            parsed.stabilityPath = value;
-    }
-    for (const QString &name : kQtFlags) {
-        if (parser.isSet(name))
-            parsed.qtArguments.append(u'-' + name);
-    }
-    for (const QString &name : kQtOptionsWithValue) {
-        for (const QString &value : parser.values(name)) {
-            // Qt takes its debugger's settings only as -name=value.
-            if (name == QStringLiteral("qmljsdebugger"))
-                parsed.qtArguments.append(u'-' + name + u'=' + value);
-            else
-                parsed.qtArguments.append({u'-' + name, value});
-        }
-    }
-
+    takeValues(parser, own, parsed);
     if (parser.isSet(help))
         parsed.request = Request::Help;
     else if (parser.isSet(version))

@@ -163,6 +163,20 @@ const FigureRow kFigureRows[] = {
          }},
 };
 
+// Writes the whole file or, with the reason in error, nothing of it.
+bool writeWhole(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(bytes);
+        if (file.commit())
+            return true;
+    }
+    if (error)
+        *error = file.errorString();
+    return false;
+}
+
 } // namespace
 
 HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QWidget *parent)
@@ -295,57 +309,42 @@ bool HistoryWindow::saveForAnalysis(const QString &path, QString *error)
     // file holds, and the window shows the same.
     refresh();
     const auto [first, last] = figuresRange();
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(analysisText(m_history, first, last, m_figures));
-        if (file.commit())
-            return true;
-    }
-    if (error)
-        *error = file.errorString();
-    return false;
-}
-
-void HistoryWindow::chooseAnalysisFile()
-{
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save for Analysis"),
-                                                      suggestedFile(QStringLiteral("txt")),
-                                                      tr("Text files (*.txt);;All files (*)"));
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!saveForAnalysis(path, &error)) {
-        // Nothing was lost but this file: say so, and go on.
-        showWarning(this, tr("The readings could not be saved."),
-                    tr("%1: %2.").arg(QDir::toNativeSeparators(path), error));
-    }
+    return writeWhole(path, analysisText(m_history, first, last, m_figures), error);
 }
 
 bool HistoryWindow::saveStabilityTable(const QString &path, QString *error)
 {
     refresh();
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(stabilityTable(m_figures));
-        if (file.commit())
-            return true;
-    }
-    if (error)
-        *error = file.errorString();
-    return false;
+    return writeWhole(path, stabilityTable(m_figures), error);
+}
+
+void HistoryWindow::chooseAnalysisFile()
+{
+    chooseAndSave(tr("Save for Analysis"), QStringLiteral("txt"),
+                  tr("Text files (*.txt);;All files (*)"), tr("The readings could not be saved."),
+                  &HistoryWindow::saveForAnalysis);
 }
 
 void HistoryWindow::chooseStabilityTableFile()
 {
-    const QString path = QFileDialog::getSaveFileName(
-            this, tr("Save Stability Table"), suggestedFile(QStringLiteral("stability.csv")),
-            tr("CSV files (*.csv);;All files (*)"));
+    chooseAndSave(tr("Save Stability Table"), QStringLiteral("stability.csv"),
+                  tr("CSV files (*.csv);;All files (*)"),
+                  tr("The stability table could not be saved."),
+                  &HistoryWindow::saveStabilityTable);
+}
+
+void HistoryWindow::chooseAndSave(const QString &title, const QString &extension,
+                                  const QString &filter, const QString &failed,
+                                  bool (HistoryWindow::*save)(const QString &, QString *))
+{
+    const QString path
+            = QFileDialog::getSaveFileName(this, title, suggestedFile(extension), filter);
     if (path.isEmpty())
         return;
     QString error;
-    if (!saveStabilityTable(path, &error)) {
-        showWarning(this, tr("The stability table could not be saved."),
-                    tr("%1: %2.").arg(QDir::toNativeSeparators(path), error));
+    if (!(this->*save)(path, &error)) {
+        // Nothing was lost but this file: say so, and go on.
+        showWarning(this, failed, tr("%1: %2.").arg(QDir::toNativeSeparators(path), error));
     }
 }
 

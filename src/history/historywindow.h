@@ -63,6 +63,9 @@ private:
     void layOut();
     void chooseRecording();
     void chooseStabilityTableFile();
+    void chooseAndSave(const QString &title, const QString &extension, const QString &filter,
+                       const QString &failed,
+                       bool (HistoryWindow::*save)(const QString &, QString *));
     void addStatistic(const QString &name, const char *objectName);
     void setStatistic(const char *objectName, const QString &value);
     void chooseAnalysisFile();
