@@ -451,7 +451,7 @@ void writeRecording(const QString &path, int rows)
     QByteArray text = "time,port,device,reading\r\n";
     for (int i = 0; i < rows; ++i) {
         mhz += step(random);
-        text += start.addSecs(i).toString(Qt::ISODateWithMs).chopped(1).toLatin1()
+        text += start.addSecs(i).toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz")).toLatin1()
                 + "+00:00,1,/dev/ttyUSB0," + QByteArray::number(mhz, 'f', 7) + "\r\n";
         if (text.size() > (1 << 20)) {
             file.write(text);
@@ -589,6 +589,7 @@ public:
         for (int run = 0; run < runs; ++run) {
             QProcess table;
             table.setStandardOutputFile(QProcess::nullDevice());
+            table.setProcessChannelMode(QProcess::ForwardedErrorChannel);
             const Clock::time_point started = Clock::now();
             table.start(m_options.program, {QStringLiteral("--stability"), path});
             if (!table.waitForFinished(60'000) || table.exitCode() != 0)
@@ -714,12 +715,29 @@ void Bench::busyTick(Figure &figure, const QStringList &arguments, const QString
 
 void Bench::report() const
 {
-    const QList<const Figure *> figures{
-            &m_p50,           &m_p99,           &m_pmax,        &m_handOver,   &m_idle,
-            &m_idleLarge,     &m_floor,         &m_ratio,       &m_qtWindow,   &m_qtRatio,
-            &m_busy,          &m_busyRecording, &m_busyHistory, &m_busyLarge,  &m_resident,
-            &m_residentLarge, &m_growth,        &m_startup,     &m_portSwitch, &m_chart,
-            &m_historyRefresh};
+    const QList<const Figure *> figures{&m_p50,
+                                        &m_p99,
+                                        &m_pmax,
+                                        &m_handOver,
+                                        &m_idle,
+                                        &m_idleLarge,
+                                        &m_floor,
+                                        &m_ratio,
+                                        &m_qtWindow,
+                                        &m_qtRatio,
+                                        &m_busy,
+                                        &m_busyRecording,
+                                        &m_busyHistory,
+                                        &m_busyLarge,
+                                        &m_resident,
+                                        &m_residentLarge,
+                                        &m_growth,
+                                        &m_startup,
+                                        &m_portSwitch,
+                                        &m_chart,
+                                        &m_historyRefresh,
+                                        &m_stabilityTable,
+                                        &m_viewShown};
     QJsonArray rows;
     std::printf("\n%-48s %9s %9s %9s %5s  %-7s %s\n", "figure", "median", "min", "max", "runs",
                 "target", "unit");
