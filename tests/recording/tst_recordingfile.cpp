@@ -1,0 +1,156 @@
+#include "analysisexport.h"
+#include "csvrecorder.h"
+#include "recordingfile.h"
+#include "statistics.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+using namespace freqcounter;
+
+class TestRecordingFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void timeStamps_data();
+    void timeStamps();
+    void badTimeStamps_data();
+    void badTimeStamps();
+    void readsBackWhatWasRecorded();
+    void exportKeepsEveryDigit();
+    void fileThatCannotBeRead();
+};
+
+void TestRecordingFile::timeStamps_data()
+{
+    QTest::addColumn<QByteArray>("stamp");
+    QTest::addColumn<qint64>("msecs");
+
+    // 2026-12-07T15:23:41.118 UTC
+    const qint64 utc = 1'796'657'021'118;
+    QTest::newRow("UTC") << QByteArray("2026-12-07T15:23:41.118+00:00") << utc;
+    QTest::newRow("Z for UTC") << QByteArray("2026-12-07T15:23:41.118Z") << utc;
+    QTest::newRow("St. John's in winter") << QByteArray("2026-12-07T11:53:41.118-03:30") << utc;
+    QTest::newRow("east of UTC, across midnight")
+            << QByteArray("2026-12-08T00:23:41.118+09:00") << utc;
+    QTest::newRow("no milliseconds") << QByteArray("2026-12-07T15:23:41+00:00") << utc - 118;
+    QTest::newRow("a leap day") << QByteArray("2028-02-29T00:00:00.000+00:00")
+                                << qint64(1'835'395'200'000);
+}
+
+void TestRecordingFile::timeStamps()
+{
+    QFETCH(QByteArray, stamp);
+    QFETCH(qint64, msecs);
+    QCOMPARE(RecordingFile::epochMsecs(stamp), std::optional<qint64>(msecs));
+    // As Qt reads it.
+    QCOMPARE(QDateTime::fromString(QString::fromLatin1(stamp), Qt::ISODateWithMs)
+                     .toMSecsSinceEpoch(),
+             msecs);
+}
+
+void TestRecordingFile::badTimeStamps_data()
+{
+    QTest::addColumn<QByteArray>("stamp");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("torn") << QByteArray("2026-12-07T15:23:");
+    QTest::newRow("no offset") << QByteArray("2026-12-07T15:23:41.118");
+    QTest::newRow("hour 24") << QByteArray("2026-12-07T24:00:00.000+00:00");
+    QTest::newRow("month 13") << QByteArray("2026-13-07T15:23:41.118+00:00");
+    QTest::newRow("a space for the T") << QByteArray("2026-12-07 15:23:41.118+00:00");
+    QTest::newRow("an offset without a colon") << QByteArray("2026-12-07T15:23:41.118+0100");
+    QTest::newRow("text after it") << QByteArray("2026-12-07T15:23:41.118+00:00x");
+}
+
+void TestRecordingFile::badTimeStamps()
+{
+    QFETCH(QByteArray, stamp);
+    QCOMPARE(RecordingFile::epochMsecs(stamp), std::nullopt);
+}
+
+void TestRecordingFile::readsBackWhatWasRecorded()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("readings.csv"));
+    const QDateTime start = QDateTime::fromMSecsSinceEpoch(1'796'657'021'118);
+    {
+        CsvRecorder recorder(path);
+        recorder.append({1, QStringLiteral("/dev/ttyUSB0"), start, QStringLiteral("145.0012")});
+        recorder.append(
+                {1, QStringLiteral("/dev/ttyUSB0"), start.addMSecs(1000), QStringLiteral("ERR 3")});
+        recorder.append({2, QStringLiteral("COM5, \"left\""), start.addMSecs(2000),
+                         QStringLiteral("433,92")});
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("garbage\r\n2026-12-07T15:23:4");
+    file.close();
+
+    ReadingHistory history;
+    const std::optional<RecordingFile::Loaded> loaded = RecordingFile::load(path, history);
+    QVERIFY(loaded);
+    QCOMPARE(loaded->readings, 3);
+    QCOMPARE(loaded->unreadable, 2);
+    QCOMPARE(history.size(), 3);
+    QCOMPARE(history.at(0).msecs, start.toMSecsSinceEpoch());
+    QCOMPARE(history.at(0).mhz, 145.0012);
+    QVERIFY(std::isnan(history.at(1).mhz));
+    QCOMPARE(history.at(2).msecs, start.toMSecsSinceEpoch() + 2000);
+    QVERIFY(history.at(2).portChanged);
+    QCOMPARE(history.instrumentOf(2).device, QStringLiteral("COM5, \"left\""));
+}
+
+void TestRecordingFile::exportKeepsEveryDigit()
+{
+    // Every digit a counter sends, and what is no number left out.
+    const QStringList texts{QStringLiteral("1234.567890123"), QStringLiteral("ERR"),
+                            QStringLiteral("0.000012345678901"), QStringLiteral("145.2")};
+    ReadingHistory history;
+    const QDateTime start = QDateTime::fromMSecsSinceEpoch(1'796'657'021'000);
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        history.add({1, QStringLiteral("/dev/ttyUSB0"), start.addSecs(i), texts.at(i)});
+    const Statistics figures = Statistics::of(history, 0, history.size());
+    const QByteArray text = analysisText(history, 0, history.size(), figures);
+    QList<QByteArray> body;
+    for (const QByteArray &line : text.split('\n')) {
+        if (!line.isEmpty() && !line.startsWith('#'))
+            body.append(line);
+    }
+    QCOMPARE(body, (QList<QByteArray>{"1234567890.123", "12.345678901", "145200000"}));
+    QVERIFY(text.contains("# gaps: 1 "));
+
+    // Read back, the export gives the same frequencies.
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("export.txt")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    ReadingHistory back;
+    QVERIFY(RecordingFile::load(file.fileName(), back));
+    QCOMPARE(back.size(), 3);
+    QCOMPARE(back.at(0).mhz, 1234.567890123);
+    QCOMPARE(back.at(0).msecs, start.toMSecsSinceEpoch());
+    QCOMPARE(back.instrumentOf(0).device, QStringLiteral("/dev/ttyUSB0"));
+}
+
+void TestRecordingFile::fileThatCannotBeRead()
+{
+    QTemporaryDir dir;
+    ReadingHistory history;
+    QString error;
+    QVERIFY(!RecordingFile::load(dir.filePath(QStringLiteral("none.csv")), history, &error));
+    QVERIFY(!error.isEmpty());
+    QFile empty(dir.filePath(QStringLiteral("empty.csv")));
+    QVERIFY(empty.open(QIODevice::WriteOnly));
+    empty.write("time,port,device,reading\r\n");
+    empty.close();
+    QVERIFY(!RecordingFile::load(empty.fileName(), history, &error));
+    QCOMPARE(error, QStringLiteral("it holds no readings"));
+}
+
+QTEST_GUILESS_MAIN(TestRecordingFile)
+#include "tst_recordingfile.moc"
