@@ -1,0 +1,133 @@
+#include "nominal.h"
+
+#include "frequencytext.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+namespace freqcounter::Nominal {
+
+namespace {
+
+// Digits after the point that show a step of `resolution`, 0 at least.
+int decimalsFor(double resolution)
+{
+    if (!(resolution > 0) || !std::isfinite(resolution))
+        return 0;
+    return std::clamp(int(std::ceil(-std::log10(resolution) - 1e-9)), 0, 12);
+}
+
+QString signedText(double value, int decimals)
+{
+    const QString text = QLocale::c().toString(std::abs(value), 'f', decimals);
+    const bool zero = text.count(u'0') + text.count(u'.') == text.size();
+    return (value < 0 && !zero ? QStringLiteral("-") : QStringLiteral("+")) + text;
+}
+
+} // namespace
+
+double Tolerance::halfWidthHz(double nominalHz) const
+{
+    switch (unit) {
+    case Unit::Ppm:
+        return value * nominalHz * 1e-6;
+    case Unit::Ppb:
+        return value * nominalHz * 1e-9;
+    case Unit::Hz:
+        return value;
+    }
+    return value;
+}
+
+QString Tolerance::text() const
+{
+    static const char *const kUnits[] = {"ppm", "ppb", "Hz"};
+    return QStringLiteral("\u00B1%1 %2")
+            .arg(QLocale::c().toString(value, 'g', 12), QString::fromLatin1(kUnits[int(unit)]));
+}
+
+std::optional<double> parseFrequencyHz(QStringView text)
+{
+    text = text.trimmed();
+    // The counters' own prefixes have no place here.
+    if (text.isEmpty() || text.front().isLetter())
+        return std::nullopt;
+    const double mhz = frequencyMHz(text);
+    if (!std::isfinite(mhz) || !(mhz > 0))
+        return std::nullopt;
+    return mhz * 1e6;
+}
+
+std::optional<Tolerance> parseTolerance(QStringView text)
+{
+    text = text.trimmed();
+    static const std::pair<const char16_t *, Tolerance::Unit> kUnits[]
+            = {{u"ppm", Tolerance::Unit::Ppm},
+               {u"ppb", Tolerance::Unit::Ppb},
+               {u"hz", Tolerance::Unit::Hz}};
+    for (const auto &[unit, kind] : kUnits) {
+        const QStringView name(unit);
+        if (!text.endsWith(name, Qt::CaseInsensitive))
+            continue;
+        bool isNumber = false;
+        const double value = text.chopped(name.size()).trimmed().toDouble(&isNumber);
+        if (!isNumber || !std::isfinite(value) || !(value > 0))
+            return std::nullopt;
+        return Tolerance{value, kind};
+    }
+    return std::nullopt;
+}
+
+double resolutionMHz(QStringView readingText)
+{
+    // The digits after the point of the number, before any exponent or unit.
+    const qsizetype point = readingText.indexOf(u'.');
+    if (point < 0)
+        return 1;
+    qsizetype decimals = 0;
+    while (point + 1 + decimals < readingText.size() && readingText[point + 1 + decimals].isDigit())
+        ++decimals;
+    double resolution = std::pow(10.0, -double(decimals));
+    // A number in exponent notation or in another unit scales its step.
+    const double value = frequencyMHz(readingText);
+    const double shown = readingText.first(point + 1 + decimals).toString().toDouble();
+    if (std::isfinite(value) && shown != 0 && value != 0)
+        resolution *= std::abs(value / shown);
+    return resolution;
+}
+
+QString offsetText(double readingMHz, double resolutionMHz, double nominalHz)
+{
+    const double offsetHz = readingMHz * 1e6 - nominalHz;
+    const double resolutionHz = resolutionMHz * 1e6;
+    const double ppm = offsetHz / nominalHz * 1e6;
+    const double resolutionPpm = resolutionHz / nominalHz * 1e6;
+    const QString hz = signedText(offsetHz, decimalsFor(resolutionHz))
+            + QCoreApplication::translate("Nominal", " Hz");
+    QString relative;
+    if (std::abs(ppm) < 1) {
+        relative = signedText(ppm * 1e3, decimalsFor(resolutionPpm * 1e3))
+                + QCoreApplication::translate("Nominal", " ppb");
+    } else {
+        relative = signedText(ppm, decimalsFor(resolutionPpm))
+                + QCoreApplication::translate("Nominal", " ppm");
+    }
+    return hz + QStringLiteral("   ") + relative;
+}
+
+QString frequencyText(double hz)
+{
+    const QLocale c = QLocale::c();
+    if (hz >= 1e9)
+        return c.toString(hz / 1e9, 'g', 12) + QStringLiteral(" GHz");
+    if (hz >= 1e6)
+        return c.toString(hz / 1e6, 'g', 12) + QStringLiteral(" MHz");
+    if (hz >= 1e3)
+        return c.toString(hz / 1e3, 'g', 12) + QStringLiteral(" kHz");
+    return c.toString(hz, 'g', 12) + QStringLiteral(" Hz");
+}
+
+} // namespace freqcounter::Nominal
