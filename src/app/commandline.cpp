@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "nominal.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
@@ -65,6 +67,12 @@ QList<OwnValueOption> ownValueOptions()
                         QStringLiteral("option '%1' needs a device, for example %1 /dev/ttyUSB0")
                                 .arg(option)});
     }
+    options.append({QStringLiteral("nominal"),
+                    QStringLiteral("option '--nominal' needs a frequency, for example "
+                                   "--nominal 10MHz")});
+    options.append({QStringLiteral("tolerance"),
+                    QStringLiteral("option '--tolerance' needs a tolerance, for example "
+                                   "--tolerance 10ppm")});
     for (const char *name : {"record", "view", "stability"}) {
         const QString option = QString::fromLatin1(name);
         options.append({option,
@@ -73,6 +81,19 @@ QList<OwnValueOption> ownValueOptions()
                                 .arg(option)});
     }
     return options;
+}
+
+// Whether the argument after one of our options is its value: anything but
+// the next option, and for a frequency or a tolerance a negative number too,
+// so that it is named as the mistake it is.
+bool takesAsValue(const OwnValueOption &option, const QString &next)
+{
+    if (!next.startsWith(u'-'))
+        return true;
+    const bool number = next.size() > 1 && (next.at(1).isDigit() || next.at(1) == u'.');
+    return number
+            && (option.name == QStringLiteral("nominal")
+                || option.name == QStringLiteral("tolerance"));
 }
 
 // The arguments as QCommandLineParser is to take them: it takes whatever
@@ -98,7 +119,7 @@ QStringList withoutMissingValues(const QStringList &arguments, const QList<OwnVa
         if (argument == QStringLiteral("--")) {
             note(QStringLiteral("unknown argument %1").arg(quoted(argument)));
         } else if (ours != own.cend() && !argument.contains(u'=')
-                   && !(valueFollows && !arguments.at(i + 1).startsWith(u'-'))) {
+                   && !(valueFollows && takesAsValue(*ours, arguments.at(i + 1)))) {
             note(ours->missing);
         } else if (kQtOptionsWithValue.contains(name) && !argument.contains(u'=')) {
             if (valueFollows)
@@ -122,6 +143,28 @@ QString givenAs(const QStringList &arguments, const QString &name)
     return name;
 }
 
+void takeNominal(const QString &value, Parsed &parsed)
+{
+    parsed.nominalHz = Nominal::parseFrequencyHz(value);
+    if (!parsed.nominalHz && parsed.mistake.isEmpty()) {
+        parsed.mistake = QStringLiteral("option '--nominal': %1 is no frequency above 0; give "
+                                        "one such as 10MHz, 10 MHz or 10000000 Hz (MHz without "
+                                        "a unit)")
+                                 .arg(quoted(value));
+    }
+}
+
+void takeTolerance(const QString &value, Parsed &parsed)
+{
+    parsed.tolerance = Nominal::parseTolerance(value);
+    if (!parsed.tolerance && parsed.mistake.isEmpty()) {
+        parsed.mistake = QStringLiteral("option '--tolerance': %1 is no tolerance above 0 in "
+                                        "ppm, ppb or Hz; give one such as 10ppm, 0.5 ppm, "
+                                        "50ppb or 25Hz")
+                                 .arg(quoted(value));
+    }
+}
+
 // Our options' values, and Qt's options as QApplication is to take them.
 void takeValues(const QCommandLineParser &parser, const QList<OwnValueOption> &own, Parsed &parsed)
 {
@@ -138,6 +181,10 @@ void takeValues(const QCommandLineParser &parser, const QList<OwnValueOption> &o
             parsed.recordPath = value;
         else if (name == QStringLiteral("view"))
             parsed.viewPath = value;
+        else if (name == QStringLiteral("nominal"))
+            takeNominal(value, parsed);
+        else if (name == QStringLiteral("tolerance"))
+            takeTolerance(value, parsed);
         else
             parsed.stabilityPath = value;
     }
@@ -178,7 +225,7 @@ QStringList programArguments(int argc, char **argv)
 #endif
 }
 
-Parsed parse(const QStringList &arguments)
+Parsed parse(const QStringList &arguments, bool nominalKept)
 {
     Parsed parsed;
     parsed.qtArguments.append(arguments.value(0));
@@ -225,6 +272,10 @@ Parsed parse(const QStringList &arguments)
     }
 
     takeValues(parser, own, parsed);
+    if (parsed.tolerance && !parsed.nominalHz && !nominalKept && parsed.mistake.isEmpty()) {
+        parsed.mistake = QStringLiteral("option '--tolerance' needs a nominal frequency: give "
+                                        "--nominal too, such as --nominal 10MHz");
+    }
     if (parser.isSet(help))
         parsed.request = Request::Help;
     else if (parser.isSet(version))
@@ -298,7 +349,8 @@ QString portListing(const PortDevices &devices, const QList<PortDescription> &fo
 QString usageLine()
 {
     return QStringLiteral("Usage: freqcounter [--com1 DEVICE] [--com2 DEVICE] [--record FILE] "
-                          "[--list-ports] [--help] [--version] [Qt options]\n"
+                          "[--nominal FREQ [--tolerance TOL]] [--list-ports] [--help] "
+                          "[--version] [Qt options]\n"
                           "       freqcounter --view FILE [Qt options]\n"
                           "       freqcounter --stability FILE\n");
 }
@@ -317,6 +369,11 @@ QString helpText()
                     "  --com2 DEVICE  the device of the Com2 button\n"
                     "  --record FILE  record every reading shown to a CSV file, from the\n"
                     "                 start (appended to when it exists)\n"
+                    "  --nominal FREQ compare each reading with this frequency: 10MHz,\n"
+                    "                 10 MHz, 10000000 Hz (MHz without a unit); kept for\n"
+                    "                 the next start, as the menu's Compare with Nominal\n"
+                    "  --tolerance TOL  the band around it, such as 10ppm, 50ppb or 25Hz;\n"
+                    "                 a reading outside it shows in a warning colour\n"
                     "  --list-ports   list the serial ports found and which of them Com1\n"
                     "                 and Com2 take, then exit\n"
                     "  --view FILE    look at a recording (or an export) again in a history\n"

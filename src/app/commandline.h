@@ -1,9 +1,12 @@
 #pragma once
 
+#include "nominal.h"
 #include "portdevices.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // The command line: --com1 and --com2 name the ports' devices, --record
 // names a file to record the readings to from the start, --view and
@@ -28,6 +31,9 @@ struct Parsed
     // A recording to look at again, or to print the stability table of.
     QString viewPath;
     QString stabilityPath;
+    // What the readings are compared with, when given.
+    std::optional<double> nominalHz;
+    std::optional<Nominal::Tolerance> tolerance;
     // What QApplication is given: the program's name and Qt's own options.
     QStringList qtArguments;
 };
@@ -37,7 +43,9 @@ struct Parsed
 // page is mangled.
 QStringList programArguments(int argc, char **argv);
 
-Parsed parse(const QStringList &arguments);
+// nominalKept: a nominal frequency is kept from an earlier run, so that
+// --tolerance alone is no mistake.
+Parsed parse(const QStringList &arguments, bool nominalKept = false);
 
 // What QApplication left after taking its own options: the first of it, or
 // an empty string when nothing is left.

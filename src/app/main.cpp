@@ -10,8 +10,11 @@ int main(int argc, char *argv[])
 {
     using namespace freqcounter;
     using ConsoleAnswer::Stream;
-    const CommandLine::Parsed parsed
-            = CommandLine::parse(CommandLine::programArguments(argc, argv));
+    // What was kept from the last run, which the command line overrides for
+    // this one.
+    Comparison comparison = Comparison::kept();
+    const CommandLine::Parsed parsed = CommandLine::parse(CommandLine::programArguments(argc, argv),
+                                                          comparison.nominalHz.has_value());
     switch (parsed.request) {
     case CommandLine::Request::Help:
         ConsoleAnswer::write(CommandLine::helpText(), Stream::Output);
@@ -58,5 +61,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(FREQCOUNTER_VERSION));
     if (parsed.request == CommandLine::Request::View)
         return viewRecording(parsed.viewPath);
-    return runProgram(parsed.devices, parsed.recordPath);
+    if (parsed.nominalHz) {
+        comparison.nominalHz = parsed.nominalHz;
+        comparison.tolerance = parsed.tolerance;
+    } else if (parsed.tolerance) {
+        comparison.tolerance = parsed.tolerance;
+    }
+    return runProgram(parsed.devices, parsed.recordPath, comparison);
 }

@@ -26,6 +26,8 @@ private Q_SLOTS:
     void understood();
     void mistakes_data();
     void mistakes();
+    void comparison_data();
+    void comparison();
 };
 
 void TestCommandLine::understood_data()
@@ -122,6 +124,31 @@ void TestCommandLine::mistakes_data()
     QTest::newRow("a value for an option that takes none")
             << command({"--list-ports=yes"})
             << QStringLiteral("unexpected value after '--list-ports'");
+    const QString noFrequency = QStringLiteral(
+            "option '--nominal': '%1' is no frequency above 0; give one such as 10MHz, 10 MHz "
+            "or 10000000 Hz (MHz without a unit)");
+    QTest::newRow("a nominal in words") << command({"--nominal", "ten"}) << noFrequency.arg(u"ten");
+    QTest::newRow("a nominal of 0") << command({"--nominal", "0"}) << noFrequency.arg(u"0");
+    QTest::newRow("a negative nominal")
+            << command({"--nominal=-10MHz"}) << noFrequency.arg(u"-10MHz");
+    QTest::newRow("a negative nominal after a space")
+            << command({"--nominal", "-10MHz"}) << noFrequency.arg(u"-10MHz");
+    QTest::newRow("an infinite nominal")
+            << command({"--nominal", "inf"}) << noFrequency.arg(u"inf");
+    QTest::newRow("a nominal with a counter's prefix")
+            << command({"--nominal", "F 10"}) << noFrequency.arg(u"F 10");
+    QTest::newRow("a tolerance without a nominal")
+            << command({"--tolerance", "10ppm"})
+            << QStringLiteral("option '--tolerance' needs a nominal frequency: give --nominal "
+                              "too, such as --nominal 10MHz");
+    QTest::newRow("a tolerance in per cent")
+            << command({"--nominal", "10MHz", "--tolerance", "1%"})
+            << QStringLiteral("option '--tolerance': '1%' is no tolerance above 0 in ppm, ppb "
+                              "or Hz; give one such as 10ppm, 0.5 ppm, 50ppb or 25Hz");
+    QTest::newRow("a tolerance without a unit")
+            << command({"--nominal", "10MHz", "--tolerance", "10"})
+            << QStringLiteral("option '--tolerance': '10' is no tolerance above 0 in ppm, ppb "
+                              "or Hz; give one such as 10ppm, 0.5 ppm, 50ppb or 25Hz");
     QTest::newRow("the first mistake is the one named")
             << command({"--record", "--bogus"})
             << QStringLiteral("option '--record' needs a file, for example --record readings.csv");
@@ -135,6 +162,55 @@ void TestCommandLine::mistakes()
     const CommandLine::Parsed parsed = CommandLine::parse(arguments);
     QCOMPARE(parsed.request, Request::Mistake);
     QCOMPARE(parsed.mistake, mistake);
+}
+
+void TestCommandLine::comparison_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("nominalKept");
+    QTest::addColumn<double>("nominalHz"); // 0 for none
+    QTest::addColumn<double>("tolerance"); // 0 for none
+    QTest::addColumn<int>("unit");
+
+    const int ppm = int(Nominal::Tolerance::Unit::Ppm);
+    const int ppb = int(Nominal::Tolerance::Unit::Ppb);
+    const int hz = int(Nominal::Tolerance::Unit::Hz);
+    QTest::newRow("MHz attached") << command({"--nominal", "10MHz"}) << false << 10e6 << 0.0 << 0;
+    QTest::newRow("MHz after a space")
+            << command({"--nominal", "10 MHz"}) << false << 10e6 << 0.0 << 0;
+    QTest::newRow("Hz") << command({"--nominal=10000000 Hz"}) << false << 10e6 << 0.0 << 0;
+    QTest::newRow("no unit is MHz")
+            << command({"--nominal", "433.92"}) << false << 433.92e6 << 0.0 << 0;
+    QTest::newRow("GHz, kHz") << command({"--nominal", "2.4GHz"}) << false << 2.4e9 << 0.0 << 0;
+    QTest::newRow("ppm attached") << command({"--nominal", "10MHz", "--tolerance", "10ppm"})
+                                  << false << 10e6 << 10.0 << ppm;
+    QTest::newRow("ppm after a space") << command({"--nominal", "10MHz", "--tolerance", "0.5 ppm"})
+                                       << false << 10e6 << 0.5 << ppm;
+    QTest::newRow("ppb") << command({"--nominal", "10MHz", "--tolerance=50ppb"}) << false << 10e6
+                         << 50.0 << ppb;
+    QTest::newRow("Hz") << command({"--nominal", "32.768kHz", "--tolerance", "25Hz"}) << false
+                        << 32768.0 << 25.0 << hz;
+    QTest::newRow("a tolerance for the nominal kept")
+            << command({"--tolerance", "10ppm"}) << true << 0.0 << 10.0 << ppm;
+}
+
+void TestCommandLine::comparison()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, nominalKept);
+    QFETCH(double, nominalHz);
+    QFETCH(double, tolerance);
+    QFETCH(int, unit);
+
+    const CommandLine::Parsed parsed = CommandLine::parse(arguments, nominalKept);
+    QCOMPARE(parsed.mistake, QString());
+    QCOMPARE(parsed.request, Request::Run);
+    QCOMPARE(parsed.nominalHz.value_or(0), nominalHz);
+    QCOMPARE(parsed.tolerance.has_value(), tolerance > 0);
+    if (parsed.tolerance) {
+        QCOMPARE(parsed.tolerance->value, tolerance);
+        QCOMPARE(int(parsed.tolerance->unit), unit);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

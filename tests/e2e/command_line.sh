@@ -43,6 +43,15 @@ for mistake in --bogus stray-word -x --com1 --com2= --record -platform; do
     [ ! -s "$work/out" ] || fail "'$mistake' wrote to standard output"
 done
 
+# A nominal or tolerance that is none is named, before any display too.
+for value in ten 0 -5MHz; do
+    run 2 --nominal "$value"
+    grep -q "option '--nominal': '$value' is no frequency above 0" "$work/err" \
+        || fail "--nominal $value is not named: $(cat "$work/err")"
+done
+run 2 --nominal 10MHz --tolerance 1%
+grep -q "option '--tolerance': '1%' is no tolerance" "$work/err" || fail "--tolerance 1% is not named"
+
 # The ports found, and which of them the buttons take: here Com1 by option
 # and Com2 by variable, neither of them a port the system enumerates.
 FREQCOUNTER_COM2=/dev/freqcounter-com2 run 0 --com1 /dev/freqcounter-com1 --list-ports
