@@ -71,7 +71,14 @@ QIcon applicationIcon()
 
 } // namespace
 
-int runProgram(const PortDevices &devices, const QString &recordPath)
+void connectToWindow(Form1 &form, ReadingActions &actions)
+{
+    QObject::connect(&form, &Form1::readingReceived, &actions, &ReadingActions::readingReceived);
+    QObject::connect(&actions, &ReadingActions::readingDescribed, &form,
+                     &Form1::setReadingDescription);
+}
+
+int runProgram(const PortDevices &devices, const QString &recordPath, const Comparison &comparison)
 {
     QApplication::setWindowIcon(applicationIcon());
     Runtime runtime(std::make_unique<MessageBoxReporter>());
@@ -80,7 +87,8 @@ int runProgram(const PortDevices &devices, const QString &recordPath)
 #endif
     Form1 form(runtime, devices);
     ReadingActions actions(form, runtime);
-    QObject::connect(&form, &Form1::readingReceived, &actions, &ReadingActions::readingReceived);
+    connectToWindow(form, actions);
+    actions.setComparison(comparison, false);
     if (!form.load())
         return Runtime::kFailureExitStatus;
     if (!recordPath.isEmpty() && !runtime.run([&] { actions.startRecording(recordPath); }))

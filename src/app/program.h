@@ -1,10 +1,18 @@
 #pragma once
 
+#include "comparison.h"
 #include "portdevices.h"
 
 #include <QString>
 
 namespace freqcounter {
+
+class Form1;
+class ReadingActions;
+
+// The window hands the actions each reading; the actions hand the window
+// what to say beside it.
+void connectToWindow(Form1 &form, ReadingActions &actions);
 
 // Program start and end: loads the window, runs its start-up handler before
 // anything is shown, shows it and runs the event loop until the window is
@@ -12,7 +20,9 @@ namespace freqcounter {
 // devices say which device each port stands for.
 // When a record path is given, every reading shown is recorded to it from
 // the start.
-int runProgram(const PortDevices &devices, const QString &recordPath);
+// The comparison is what the readings are compared with at start.
+int runProgram(const PortDevices &devices, const QString &recordPath,
+               const Comparison &comparison = {});
 
 // A recording looked at again, in a history window of its own: no port is
 // opened and the main window is not shown. Returns the exit status; a file

@@ -3,17 +3,21 @@
 #include "csvrecorder.h"
 #include "historywindow.h"
 #include "largedisplay.h"
+#include "nominaldialog.h"
 #include "runtime.h"
 #include "userfiles.h"
 #include "windowdefinition.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QShortcut>
 #include <QWidget>
+
+#include <cmath>
 
 namespace freqcounter {
 
@@ -32,8 +36,23 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
     m_largeDisplay->setShortcut(QKeySequence(Qt::Key_F11));
     m_alwaysOnTop = new QAction(tr("Always on &Top"), this);
     m_alwaysOnTop->setCheckable(true);
+    m_compare = new QAction(tr("Compare with &Nominal\u2026"), this);
+    m_nominalFromReading = new QAction(tr("Nominal &from This Reading"), this);
+    m_clearNominal = new QAction(tr("C&lear Nominal"), this);
+    m_soundWhenOutside = new QAction(tr("&Sound When Outside"), this);
+    m_soundWhenOutside->setCheckable(true);
     // On the window too, so that the shortcuts work without the menu.
     m_window.addActions({m_copy, m_record, m_showHistory, m_largeDisplay, m_alwaysOnTop});
+    m_runtime.connectHandler(m_compare, &QAction::triggered, this, [this] { chooseComparison(); });
+    m_runtime.connectHandler(m_nominalFromReading, &QAction::triggered, this,
+                             [this] { nominalFromThisReading(); });
+    m_runtime.connectHandler(m_clearNominal, &QAction::triggered, this,
+                             [this] { setComparison({}, true); });
+    m_runtime.connectHandler(m_soundWhenOutside, &QAction::triggered, this, [this] {
+        Comparison changed = m_comparison;
+        changed.soundWhenOutside = m_soundWhenOutside->isChecked();
+        setComparison(changed, true);
+    });
 
     // What an action raises takes the one error path, as a handler's does.
     m_runtime.connectHandler(m_copy, &QAction::triggered, this, [this] { copyReading(); });
@@ -96,6 +115,7 @@ void ReadingActions::add(const ReceivedReading &reading)
     if (m_largeDisplayWindow && m_largeDisplayWindow->isVisible())
         m_largeDisplayWindow->readingReceived(reading);
     m_copy->setEnabled(true);
+    compare();
 }
 
 void ReadingActions::startRecording(const QString &path)
@@ -136,6 +156,7 @@ void ReadingActions::showHistory()
     if (!m_historyWindow) {
         m_historyWindow = new HistoryWindow(m_history, m_runtime, &m_window);
         m_historyWindow->resize(m_historyWindow->sizeHint());
+        passNominal();
     }
     m_historyWindow->refresh();
     m_historyWindow->show();
@@ -146,7 +167,12 @@ void ReadingActions::showHistory()
 void ReadingActions::showLargeDisplay()
 {
     if (m_largeDisplayWindow && m_largeDisplayWindow->isVisible()) {
-        m_largeDisplayWindow->close();
+        // F11 inside it makes it a window, or full screen again; from the
+        // main window, it closes it.
+        if (m_largeDisplayWindow->isActiveWindow())
+            m_largeDisplayWindow->toggleFullScreen();
+        else
+            m_largeDisplayWindow->close();
         return;
     }
     if (!m_largeDisplayWindow) {
@@ -159,6 +185,7 @@ void ReadingActions::showLargeDisplay()
     if (m_last)
         m_largeDisplayWindow->readingReceived(*m_last);
     m_largeDisplayWindow->setRecording(isRecording());
+    compare();
     m_largeDisplayWindow->showOn(m_window);
 }
 
@@ -181,6 +208,11 @@ void ReadingActions::showMenu(const QPoint &globalAt)
         m_menu->addAction(m_showHistory);
         m_menu->addAction(m_largeDisplay);
         m_menu->addAction(m_alwaysOnTop);
+        m_menu->addSeparator();
+        m_menu->addAction(m_compare);
+        m_menu->addAction(m_nominalFromReading);
+        m_menu->addAction(m_clearNominal);
+        m_menu->addAction(m_soundWhenOutside);
     }
     m_menu->popup(globalAt);
 }
@@ -192,6 +224,86 @@ void ReadingActions::updateState()
     m_window.setWindowTitle(isRecording() ? m_title + tr(" \u2014 recording") : m_title);
     if (m_largeDisplayWindow)
         m_largeDisplayWindow->setRecording(isRecording());
+    m_nominalFromReading->setEnabled(m_last
+                                     && std::isfinite(m_history.at(m_history.size() - 1).mhz));
+    m_clearNominal->setEnabled(m_comparison.nominalHz.has_value());
+    m_soundWhenOutside->setEnabled(m_comparison.tolerance.has_value());
+    m_soundWhenOutside->setChecked(m_comparison.soundWhenOutside);
+}
+
+void ReadingActions::setComparison(const Comparison &comparison, bool keep)
+{
+    m_comparison = comparison;
+    if (!m_comparison.nominalHz)
+        m_comparison.tolerance.reset();
+    if (keep)
+        m_comparison.keep();
+    m_wasOutside = false;
+    updateState();
+    compare();
+}
+
+void ReadingActions::chooseComparison()
+{
+    NominalDialog dialog(m_comparison, &m_window);
+    if (dialog.exec() == QDialog::Accepted)
+        setComparison(dialog.comparison(), true);
+}
+
+void ReadingActions::nominalFromThisReading()
+{
+    if (m_history.isEmpty() || !std::isfinite(m_history.at(m_history.size() - 1).mhz))
+        return;
+    Comparison changed = m_comparison;
+    changed.nominalHz = m_history.at(m_history.size() - 1).mhz * 1e6;
+    setComparison(changed, true);
+}
+
+QString ReadingActions::offsetLine() const
+{
+    if (!m_comparison.nominalHz || m_history.isEmpty())
+        return {};
+    const double mhz = m_history.at(m_history.size() - 1).mhz;
+    if (!std::isfinite(mhz))
+        return {};
+    QString line = Nominal::offsetText(mhz, Nominal::resolutionMHz(m_last->text),
+                                       *m_comparison.nominalHz);
+    if (m_comparison.isOutside(mhz))
+        line += tr("   outside %1").arg(m_comparison.tolerance->text());
+    return line;
+}
+
+void ReadingActions::compare()
+{
+    const QString line = offsetLine();
+    const bool outside = !m_history.isEmpty()
+            && m_comparison.isOutside(m_history.at(m_history.size() - 1).mhz);
+    if (m_largeDisplayWindow)
+        m_largeDisplayWindow->setComparison(line, outside);
+    QString description;
+    if (!line.isEmpty()) {
+        description
+                = tr("Offset from %1: %2")
+                          .arg(Nominal::frequencyText(*m_comparison.nominalHz), line.simplified());
+        if (m_comparison.tolerance && !outside)
+            description += tr(", within %1").arg(m_comparison.tolerance->text());
+    }
+    Q_EMIT readingDescribed(description);
+    // The bell once, as the reading leaves the band.
+    if (outside && !m_wasOutside && m_comparison.soundWhenOutside)
+        QApplication::beep();
+    m_wasOutside = outside;
+    passNominal();
+}
+
+void ReadingActions::passNominal()
+{
+    if (!m_historyWindow)
+        return;
+    std::optional<double> halfWidth;
+    if (m_comparison.tolerance)
+        halfWidth = m_comparison.tolerance->halfWidthHz(*m_comparison.nominalHz);
+    m_historyWindow->setNominal(m_comparison.nominalHz, halfWidth);
 }
 
 } // namespace freqcounter

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "comparison.h"
 #include "readinghistory.h"
 #include "receivedreading.h"
 
@@ -23,7 +24,8 @@ class Runtime;
 
 // The main window's context menu and what it offers: copying the reading on
 // show, recording the readings to a CSV file, the history window, the
-// reading full screen, and keeping the window on top. The
+// reading full screen, keeping the window on top, and comparing the
+// readings with a nominal frequency and a tolerance. The
 // window hands it each reading it shows and knows nothing else of it; it
 // never touches the window's items. A recording file that fails while
 // recording stops the recording with a message, and the program goes on;
@@ -50,6 +52,20 @@ public:
     void showLargeDisplay();
     void setAlwaysOnTop(bool onTop);
 
+    // What the readings are compared with; the menu's choices are kept for
+    // the next start, one given here is kept only when keep is set.
+    const Comparison &comparison() const { return m_comparison; }
+    void setComparison(const Comparison &comparison, bool keep);
+    void nominalFromThisReading();
+    // The offset of the newest reading from the nominal, as its line on the
+    // large display says it; empty without a nominal.
+    QString offsetLine() const;
+
+Q_SIGNALS:
+    // What the display says beside each reading: its offset from the
+    // nominal and whether it is within the tolerance; empty without one.
+    void readingDescribed(const QString &description);
+
 private:
     void add(const ReceivedReading &reading);
     void chooseRecordingFile();
@@ -58,6 +74,9 @@ private:
     void offerMenuOn(QWidget &widget);
     void showMenu(const QPoint &globalAt);
     void updateState();
+    void compare();
+    void passNominal();
+    void chooseComparison();
 
     QWidget &m_window;
     Runtime &m_runtime;
@@ -68,6 +87,12 @@ private:
     QAction *m_showHistory = nullptr;
     QAction *m_largeDisplay = nullptr;
     QAction *m_alwaysOnTop = nullptr;
+    QAction *m_compare = nullptr;
+    QAction *m_nominalFromReading = nullptr;
+    QAction *m_clearNominal = nullptr;
+    QAction *m_soundWhenOutside = nullptr;
+    Comparison m_comparison;
+    bool m_wasOutside = false;
     ReadingHistory m_history;
     std::unique_ptr<CsvRecorder> m_recorder;
     // Made when first asked for, so that a window that never opens costs

@@ -71,6 +71,9 @@ inline constexpr QLatin1StringView kMSComm1Name = "MSComm1"_L1;
 // The display field's look.
 inline constexpr Rgb kDisplayBackground{64, 0, 64};
 inline constexpr Rgb kDisplayText{192, 255, 192};
+// A reading outside its tolerance, on the large display: amber, 8.6:1 on the
+// display's background (4.5:1 at least is readable).
+inline constexpr Rgb kWarningText{255, 176, 0};
 inline constexpr QLatin1StringView kDisplayFontFamily = "Arial"_L1;
 inline constexpr double kDisplayFontPoints = 27.75;
 

@@ -41,8 +41,18 @@ LargeDisplay::LargeDisplay(QWidget *parent)
     m_status->setTextFormat(Qt::PlainText);
     m_status->setAlignment(Qt::AlignCenter);
 
+    m_offset = new QLabel(this);
+    m_offset->setObjectName(QStringLiteral("largeOffset"));
+    m_offset->setTextFormat(Qt::PlainText);
+    m_offset->setAlignment(Qt::AlignCenter);
+    // A long line never asks for more than the screen: that would take the
+    // window out of full screen.
+    m_offset->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_offset->hide();
+
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_reading, 1);
+    layout->addWidget(m_offset);
     layout->addWidget(m_status);
     updateStatus();
 }
@@ -69,6 +79,29 @@ void LargeDisplay::setRecording(bool recording)
 {
     m_recording = recording;
     updateStatus();
+}
+
+void LargeDisplay::setComparison(const QString &offsetLine, bool outside)
+{
+    m_offset->setText(offsetLine);
+    m_offset->setVisible(!offsetLine.isEmpty());
+    m_outside = outside;
+    const QColor colour = colourOf(outside ? Def::kWarningText : Def::kDisplayText);
+    for (QLabel *label : {m_reading, m_offset}) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        label->setPalette(palette);
+    }
+}
+
+void LargeDisplay::toggleFullScreen()
+{
+    if (isFullScreen()) {
+        showNormal();
+        resize(size().boundedTo(screen()->availableSize() * 2 / 3));
+    } else {
+        showFullScreen();
+    }
 }
 
 void LargeDisplay::showText(const QString &text)
@@ -99,8 +132,12 @@ void LargeDisplay::updateStatus()
 
 void LargeDisplay::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_F11) {
+    if (event->key() == Qt::Key_Escape) {
         close();
+        return;
+    }
+    if (event->key() == Qt::Key_F11) {
+        toggleFullScreen();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -116,6 +153,9 @@ void LargeDisplay::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     // Another size of screen: every length is fitted again.
     m_pointsByLength.clear();
+    QFont offsetFont = m_font;
+    offsetFont.setPixelSize(std::max(12, height() / 14));
+    m_offset->setFont(offsetFont);
     showText(m_reading->text());
 }
 

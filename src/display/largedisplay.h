@@ -14,7 +14,8 @@ namespace freqcounter {
 // text in the display's colours, drawn as large as the screen allows, and
 // under it in small text the port and device and whether a recording runs.
 // It is fed the readings the window receives and does nothing while
-// hidden; Esc, F11 or a double-click closes it.
+// hidden; Esc or a double-click closes it, F11 makes it a window and full
+// screen again.
 class LargeDisplay : public QWidget
 {
     Q_OBJECT
@@ -27,6 +28,14 @@ public:
 
     void readingReceived(const ReceivedReading &reading);
     void setRecording(bool recording);
+    // The line under the reading: its offset from a nominal frequency, or
+    // nothing. Outside the tolerance, the reading and the line take the
+    // warning colour.
+    void setComparison(const QString &offsetLine, bool outside);
+    bool isOutside() const { return m_outside; }
+
+    // F11 inside it: between full screen and an ordinary window.
+    void toggleFullScreen();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -39,6 +48,8 @@ private:
 
     QLabel *m_reading = nullptr;
     QLabel *m_status = nullptr;
+    QLabel *m_offset = nullptr;
+    bool m_outside = false;
     QFont m_font;
     // The size each length of text was drawn at, so that the digits of one
     // reading after another keep their size.

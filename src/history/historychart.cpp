@@ -61,10 +61,12 @@ void HistoryChart::paintEvent(QPaintEvent *)
         return;
     }
 
-    const PlotFrame frame(*this, timeAxis(start, end), valueAxis(reduction.all), tr("MHz"));
+    const PlotFrame frame(*this, timeAxis(start, end), valueAxis(withNominal(reduction.all)),
+                          tr("MHz"));
     if (!frame.hasRoom())
         return;
     frame.draw(painter);
+    drawNominal(painter, frame);
     drawSwitches(painter, frame, reduction.switches);
     drawReadings(painter, frame, reduction, start);
 }
@@ -93,6 +95,52 @@ PlotFrame::Axis HistoryChart::valueAxis(ChartScale::Column range)
     for (const double v : ticks.values)
         axis.ticks.append({v, c.toString(v, 'f', ticks.decimals)});
     return axis;
+}
+
+ChartScale::Column HistoryChart::withNominal(ChartScale::Column range) const
+{
+    // The nominal and its band join the value axis when they lie near the
+    // readings; a nominal far off would leave the readings a flat line.
+    if (!m_nominalHz)
+        return range;
+    const double nominal = *m_nominalHz / 1e6;
+    const double half = m_halfWidthHz.value_or(0) / 1e6;
+    const double near = 10 * std::max(range.high - range.low, 1e-6);
+    if (nominal + half < range.low - near || nominal - half > range.high + near)
+        return range;
+    range.add(nominal - half);
+    range.add(nominal + half);
+    return range;
+}
+
+void HistoryChart::setNominal(std::optional<double> nominalHz, std::optional<double> halfWidthHz)
+{
+    m_nominalHz = nominalHz;
+    m_halfWidthHz = halfWidthHz;
+    update();
+}
+
+void HistoryChart::drawNominal(QPainter &painter, const PlotFrame &frame) const
+{
+    // The band shaded, the nominal a line across it; clipped to the plot.
+    if (!m_nominalHz)
+        return;
+    painter.save();
+    painter.setClipRect(frame.plot());
+    const double nominal = *m_nominalHz / 1e6;
+    QColor band = palette().color(QPalette::Highlight);
+    band.setAlpha(40);
+    if (m_halfWidthHz) {
+        const double half = *m_halfWidthHz / 1e6;
+        const double top = frame.yOf(nominal + half);
+        painter.fillRect(QRectF(frame.plot().left(), top, frame.plot().width(),
+                                frame.yOf(nominal - half) - top),
+                         band);
+    }
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashDotLine));
+    const double y = frame.yOf(nominal);
+    painter.drawLine(QPointF(frame.plot().left(), y), QPointF(frame.plot().right(), y));
+    painter.restore();
 }
 
 void HistoryChart::drawSwitches(QPainter &painter, const PlotFrame &frame,

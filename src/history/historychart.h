@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <chrono>
+#include <optional>
 
 namespace freqcounter {
 
@@ -27,6 +28,10 @@ public:
     void setSpan(std::chrono::milliseconds span);
     std::chrono::milliseconds span() const { return m_span; }
 
+    // The nominal frequency and the tolerance's half-width, in Hz, drawn as
+    // a line and a band; nothing for none.
+    void setNominal(std::optional<double> nominalHz, std::optional<double> halfWidthHz);
+
     // The readings the span holds: [first, last).
     std::pair<qsizetype, qsizetype> shownRange() const;
 
@@ -39,6 +44,8 @@ protected:
 private:
     static PlotFrame::Axis timeAxis(qint64 start, qint64 end);
     static PlotFrame::Axis valueAxis(ChartScale::Column range);
+    ChartScale::Column withNominal(ChartScale::Column range) const;
+    void drawNominal(QPainter &painter, const PlotFrame &frame) const;
     void drawSwitches(QPainter &painter, const PlotFrame &frame,
                       const std::vector<ChartScale::PortSwitch> &switches) const;
     void drawReadings(QPainter &painter, const PlotFrame &frame,
@@ -46,6 +53,8 @@ private:
 
     const ReadingHistory &m_history;
     std::chrono::milliseconds m_span{0};
+    std::optional<double> m_nominalHz;
+    std::optional<double> m_halfWidthHz;
 };
 
 } // namespace freqcounter

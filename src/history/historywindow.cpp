@@ -2,6 +2,7 @@
 
 #include "analysisexport.h"
 #include "historychart.h"
+#include "nominal.h"
 #include "readinghistory.h"
 #include "recordingfile.h"
 #include "runtime.h"
@@ -84,6 +85,7 @@ struct Shown
 {
     const Statistics &s;
     QString instrument;
+    std::optional<double> nominalHz;
 };
 
 // The History window's figures, one row each: the value's object name, the
@@ -128,6 +130,17 @@ const FigureRow kFigureRows[] = {
          }},
         {"mean", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Mean"),
          [](const Shown &f) { return ifAny(f.s.meanMHz, mhz); }},
+        {"offsetFromNominal",
+         QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Offset from nominal"),
+         [](const Shown &f) {
+             if (!f.nominalHz || !f.s.meanMHz)
+                 return std::optional<QString>();
+             // Of the mean, to the 0.1 Hz it is shown with.
+             return std::optional(HistoryWindow::tr("%1 (mean against %2)")
+                                          .arg(Nominal::offsetText(*f.s.meanMHz, 1e-7, *f.nominalHz)
+                                                       .simplified(),
+                                               Nominal::frequencyText(*f.nominalHz)));
+         }},
         {"minimum", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Minimum"),
          [](const Shown &f) { return ifAny(f.s.minMHz, mhz); }},
         {"maximum", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Maximum"),
@@ -309,7 +322,7 @@ bool HistoryWindow::saveForAnalysis(const QString &path, QString *error)
     // file holds, and the window shows the same.
     refresh();
     const auto [first, last] = figuresRange();
-    return writeWhole(path, analysisText(m_history, first, last, m_figures), error);
+    return writeWhole(path, analysisText(m_history, first, last, m_figures, m_nominalHz), error);
 }
 
 bool HistoryWindow::saveStabilityTable(const QString &path, QString *error)
@@ -370,6 +383,13 @@ HistoryWindow *HistoryWindow::showRecording(const QString &path)
     return window;
 }
 
+void HistoryWindow::setNominal(std::optional<double> nominalHz, std::optional<double> halfWidthHz)
+{
+    m_nominalHz = nominalHz;
+    m_chart->setNominal(nominalHz, halfWidthHz);
+    refresh();
+}
+
 void HistoryWindow::readingsAdded()
 {
     if (isVisible() && !m_refreshTimer->isActive())
@@ -414,9 +434,13 @@ void HistoryWindow::refresh()
                                   since.toString(today ? QStringLiteral("HH:mm:ss")
                                                        : QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     }
-    const Shown shown{m_figures, instrument};
+    const Shown shown{m_figures, instrument, m_nominalHz};
     for (const FigureRow &row : kFigureRows)
-        setStatistic(row.objectName, row.text(shown).value_or(tr("not enough readings")));
+        setStatistic(row.objectName,
+                     row.text(shown).value_or(QString::fromLatin1(row.objectName)
+                                                              == QStringLiteral("offsetFromNominal")
+                                                      ? tr("no nominal set")
+                                                      : tr("not enough readings")));
     const Statistics &s = m_figures;
     m_stability->setFigures(s);
     m_chart->update();

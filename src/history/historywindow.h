@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -44,6 +45,10 @@ public:
     // New readings have come: redraws soon, at most twice a second.
     void readingsAdded();
 
+    // The nominal frequency the readings are compared with, and the
+    // tolerance's half-width around it, in Hz; nothing for none.
+    void setNominal(std::optional<double> nominalHz, std::optional<double> halfWidthHz);
+
     // Redraws and recomputes now.
     void refresh();
 
@@ -81,6 +86,7 @@ private:
     StabilityPlot *m_stability = nullptr;
     QTimer *m_refreshTimer = nullptr;
     QLabel *m_note = nullptr;
+    std::optional<double> m_nominalHz;
 };
 
 } // namespace freqcounter

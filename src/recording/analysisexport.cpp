@@ -11,7 +11,7 @@
 namespace freqcounter {
 
 QByteArray analysisText(const ReadingHistory &history, qsizetype from, qsizetype to,
-                        const Statistics &figures)
+                        const Statistics &figures, std::optional<double> nominalHz)
 {
     const QLocale c = QLocale::c();
     QByteArray text = "# "
@@ -37,6 +37,8 @@ QByteArray analysisText(const ReadingHistory &history, qsizetype from, qsizetype
     if (figures.meanMHz)
         text += "# mean frequency: " + c.toString(*figures.meanMHz * 1e6, 'f', 3).toUtf8()
                 + " Hz\n";
+    if (nominalHz)
+        text += "# nominal: " + c.toString(*nominalHz, 'f', 3).toUtf8() + " Hz\n";
     for (qsizetype i = from; i < to; ++i) {
         const double mhz = history.at(i).mhz;
         // Fifteen digits give back every digit a counter sends, without the

@@ -5,13 +5,16 @@
 
 #include <QByteArray>
 
+#include <optional>
+
 namespace freqcounter {
 
 // The readings of one instrument over a span as plain text for the common
 // frequency-stability tools: comment lines starting with '#' (port and
-// device, first time stamp, interval, gaps, mean frequency), then one frequency
+// device, first time stamp, interval, gaps, mean frequency, the nominal
+// when one is set), then one frequency
 // in hertz a line. Readings that are not numbers are left out.
 QByteArray analysisText(const ReadingHistory &history, qsizetype from, qsizetype to,
-                        const Statistics &figures);
+                        const Statistics &figures, std::optional<double> nominalHz = std::nullopt);
 
 } // namespace freqcounter

@@ -223,4 +223,10 @@ void Form1::placeCentred()
     move(frame.topLeft());
 }
 
+void Form1::setReadingDescription(const QString &description)
+{
+    Label1->setToolTip(description);
+    Label1->setAccessibleDescription(description);
+}
+
 } // namespace freqcounter

@@ -40,6 +40,11 @@ public:
     // false if the handler raised; the window must then never be shown.
     bool load();
 
+    // What the display's tooltip and its description for screen readers say
+    // beside the reading, such as its offset from a nominal frequency; the
+    // display's text and colours stay as they are.
+    void setReadingDescription(const QString &description);
+
 Q_SIGNALS:
     // Each whole reading the line delivers, in order, also one equal to the
     // last, and also one the display skips because a newer one came in the

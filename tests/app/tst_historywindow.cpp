@@ -1,4 +1,6 @@
 #include "historywindow.h"
+#include "largedisplay.h"
+#include "program.h"
 #include "readingactions.h"
 #include "windowonptys.h"
 
@@ -10,6 +12,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +30,7 @@ class TestHistoryWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -43,8 +47,11 @@ private Q_SLOTS:
     void recordingToAPipeKeepsGoing();
     void largeDisplayOpenedAfterReadingsFillsTheScreen();
     void windowsEndWithTheActionsThatMadeThem();
+    void offsetFollowsTheReadings();
+    void nominalFromThisReading();
 
 private:
+    QTemporaryDir m_settings;
     void loadAndShow();
     // Sends readings one at a time, each waited for on the display.
     void sendReadings(const QStringList &readings);
@@ -55,14 +62,21 @@ private:
     ReadingActions *m_actions = nullptr;
 };
 
+void TestHistoryWindow::initTestCase()
+{
+    // The nominal is kept per user: here in a folder of the test's own.
+    QVERIFY(m_settings.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_settings.path()));
+    QStandardPaths::setTestModeEnabled(true);
+}
+
 void TestHistoryWindow::init()
 {
     m_window = std::make_unique<WindowOnPtys>();
     QVERIFY(m_window->isValid());
     // As the program wires them.
     m_actions = new ReadingActions(*m_window->form, *m_window->runtime);
-    connect(m_window->form.get(), &Form1::readingReceived, m_actions,
-            &ReadingActions::readingReceived);
+    connectToWindow(*m_window->form, *m_actions);
 }
 
 void TestHistoryWindow::cleanup()
@@ -396,6 +410,61 @@ void TestHistoryWindow::recordingToAPipeKeepsGoing()
     QCOMPARE(lines.size(), 5); // the header, three readings, and after the last line end
     QVERIFY(lines.at(0).startsWith("time,port,device,reading"));
     QVERIFY2(lines.at(3).endsWith(",145.3\r"), lines.at(3).constData());
+}
+
+void TestHistoryWindow::offsetFollowsTheReadings()
+{
+    loadAndShow();
+    m_actions->setComparison({145e6, Nominal::Tolerance{10, Nominal::Tolerance::Unit::Ppm}, false},
+                             false);
+    const QPalette before = display()->palette();
+    QTest::keyClick(m_window->form.get(), Qt::Key_F11);
+    auto *large = m_window->form->findChild<LargeDisplay *>(QStringLiteral("LargeDisplay"));
+    QVERIFY(large);
+    auto *line = large->findChild<QLabel *>(QStringLiteral("largeOffset"));
+    QVERIFY(line);
+    QTRY_VERIFY(large->isVisible());
+
+    sendReadings({QStringLiteral("145.0010")});
+    QCOMPARE(line->text(), QStringLiteral("+1000 Hz   +6.9 ppm"));
+    QVERIFY(!large->isOutside());
+    QCOMPARE(display()->accessibleDescription(),
+             QStringLiteral("Offset from 145 MHz: +1000 Hz +6.9 ppm, within \u00B110 ppm"));
+    sendReadings({QStringLiteral("145.0100")});
+    QCOMPARE(line->text(), QStringLiteral("+10000 Hz   +69.0 ppm   outside \u00B110 ppm"));
+    QVERIFY(large->isOutside());
+    // Its longer line keeps it full screen.
+    QVERIFY(large->windowState() & Qt::WindowFullScreen);
+    QVERIFY(display()->toolTip().contains(QStringLiteral("+69.0 ppm")));
+    QVERIFY(!display()->toolTip().contains(QStringLiteral("within")));
+    sendReadings({QStringLiteral("144.9995")});
+    QVERIFY(!large->isOutside());
+    QCOMPARE(line->text(), QStringLiteral("-500 Hz   -3.4 ppm"));
+
+    // The main display itself keeps its definition.
+    QCOMPARE(shown(), QStringLiteral("144.9995 MHz"));
+    QCOMPARE(display()->palette().color(QPalette::WindowText), before.color(QPalette::WindowText));
+    QCOMPARE(display()->palette().color(QPalette::Window), before.color(QPalette::Window));
+
+    // F11 inside it: an ordinary window, then full screen again.
+    QTRY_VERIFY(large->isActiveWindow());
+    QTest::keyClick(large, Qt::Key_F11);
+    QTRY_VERIFY(!(large->windowState() & Qt::WindowFullScreen));
+    QVERIFY(large->isVisible());
+    QTest::keyClick(large, Qt::Key_F11);
+    QTRY_VERIFY(large->windowState() & Qt::WindowFullScreen);
+}
+
+void TestHistoryWindow::nominalFromThisReading()
+{
+    loadAndShow();
+    sendReadings({QStringLiteral("10.0000123")});
+    m_actions->nominalFromThisReading();
+    QCOMPARE(m_actions->comparison().nominalHz, std::optional<double>(10'000'012.3));
+    sendReadings({QStringLiteral("10.0000150")});
+    QCOMPARE(m_actions->offsetLine(), QStringLiteral("+2.7 Hz   +270 ppb"));
+    // Kept for the next start.
+    QCOMPARE(Comparison::kept().nominalHz, std::optional<double>(10'000'012.3));
 }
 
 QTEST_MAIN(TestHistoryWindow)
