@@ -1,5 +1,6 @@
 #include "historywindow.h"
 #include "largedisplay.h"
+#include "nominaldialog.h"
 #include "program.h"
 #include "readingactions.h"
 #include "windowonptys.h"
@@ -7,11 +8,14 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,6 +53,8 @@ private Q_SLOTS:
     void windowsEndWithTheActionsThatMadeThem();
     void offsetFollowsTheReadings();
     void nominalFromThisReading();
+    void dialogRefusesWhatIsNoFrequency_data();
+    void dialogRefusesWhatIsNoFrequency();
 
 private:
     QTemporaryDir m_settings;
@@ -465,6 +471,35 @@ void TestHistoryWindow::nominalFromThisReading()
     QCOMPARE(m_actions->offsetLine(), QStringLiteral("+2.7 Hz   +270 ppb"));
     // Kept for the next start.
     QCOMPARE(Comparison::kept().nominalHz, std::optional<double>(10'000'012.3));
+}
+
+void TestHistoryWindow::dialogRefusesWhatIsNoFrequency_data()
+{
+    QTest::addColumn<QString>("nominal");
+    QTest::addColumn<QString>("tolerance");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("a frequency and no tolerance") << QStringLiteral("10 MHz") << QString() << true;
+    QTest::newRow("MHz without a unit, ppb")
+            << QStringLiteral("10") << QStringLiteral("50ppb") << true;
+    QTest::newRow("a word") << QStringLiteral("ten") << QString() << false;
+    QTest::newRow("zero") << QStringLiteral("0 Hz") << QString() << false;
+    QTest::newRow("a tolerance in per cent")
+            << QStringLiteral("10 MHz") << QStringLiteral("1%") << false;
+}
+
+void TestHistoryWindow::dialogRefusesWhatIsNoFrequency()
+{
+    QFETCH(QString, nominal);
+    QFETCH(QString, tolerance);
+    QFETCH(bool, accepted);
+    NominalDialog dialog({});
+    dialog.findChild<QLineEdit *>(QStringLiteral("nominal"))->setText(nominal);
+    dialog.findChild<QLineEdit *>(QStringLiteral("tolerance"))->setText(tolerance);
+    auto *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    QCOMPARE(ok->isEnabled(), accepted);
+    QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("problem"))->text().isEmpty(), accepted);
+    if (accepted)
+        QVERIFY(dialog.comparison().nominalHz);
 }
 
 QTEST_MAIN(TestHistoryWindow)
