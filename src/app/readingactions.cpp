@@ -282,11 +282,13 @@ void ReadingActions::compare()
         m_largeDisplayWindow->setComparison(line, outside);
     QString description;
     if (!line.isEmpty()) {
-        description
-                = tr("Offset from %1: %2")
-                          .arg(Nominal::frequencyText(*m_comparison.nominalHz), line.simplified());
-        if (m_comparison.tolerance && !outside)
-            description += tr(", within %1").arg(m_comparison.tolerance->text());
+        const QString offset = line.section(QStringLiteral("   outside"), 0, 0).simplified();
+        description = tr("Offset from %1: %2")
+                              .arg(Nominal::frequencyText(*m_comparison.nominalHz), offset);
+        if (m_comparison.tolerance) {
+            description += (outside ? tr(", outside %1") : tr(", within %1"))
+                                   .arg(m_comparison.tolerance->text());
+        }
     }
     Q_EMIT readingDescribed(description);
     // The bell once, as the reading leaves the band.

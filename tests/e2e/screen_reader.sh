@@ -2,7 +2,9 @@
 # What a screen reader reads of the real binary over the accessibility bus,
 # with no mouse over it: from the moment the window opens, each button's
 # description names the device it stands for, and the display's name is the
-# reading; after a keyboard user chooses Com2, still.
+# reading and its description the offset from the nominal, within the
+# tolerance; after a keyboard user chooses Com2, still, and the offset is
+# outside.
 # Usage: screen_reader.sh PROGRAM SIMULATOR
 set -u
 program=$1
@@ -33,7 +35,7 @@ while time.monotonic() < deadline:
         for window in app:
             for item in window:
                 lines.append("\t".join([item.getRoleName(), item.name, item.description]))
-    if any(line.startswith("label\t") and line.endswith(" MHz\t") for line in lines):
+    if any(line.startswith("label\t") and " MHz\t" in line for line in lines):
         print("\n".join(lines))
         sys.exit(0)
     time.sleep(0.1)
@@ -47,7 +49,7 @@ children="$children $!"
 start_simulator --name com1 --frequency 145.2 --interval 100
 start_simulator --name com2 --frequency 433.92 --interval 100
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 FREQCOUNTER_COM2="$work/com2" \
-    "$program" --com1 "$work/com1" 2>"$work/stderr" &
+    "$program" --com1 "$work/com1" --nominal 145.2MHz --tolerance 1000ppm 2>"$work/stderr" &
 app_pid=$!
 main=$(wait_window _NET_WM_WINDOW_TYPE_NORMAL) || fail "the window did not open"
 
@@ -56,17 +58,21 @@ grep -qx "radio button	Com1	$work/com1" "$work/start" \
     || fail "at start Com1 does not name its device: $(cat "$work/start")"
 grep -qx "radio button	Com2	$work/com2" "$work/start" \
     || fail "at start Com2 does not name its device: $(cat "$work/start")"
-grep -q '^label	14[45]\.[0-9]* MHz	$' "$work/start" || fail "the display reads: $(cat "$work/start")"
+offset='Offset from 145.2 MHz: [+-][0-9.]* Hz [+-][0-9.]* pp[mb]'
+grep -q "^label	14[45]\.[0-9]* MHz	$offset, within ±1000 ppm\$" "$work/start" \
+    || fail "the display reads: $(cat "$work/start")"
 
 choose_com2 "$main"
 tries=0
-until read_out >"$work/com2.read" && grep -q '^label	43[34]\.[0-9]* MHz	$' "$work/com2.read"; do
+until read_out >"$work/com2.read" && grep -q '^label	43[34]\.[0-9]* MHz	' "$work/com2.read"; do
     tries=$((tries + 1))
     [ "$tries" -gt 100 ] && fail "Com2's reading never came: $(cat "$work/com2.read")"
     sleep 0.1
 done
 grep -qx "radio button	Com2	$work/com2" "$work/com2.read" \
     || fail "on Com2 its description is lost: $(cat "$work/com2.read")"
+grep -q "^label	43[34]\.[0-9]* MHz	$offset, outside ±1000 ppm\$" "$work/com2.read" \
+    || fail "on Com2 the display is not said to be outside: $(cat "$work/com2.read")"
 kill "$app_pid"
 wait_exit
 echo "PASS"

@@ -11,6 +11,9 @@ for tool in Xvfb xdotool xprop; do
 done
 
 work=$(mktemp -d)
+# What a user keeps (a nominal frequency) takes no part.
+XDG_CONFIG_HOME="$work/config"
+export XDG_CONFIG_HOME
 xvfb_pid=""
 app_pid=""
 sim_pid=""
