@@ -143,26 +143,14 @@ QString givenAs(const QStringList &arguments, const QString &name)
     return name;
 }
 
-void takeNominal(const QString &value, Parsed &parsed)
+// Takes what a value gave, or notes the mistake when it gave nothing.
+template<typename T>
+void takeOrNote(std::optional<T> &into, std::optional<T> given, const QString &mistake,
+                Parsed &parsed)
 {
-    parsed.nominalHz = Nominal::parseFrequencyHz(value);
-    if (!parsed.nominalHz && parsed.mistake.isEmpty()) {
-        parsed.mistake = QStringLiteral("option '--nominal': %1 is no frequency above 0; give "
-                                        "one such as 10MHz, 10 MHz or 10000000 Hz (MHz without "
-                                        "a unit)")
-                                 .arg(quoted(value));
-    }
-}
-
-void takeTolerance(const QString &value, Parsed &parsed)
-{
-    parsed.tolerance = Nominal::parseTolerance(value);
-    if (!parsed.tolerance && parsed.mistake.isEmpty()) {
-        parsed.mistake = QStringLiteral("option '--tolerance': %1 is no tolerance above 0 in "
-                                        "ppm, ppb or Hz; give one such as 10ppm, 0.5 ppm, "
-                                        "50ppb or 25Hz")
-                                 .arg(quoted(value));
-    }
+    into = given;
+    if (!into && parsed.mistake.isEmpty())
+        parsed.mistake = mistake;
 }
 
 // Our options' values, and Qt's options as QApplication is to take them.
@@ -182,9 +170,17 @@ void takeValues(const QCommandLineParser &parser, const QList<OwnValueOption> &o
         else if (name == QStringLiteral("view"))
             parsed.viewPath = value;
         else if (name == QStringLiteral("nominal"))
-            takeNominal(value, parsed);
+            takeOrNote(parsed.nominalHz, Nominal::parseFrequencyHz(value),
+                       QStringLiteral("option '--nominal': %1 is no frequency above 0; give one "
+                                      "such as 10MHz, 10 MHz or 10000000 Hz (MHz without a unit)")
+                               .arg(quoted(value)),
+                       parsed);
         else if (name == QStringLiteral("tolerance"))
-            takeTolerance(value, parsed);
+            takeOrNote(parsed.tolerance, Nominal::parseTolerance(value),
+                       QStringLiteral("option '--tolerance': %1 is no tolerance above 0 in ppm, "
+                                      "ppb or Hz; give one such as 10ppm, 0.5 ppm, 50ppb or 25Hz")
+                               .arg(quoted(value)),
+                       parsed);
         else
             parsed.stabilityPath = value;
     }
