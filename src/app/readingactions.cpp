@@ -241,6 +241,7 @@ void ReadingActions::setComparison(const Comparison &comparison, bool keep)
     m_wasOutside = false;
     updateState();
     compare();
+    passNominal();
 }
 
 void ReadingActions::chooseComparison()
@@ -259,32 +260,40 @@ void ReadingActions::nominalFromThisReading()
     setComparison(changed, true);
 }
 
-QString ReadingActions::offsetLine() const
+QString ReadingActions::offsetOfNewest() const
 {
     if (!m_comparison.nominalHz || m_history.isEmpty())
         return {};
     const double mhz = m_history.at(m_history.size() - 1).mhz;
     if (!std::isfinite(mhz))
         return {};
-    QString line = Nominal::offsetText(mhz, Nominal::resolutionMHz(m_last->text),
-                                       *m_comparison.nominalHz);
-    if (m_comparison.isOutside(mhz))
+    return Nominal::offsetText(mhz, Nominal::resolutionMHz(m_last->text), *m_comparison.nominalHz);
+}
+
+bool ReadingActions::newestIsOutside() const
+{
+    return !m_history.isEmpty() && m_comparison.isOutside(m_history.at(m_history.size() - 1).mhz);
+}
+
+QString ReadingActions::offsetLine() const
+{
+    QString line = offsetOfNewest();
+    if (!line.isEmpty() && newestIsOutside())
         line += tr("   outside %1").arg(m_comparison.tolerance->text());
     return line;
 }
 
 void ReadingActions::compare()
 {
-    const QString line = offsetLine();
-    const bool outside = !m_history.isEmpty()
-            && m_comparison.isOutside(m_history.at(m_history.size() - 1).mhz);
+    const QString offset = offsetOfNewest();
+    const bool outside = newestIsOutside();
     if (m_largeDisplayWindow)
-        m_largeDisplayWindow->setComparison(line, outside);
+        m_largeDisplayWindow->setComparison(offsetLine(), outside);
     QString description;
-    if (!line.isEmpty()) {
-        const QString offset = line.section(QStringLiteral("   outside"), 0, 0).simplified();
+    if (!offset.isEmpty()) {
         description = tr("Offset from %1: %2")
-                              .arg(Nominal::frequencyText(*m_comparison.nominalHz), offset);
+                              .arg(Nominal::frequencyText(*m_comparison.nominalHz),
+                                   offset.simplified());
         if (m_comparison.tolerance) {
             description += (outside ? tr(", outside %1") : tr(", within %1"))
                                    .arg(m_comparison.tolerance->text());
@@ -295,7 +304,6 @@ void ReadingActions::compare()
     if (outside && !m_wasOutside && m_comparison.soundWhenOutside)
         QApplication::beep();
     m_wasOutside = outside;
-    passNominal();
 }
 
 void ReadingActions::passNominal()

@@ -74,8 +74,12 @@ private:
     void offerMenuOn(QWidget &widget);
     void showMenu(const QPoint &globalAt);
     void updateState();
+    // Each reading: the large display's line, the window's description, the
+    // bell. The history window learns of the nominal only when it changes.
     void compare();
     void passNominal();
+    QString offsetOfNewest() const;
+    bool newestIsOutside() const;
     void chooseComparison();
 
     QWidget &m_window;

@@ -133,7 +133,9 @@ const FigureRow kFigureRows[] = {
         {"offsetFromNominal",
          QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Offset from nominal"),
          [](const Shown &f) {
-             if (!f.nominalHz || !f.s.meanMHz)
+             if (!f.nominalHz)
+                 return std::optional(HistoryWindow::tr("no nominal set"));
+             if (!f.s.meanMHz)
                  return std::optional<QString>();
              // Of the mean, to the 0.1 Hz it is shown with.
              return std::optional(HistoryWindow::tr("%1 (mean against %2)")
@@ -436,11 +438,7 @@ void HistoryWindow::refresh()
     }
     const Shown shown{m_figures, instrument, m_nominalHz};
     for (const FigureRow &row : kFigureRows)
-        setStatistic(row.objectName,
-                     row.text(shown).value_or(QString::fromLatin1(row.objectName)
-                                                              == QStringLiteral("offsetFromNominal")
-                                                      ? tr("no nominal set")
-                                                      : tr("not enough readings")));
+        setStatistic(row.objectName, row.text(shown).value_or(tr("not enough readings")));
     const Statistics &s = m_figures;
     m_stability->setFigures(s);
     m_chart->update();

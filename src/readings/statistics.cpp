@@ -448,19 +448,18 @@ constexpr Confidence::Estimator kOverlappingHadamard{3, true, false};
 // the longest τ that has enough.
 std::vector<int> noises(const SpanStatistics::State &state)
 {
-    std::vector<int> found;
+    // The levels run from the shortest τ up, so the longest that tells
+    // comes last.
+    std::vector<std::optional<int>> found;
     int longest = Confidence::WhiteFM;
     for (const Level &level : state.levels) {
-        const std::optional<int> noise = Confidence::identifyNoise(state.averages(level.m));
-        if (noise)
-            longest = *noise;
-        found.push_back(noise.value_or(-100));
+        found.push_back(Confidence::identifyNoise(state.averages(level.m)));
+        longest = found.back().value_or(longest);
     }
-    for (int &noise : found) {
-        if (noise == -100)
-            noise = longest;
-    }
-    return found;
+    std::vector<int> noise;
+    for (const std::optional<int> &identified : found)
+        noise.push_back(identified.value_or(longest));
+    return noise;
 }
 
 // The Allan deviations, normal, overlapping and modified, the overlapping

@@ -41,6 +41,15 @@ constexpr QByteArrayView kFirstReading = "# first reading: ";
 constexpr QByteArrayView kInterval = "# tau0: ";
 constexpr QByteArrayView kPort = "# port: Com";
 
+// The port number a "Com12 (...)" begins with; 1 when it has none.
+qint16 portNumber(QByteArrayView text)
+{
+    qsizetype length = 0;
+    while (length < text.size() && length < 2 && text[length] >= '0' && text[length] <= '9')
+        ++length;
+    return qint16(std::max<qint64>(1, digits(text, 0, length)));
+}
+
 QList<QByteArrayView> linesOf(const QByteArray &bytes)
 {
     QList<QByteArrayView> lines;
@@ -102,7 +111,7 @@ void loadExport(const QList<QByteArrayView> &lines, ReadingHistory &history,
                         = line.sliced(kInterval.size()).toByteArray().split(' ').value(0).toDouble()
                         * 1000;
             else if (line.startsWith(kPort))
-                port = qint16(std::max(1, line.at(kPort.size()) - '0'));
+                port = portNumber(line.sliced(kPort.size()));
             if (line.startsWith(kPort) && line.endsWith(')')) {
                 const qsizetype open = line.indexOf('(');
                 device = QString::fromUtf8(line.sliced(open + 1, line.size() - open - 2));

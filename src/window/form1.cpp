@@ -225,6 +225,9 @@ void Form1::placeCentred()
 
 void Form1::setReadingDescription(const QString &description)
 {
+    // Told at every reading: a screen reader hears of it only when it changes.
+    if (description == Label1->accessibleDescription())
+        return;
     Label1->setToolTip(description);
     Label1->setAccessibleDescription(description);
 }

@@ -181,7 +181,7 @@ void TestCommandLine::comparison_data()
     QTest::newRow("Hz") << command({"--nominal=10000000 Hz"}) << false << 10e6 << 0.0 << 0;
     QTest::newRow("no unit is MHz")
             << command({"--nominal", "433.92"}) << false << 433.92e6 << 0.0 << 0;
-    QTest::newRow("GHz, kHz") << command({"--nominal", "2.4GHz"}) << false << 2.4e9 << 0.0 << 0;
+    QTest::newRow("GHz") << command({"--nominal", "2.4GHz"}) << false << 2.4e9 << 0.0 << 0;
     QTest::newRow("ppm attached") << command({"--nominal", "10MHz", "--tolerance", "10ppm"})
                                   << false << 10e6 << 10.0 << ppm;
     QTest::newRow("ppm after a space") << command({"--nominal", "10MHz", "--tolerance", "0.5 ppm"})

@@ -471,6 +471,20 @@ void TestHistoryWindow::nominalFromThisReading()
     QCOMPARE(m_actions->offsetLine(), QStringLiteral("+2.7 Hz   +270 ppb"));
     // Kept for the next start.
     QCOMPARE(Comparison::kept().nominalHz, std::optional<double>(10'000'012.3));
+
+    // The history's row follows a nominal set while it is open, and its clearing.
+    QTest::keyClick(m_window->form.get(), Qt::Key_H, Qt::ControlModifier);
+    auto *history = m_window->form->findChild<QWidget *>(QStringLiteral("History"));
+    QVERIFY(history);
+    auto *row = history->findChild<QLabel *>(QStringLiteral("offsetFromNominal"));
+    QVERIFY(row);
+    QVERIFY2(row->text().endsWith(QStringLiteral("(mean against 10.0000123 MHz)")),
+             qPrintable(row->text()));
+    m_actions->setComparison({10e6, std::nullopt, false}, false);
+    QVERIFY2(row->text().endsWith(QStringLiteral("(mean against 10 MHz)")),
+             qPrintable(row->text()));
+    m_actions->setComparison({}, false);
+    QCOMPARE(row->text(), QStringLiteral("no nominal set"));
 }
 
 void TestHistoryWindow::dialogRefusesWhatIsNoFrequency_data()

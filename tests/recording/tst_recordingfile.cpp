@@ -112,7 +112,7 @@ void TestRecordingFile::exportKeepsEveryDigit()
     ReadingHistory history;
     const QDateTime start = QDateTime::fromMSecsSinceEpoch(1'796'657'021'000);
     for (qsizetype i = 0; i < texts.size(); ++i)
-        history.add({1, QStringLiteral("/dev/ttyUSB0"), start.addSecs(i), texts.at(i)});
+        history.add({12, QStringLiteral("/dev/ttyUSB0"), start.addSecs(i), texts.at(i)});
     const Statistics figures = Statistics::of(history, 0, history.size());
     const QByteArray text = analysisText(history, 0, history.size(), figures);
     QList<QByteArray> body;
@@ -134,6 +134,7 @@ void TestRecordingFile::exportKeepsEveryDigit()
     QCOMPARE(back.size(), 3);
     QCOMPARE(back.at(0).mhz, 1234.567890123);
     QCOMPARE(back.at(0).msecs, start.toMSecsSinceEpoch());
+    QCOMPARE(back.instrumentOf(0).port, 12);
     QCOMPARE(back.instrumentOf(0).device, QStringLiteral("/dev/ttyUSB0"));
 }
 
