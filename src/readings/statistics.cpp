@@ -457,6 +457,7 @@ std::vector<int> noises(const SpanStatistics::State &state)
         longest = found.back().value_or(longest);
     }
     std::vector<int> noise;
+    noise.reserve(found.size());
     for (const std::optional<int> &identified : found)
         noise.push_back(identified.value_or(longest));
     return noise;
