@@ -342,6 +342,8 @@ public:
     }
     double startupMs() const { return msBetween(m_started, m_mapped); }
     Clock::time_point mapped() const { return m_mapped; }
+    // When the program's next window (a box, say) was mapped, if within 10 s.
+    std::optional<Clock::time_point> nextWindowMapped() { return m_watch.waitForMap(QSize(), 10s); }
 
 private:
     bench::MapWatch m_watch;
@@ -412,7 +414,8 @@ QList<double> historyRefreshes(int runs, std::mt19937 &random)
 struct Options
 {
     bool quick = false;
-    QString only; // latency, idle, busy, startup, switch, memory, chart or recording; empty for all
+    QString only; // latency, idle, busy, startup, switch, fault, memory, chart or recording; empty
+                  // for all
     QString json;
     QByteArray display;
     QString program;
@@ -570,6 +573,18 @@ public:
         log(QStringLiteral("port switch: %1 runs of 100 switches").arg(m_repeats));
     }
 
+    // The counter unplugged, with the port idle and in the middle of a
+    // reading: how soon the error box is mapped.
+    void fault()
+    {
+        const int runs = m_options.quick ? 3 : 10;
+        for (int run = 0; run < runs; ++run) {
+            m_boxIdle.runs.append(boxAfterHangUp({}));
+            m_boxMidReading.runs.append(boxAfterHangUp("145.12"));
+        }
+        log(QStringLiteral("fault: %1 hang-ups each idle and mid-reading").arg(runs));
+    }
+
     void chart()
     {
         log(QStringLiteral("chart: a million readings, %1 redraws").arg(m_options.quick ? 3 : 10));
@@ -608,6 +623,7 @@ private:
     std::chrono::seconds busyTime() const { return m_options.quick ? 10s : 30s; }
     void idleRun(double seconds);
     void busyTick(Figure &figure, const QStringList &arguments, const QString &keys);
+    double boxAfterHangUp(const QByteArray &partOfReading);
 
     Options m_options;
     int m_repeats;
@@ -643,6 +659,10 @@ private:
     Figure m_busyLarge{QStringLiteral("  the same, large display open"), QStringLiteral("us")};
     Figure m_portSwitch{QStringLiteral("port switch, click on Com2/Com1 to line open"),
                         QStringLiteral("ms")};
+    Figure m_boxIdle{QStringLiteral("error box after a hang-up, port idle"), QStringLiteral("ms"),
+                     200};
+    Figure m_boxMidReading{QStringLiteral("  the same, in the middle of a reading"),
+                           QStringLiteral("ms"), 200};
     Figure m_chart{QStringLiteral("history chart redraw, a million readings"), QStringLiteral("ms"),
                    50};
     Figure m_historyRefresh{QStringLiteral("history window refresh, a million readings"),
@@ -713,31 +733,30 @@ void Bench::busyTick(Figure &figure, const QStringList &arguments, const QString
     counter.stop();
 }
 
+// Milliseconds from the counter's hang-up to the error box mapped, after
+// the part of a reading given has arrived.
+double Bench::boxAfterHangUp(const QByteArray &partOfReading)
+{
+    test::PtyPair pty;
+    Program program(m_options.display, m_options.program, pty.devicePath());
+    if (!partOfReading.isEmpty() && !pty.write(partOfReading))
+        fail("the part of a reading could not be sent");
+    const Clock::time_point lost = Clock::now();
+    pty.hangUp();
+    const auto box = program.nextWindowMapped();
+    if (!box)
+        fail("no error box was mapped after the hang-up");
+    return msBetween(lost, *box);
+}
+
 void Bench::report() const
 {
-    const QList<const Figure *> figures{&m_p50,
-                                        &m_p99,
-                                        &m_pmax,
-                                        &m_handOver,
-                                        &m_idle,
-                                        &m_idleLarge,
-                                        &m_floor,
-                                        &m_ratio,
-                                        &m_qtWindow,
-                                        &m_qtRatio,
-                                        &m_busy,
-                                        &m_busyRecording,
-                                        &m_busyHistory,
-                                        &m_busyLarge,
-                                        &m_resident,
-                                        &m_residentLarge,
-                                        &m_growth,
-                                        &m_startup,
-                                        &m_portSwitch,
-                                        &m_chart,
-                                        &m_historyRefresh,
-                                        &m_stabilityTable,
-                                        &m_viewShown};
+    const QList<const Figure *> figures{
+            &m_p50,           &m_p99,           &m_pmax,           &m_handOver,       &m_idle,
+            &m_idleLarge,     &m_floor,         &m_ratio,          &m_qtWindow,       &m_qtRatio,
+            &m_busy,          &m_busyRecording, &m_busyHistory,    &m_busyLarge,      &m_resident,
+            &m_residentLarge, &m_growth,        &m_startup,        &m_portSwitch,     &m_boxIdle,
+            &m_boxMidReading, &m_chart,         &m_historyRefresh, &m_stabilityTable, &m_viewShown};
     QJsonArray rows;
     std::printf("\n%-48s %9s %9s %9s %5s  %-7s %s\n", "figure", "median", "min", "max", "runs",
                 "target", "unit");
@@ -839,6 +858,8 @@ int main(int argc, char *argv[])
         bench.startup();
     if (bench.wanted("switch"))
         bench.portSwitch();
+    if (bench.wanted("fault"))
+        bench.fault();
     if (bench.wanted("chart"))
         bench.chart();
     if (bench.wanted("recording"))

@@ -124,6 +124,26 @@ choose_com2() {
     xdotool windowfocus --sync "$1" key Right
 }
 
+# Whether the program holds DEVICE open, as its open files in /proc show.
+holds_open() {
+    for fd in /proc/"$app_pid"/fd/*; do
+        [ "$(readlink "$fd" 2>/dev/null)" = "$1" ] && return 0
+    done
+    return 1
+}
+
+# Waits (up to 10 s) until the program holds the simulated counter
+# $work/NAME open.
+wait_port_open() {
+    device=$(readlink -f "$work/$1") || fail "$work/$1 is not linked to a device"
+    tries=0
+    until holds_open "$device"; do
+        tries=$((tries + 1))
+        [ "$tries" -gt 500 ] && return 1
+        sleep 0.02
+    done
+}
+
 # Milliseconds on a monotonic-enough clock, for measuring intervals.
 now_ms() {
     echo $(($(date +%s%N) / 1000000))

@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <pty.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
@@ -24,6 +25,10 @@ PtyPair::PtyPair()
         m_master = m_slave = -1;
         return;
     }
+    // A program started meanwhile must not inherit the instrument's end, or
+    // closing it here would not hang the line up.
+    ::fcntl(m_master, F_SETFD, FD_CLOEXEC);
+    ::fcntl(m_slave, F_SETFD, FD_CLOEXEC);
     // openpty applies the modes to the device end; the master end is raw too.
     termios master{};
     if (::tcgetattr(m_master, &master) == 0) {
