@@ -414,8 +414,8 @@ QList<double> historyRefreshes(int runs, std::mt19937 &random)
 struct Options
 {
     bool quick = false;
-    QString only; // latency, idle, busy, startup, switch, fault, memory, chart or recording; empty
-                  // for all
+    // latency, idle, busy, startup, switch, fault, memory, chart or recording; empty for all
+    QString only;
     QString json;
     QByteArray display;
     QString program;
@@ -734,7 +734,7 @@ void Bench::busyTick(Figure &figure, const QStringList &arguments, const QString
 }
 
 // Milliseconds from the counter's hang-up to the error box mapped, after
-// the part of a reading given has arrived.
+// the part of a reading given was sent.
 double Bench::boxAfterHangUp(const QByteArray &partOfReading)
 {
     test::PtyPair pty;
