@@ -38,6 +38,7 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
     m_alwaysOnTop->setCheckable(true);
     m_compare = new QAction(tr("Compare with &Nominal\u2026"), this);
     m_nominalFromReading = new QAction(tr("Nominal &from This Reading"), this);
+    m_nominalFromReading->setObjectName(QStringLiteral("nominalFromReading"));
     m_clearNominal = new QAction(tr("C&lear Nominal"), this);
     m_soundWhenOutside = new QAction(tr("&Sound When Outside"), this);
     m_soundWhenOutside->setCheckable(true);
@@ -115,6 +116,7 @@ void ReadingActions::add(const ReceivedReading &reading)
     if (m_largeDisplayWindow && m_largeDisplayWindow->isVisible())
         m_largeDisplayWindow->readingReceived(reading);
     m_copy->setEnabled(true);
+    m_nominalFromReading->setEnabled(std::isfinite(newestMHz()));
     compare();
 }
 
@@ -224,8 +226,7 @@ void ReadingActions::updateState()
     m_window.setWindowTitle(isRecording() ? m_title + tr(" \u2014 recording") : m_title);
     if (m_largeDisplayWindow)
         m_largeDisplayWindow->setRecording(isRecording());
-    m_nominalFromReading->setEnabled(m_last
-                                     && std::isfinite(m_history.at(m_history.size() - 1).mhz));
+    m_nominalFromReading->setEnabled(std::isfinite(newestMHz()));
     m_clearNominal->setEnabled(m_comparison.nominalHz.has_value());
     m_soundWhenOutside->setEnabled(m_comparison.tolerance.has_value());
     m_soundWhenOutside->setChecked(m_comparison.soundWhenOutside);
@@ -253,42 +254,45 @@ void ReadingActions::chooseComparison()
 
 void ReadingActions::nominalFromThisReading()
 {
-    if (m_history.isEmpty() || !std::isfinite(m_history.at(m_history.size() - 1).mhz))
+    const double mhz = newestMHz();
+    if (!std::isfinite(mhz))
         return;
     Comparison changed = m_comparison;
-    changed.nominalHz = m_history.at(m_history.size() - 1).mhz * 1e6;
+    changed.nominalHz = mhz * 1e6;
     setComparison(changed, true);
+}
+
+double ReadingActions::newestMHz() const
+{
+    return m_history.isEmpty() ? std::nan("") : m_history.at(m_history.size() - 1).mhz;
 }
 
 QString ReadingActions::offsetOfNewest() const
 {
-    if (!m_comparison.nominalHz || m_history.isEmpty())
-        return {};
-    const double mhz = m_history.at(m_history.size() - 1).mhz;
-    if (!std::isfinite(mhz))
+    const double mhz = newestMHz();
+    if (!m_comparison.nominalHz || !std::isfinite(mhz))
         return {};
     return Nominal::offsetText(mhz, Nominal::resolutionMHz(m_last->text), *m_comparison.nominalHz);
 }
 
-bool ReadingActions::newestIsOutside() const
-{
-    return !m_history.isEmpty() && m_comparison.isOutside(m_history.at(m_history.size() - 1).mhz);
-}
-
 QString ReadingActions::offsetLine() const
 {
-    QString line = offsetOfNewest();
-    if (!line.isEmpty() && newestIsOutside())
-        line += tr("   outside %1").arg(m_comparison.tolerance->text());
-    return line;
+    return offsetLine(offsetOfNewest(), m_comparison.isOutside(newestMHz()));
+}
+
+QString ReadingActions::offsetLine(const QString &offset, bool outside) const
+{
+    if (offset.isEmpty() || !outside)
+        return offset;
+    return offset + tr("   outside %1").arg(m_comparison.tolerance->text());
 }
 
 void ReadingActions::compare()
 {
     const QString offset = offsetOfNewest();
-    const bool outside = newestIsOutside();
+    const bool outside = m_comparison.isOutside(newestMHz());
     if (m_largeDisplayWindow)
-        m_largeDisplayWindow->setComparison(offsetLine(), outside);
+        m_largeDisplayWindow->setComparison(offsetLine(offset, outside), outside);
     QString description;
     if (!offset.isEmpty()) {
         description = tr("Offset from %1: %2")

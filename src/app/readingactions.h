@@ -78,8 +78,11 @@ private:
     // bell. The history window learns of the nominal only when it changes.
     void compare();
     void passNominal();
+    // The newest reading in MHz; not a number before the first, or when it
+    // is none.
+    double newestMHz() const;
     QString offsetOfNewest() const;
-    bool newestIsOutside() const;
+    QString offsetLine(const QString &offset, bool outside) const;
     void chooseComparison();
 
     QWidget &m_window;

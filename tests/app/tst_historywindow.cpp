@@ -464,8 +464,12 @@ void TestHistoryWindow::offsetFollowsTheReadings()
 void TestHistoryWindow::nominalFromThisReading()
 {
     loadAndShow();
+    auto *fromReading = m_actions->findChild<QAction *>(QStringLiteral("nominalFromReading"));
+    QVERIFY(fromReading);
+    QVERIFY(!fromReading->isEnabled());
     sendReadings({QStringLiteral("10.0000123")});
-    m_actions->nominalFromThisReading();
+    QVERIFY(fromReading->isEnabled());
+    fromReading->trigger();
     QCOMPARE(m_actions->comparison().nominalHz, std::optional<double>(10'000'012.3));
     sendReadings({QStringLiteral("10.0000150")});
     QCOMPARE(m_actions->offsetLine(), QStringLiteral("+2.7 Hz   +270 ppb"));
