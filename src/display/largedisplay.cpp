@@ -85,7 +85,6 @@ void LargeDisplay::setComparison(const QString &offsetLine, bool outside)
 {
     m_offset->setText(offsetLine);
     m_offset->setVisible(!offsetLine.isEmpty());
-    m_outside = outside;
     const QColor colour = colourOf(outside ? Def::kWarningText : Def::kDisplayText);
     for (QLabel *label : {m_reading, m_offset}) {
         QPalette palette = label->palette();

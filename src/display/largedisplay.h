@@ -32,7 +32,6 @@ public:
     // nothing. Outside the tolerance, the reading and the line take the
     // warning colour.
     void setComparison(const QString &offsetLine, bool outside);
-    bool isOutside() const { return m_outside; }
 
     // F11 inside it: between full screen and an ordinary window.
     void toggleFullScreen();
@@ -49,7 +48,6 @@ private:
     QLabel *m_reading = nullptr;
     QLabel *m_status = nullptr;
     QLabel *m_offset = nullptr;
-    bool m_outside = false;
     QFont m_font;
     // The size each length of text was drawn at, so that the digits of one
     // reading after another keep their size.

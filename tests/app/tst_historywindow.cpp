@@ -1,3 +1,4 @@
+#include "displaylook.h"
 #include "historywindow.h"
 #include "largedisplay.h"
 #include "nominaldialog.h"
@@ -429,22 +430,31 @@ void TestHistoryWindow::offsetFollowsTheReadings()
     QVERIFY(large);
     auto *line = large->findChild<QLabel *>(QStringLiteral("largeOffset"));
     QVERIFY(line);
+    auto *reading = large->findChild<QLabel *>(QStringLiteral("largeReading"));
+    QVERIFY(reading);
     QTRY_VERIFY(large->isVisible());
+    // Outside the band, the reading and its line take the warning colour.
+    const auto colours = [&] {
+        return std::pair(reading->palette().color(QPalette::WindowText),
+                         line->palette().color(QPalette::WindowText));
+    };
+    const QColor usual = colourOf(WindowDefinition::kDisplayText);
+    const QColor warning = colourOf(WindowDefinition::kWarningText);
 
     sendReadings({QStringLiteral("145.0010")});
     QCOMPARE(line->text(), QStringLiteral("+1000 Hz   +6.9 ppm"));
-    QVERIFY(!large->isOutside());
+    QCOMPARE(colours(), std::pair(usual, usual));
     QCOMPARE(display()->accessibleDescription(),
              QStringLiteral("Offset from 145 MHz: +1000 Hz +6.9 ppm, within \u00B110 ppm"));
     sendReadings({QStringLiteral("145.0100")});
     QCOMPARE(line->text(), QStringLiteral("+10000 Hz   +69.0 ppm   outside \u00B110 ppm"));
-    QVERIFY(large->isOutside());
+    QCOMPARE(colours(), std::pair(warning, warning));
     // Its longer line keeps it full screen.
     QVERIFY(large->windowState() & Qt::WindowFullScreen);
     QCOMPARE(display()->toolTip(),
              QStringLiteral("Offset from 145 MHz: +10000 Hz +69.0 ppm, outside \u00B110 ppm"));
     sendReadings({QStringLiteral("144.9995")});
-    QVERIFY(!large->isOutside());
+    QCOMPARE(colours(), std::pair(usual, usual));
     QCOMPARE(line->text(), QStringLiteral("-500 Hz   -3.4 ppm"));
 
     // The main display itself keeps its definition.
