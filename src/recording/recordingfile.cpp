@@ -50,6 +50,15 @@ qint16 portNumber(QByteArrayView text)
     return qint16(std::max<qint64>(1, digits(text, 0, length)));
 }
 
+// "12 (/dev/ttyUSB0)": the port's number, and its device when it names one.
+void readPort(QByteArrayView text, qint16 &port, QString &device)
+{
+    port = portNumber(text);
+    const qsizetype open = text.indexOf('(');
+    if (open >= 0 && text.endsWith(')'))
+        device = QString::fromUtf8(text.sliced(open + 1, text.size() - open - 2));
+}
+
 QList<QByteArrayView> linesOf(const QByteArray &bytes)
 {
     QList<QByteArrayView> lines;
@@ -111,11 +120,7 @@ void loadExport(const QList<QByteArrayView> &lines, ReadingHistory &history,
                         = line.sliced(kInterval.size()).toByteArray().split(' ').value(0).toDouble()
                         * 1000;
             else if (line.startsWith(kPort))
-                port = portNumber(line.sliced(kPort.size()));
-            if (line.startsWith(kPort) && line.endsWith(')')) {
-                const qsizetype open = line.indexOf('(');
-                device = QString::fromUtf8(line.sliced(open + 1, line.size() - open - 2));
-            }
+                readPort(line.sliced(kPort.size()), port, device);
             continue;
         }
         bool isNumber = false;
