@@ -140,6 +140,21 @@ void detrend(std::vector<double> &x)
         x[i] = double(x[i] - meanY - slope * ((long double)i - meanT));
 }
 
+// An estimator at averaging length m: its averaging factor F, its stride S
+// between terms, and the length of its filter on the phase.
+struct Filter
+{
+    double f;
+    double s;
+    double length;
+};
+
+Filter filterOf(const Estimator &estimator, double m)
+{
+    const double f = estimator.modified ? 1 : m;
+    return {f, estimator.overlapping ? m : 1, m / f + m * estimator.d};
+}
+
 } // namespace
 
 QString noiseName(int alpha)
@@ -189,10 +204,8 @@ std::optional<int> identifyNoise(std::vector<std::vector<double>> pieces)
 
 double phasePointsFor(const Estimator &estimator, double m, double terms)
 {
-    const double f = estimator.modified ? 1 : m;
-    const double s = estimator.overlapping ? m : 1;
-    const double length = m / f + m * estimator.d; // of the filter on the phase
-    return (terms - 1) * m / s + length;
+    const Filter filter = filterOf(estimator, m);
+    return (terms - 1) * m / filter.s + filter.length;
 }
 
 double edf(const Estimator &estimator, int alpha, double m, double phasePoints)
@@ -201,10 +214,9 @@ double edf(const Estimator &estimator, int alpha, double m, double phasePoints)
     if (estimator.modified && m <= 1)
         return edf({estimator.d, estimator.overlapping, false}, alpha, m, phasePoints);
     const int d = estimator.d;
-    const double f = estimator.modified ? 1 : m;
-    const double s = estimator.overlapping ? m : 1;
-    const double length = m / f + m * d;
-    const double terms = 1 + std::floor(s * (phasePoints - length) / m);
+    const Filter filter = filterOf(estimator, m);
+    const double s = filter.s;
+    const double terms = 1 + std::floor(s * (phasePoints - filter.length) / m);
     if (terms < 1)
         return 0;
     const double j = std::min(terms, (d + 1) * s);
