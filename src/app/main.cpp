@@ -1,6 +1,7 @@
 #include "commandline.h"
 #include "consoleanswer.h"
 #include "program.h"
+#include "scrollareaaccessible.h"
 
 #include <QApplication>
 
@@ -57,6 +58,8 @@ int main(int argc, char *argv[])
                              Stream::Error);
         return 2;
     }
+    // Before any window: a screen reader may read the first one as it opens.
+    ScrollAreaAccessible::install();
     QApplication::setApplicationName(QStringLiteral("freqcounter"));
     QApplication::setApplicationVersion(QStringLiteral(FREQCOUNTER_VERSION));
     if (parsed.request == CommandLine::Request::View)

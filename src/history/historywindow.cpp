@@ -29,6 +29,7 @@
 #include <QVBoxLayout>
 
 #include <chrono>
+#include <utility>
 
 namespace freqcounter {
 
@@ -237,6 +238,13 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
     refresh();
 }
 
+HistoryWindow::~HistoryWindow()
+{
+    // The chart reads the history: it goes before a recording's own history
+    // does, not later with the rest of the window's children.
+    delete std::exchange(m_chart, nullptr);
+}
+
 HistoryWindow *HistoryWindow::openRecording(const QString &path, Runtime &runtime, QWidget *parent,
                                             QString *error)
 {
@@ -245,7 +253,6 @@ HistoryWindow *HistoryWindow::openRecording(const QString &path, Runtime &runtim
     if (!loaded)
         return nullptr;
     auto *window = new HistoryWindow(*history, runtime, parent);
-    // Nothing reads the history while the window's children are deleted.
     window->m_ownHistory = std::move(history);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setAttribute(Qt::WA_QuitOnClose, parent == nullptr);

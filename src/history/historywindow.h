@@ -30,6 +30,7 @@ class HistoryWindow : public QWidget
 
 public:
     HistoryWindow(const ReadingHistory &history, Runtime &runtime, QWidget *parent = nullptr);
+    ~HistoryWindow() override;
 
     // A window of its own for a recording, which it reads into a history it
     // keeps: its title names the file, its span is all of it, and it says

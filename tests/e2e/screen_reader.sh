@@ -10,14 +10,7 @@ set -u
 program=$1
 simulator=$2
 . "$(dirname "$0")/xsession.sh"
-launcher=/usr/libexec/at-spi-bus-launcher
-# Debian's own Python, which has the bindings (another may come first on PATH).
-python=/usr/bin/python3
-[ -x "$launcher" ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
-"$python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
-command -v dbus-run-session >/dev/null 2>&1 || { echo "SKIP: dbus is not installed"; exit 77; }
-# A session bus of this test's own, for the accessibility bus to hang off.
-[ -n "${FREQCOUNTER_OWN_BUS:-}" ] || FREQCOUNTER_OWN_BUS=1 exec dbus-run-session -- sh "$0" "$@"
+on_accessibility_bus "$@"
 
 # read_out: prints what the bus says of the program's window, a line per
 # item: role, name and description, tab-separated; waits (up to 10 s) for
@@ -44,8 +37,7 @@ PYTHON
 }
 
 start_x
-"$launcher" --launch-immediately 2>"$work/launcher.log" &
-children="$children $!"
+start_accessibility_bus
 start_simulator --name com1 --frequency 145.2 --interval 100
 start_simulator --name com2 --frequency 433.92 --interval 100
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 FREQCOUNTER_COM2="$work/com2" \

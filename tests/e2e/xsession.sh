@@ -56,6 +56,26 @@ start_x() {
     export XDG_RUNTIME_DIR
 }
 
+# Makes this test's own session bus and the accessibility bus on it, as a
+# screen reader's desktop has them, or skips the test when their packages
+# are missing. Run it first: it starts the script again under the bus.
+# python is Debian's own Python, which has the AT-SPI bindings (another may
+# come first on PATH).
+python=/usr/bin/python3
+on_accessibility_bus() {
+    launcher=/usr/libexec/at-spi-bus-launcher
+    [ -x "$launcher" ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
+    "$python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
+    command -v dbus-run-session >/dev/null 2>&1 || { echo "SKIP: dbus is not installed"; exit 77; }
+    [ -n "${FREQCOUNTER_OWN_BUS:-}" ] || FREQCOUNTER_OWN_BUS=1 exec dbus-run-session -- sh "$0" "$@"
+}
+
+# Starts the accessibility bus's launcher, after start_x.
+start_accessibility_bus() {
+    "$launcher" --launch-immediately 2>"$work/launcher.log" &
+    children="$children $!"
+}
+
 # Starts a simulated counter with its device linked at $work/NAME (com1
 # unless --name NAME comes first); its pid is in sim_pid, the device's own
 # path in $work/NAME.device.
