@@ -8,7 +8,6 @@
 #include <array>
 #include <cmath>
 #include <limits>
-#include <numeric>
 
 namespace freqcounter::StabilityConfidence {
 
@@ -94,50 +93,64 @@ Pair tableEntry(const std::array<std::array<Pair, 3>, 5> &table, int alpha, int 
     return table.at(std::size_t(2 - alpha)).at(std::size_t(d - 1));
 }
 
-// The lag-1 autocorrelation of pieces, each about its own mean.
-double lag1Autocorrelation(const std::vector<std::vector<double>> &pieces)
+// Takes the straight line of least squares through every piece out of
+// them, each average at its place.
+void detrend(std::vector<AveragePiece> &pieces)
 {
+    long double n = 0;
+    long double sumT = 0;
+    long double sumY = 0;
+    long double sumTT = 0;
+    long double sumTY = 0;
+    for (const AveragePiece &piece : pieces) {
+        for (std::size_t i = 0; i < piece.values.size(); ++i) {
+            const long double t = piece.at + double(i);
+            n += 1;
+            sumT += t;
+            sumY += piece.values[i];
+            sumTT += t * t;
+            sumTY += t * piece.values[i];
+        }
+    }
+    const long double spread = n * sumTT - sumT * sumT;
+    const long double slope = spread > 0 ? (n * sumTY - sumT * sumY) / spread : 0;
+    const long double intercept = (sumY - slope * sumT) / n;
+    for (AveragePiece &piece : pieces) {
+        for (std::size_t i = 0; i < piece.values.size(); ++i)
+            piece.values[i] -= double(intercept + slope * (piece.at + double(i)));
+    }
+}
+
+// The lag-1 autocorrelation of the pairs of adjacent averages within the
+// pieces, about the mean of all of them; pieces of one average take no part.
+// Nothing when fewer than kFewestForNoise averages take part.
+std::optional<double> lag1Autocorrelation(const std::vector<AveragePiece> &pieces)
+{
+    long double sum = 0;
+    std::size_t count = 0;
+    for (const AveragePiece &piece : pieces) {
+        if (piece.values.size() < 2)
+            continue;
+        for (const double v : piece.values)
+            sum += v;
+        count += piece.values.size();
+    }
+    if (count < kFewestForNoise)
+        return std::nullopt;
+    const long double mean = sum / (long double)count;
     long double products = 0;
     long double squares = 0;
-    for (const std::vector<double> &x : pieces) {
-        if (x.empty())
+    for (const AveragePiece &piece : pieces) {
+        if (piece.values.size() < 2)
             continue;
-        long double mean = 0;
-        for (const double v : x)
-            mean += v;
-        mean /= (long double)x.size();
-        for (std::size_t i = 0; i < x.size(); ++i) {
-            const long double a = x[i] - mean;
+        for (std::size_t i = 0; i < piece.values.size(); ++i) {
+            const long double a = piece.values[i] - mean;
             squares += a * a;
-            if (i + 1 < x.size())
-                products += a * (x[i + 1] - mean);
+            if (i + 1 < piece.values.size())
+                products += a * (piece.values[i + 1] - mean);
         }
     }
     return squares > 0 ? double(products / squares) : 0.0;
-}
-
-// Takes the straight line of least squares out of a piece.
-void detrend(std::vector<double> &x)
-{
-    const auto n = double(x.size());
-    if (x.size() < 3) {
-        const double mean = x.empty() ? 0 : std::accumulate(x.begin(), x.end(), 0.0) / n;
-        for (double &v : x)
-            v -= mean;
-        return;
-    }
-    long double sumY = 0;
-    long double sumTY = 0;
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        sumY += x[i];
-        sumTY += (long double)i * x[i];
-    }
-    const long double meanT = (n - 1) / 2;
-    const long double meanY = sumY / n;
-    const long double spread = n * (n * n - 1) / 12; // sum of (t - meanT)^2
-    const long double slope = (sumTY - n * meanT * meanY) / spread;
-    for (std::size_t i = 0; i < x.size(); ++i)
-        x[i] = double(x[i] - meanY - slope * ((long double)i - meanT));
 }
 
 // An estimator at averaging length m: its averaging factor F, its stride S
@@ -157,9 +170,11 @@ Filter filterOf(const Estimator &estimator, double m)
 
 } // namespace
 
-QString noiseName(int alpha)
+QString noiseName(std::optional<int> alpha)
 {
-    switch (alpha) {
+    if (!alpha)
+        return QCoreApplication::translate("StabilityConfidence", "not identified");
+    switch (*alpha) {
     case WhitePM:
         return QCoreApplication::translate("StabilityConfidence", "white PM");
     case FlickerPM:
@@ -173,31 +188,46 @@ QString noiseName(int alpha)
     }
 }
 
-std::optional<int> identifyNoise(std::vector<std::vector<double>> pieces)
+QByteArray noiseId(std::optional<int> alpha)
 {
-    std::size_t count = 0;
-    for (std::vector<double> &piece : pieces) {
-        detrend(piece);
-        count += piece.size();
+    if (!alpha)
+        return QByteArrayLiteral("not identified");
+    switch (*alpha) {
+    case WhitePM:
+        return QByteArrayLiteral("white PM");
+    case FlickerPM:
+        return QByteArrayLiteral("flicker PM");
+    case WhiteFM:
+        return QByteArrayLiteral("white FM");
+    case FlickerFM:
+        return QByteArrayLiteral("flicker FM");
+    default:
+        return QByteArrayLiteral("random walk FM");
     }
-    if (count < kFewestForNoise)
-        return std::nullopt;
+}
+
+std::optional<int> identifyNoise(std::vector<AveragePiece> pieces)
+{
+    detrend(pieces);
     // Frequency data: white FM is uncorrelated (rho 0); white PM, its
     // difference, has rho -1/2 ... and each difference taken lowers alpha by 2.
     constexpr int kMostDifferences = 2;
     for (int d = 0;; ++d) {
-        const double r1 = lag1Autocorrelation(pieces);
-        const double rho = r1 / (1 + r1);
+        const std::optional<double> r1 = lag1Autocorrelation(pieces);
+        if (!r1)
+            return std::nullopt;
+        const double rho = *r1 / (1 + *r1);
         if (rho < 0.25 || d >= kMostDifferences) {
             const int alpha = -int(std::lround(2 * rho)) - 2 * d;
             return std::clamp(alpha, int(RandomWalkFM), int(WhitePM));
         }
-        for (std::vector<double> &piece : pieces) {
-            if (piece.empty())
+        for (AveragePiece &piece : pieces) {
+            std::vector<double> &x = piece.values;
+            if (x.empty())
                 continue;
-            for (std::size_t i = 0; i + 1 < piece.size(); ++i)
-                piece[i] = piece[i + 1] - piece[i];
-            piece.pop_back();
+            for (std::size_t i = 0; i + 1 < x.size(); ++i)
+                x[i] = x[i + 1] - x[i];
+            x.pop_back();
         }
     }
 }
@@ -270,6 +300,32 @@ double edf(const Estimator &estimator, int alpha, double m, double phasePoints)
     const double a0 = binomial(4 * d, 2 * d) / std::pow(binomial(2 * d, d), 2);
     const double a1 = d / 2.0;
     return 1 / ((a0 - a1 / r) / terms);
+}
+
+double GappedEdf::of(const Estimator &estimator, int alpha, double m,
+                     const std::map<qint64, qint64> &terms)
+{
+    // Forgets, rather than grows without end, as spans come and go.
+    if (m_known.size() > 100'000)
+        m_known.clear();
+    long double all = 0;
+    for (const auto &[pieceTerms, pieces] : terms)
+        all += (long double)pieceTerms * pieces;
+    long double sum = 0;
+    for (const auto &[pieceTerms, pieces] : terms) {
+        const auto key = std::tuple(estimator.d, estimator.overlapping, estimator.modified, alpha,
+                                    m, pieceTerms);
+        auto known = m_known.find(key);
+        if (known == m_known.end()) {
+            const double points = phasePointsFor(estimator, m, double(pieceTerms));
+            known = m_known.emplace(key, edf(estimator, alpha, m, points)).first;
+        }
+        if (!(known->second > 0))
+            continue;
+        const long double share = (long double)pieceTerms / all;
+        sum += pieces * share * share / known->second;
+    }
+    return sum > 0 ? double(1 / sum) : 0.0;
 }
 
 std::pair<double, double> bounds(double deviation, double degreesOfFreedom)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
+#include <map>
 #include <optional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -23,17 +26,30 @@ enum Noise : int {
     RandomWalkFM = -2,
 };
 
-// "white PM", "flicker PM", "white FM", "flicker FM", "random walk FM".
-QString noiseName(int alpha);
+// "white PM", "flicker PM", "white FM", "flicker FM", "random walk FM", or
+// for none "not identified"; for people to read, in their language.
+QString noiseName(std::optional<int> alpha);
+// The same in English whatever the language, for files that scripts read.
+QByteArray noiseId(std::optional<int> alpha);
 
 // The fewest averages the noise is identified from.
 constexpr std::size_t kFewestForNoise = 30;
 
-// The dominant noise of frequency averages, each piece a run of adjacent
-// averages that no gap cuts: each is detrended, then differenced until its
-// lag-1 autocorrelation says the result is stationary. Nothing when the
-// pieces hold fewer than kFewestForNoise averages in all.
-std::optional<int> identifyNoise(std::vector<std::vector<double>> pieces);
+// A run of adjacent frequency averages that no gap cuts, and where it
+// begins, counted in averages from the first piece's start.
+struct AveragePiece
+{
+    double at = 0;
+    std::vector<double> values;
+};
+
+// The dominant noise of frequency averages in pieces: the straight line of
+// least squares through all of them is taken out, then the lag-1
+// autocorrelation of adjacent averages within each piece says whether the
+// result is stationary, or whether to difference each piece again. A piece
+// too short to give a pair of adjacent averages, as taken or as differenced,
+// takes no part. Nothing when fewer than kFewestForNoise averages take part.
+std::optional<int> identifyNoise(std::vector<AveragePiece> pieces);
 
 // An estimator: d = 2 for the Allan, 3 for the Hadamard family; whether
 // its terms overlap (a stride of τ0 rather than τ), and whether it is the
@@ -49,9 +65,23 @@ struct Estimator
 // from N phase points, for noise alpha.
 double edf(const Estimator &estimator, int alpha, double m, double phasePoints);
 
-// The phase points that give an estimator at m the terms it has: where gaps
-// cut the series, the figures are as of one series with as many terms.
+// The phase points that give an estimator at m the terms it has.
 double phasePointsFor(const Estimator &estimator, double m, double terms);
+
+// The equivalent degrees of freedom of an estimator over pieces that gaps
+// cut apart: each piece's own, weighted by its share w of the terms, as
+// 1 / sum(w^2 / edf). It remembers what it worked out for each length of
+// piece, since the same lengths come back at every refresh.
+class GappedEdf
+{
+public:
+    // terms: how many pieces give each number of terms.
+    double of(const Estimator &estimator, int alpha, double m,
+              const std::map<qint64, qint64> &terms);
+
+private:
+    std::map<std::tuple<int, bool, bool, int, double, qint64>, double> m_known;
+};
 
 // The 68.3 % (one sigma) interval of a deviation with these degrees of
 // freedom: lowest and highest.

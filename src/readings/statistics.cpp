@@ -2,8 +2,11 @@
 
 #include "stabilityconfidence.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <vector>
 
@@ -56,7 +59,8 @@ struct Level
 
 // The numbers of the span, oldest first, as hertz from the first one, with
 // their running sum and where gaps cut them; entries before front have left
-// the span and go at the next compaction.
+// the span and go at the next compaction. It also remembers the degrees of
+// freedom it worked out, for the next refresh.
 struct SpanStatistics::State
 {
     const ReadingHistory *history = nullptr;
@@ -81,6 +85,7 @@ struct SpanStatistics::State
     bool pendingHole = false;
     qsizetype front = 0;
     std::vector<Level> levels;
+    Confidence::GappedEdf edfs;
 
     qsizetype size() const { return qsizetype(hz.size()); }
     qsizetype held() const { return size() - front; }
@@ -233,30 +238,46 @@ struct SpanStatistics::State
         levels = std::move(kept);
     }
 
-    // The newest averages of length m, in runs that no gap cuts, oldest first.
-    std::vector<std::vector<double>> averages(qsizetype m) const
+    // The newest averages of length m, in runs that no gap cuts, oldest
+    // first, each run placed by its first average.
+    std::vector<Confidence::AveragePiece> averages(qsizetype m) const
     {
-        std::vector<std::vector<double>> pieces(1);
+        std::vector<Confidence::AveragePiece> pieces(1);
         std::size_t taken = 0;
         qsizetype end = size();
         while (taken < kNoiseSamples && end - m >= front) {
             const qsizetype begin = end - m;
             if (!whole(begin, m)) {
-                if (!pieces.back().empty())
+                if (!pieces.back().values.empty())
                     pieces.emplace_back();
                 end -= m;
                 continue;
             }
-            pieces.back().push_back((at(end) - at(begin)) / double(m));
+            pieces.back().values.push_back((at(end) - at(begin)) / double(m));
+            pieces.back().at = double(begin - front) / double(m);
             ++taken;
             if (cutAt(begin))
                 pieces.emplace_back();
             end = begin;
         }
-        for (std::vector<double> &piece : pieces)
-            std::reverse(piece.begin(), piece.end());
+        for (Confidence::AveragePiece &piece : pieces)
+            std::reverse(piece.values.begin(), piece.values.end());
         std::reverse(pieces.begin(), pieces.end());
         return pieces;
+    }
+
+    // How many pieces of the span hold each number of numbers.
+    std::map<qsizetype, qsizetype> pieceLengths() const
+    {
+        std::map<qsizetype, qsizetype> lengths;
+        qsizetype start = front;
+        for (qsizetype k = front + 1; k <= size(); ++k) {
+            if (k == size() || cuts[std::size_t(k)] != cuts[std::size_t(k - 1)]) {
+                ++lengths[k - start];
+                start = k;
+            }
+        }
+        return lengths;
     }
 };
 
@@ -400,29 +421,54 @@ double moments(const SpanStatistics::State &state, Statistics &s)
     return meanHz;
 }
 
-// The median pause between numbers, of an even sample of them, in ms.
-qint64 interval(const SpanStatistics::State &state)
+// The median of the pauses between numbers that are not zero, of an even
+// sample of them, in ms; nothing when every pause is zero.
+std::optional<qint64> interval(const SpanStatistics::State &state)
 {
     std::vector<qint64> pauses;
     const std::size_t stride
             = std::max<std::size_t>(1, std::size_t(state.held() - 1) / kIntervalSamples);
-    for (std::size_t i = std::size_t(state.front) + 1; i < state.msecs.size(); i += stride)
-        pauses.push_back(state.msecs[i] - state.msecs[i - 1]);
+    for (std::size_t i = std::size_t(state.front) + 1; i < state.msecs.size(); i += stride) {
+        if (state.msecs[i] > state.msecs[i - 1])
+            pauses.push_back(state.msecs[i] - state.msecs[i - 1]);
+    }
+    if (pauses.empty()) {
+        // A sample can miss the few that move; the span cannot.
+        const auto moves = state.pauses.upper_bound(0);
+        if (moves == state.pauses.end())
+            return std::nullopt;
+        return moves->first;
+    }
     std::nth_element(pauses.begin(), pauses.begin() + std::ptrdiff_t(pauses.size() / 2),
                      pauses.end());
     return pauses[pauses.size() / 2];
 }
 
+// How many pieces give each number of terms, for an estimator whose terms
+// take `span` adjacent numbers and follow one another every `stride`.
+std::map<qint64, qint64> termsByPiece(const std::map<qsizetype, qsizetype> &lengths, qsizetype span,
+                                      qsizetype stride)
+{
+    std::map<qint64, qint64> terms;
+    for (const auto &[length, pieces] : lengths) {
+        if (length >= span)
+            terms[(length - span) / stride + 1] += pieces;
+    }
+    return terms;
+}
+
 // A deviation from the sum of the squares of its terms, with the bounds its
-// degrees of freedom give for the noise.
+// degrees of freedom give for the noise: each piece's own, combined.
 struct Figure
 {
     double tau0 = 1;
-    double meanHz = 1;
+    double meanHz = 1; // its magnitude
+    Confidence::GappedEdf &edfs;
 
     Statistics::Deviation of(const Confidence::Estimator &estimator, qsizetype m,
                              long double sumOfSquares, qsizetype terms, long double weight,
-                             int noise) const
+                             std::optional<int> noise,
+                             const std::map<qint64, qint64> &pieceTerms) const
     {
         const double power = estimator.modified ? 4 : 2;
         const long double variance = std::max(0.0L, sumOfSquares)
@@ -432,8 +478,14 @@ struct Figure
         d.value = double(std::sqrt(variance)) / meanHz;
         d.terms = terms;
         d.noise = noise;
-        d.edf = Confidence::edf(estimator, noise, double(m),
-                                Confidence::phasePointsFor(estimator, double(m), double(terms)));
+        if (noise) {
+            d.edf = edfs.of(estimator, *noise, double(m), pieceTerms);
+        } else {
+            // Not knowing the noise, the widest bounds any of them gives.
+            d.edf = std::numeric_limits<double>::infinity();
+            for (int alpha = Confidence::RandomWalkFM; alpha <= Confidence::WhitePM; ++alpha)
+                d.edf = std::min(d.edf, edfs.of(estimator, alpha, double(m), pieceTerms));
+        }
         std::tie(d.low, d.high) = Confidence::bounds(d.value, d.edf);
         return d;
     }
@@ -444,23 +496,14 @@ constexpr Confidence::Estimator kOverlappingAllan{2, true, false};
 constexpr Confidence::Estimator kModifiedAllan{2, true, true};
 constexpr Confidence::Estimator kOverlappingHadamard{3, true, false};
 
-// The noise at each level's τ; where too few averages tell, the noise of
-// the longest τ that has enough.
-std::vector<int> noises(const SpanStatistics::State &state)
+// The noise at each level's τ, where enough averages tell.
+std::vector<std::optional<int>> noises(const SpanStatistics::State &state)
 {
-    // The levels run from the shortest τ up, so the longest that tells
-    // comes last.
     std::vector<std::optional<int>> found;
-    int longest = Confidence::WhiteFM;
-    for (const Level &level : state.levels) {
+    found.reserve(state.levels.size());
+    for (const Level &level : state.levels)
         found.push_back(Confidence::identifyNoise(state.averages(level.m)));
-        longest = found.back().value_or(longest);
-    }
-    std::vector<int> noise;
-    noise.reserve(found.size());
-    for (const std::optional<int> &identified : found)
-        noise.push_back(identified.value_or(longest));
-    return noise;
+    return found;
 }
 
 // The Allan deviations, normal, overlapping and modified, the overlapping
@@ -468,42 +511,56 @@ std::vector<int> noises(const SpanStatistics::State &state)
 void stability(SpanStatistics::State &state, Statistics &s, double meanHz)
 {
     const qsizetype n = state.held();
-    const Figure figure{*s.tau0Seconds, meanHz};
+    const Figure figure{*s.tau0Seconds, std::abs(meanHz), state.edfs};
     state.keepLevels(n);
     for (Level &level : state.levels)
         state.update(level);
-    const std::vector<int> noise = noises(state);
+    const std::vector<std::optional<int>> noise = noises(state);
     const auto noiseAt = [&](qsizetype m) {
         for (std::size_t i = 0; i < state.levels.size(); ++i) {
             if (state.levels[i].m == m)
                 return noise[i];
         }
-        return noise.empty() ? int(Confidence::WhiteFM) : noise.back();
+        return std::optional<int>();
     };
+    const std::map<qsizetype, qsizetype> lengths = state.pieceLengths();
 
+    // Each piece's terms from its own first number on.
+    qsizetype pieceStart = state.front;
+    std::vector<std::pair<qsizetype, qsizetype>> pieces;
+    for (qsizetype k = state.front + 1; k <= state.size(); ++k) {
+        if (k == state.size() || state.cutAt(k)) {
+            pieces.emplace_back(pieceStart, k);
+            pieceStart = k;
+        }
+    }
     for (const qsizetype m : {1, 10, 100}) {
         long double squared = 0;
         qsizetype terms = 0;
-        for (qsizetype i = state.front; i + 2 * m <= state.size(); i += m) {
-            if (!state.whole(i, 2 * m))
-                continue;
-            const double term = state.d(i, m);
-            squared += static_cast<long double>(term) * term;
-            ++terms;
+        for (const auto &[begin, end] : pieces) {
+            for (qsizetype i = begin; i + 2 * m <= end; i += m) {
+                const double term = state.d(i, m);
+                squared += static_cast<long double>(term) * term;
+                ++terms;
+            }
         }
         if (terms < 1)
             break;
-        s.allan.append(figure.of(kAllan, m, squared, terms, 2, noiseAt(m)));
+        s.allan.append(figure.of(kAllan, m, squared, terms, 2, noiseAt(m),
+                                 termsByPiece(lengths, 2 * m, m)));
     }
     for (std::size_t i = 0; i < state.levels.size(); ++i) {
         const Level &level = state.levels[i];
+        const qsizetype m = level.m;
         if (level.overlappingTerms > 0) {
-            s.overlappingAllan.append(figure.of(kOverlappingAllan, level.m, level.overlappingSum,
-                                                level.overlappingTerms, 2, noise[i]));
+            s.overlappingAllan.append(figure.of(kOverlappingAllan, m, level.overlappingSum,
+                                                level.overlappingTerms, 2, noise[i],
+                                                termsByPiece(lengths, 2 * m, 1)));
         }
         if (level.modifiedTerms > 0) {
-            const Statistics::Deviation modified = figure.of(
-                    kModifiedAllan, level.m, level.modifiedSum, level.modifiedTerms, 2, noise[i]);
+            const Statistics::Deviation modified
+                    = figure.of(kModifiedAllan, m, level.modifiedSum, level.modifiedTerms, 2,
+                                noise[i], termsByPiece(lengths, 3 * m - 1, 1));
             s.modifiedAllan.append(modified);
             // TVAR(tau) = tau^2 / 3 MVAR(tau), in seconds.
             const double toSeconds = modified.tauSeconds / std::sqrt(3.0);
@@ -514,8 +571,9 @@ void stability(SpanStatistics::State &state, Statistics &s, double meanHz)
             s.timeDeviation.append(time);
         }
         if (level.hadamardTerms > 0) {
-            s.overlappingHadamard.append(figure.of(kOverlappingHadamard, level.m, level.hadamardSum,
-                                                   level.hadamardTerms, 6, noise[i]));
+            s.overlappingHadamard.append(figure.of(kOverlappingHadamard, m, level.hadamardSum,
+                                                   level.hadamardTerms, 6, noise[i],
+                                                   termsByPiece(lengths, 3 * m, 1)));
         }
     }
 }
@@ -538,18 +596,25 @@ Statistics SpanStatistics::of(const ReadingHistory &history, qsizetype from, qsi
     Statistics s;
     s.count = to - from;
     s.numbers = state.held();
-    if (s.numbers > 0) {
-        const double meanHz = moments(state, s);
-        if (s.numbers >= 2) {
-            const qint64 tau0 = interval(state);
-            s.tau0Seconds = double(tau0) / 1000.0;
-            // A pause of more than two intervals is a gap.
-            state.setGapLimit(2 * tau0);
-            s.gaps = state.gapsHeld();
-        }
-        if (s.tau0Seconds && *s.tau0Seconds > 0 && meanHz != 0)
-            stability(state, s, meanHz);
+    const double meanHz = s.numbers > 0 ? moments(state, s) : 0;
+    const std::optional<qint64> tau0 = s.numbers >= 2 ? interval(state) : std::nullopt;
+    if (tau0) {
+        s.tau0Seconds = double(*tau0) / 1000.0;
+        // A pause takes the nearest whole number of slots: from one and a
+        // half intervals on, it is two or more, and leaves a slot empty.
+        state.setGapLimit((3 * *tau0 + 1) / 2 - 1);
+        s.gaps = state.gapsHeld();
     }
+    if (s.numbers < 2)
+        s.missing = Statistics::Missing::TooFewNumbers;
+    else if (!tau0)
+        s.missing = Statistics::Missing::NoInterval;
+    else if (meanHz == 0)
+        s.missing = Statistics::Missing::ZeroMean;
+    else
+        stability(state, s, meanHz);
+    if (!s.missing && s.allan.isEmpty())
+        s.missing = Statistics::Missing::NoTwoInARow;
     state.compact();
     return s;
 }
@@ -557,6 +622,24 @@ Statistics SpanStatistics::of(const ReadingHistory &history, qsizetype from, qsi
 Statistics Statistics::of(const ReadingHistory &history, qsizetype from, qsizetype to)
 {
     return SpanStatistics().of(history, from, to);
+}
+
+QString Statistics::missingText(Missing why)
+{
+    switch (why) {
+    case Missing::TooFewNumbers:
+        return QCoreApplication::translate("Statistics", "fewer than two readings are numbers");
+    case Missing::NoInterval:
+        return QCoreApplication::translate(
+                "Statistics", "the readings have no interval: all their time stamps are the same");
+    case Missing::ZeroMean:
+        return QCoreApplication::translate(
+                "Statistics", "the readings' mean is zero, and a fractional frequency needs one");
+    case Missing::NoTwoInARow:
+        return QCoreApplication::translate("Statistics",
+                                           "gaps leave no two readings one interval apart");
+    }
+    return {};
 }
 
 } // namespace freqcounter

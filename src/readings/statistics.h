@@ -15,24 +15,35 @@ namespace freqcounter {
 // deviation of the fractional frequency, and the time deviation.
 // Readings are in MHz; spreads and drift are given in Hz. A statistic that
 // needs more readings than there are is absent. Readings that are not
-// numbers count only in count, and cut the series for the stability, which
-// takes the numbers of each piece as equally spaced at their interval τ0.
+// numbers count only in count. For the stability each reading takes a slot
+// on a grid of τ0: a slot with no number is a gap, which cuts the series.
 struct Statistics
 {
+    // Why a span has no stability figures.
+    enum class Missing {
+        TooFewNumbers, // fewer than two readings are numbers
+        NoInterval, // no two readings are apart in time
+        ZeroMean, // a fractional frequency needs a mean that is not zero
+        NoTwoInARow, // gaps leave no two numbers in adjacent slots
+    };
+
     struct Deviation
     {
         double tauSeconds = 0;
         double value = 0; // of the fractional frequency
         // Its 68.3 % confidence interval, from the chi-squared distribution
         // with the equivalent degrees of freedom of the estimator for the
-        // noise.
+        // noise; where no noise is identified, the widest that any of the
+        // five would give.
         double low = 0;
         double high = 0;
         qsizetype terms = 0; // the differences that went into it
-        // The noise identified at this τ, or where too few averages tell, at
-        // the longest τ that has enough: the exponent alpha of S_y(f) ~ f^alpha.
-        int noise = 0;
-        double edf = 0; // equivalent degrees of freedom
+        // The noise identified at this τ, as the exponent alpha of
+        // S_y(f) ~ f^alpha; nothing where too few averages tell.
+        std::optional<int> noise;
+        // Equivalent degrees of freedom: across gaps, each piece's own
+        // combined by its share of the terms.
+        double edf = 0;
     };
 
     qsizetype count = 0;
@@ -44,13 +55,18 @@ struct Statistics
     std::optional<double> stdDevHz; // sample standard deviation
     std::optional<double> driftHzPerMinute;
     std::optional<double> driftPpmPerHour;
-    // The readings' interval: the median pause between them, which a few
-    // missing readings or a long pause leave as it is.
+    // The readings' interval: the median of the pauses between them that
+    // are not zero, which a few missing readings or a long pause leave as
+    // it is.
     std::optional<double> tau0Seconds;
-    // Where the series is cut: a pause of more than 2 τ0, or readings that
-    // are no number, between two numbers. No difference of any estimator
-    // spans a gap; each piece gives its own terms.
+    // Where the series is cut: one or more empty slots, or readings that are
+    // no number, between two numbers. A pause takes the whole number of τ0
+    // nearest to it, one at least, so one missed reading is always a gap
+    // and jitter under half an interval never makes one. No difference of
+    // any estimator spans a gap; each piece gives its own terms.
     qsizetype gaps = 0;
+    // Why there are no stability figures, when there are none.
+    std::optional<Missing> missing;
     // Normal (non-overlapping) Allan deviation at 1, 10 and 100 τ0, each
     // while there are two averages to compare.
     QList<Deviation> allan;
@@ -65,6 +81,9 @@ struct Statistics
 
     // Of the samples [from, to) of a history, computed afresh.
     static Statistics of(const ReadingHistory &history, qsizetype from, qsizetype to);
+
+    // Why, for people to read.
+    static QString missingText(Missing why);
 };
 
 // Computes the statistics of a span of a history again and again as the

@@ -23,7 +23,7 @@ QByteArray stabilityTable(const Statistics &figures)
                                   c.toString(d.value, 'e', 6),
                                   c.toString(d.low, 'e', 6),
                                   c.toString(d.high, 'e', 6),
-                                  StabilityConfidence::noiseName(d.noise),
+                                  QString::fromLatin1(StabilityConfidence::noiseId(d.noise)),
                                   c.toString(d.edf, 'f', 1)};
             table += row.join(u',').toUtf8() + "\r\n";
         }
