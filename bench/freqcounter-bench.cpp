@@ -30,7 +30,9 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QProcess>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -353,17 +355,21 @@ private:
     Clock::time_point m_mapped;
 };
 
-// A million readings: a random walk around 145 MHz, ten a second.
+// A million readings: a random walk around 145 MHz, ten a second, with
+// gaps: a reading missed every 97, an error code every 1009.
 void addReadings(ReadingHistory &history, qsizetype count, std::mt19937 &random)
 {
     static const QDateTime start = QDateTime::currentDateTime().addSecs(-200'000);
     static double mhz = 145.0;
+    static qint64 slot = 0;
     std::normal_distribution<double> step(0.0, 2e-6);
     for (qsizetype i = 0; i < count; ++i) {
         mhz += step(random);
-        const qint64 at = history.isEmpty() ? 0 : history.sequence(history.size());
-        history.add({1, QStringLiteral("/dev/ttyUSB0"), start.addMSecs(at * 100),
-                     QString::number(mhz, 'f', 7)});
+        if (++slot % 97 == 0)
+            ++slot;
+        const QString text
+                = slot % 1009 == 0 ? QStringLiteral("ERR 3") : QString::number(mhz, 'f', 7);
+        history.add({1, QStringLiteral("/dev/ttyUSB0"), start.addMSecs(slot * 100), text});
     }
 }
 
@@ -440,9 +446,9 @@ QJsonObject machine()
             {QStringLiteral("qt"), QString::fromLatin1(qVersion())}};
 }
 
-// A recording as the program writes it: readings a second apart, a random
+// A recording as the program writes it: readings `stepMs` apart, a random
 // walk around 10 MHz.
-void writeRecording(const QString &path, int rows)
+void writeRecording(const QString &path, int rows, int stepMs = 1000)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -452,9 +458,18 @@ void writeRecording(const QString &path, int rows)
     double mhz = 10;
     const QDateTime start = QDateTime::fromMSecsSinceEpoch(1'765'000'000'000, QTimeZone::utc());
     QByteArray text = "time,port,device,reading\r\n";
+    qint64 second = -1;
+    QByteArray stamp;
     for (int i = 0; i < rows; ++i) {
         mhz += step(random);
-        text += start.addSecs(i).toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz")).toLatin1()
+        const qint64 ms = qint64(i) * stepMs;
+        if (ms / 1000 != second) {
+            second = ms / 1000;
+            stamp = start.addSecs(second)
+                            .toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"))
+                            .toLatin1();
+        }
+        text += stamp + '.' + QByteArray::number(1000 + ms % 1000).sliced(1)
                 + "+00:00,1,/dev/ttyUSB0," + QByteArray::number(mhz, 'f', 7) + "\r\n";
         if (text.size() > (1 << 20)) {
             file.write(text);
@@ -615,11 +630,69 @@ public:
             m_viewShown.runs.append(view.startupMs() / 1000);
         }
         log(QStringLiteral("recording: a million readings, %1 runs").arg(runs));
+
+        const QString tenMillion = m_recordings.filePath(QStringLiteral("ten-million.csv"));
+        writeRecording(tenMillion, 10'000'000, 100);
+        log(QStringLiteral("recording: ten million readings written"));
+        for (int run = 0; run < runs; ++run) {
+            const auto [seconds, peakMB] = stabilityTable(tenMillion);
+            m_stabilityLong.runs.append(seconds);
+            m_stabilityLongMemory.runs.append(peakMB);
+            const auto [progress, picture] = viewFirstPicture(tenMillion);
+            m_viewProgress.runs.append(progress);
+            m_viewPicture.runs.append(picture);
+        }
+        log(QStringLiteral("recording: ten million readings, %1 runs").arg(runs));
+        QFile::remove(tenMillion);
     }
 
     void report() const;
 
 private:
+    // Seconds for --stability on a recording, and its peak resident memory
+    // in MB, sampled as it runs.
+    std::pair<double, double> stabilityTable(const QString &path) const
+    {
+        QProcess table;
+        table.setStandardOutputFile(QProcess::nullDevice());
+        table.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        const Clock::time_point started = Clock::now();
+        table.start(m_options.program, {QStringLiteral("--stability"), path});
+        if (!table.waitForStarted())
+            fail("--stability did not start");
+        qint64 peakKiB = 0;
+        while (!table.waitForFinished(20))
+            peakKiB = std::max(peakKiB, test::residentKiB(table.processId(), "VmHWM:"));
+        if (table.exitCode() != 0)
+            fail("--stability failed");
+        return {msBetween(started, Clock::now()) / 1000, double(peakKiB) / 1024};
+    }
+
+    // In this process, a history window for a recording: seconds to the
+    // first step of its progress, and to its first whole picture.
+    static std::pair<double, double> viewFirstPicture(const QString &path)
+    {
+        Runtime runtime(std::make_unique<FailingReporter>());
+        const Clock::time_point started = Clock::now();
+        QPointer<HistoryWindow> window = HistoryWindow::openRecording(path, runtime);
+        if (!window)
+            fail("the recording could not be opened");
+        window->resize(window->sizeHint());
+        window->show();
+        auto *progress = window->findChild<QProgressBar *>(QStringLiteral("reading"));
+        std::optional<double> firstProgress;
+        while (window->isLoading()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            if (!firstProgress && progress->value() > 0)
+                firstProgress = msBetween(started, Clock::now()) / 1000;
+        }
+        QImage image(window->size(), QImage::Format_ARGB32_Premultiplied);
+        window->render(&image);
+        const double picture = msBetween(started, Clock::now()) / 1000;
+        delete window.data();
+        return {firstProgress.value_or(picture), picture};
+    }
+
     std::chrono::seconds busyTime() const { return m_options.quick ? 10s : 30s; }
     void idleRun(double seconds);
     void busyTick(Figure &figure, const QStringList &arguments, const QString &keys);
@@ -665,12 +738,21 @@ private:
                            QStringLiteral("ms"), 200};
     Figure m_chart{QStringLiteral("history chart redraw, a million readings"), QStringLiteral("ms"),
                    50};
-    Figure m_historyRefresh{QStringLiteral("history window refresh, a million readings"),
+    Figure m_historyRefresh{QStringLiteral("history window refresh, a million readings, gaps"),
                             QStringLiteral("ms"), 25};
     Figure m_stabilityTable{QStringLiteral("--stability, a million readings"), QStringLiteral("s"),
                             3};
     Figure m_viewShown{QStringLiteral("--view to window mapped, a million readings"),
                        QStringLiteral("s"), 3};
+    Figure m_stabilityLong{QStringLiteral("--stability, ten million readings"), QStringLiteral("s"),
+                           25};
+    // 40 bytes a reading and 100 MB.
+    Figure m_stabilityLongMemory{QStringLiteral("  its peak resident memory"), QStringLiteral("MB"),
+                                 500};
+    Figure m_viewProgress{QStringLiteral("a window for ten million readings: progress"),
+                          QStringLiteral("s"), 1};
+    Figure m_viewPicture{QStringLiteral("  the same: first whole picture"), QStringLiteral("s"),
+                         30};
     Figure m_growth{QStringLiteral("resident memory growth over %1 s of readings")
                             .arg(m_growthTime.count()),
                     QStringLiteral("MB"), 0.5};
@@ -751,12 +833,35 @@ double Bench::boxAfterHangUp(const QByteArray &partOfReading)
 
 void Bench::report() const
 {
-    const QList<const Figure *> figures{
-            &m_p50,           &m_p99,           &m_pmax,           &m_handOver,       &m_idle,
-            &m_idleLarge,     &m_floor,         &m_ratio,          &m_qtWindow,       &m_qtRatio,
-            &m_busy,          &m_busyRecording, &m_busyHistory,    &m_busyLarge,      &m_resident,
-            &m_residentLarge, &m_growth,        &m_startup,        &m_portSwitch,     &m_boxIdle,
-            &m_boxMidReading, &m_chart,         &m_historyRefresh, &m_stabilityTable, &m_viewShown};
+    const QList<const Figure *> figures{&m_p50,
+                                        &m_p99,
+                                        &m_pmax,
+                                        &m_handOver,
+                                        &m_idle,
+                                        &m_idleLarge,
+                                        &m_floor,
+                                        &m_ratio,
+                                        &m_qtWindow,
+                                        &m_qtRatio,
+                                        &m_busy,
+                                        &m_busyRecording,
+                                        &m_busyHistory,
+                                        &m_busyLarge,
+                                        &m_resident,
+                                        &m_residentLarge,
+                                        &m_growth,
+                                        &m_startup,
+                                        &m_portSwitch,
+                                        &m_boxIdle,
+                                        &m_boxMidReading,
+                                        &m_chart,
+                                        &m_historyRefresh,
+                                        &m_stabilityTable,
+                                        &m_viewShown,
+                                        &m_stabilityLong,
+                                        &m_stabilityLongMemory,
+                                        &m_viewProgress,
+                                        &m_viewPicture};
     QJsonArray rows;
     std::printf("\n%-48s %9s %9s %9s %5s  %-7s %s\n", "figure", "median", "min", "max", "runs",
                 "target", "unit");

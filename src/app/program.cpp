@@ -16,6 +16,8 @@
 #include <QIcon>
 #include <QMessageBox>
 
+#include <utility>
+
 #ifdef Q_OS_UNIX
 #include <QSocketNotifier>
 
@@ -105,11 +107,9 @@ int viewRecording(const QString &path)
 #ifdef Q_OS_UNIX
     quitOnTerminationSignals(&runtime);
 #endif
-    QString error;
-    std::unique_ptr<HistoryWindow> window(
-            HistoryWindow::openRecording(path, runtime, nullptr, &error));
-    if (!window) {
-        const QString text = QStringLiteral("%1: %2.").arg(QDir::toNativeSeparators(path), error);
+    bool failed = false;
+    const auto fail = [&failed](const QString &text) {
+        failed = true;
         ConsoleAnswer::write(QStringLiteral("freqcounter: %1\n").arg(text),
                              ConsoleAnswer::Stream::Error);
         // Shown in the event loop, so that a termination signal still ends it.
@@ -119,28 +119,50 @@ int viewRecording(const QString &path)
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setInformativeText(text);
         box->open();
-        QApplication::exec();
-        return Runtime::kFailureExitStatus;
-    }
+    };
+    QString error;
     // Closed, it deletes itself.
-    window.release()->show();
+    if (HistoryWindow *window = HistoryWindow::openRecording(path, runtime, nullptr, &error)) {
+        QObject::connect(window, &HistoryWindow::recordingFailed, window, fail);
+        window->show();
+    } else {
+        fail(QStringLiteral("%1: %2.").arg(QDir::toNativeSeparators(path), error));
+    }
     const int status = QApplication::exec();
-    return runtime.hasFailed() ? Runtime::kFailureExitStatus : status;
+    return failed || runtime.hasFailed() ? Runtime::kFailureExitStatus : status;
 }
 
 int printStabilityTable(const QString &path)
 {
-    ReadingHistory history;
+    // Every reading of the file, and no more kept of them than the figures
+    // need.
+    RecordingFile file(path);
+    RunStatistics run;
     QString error;
-    if (!RecordingFile::load(path, history, &error)) {
+    if (file.open(&error)) {
+        bool reserved = false;
+        const RecordingFile::Sink sink = [&](const RecordingFile::Reading &reading) {
+            if (!std::exchange(reserved, true))
+                run.reserve(file.rowsAtMost());
+            run.add(reading.port, reading.device, reading.msecs, reading.mhz);
+        };
+        while (file.readOn(std::chrono::hours(1), sink)) {}
+        error = file.failure().value_or(QString());
+    }
+    const auto fail = [&path](const QString &why) {
         ConsoleAnswer::write(
-                QStringLiteral("freqcounter: %1: %2.\n").arg(QDir::toNativeSeparators(path), error),
+                QStringLiteral("freqcounter: %1: %2.\n").arg(QDir::toNativeSeparators(path), why),
                 ConsoleAnswer::Stream::Error);
         return Runtime::kFailureExitStatus;
-    }
+    };
+    if (!error.isEmpty())
+        return fail(error);
     // The last instrument's readings, as the history window shows them.
-    const qsizetype last = history.size();
-    const Statistics figures = Statistics::of(history, history.instrumentStart(last - 1), last);
+    const Statistics figures = run.figures();
+    if (figures.missing) {
+        return fail(QCoreApplication::translate("Program", "no stability figures: %1")
+                            .arg(Statistics::missingText(*figures.missing)));
+    }
     ConsoleAnswer::write(QString::fromUtf8(stabilityTable(figures)), ConsoleAnswer::Stream::Output);
     return 0;
 }

@@ -123,6 +123,7 @@ void ReadingActions::add(const ReceivedReading &reading)
 void ReadingActions::startRecording(const QString &path)
 {
     m_recorder = std::make_unique<CsvRecorder>(path);
+    m_recordingHasAll = m_history.added() == 0;
     updateState();
 }
 
@@ -158,6 +159,7 @@ void ReadingActions::showHistory()
     if (!m_historyWindow) {
         m_historyWindow = new HistoryWindow(m_history, m_runtime, &m_window);
         m_historyWindow->resize(m_historyWindow->sizeHint());
+        m_historyWindow->setEverythingRecorded(isRecording() && m_recordingHasAll);
         passNominal();
     }
     m_historyWindow->refresh();
@@ -226,6 +228,8 @@ void ReadingActions::updateState()
     m_window.setWindowTitle(isRecording() ? m_title + tr(" \u2014 recording") : m_title);
     if (m_largeDisplayWindow)
         m_largeDisplayWindow->setRecording(isRecording());
+    if (m_historyWindow)
+        m_historyWindow->setEverythingRecorded(isRecording() && m_recordingHasAll);
     m_nominalFromReading->setEnabled(std::isfinite(newestMHz()));
     m_clearNominal->setEnabled(m_comparison.nominalHz.has_value());
     m_soundWhenOutside->setEnabled(m_comparison.tolerance.has_value());

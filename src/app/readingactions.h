@@ -102,6 +102,8 @@ private:
     bool m_wasOutside = false;
     ReadingHistory m_history;
     std::unique_ptr<CsvRecorder> m_recorder;
+    // Whether the recording has every reading since the first.
+    bool m_recordingHasAll = false;
     // Made when first asked for, so that a window that never opens costs
     // nothing.
     QPointer<HistoryWindow> m_historyWindow;

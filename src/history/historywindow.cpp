@@ -21,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollArea>
@@ -38,6 +39,9 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr auto kRefreshInterval = 500ms;
+// How long one step of reading a recording takes, the window kept
+// responsive between steps.
+constexpr auto kReadingStep = 50ms;
 
 QString mhz(double value)
 {
@@ -225,6 +229,8 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("note"));
     m_note->hide();
+    m_loadingBar = new QWidget(this);
+    m_loadingBar->hide();
 
     layOut();
     m_refreshTimer = new QTimer(this);
@@ -238,20 +244,14 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
     refresh();
 }
 
-HistoryWindow::~HistoryWindow()
-{
-    // The chart reads the history: it goes before a recording's own history
-    // does, not later with the rest of the window's children.
-    delete std::exchange(m_chart, nullptr);
-}
-
 HistoryWindow *HistoryWindow::openRecording(const QString &path, Runtime &runtime, QWidget *parent,
                                             QString *error)
 {
-    auto history = std::make_unique<ReadingHistory>();
-    const std::optional<RecordingFile::Loaded> loaded = RecordingFile::load(path, *history, error);
-    if (!loaded)
+    auto file = std::make_unique<RecordingFile>(path);
+    if (!file->open(error))
         return nullptr;
+    // It grows to hold the whole file before the first reading comes.
+    auto history = std::make_unique<ReadingHistory>(1);
     auto *window = new HistoryWindow(*history, runtime, parent);
     window->m_ownHistory = std::move(history);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -260,13 +260,90 @@ HistoryWindow *HistoryWindow::openRecording(const QString &path, Runtime &runtim
                            + window->windowTitle());
     window->m_spanChoice->setItemText(3, tr("Everything recorded"));
     window->m_spanChoice->setCurrentIndex(3);
-    if (loaded->unreadable > 0) {
-        window->m_note->setText(loaded->unreadable == 1
-                                        ? tr("1 row could not be read")
-                                        : tr("%1 rows could not be read").arg(loaded->unreadable));
-        window->m_note->show();
-    }
+    window->load(std::move(file));
     return window;
+}
+
+void HistoryWindow::load(std::unique_ptr<RecordingFile> file)
+{
+    m_loading = std::move(file);
+    auto *label = new QLabel(tr("Reading the recording\u2026"), m_loadingBar);
+    m_progress = new QProgressBar(m_loadingBar);
+    m_progress->setObjectName(QStringLiteral("reading"));
+    m_progress->setRange(0, 1000);
+    m_progress->setAccessibleName(label->text());
+    auto *cancel = new QPushButton(tr("Cancel"), m_loadingBar);
+    cancel->setObjectName(QStringLiteral("cancelReading"));
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    auto *row = new QHBoxLayout(m_loadingBar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(label);
+    row->addWidget(m_progress, 1);
+    row->addWidget(cancel);
+    m_loadingBar->show();
+    for (QWidget *widget : std::as_const(m_figuresWidgets))
+        widget->setEnabled(false);
+    m_refreshTimer->stop();
+    QTimer::singleShot(0, this, [this] { m_runtime.run([this] { readOn(); }); });
+}
+
+void HistoryWindow::readOn()
+{
+    auto &history = const_cast<ReadingHistory &>(*m_ownHistory);
+    const RecordingFile::Sink sink = [this, &history](const RecordingFile::Reading &reading) {
+        history.reserve(m_loading->rowsAtMost());
+        history.add(reading.port, reading.device, reading.msecs, reading.mhz);
+    };
+    if (m_loading->readOn(kReadingStep, sink)) {
+        m_progress->setValue(int(m_loading->progress() * 1000));
+        QTimer::singleShot(0, this, [this] { m_runtime.run([this] { readOn(); }); });
+        return;
+    }
+    const std::unique_ptr<RecordingFile> file = std::move(m_loading);
+    if (const std::optional<QString> why = file->failure()) {
+        Q_EMIT recordingFailed(tr("%1: %2.").arg(QDir::toNativeSeparators(file->path()), *why));
+        close();
+        return;
+    }
+    m_unreadable = file->loaded().unreadable;
+    m_loadingBar->hide();
+    for (QWidget *widget : std::as_const(m_figuresWidgets))
+        widget->setEnabled(true);
+    refresh();
+}
+
+HistoryWindow::~HistoryWindow()
+{
+    // The chart reads the history: it goes before a recording's own history
+    // does, not later with the rest of the window's children.
+    delete std::exchange(m_chart, nullptr);
+}
+
+void HistoryWindow::setEverythingRecorded(bool recorded)
+{
+    m_everythingRecorded = recorded;
+    m_note->setText(note());
+    m_note->setVisible(!m_note->text().isEmpty());
+}
+
+QString HistoryWindow::note() const
+{
+    QStringList notes;
+    if (m_unreadable > 0) {
+        notes.append(m_unreadable == 1 ? tr("1 row could not be read")
+                                       : tr("%1 rows could not be read").arg(m_unreadable));
+    }
+    // A bounded history drops its oldest readings; never silently.
+    if (m_history.added() > m_history.size()) {
+        const QLocale locale;
+        QString dropped = tr("the newest %1 of %2 readings")
+                                  .arg(locale.toString(m_history.size()),
+                                       locale.toString(m_history.added()));
+        if (m_everythingRecorded)
+            dropped += tr("; all are in the recording");
+        notes.append(dropped);
+    }
+    return notes.join(QStringLiteral("; "));
 }
 
 void HistoryWindow::layOut()
@@ -276,6 +353,7 @@ void HistoryWindow::layOut()
     const auto button = [this](const QString &text, const char *name, const QString &tip,
                                const QKeySequence &keys, void (HistoryWindow::*chosen)()) {
         auto *pushButton = new QPushButton(text, this);
+        m_figuresWidgets.append(pushButton);
         pushButton->setObjectName(QString::fromLatin1(name));
         pushButton->setToolTip(tip);
         m_runtime.connectHandler(pushButton, &QPushButton::clicked, this,
@@ -311,7 +389,9 @@ void HistoryWindow::layOut()
     auto *figures = new QHBoxLayout;
     figures->addWidget(statistics, 3);
     figures->addWidget(m_stability, 2);
+    m_figuresWidgets.append({m_spanChoice, m_chart, statistics, m_stability});
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_loadingBar);
     layout->addLayout(top);
     layout->addWidget(m_chart, 2);
     layout->addLayout(figures, 3);
@@ -388,6 +468,9 @@ HistoryWindow *HistoryWindow::showRecording(const QString &path)
                     tr("%1: %2.").arg(QDir::toNativeSeparators(path), error));
         return nullptr;
     }
+    connect(window, &HistoryWindow::recordingFailed, this, [this](const QString &text) {
+        showWarning(this, tr("The recording could not be opened."), text);
+    });
     window->show();
     return window;
 }
@@ -444,11 +527,17 @@ void HistoryWindow::refresh()
                                                        : QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     }
     const Shown shown{m_figures, instrument, m_nominalHz};
+    // A figure that cannot be had says why.
+    const QString none = m_figures.missing ? Statistics::missingText(*m_figures.missing)
+                                           : tr("not enough readings");
     for (const FigureRow &row : kFigureRows)
-        setStatistic(row.objectName, row.text(shown).value_or(tr("not enough readings")));
-    const Statistics &s = m_figures;
-    m_stability->setFigures(s);
+        setStatistic(row.objectName, row.text(shown).value_or(none));
+    m_stability->setFigures(m_figures);
     m_chart->update();
+    if (const QString text = note(); text != m_note->text()) {
+        m_note->setText(text);
+        m_note->setVisible(!text.isEmpty());
+    }
 }
 
 } // namespace freqcounter

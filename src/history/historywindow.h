@@ -10,11 +10,13 @@
 
 class QComboBox;
 class QLabel;
+class QProgressBar;
 class QTimer;
 
 namespace freqcounter {
 
 class HistoryChart;
+class RecordingFile;
 class Runtime;
 class StabilityPlot;
 
@@ -30,18 +32,24 @@ class HistoryWindow : public QWidget
 
 public:
     HistoryWindow(const ReadingHistory &history, Runtime &runtime, QWidget *parent = nullptr);
-    ~HistoryWindow() override;
 
     // A window of its own for a recording, which it reads into a history it
-    // keeps: its title names the file, its span is all of it, and it says
-    // how many rows could not be read. It ends itself when closed, and the
-    // program with it when it has no parent. Nothing, with the reason in
-    // error, when the file cannot be read or holds no readings.
+    // keeps, every reading of it: a part at a time, showing how far it has
+    // come, with Cancel. Its title names the file, its span is all of it,
+    // and it says how many rows could not be read. It ends itself when
+    // closed, and the program with it when it has no parent. Nothing, with
+    // the reason in error, when the file cannot be opened; when it cannot be
+    // read through, or holds no readings, the window says so with
+    // recordingFailed and closes.
     static HistoryWindow *openRecording(const QString &path, Runtime &runtime,
                                         QWidget *parent = nullptr, QString *error = nullptr);
     // Opens and shows one, as Open Recording does; a file that cannot be
     // read is said in a warning.
     HistoryWindow *showRecording(const QString &path);
+    ~HistoryWindow() override;
+    // Whether a recording has every reading since the first: the note that
+    // the history dropped its oldest says so.
+    void setEverythingRecorded(bool recorded);
 
     // New readings have come: redraws soon, at most twice a second.
     void readingsAdded();
@@ -58,6 +66,9 @@ public:
 
     QSize sizeHint() const override { return {1000, 760}; }
 
+    // Whether it is still reading its recording.
+    bool isLoading() const { return m_loading != nullptr; }
+
     // Refreshes, then writes the figures' readings for analysis under a
     // header of their own figures; false, with the reason in error, when the
     // file could not be written.
@@ -65,8 +76,16 @@ public:
     // Refreshes, then writes the figures' stability table.
     bool saveStabilityTable(const QString &path, QString *error = nullptr);
 
+Q_SIGNALS:
+    // Its recording could not be read through, or holds no readings:
+    // "FILE: why."
+    void recordingFailed(const QString &text);
+
 private:
     void layOut();
+    void load(std::unique_ptr<RecordingFile> file);
+    void readOn();
+    QString note() const;
     void chooseRecording();
     void chooseStabilityTableFile();
     void chooseAndSave(const QString &title, const QString &extension, const QString &filter,
@@ -88,6 +107,13 @@ private:
     QTimer *m_refreshTimer = nullptr;
     QLabel *m_note = nullptr;
     std::optional<double> m_nominalHz;
+    bool m_everythingRecorded = false;
+    qsizetype m_unreadable = 0; // rows of its recording
+    // While its recording is read.
+    std::unique_ptr<RecordingFile> m_loading;
+    QWidget *m_loadingBar = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QList<QWidget *> m_figuresWidgets; // unusable until it is read
 };
 
 } // namespace freqcounter

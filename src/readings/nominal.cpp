@@ -83,17 +83,26 @@ std::optional<Tolerance> parseTolerance(QStringView text)
 
 double resolutionMHz(QStringView readingText)
 {
-    // The digits after the point of the number, before any exponent or unit.
-    const qsizetype point = readingText.indexOf(u'.');
-    if (point < 0)
-        return 1;
+    // The step of the number's last digit, before any exponent or unit,
+    // after any prefix; scaled as the exponent and the unit scale the
+    // number.
+    qsizetype start = 0;
+    while (start < readingText.size() && !readingText[start].isDigit())
+        ++start;
+    qsizetype end = start;
+    while (end < readingText.size() && readingText[end].isDigit())
+        ++end;
     qsizetype decimals = 0;
-    while (point + 1 + decimals < readingText.size() && readingText[point + 1 + decimals].isDigit())
-        ++decimals;
+    if (end < readingText.size() && readingText[end] == u'.') {
+        ++end;
+        while (end < readingText.size() && readingText[end].isDigit()) {
+            ++end;
+            ++decimals;
+        }
+    }
     double resolution = std::pow(10.0, -double(decimals));
-    // A number in exponent notation or in another unit scales its step.
     const double value = frequencyMHz(readingText);
-    const double shown = readingText.first(point + 1 + decimals).toString().toDouble();
+    const double shown = readingText.sliced(start, end - start).toString().toDouble();
     if (std::isfinite(value) && shown != 0 && value != 0)
         resolution *= std::abs(value / shown);
     return resolution;

@@ -12,21 +12,31 @@ ReadingHistory::ReadingHistory(qsizetype capacity)
 
 void ReadingHistory::add(const ReceivedReading &reading)
 {
+    add(reading.port, reading.device,
+        reading.steadyMsecs != 0 ? reading.steadyMsecs : reading.time.toMSecsSinceEpoch(),
+        frequencyMHz(reading.text));
+}
+
+void ReadingHistory::add(qint16 port, const QString &device, qint64 msecs, double mhz)
+{
     Sample sample;
-    sample.msecs
-            = reading.steadyMsecs != 0 ? reading.steadyMsecs : reading.time.toMSecsSinceEpoch();
-    if (!m_samples.isEmpty())
-        sample.msecs = std::max(sample.msecs, m_samples.last().msecs);
-    sample.mhz = frequencyMHz(reading.text);
-    sample.port = reading.port;
-    const bool another = m_instruments.empty() || m_instruments.back().port != reading.port
-            || m_instruments.back().device != reading.device;
+    sample.msecs = m_samples.isEmpty() ? msecs : std::max(msecs, m_samples.last().msecs);
+    sample.mhz = mhz;
+    sample.port = port;
+    const bool another = m_instruments.empty() || m_instruments.back().port != port
+            || m_instruments.back().device != device;
     sample.portChanged = another && !m_instruments.empty();
     if (another)
-        m_instruments.push_back({reading.port, reading.device, sequence(size())});
+        m_instruments.push_back({port, device, sequence(size())});
     m_samples.append(sample);
     if (m_instruments.size() > 1 && m_instruments[1].firstSequence <= m_samples.firstIndex())
         m_instruments.pop_front();
+}
+
+void ReadingHistory::reserve(qsizetype capacity)
+{
+    if (capacity > m_samples.capacity())
+        m_samples.setCapacity(capacity);
 }
 
 const Instrument &ReadingHistory::instrumentOf(qsizetype i) const

@@ -41,6 +41,14 @@ public:
     explicit ReadingHistory(qsizetype capacity = kCapacity);
 
     void add(const ReceivedReading &reading);
+    // A reading already read as a frequency: NaN when it is no number.
+    void add(qint16 port, const QString &device, qint64 msecs, double mhz);
+    // Holds at least this many readings from now on, such as a file's.
+    void reserve(qsizetype capacity);
+    // How many it can hold before it drops its oldest.
+    qsizetype capacity() const { return m_samples.capacity(); }
+    // How many readings it has been given, also those it dropped.
+    qint64 added() const { return m_samples.lastIndex() + 1; }
 
     qsizetype size() const { return m_samples.size(); }
     bool isEmpty() const { return m_samples.isEmpty(); }

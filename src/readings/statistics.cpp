@@ -113,8 +113,16 @@ struct SpanStatistics::State
 
     void clear(const ReadingHistory &from, qint64 place)
     {
+        restart();
         history = &from;
         fromSequence = toSequence = place;
+    }
+
+    // Forgets every number, keeping the room they took.
+    void restart()
+    {
+        history = nullptr;
+        fromSequence = toSequence = 0;
         sequence.clear();
         msecs.clear();
         hz.clear();
@@ -126,6 +134,17 @@ struct SpanStatistics::State
         pendingHole = false;
         front = 0;
         levels.clear();
+    }
+
+    void reserve(qsizetype numbers)
+    {
+        const auto n = std::size_t(numbers);
+        sequence.reserve(n);
+        msecs.reserve(n);
+        hz.reserve(n);
+        runningSum.reserve(n + 1);
+        holeBefore.reserve(n);
+        cuts.reserve(n);
     }
 
     void append(const Sample &sample, qint64 place)
@@ -266,18 +285,18 @@ struct SpanStatistics::State
         return pieces;
     }
 
-    // How many pieces of the span hold each number of numbers.
-    std::map<qsizetype, qsizetype> pieceLengths() const
+    // The pieces gaps cut the span into, as [begin, end) of the numbers:
+    // found where the count of cuts steps up, a search each.
+    std::vector<std::pair<qsizetype, qsizetype>> pieces() const
     {
-        std::map<qsizetype, qsizetype> lengths;
-        qsizetype start = front;
-        for (qsizetype k = front + 1; k <= size(); ++k) {
-            if (k == size() || cuts[std::size_t(k)] != cuts[std::size_t(k - 1)]) {
-                ++lengths[k - start];
-                start = k;
-            }
+        std::vector<std::pair<qsizetype, qsizetype>> found;
+        auto begin = cuts.cbegin() + std::ptrdiff_t(front);
+        while (begin != cuts.cend()) {
+            const auto end = std::upper_bound(begin, cuts.cend(), *begin);
+            found.emplace_back(begin - cuts.cbegin(), end - cuts.cbegin());
+            begin = end;
         }
-        return lengths;
+        return found;
     }
 };
 
@@ -523,25 +542,26 @@ void stability(SpanStatistics::State &state, Statistics &s, double meanHz)
         }
         return std::optional<int>();
     };
-    const std::map<qsizetype, qsizetype> lengths = state.pieceLengths();
+    const std::vector<std::pair<qsizetype, qsizetype>> pieces = state.pieces();
+    std::map<qsizetype, qsizetype> lengths;
+    for (const auto &[begin, end] : pieces)
+        ++lengths[end - begin];
 
-    // Each piece's terms from its own first number on.
-    qsizetype pieceStart = state.front;
-    std::vector<std::pair<qsizetype, qsizetype>> pieces;
-    for (qsizetype k = state.front + 1; k <= state.size(); ++k) {
-        if (k == state.size() || state.cutAt(k)) {
-            pieces.emplace_back(pieceStart, k);
-            pieceStart = k;
-        }
-    }
+    // Each piece's terms from its own first number on. At tau0 they are
+    // the overlapping estimator's, whose sum is kept up to date.
     for (const qsizetype m : {1, 10, 100}) {
         long double squared = 0;
         qsizetype terms = 0;
-        for (const auto &[begin, end] : pieces) {
-            for (qsizetype i = begin; i + 2 * m <= end; i += m) {
-                const double term = state.d(i, m);
-                squared += static_cast<long double>(term) * term;
-                ++terms;
+        if (m == 1 && !state.levels.empty()) {
+            squared = state.levels.front().overlappingSum;
+            terms = state.levels.front().overlappingTerms;
+        } else {
+            for (const auto &[begin, end] : pieces) {
+                for (qsizetype i = begin; i + 2 * m <= end; i += m) {
+                    const double term = state.d(i, m);
+                    squared += static_cast<long double>(term) * term;
+                    ++terms;
+                }
             }
         }
         if (terms < 1)
@@ -586,15 +606,13 @@ SpanStatistics::SpanStatistics()
 
 SpanStatistics::~SpanStatistics() = default;
 
-Statistics SpanStatistics::of(const ReadingHistory &history, qsizetype from, qsizetype to)
-{
-    from = std::clamp<qsizetype>(from, 0, history.size());
-    to = std::clamp<qsizetype>(to, from, history.size());
-    State &state = *m_state;
-    state.follow(history, from, to);
+namespace {
 
+// The figures of the numbers a state holds, of count readings.
+Statistics figuresOf(SpanStatistics::State &state, qsizetype count)
+{
     Statistics s;
-    s.count = to - from;
+    s.count = count;
     s.numbers = state.held();
     const double meanHz = s.numbers > 0 ? moments(state, s) : 0;
     const std::optional<qint64> tau0 = s.numbers >= 2 ? interval(state) : std::nullopt;
@@ -615,8 +633,51 @@ Statistics SpanStatistics::of(const ReadingHistory &history, qsizetype from, qsi
         stability(state, s, meanHz);
     if (!s.missing && s.allan.isEmpty())
         s.missing = Statistics::Missing::NoTwoInARow;
+    return s;
+}
+
+} // namespace
+
+Statistics SpanStatistics::of(const ReadingHistory &history, qsizetype from, qsizetype to)
+{
+    from = std::clamp<qsizetype>(from, 0, history.size());
+    to = std::clamp<qsizetype>(to, from, history.size());
+    State &state = *m_state;
+    state.follow(history, from, to);
+    Statistics s = figuresOf(state, to - from);
     state.compact();
     return s;
+}
+
+RunStatistics::RunStatistics()
+    : m_state(std::make_unique<SpanStatistics::State>())
+{}
+
+RunStatistics::~RunStatistics() = default;
+
+void RunStatistics::reserve(qsizetype readings)
+{
+    m_state->reserve(readings);
+}
+
+void RunStatistics::add(qint16 port, const QString &device, qint64 msecs, double mhz)
+{
+    if (!m_instrument || m_instrument->first != port || m_instrument->second != device) {
+        m_state->restart();
+        m_count = 0;
+        m_instrument = {port, device};
+    }
+    // Time never goes back, as in a history.
+    m_lastMsecs = m_count == 0 ? msecs : std::max(msecs, m_lastMsecs);
+    Sample sample;
+    sample.msecs = m_lastMsecs;
+    sample.mhz = mhz;
+    m_state->append(sample, m_count++);
+}
+
+Statistics RunStatistics::figures()
+{
+    return figuresOf(*m_state, m_count);
 }
 
 Statistics Statistics::of(const ReadingHistory &history, qsizetype from, qsizetype to)

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace freqcounter {
 
@@ -104,6 +105,31 @@ public:
 
 private:
     std::unique_ptr<State> m_state;
+};
+
+// The figures of readings handed over one at a time, such as a long file's,
+// of the newest instrument's run: it keeps no history, only what the
+// figures need.
+class RunStatistics
+{
+public:
+    RunStatistics();
+    ~RunStatistics();
+    RunStatistics(const RunStatistics &) = delete;
+    RunStatistics &operator=(const RunStatistics &) = delete;
+
+    // Room for this many readings, made once.
+    void reserve(qsizetype readings);
+    // A reading, NaN when it is no number; one from another port or device
+    // than the one before begins another instrument's run.
+    void add(qint16 port, const QString &device, qint64 msecs, double mhz);
+    Statistics figures();
+
+private:
+    std::unique_ptr<SpanStatistics::State> m_state;
+    std::optional<std::pair<qint16, QString>> m_instrument;
+    qsizetype m_count = 0;
+    qint64 m_lastMsecs = 0;
 };
 
 } // namespace freqcounter

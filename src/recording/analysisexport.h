@@ -12,8 +12,9 @@ namespace freqcounter {
 // The readings of one instrument over a span as plain text for the common
 // frequency-stability tools: comment lines starting with '#' (port and
 // device, first time stamp, interval, gaps, mean frequency, the nominal
-// when one is set), then one frequency
-// in hertz a line. Readings that are not numbers are left out.
+// when one is set), then one frequency in hertz a line, a line a slot of
+// the interval: an empty slot, or a reading that is no number, is a line of
+// 0, the tools' mark of a gap.
 QByteArray analysisText(const ReadingHistory &history, qsizetype from, qsizetype to,
                         const Statistics &figures, std::optional<double> nominalHz = std::nullopt);
 

@@ -1,7 +1,10 @@
 #include "recordingfile.h"
 
-#include <QFile>
+#include "frequencytext.h"
 
+#include <QElapsedTimer>
+
+#include <algorithm>
 #include <cmath>
 
 namespace freqcounter {
@@ -18,6 +21,14 @@ qint64 daysFromCivil(qint64 year, qint64 month, qint64 day)
     const qint64 dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
     const qint64 dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
     return era * 146097 + dayOfEra - 719468;
+}
+
+// The days of a month of the proleptic Gregorian calendar.
+qint64 daysIn(qint64 year, qint64 month)
+{
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return kDays[month - 1] + (month == 2 && leap ? 1 : 0);
 }
 
 // The digits at [at, at + count), or -1.
@@ -59,85 +70,206 @@ void readPort(QByteArrayView text, qint16 &port, QString &device)
         device = QString::fromUtf8(text.sliced(open + 1, text.size() - open - 2));
 }
 
-QList<QByteArrayView> linesOf(const QByteArray &bytes)
+// The four fields of a row, without copying them where nothing is quoted.
+std::optional<std::array<QByteArray, 4>> rowFields(QByteArrayView line)
 {
-    QList<QByteArrayView> lines;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0)
-            end = bytes.size();
-        QByteArrayView line(bytes.constData() + start, end - start);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (!line.trimmed().isEmpty())
-            lines.append(line);
-        start = end + 1;
+    std::array<QByteArray, 4> row;
+    if (!line.contains('"')) {
+        qsizetype start = 0;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const qsizetype comma = i + 1 < row.size() ? line.indexOf(',', start) : line.size();
+            if (comma < 0 || (i + 1 == row.size() && line.sliced(start).contains(',')))
+                return std::nullopt;
+            row[i] = QByteArray::fromRawData(line.data() + start, comma - start);
+            start = comma + 1;
+        }
+        return row;
     }
-    return lines;
+    const std::optional<QList<QByteArray>> quoted = RecordingFile::fields(line);
+    if (!quoted || quoted->size() != 4)
+        return std::nullopt;
+    std::copy(quoted->cbegin(), quoted->cend(), row.begin());
+    return row;
 }
 
-void loadCsv(const QList<QByteArrayView> &lines, ReadingHistory &history,
-             RecordingFile::Loaded &loaded)
-{
-    QByteArray deviceBytes;
-    QString device; // shared from row to row while it stays the same
-    for (const QByteArrayView line : lines) {
-        if (line == kCsvHeader)
-            continue;
-        const std::optional<QList<QByteArray>> row = RecordingFile::fields(line);
-        const std::optional<qint64> msecs
-                = row && row->size() == 4 ? RecordingFile::epochMsecs(row->at(0)) : std::nullopt;
-        bool portRead = false;
-        const int port = row && row->size() == 4 ? row->at(1).toInt(&portRead) : 0;
-        if (!msecs || !portRead || port < 1 || port > 16) {
-            ++loaded.unreadable;
-            continue;
-        }
-        if (deviceBytes != row->at(2)) {
-            deviceBytes = row->at(2);
-            device = QString::fromUtf8(deviceBytes);
-        }
-        history.add({qint16(port), device, {}, QString::fromUtf8(row->at(3)), *msecs});
-        ++loaded.readings;
-    }
-}
-
-void loadExport(const QList<QByteArrayView> &lines, ReadingHistory &history,
-                RecordingFile::Loaded &loaded)
-{
-    std::optional<qint64> first;
-    double intervalMs = 1000;
-    qint16 port = 1;
-    QString device;
-    qsizetype count = 0;
-    for (const QByteArrayView line : lines) {
-        if (line.startsWith('#')) {
-            if (line.startsWith(kFirstReading))
-                first = RecordingFile::epochMsecs(line.sliced(kFirstReading.size()).trimmed());
-            else if (line.startsWith(kInterval))
-                intervalMs
-                        = line.sliced(kInterval.size()).toByteArray().split(' ').value(0).toDouble()
-                        * 1000;
-            else if (line.startsWith(kPort))
-                readPort(line.sliced(kPort.size()), port, device);
-            continue;
-        }
-        bool isNumber = false;
-        const double hz = line.trimmed().toDouble(&isNumber);
-        if (!isNumber || !std::isfinite(hz)) {
-            ++loaded.unreadable;
-            continue;
-        }
-        const qint64 msecs = first.value_or(0) + std::llround(double(count) * intervalMs);
-        history.add(
-                {port, device, {}, QString::number(hz, 'g', 15) + QStringLiteral(" Hz"), msecs});
-        ++count;
-        ++loaded.readings;
-    }
-}
+// A block read at a time: large enough that reading costs little, small
+// enough that a step of the reading stays short.
+constexpr qint64 kBlock = 1 << 20;
 
 } // namespace
+
+RecordingFile::RecordingFile(const QString &path)
+    : m_file(path)
+{}
+
+bool RecordingFile::open(QString *error)
+{
+    if (m_file.open(QIODevice::ReadOnly))
+        return true;
+    if (error)
+        *error = m_file.errorString();
+    return false;
+}
+
+bool RecordingFile::countOn(std::chrono::milliseconds budget)
+{
+    // Its lines are counted first, so that a history can be made to hold
+    // every reading before the first comes.
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!m_file.atEnd()) {
+        const QByteArray block = m_file.read(kBlock);
+        if (block.isEmpty())
+            break;
+        m_lines += std::count(block.cbegin(), block.cend(), '\n');
+        m_lastCounted = block.back();
+        if (elapsed.elapsed() >= budget.count())
+            return true;
+    }
+    if (m_file.error() != QFileDevice::NoError || !m_file.seek(0)) {
+        m_failed = true;
+        m_error = m_file.errorString();
+        return false;
+    }
+    m_lines += m_lastCounted != '\n' ? 1 : 0;
+    m_counted = true;
+    return true;
+}
+
+bool RecordingFile::readOn(std::chrono::milliseconds budget, const Sink &sink)
+{
+    if (!m_counted && m_file.isOpen())
+        return countOn(budget);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!m_failed && m_file.isOpen()) {
+        const QByteArray block = m_file.read(kBlock);
+        if (block.isEmpty()) {
+            if (m_file.error() != QFileDevice::NoError) {
+                m_failed = true;
+                m_error = m_file.errorString();
+                return false;
+            }
+            readLine(m_rest, sink);
+            m_rest.clear();
+            m_file.close();
+            return false;
+        }
+        m_rest += block;
+        qsizetype start = 0;
+        for (qsizetype end = m_rest.indexOf('\n'); end >= 0; end = m_rest.indexOf('\n', start)) {
+            readLine(QByteArrayView(m_rest).sliced(start, end - start), sink);
+            start = end + 1;
+        }
+        m_rest.remove(0, start);
+        if (elapsed.elapsed() >= budget.count())
+            return true;
+    }
+    return false;
+}
+
+double RecordingFile::progress() const
+{
+    const qint64 size = m_file.size();
+    if (!m_file.isOpen() || size == 0)
+        return 1;
+    // Counting the lines takes a small part of the time reading them does.
+    constexpr double kCounting = 0.05;
+    const double through = double(m_file.pos()) / double(size);
+    return m_counted ? kCounting + (1 - kCounting) * through : kCounting * through;
+}
+
+std::optional<QString> RecordingFile::failure() const
+{
+    if (m_failed)
+        return m_error;
+    if (!m_file.isOpen() && m_loaded.readings == 0)
+        return tr("it holds no readings");
+    return std::nullopt;
+}
+
+void RecordingFile::readLine(QByteArrayView line, const Sink &sink)
+{
+    if (line.endsWith('\r'))
+        line.chop(1);
+    if (line.trimmed().isEmpty())
+        return;
+    if (m_format == Format::Unknown)
+        m_format = line.startsWith('#') ? Format::Export : Format::Csv;
+    if (m_format == Format::Csv)
+        readCsvRow(line, sink);
+    else
+        readExportLine(line, sink);
+}
+
+void RecordingFile::readCsvRow(QByteArrayView line, const Sink &sink)
+{
+    if (line == kCsvHeader)
+        return;
+    const std::optional<std::array<QByteArray, 4>> row = rowFields(line);
+    const std::optional<qint64> msecs = row ? epochMsecs(row->at(0)) : std::nullopt;
+    bool portRead = false;
+    const int port = row ? row->at(1).toInt(&portRead) : 0;
+    if (!msecs || !portRead || port < 1 || port > 16) {
+        ++m_loaded.unreadable;
+        return;
+    }
+    if (m_deviceBytes != row->at(2)) {
+        m_deviceBytes = QByteArray(row->at(2).constData(), row->at(2).size());
+        m_device = QString::fromUtf8(m_deviceBytes);
+    }
+    hand(sink, qint16(port), *msecs, frequencyMHz(QString::fromUtf8(row->at(3))));
+}
+
+void RecordingFile::readExportHeader(QByteArrayView line)
+{
+    bool read = true;
+    if (line.startsWith(kFirstReading)) {
+        m_first = epochMsecs(line.sliced(kFirstReading.size()).trimmed());
+        read = m_first.has_value();
+    } else if (line.startsWith(kInterval)) {
+        // "0.1 s"
+        const QByteArrayView value = line.sliced(kInterval.size()).trimmed();
+        bool isNumber = false;
+        const double seconds
+                = value.endsWith(" s") ? value.chopped(2).toByteArray().toDouble(&isNumber) : 0;
+        read = isNumber && std::isfinite(seconds) && seconds > 0;
+        if (read)
+            m_intervalMs = seconds * 1000;
+    } else if (line.startsWith(kPort)) {
+        readPort(line.sliced(kPort.size()), m_port, m_device);
+    }
+    // Every other line of the header only describes.
+    if (!read)
+        ++m_loaded.unreadable;
+}
+
+void RecordingFile::readExportLine(QByteArrayView line, const Sink &sink)
+{
+    if (line.startsWith('#')) {
+        readExportHeader(line);
+        return;
+    }
+    bool isNumber = false;
+    const double hz = line.trimmed().toByteArray().toDouble(&isNumber);
+    if (!isNumber || !std::isfinite(hz)) {
+        ++m_loaded.unreadable;
+        return;
+    }
+    // A zero is a slot with no reading, as the analysis tools mark a gap.
+    if (hz != 0) {
+        const qint64 msecs
+                = m_first.value_or(0) + std::llround(double(m_slot) * m_intervalMs.value_or(0));
+        hand(sink, m_port, msecs, hz / 1e6);
+    }
+    ++m_slot;
+}
+
+void RecordingFile::hand(const Sink &sink, qint16 port, qint64 msecs, double mhz)
+{
+    sink({port, m_device, msecs, mhz});
+    ++m_loaded.readings;
+}
 
 std::optional<qint64> RecordingFile::epochMsecs(QByteArrayView stamp)
 {
@@ -148,8 +280,8 @@ std::optional<qint64> RecordingFile::epochMsecs(QByteArrayView stamp)
     const qint64 hour = digits(stamp, 11, 2);
     const qint64 minute = digits(stamp, 14, 2);
     const qint64 second = digits(stamp, 17, 2);
-    if (year < 0 || month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 23
-        || minute < 0 || minute > 59 || second < 0 || second > 60 || stamp.size() < 20
+    if (year < 0 || month < 1 || month > 12 || day < 1 || day > daysIn(year, month) || hour < 0
+        || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 60 || stamp.size() < 20
         || stamp[4] != '-' || stamp[7] != '-' || stamp[10] != 'T' || stamp[13] != ':'
         || stamp[16] != ':')
         return std::nullopt;
@@ -215,30 +347,20 @@ std::optional<QList<QByteArray>> RecordingFile::fields(QByteArrayView line)
 std::optional<RecordingFile::Loaded> RecordingFile::load(const QString &path,
                                                          ReadingHistory &history, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    RecordingFile file(path);
+    if (!file.open(error))
+        return std::nullopt;
+    const Sink sink = [&history, &file](const Reading &reading) {
+        history.reserve(file.rowsAtMost());
+        history.add(reading.port, reading.device, reading.msecs, reading.mhz);
+    };
+    while (file.readOn(std::chrono::hours(1), sink)) {}
+    if (const std::optional<QString> why = file.failure()) {
         if (error)
-            *error = file.errorString();
+            *error = *why;
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
-    const QList<QByteArrayView> lines = linesOf(bytes);
-    Loaded loaded;
-    if (!lines.isEmpty() && lines.first().startsWith('#'))
-        loadExport(lines, history, loaded);
-    else
-        loadCsv(lines, history, loaded);
-    if (loaded.readings == 0) {
-        if (error)
-            *error = tr("it holds no readings");
-        return std::nullopt;
-    }
-    return loaded;
+    return file.loaded();
 }
 
 } // namespace freqcounter

@@ -1,8 +1,9 @@
 #!/bin/sh
 # A recording looked at again through the real binary: --stability prints
-# its table as CSV with no display and exits 0, or names a file it cannot
-# read and exits 1; --view opens the history window for it, and only that,
-# with no serial port present and no error.
+# its table as CSV with no display and exits 0, for every reading of a file
+# past the million the live history keeps, or names a file it cannot read,
+# or that gives no figures, and exits 1; --view opens the history window for
+# it, and only that, with no serial port present and no error.
 set -eu
 binary=$1
 simulator=$2
@@ -38,10 +39,31 @@ done
 # readings (199 and 198), not of 399 in a row (398).
 grep -q '^oadev,1,397,' "$work/table" || fail "a gap is read as data: $(grep '^oadev,1,' "$work/table")"
 
+# Past the million readings the live history keeps: every one is analysed,
+# ten a second for 33 hours.
+awk 'BEGIN {
+    printf "time,port,device,reading\r\n"
+    for (i = 0; i < 1200000; i++) {
+        t = i * 100; s = int(t / 1000); d = 7 + int(s / 86400); s = s % 86400
+        printf "2026-12-%02dT%02d:%02d:%02d.%03dZ,1,/dev/ttyUSB0,10.0000%03d\r\n",
+            d, int(s / 3600), int(s % 3600 / 60), s % 60, t % 1000, (i * 7919) % 997
+    }
+}' >"$work/long.csv"
+env -u DISPLAY "$binary" --stability "$work/long.csv" >"$work/long table" 2>"$work/err" \
+    || fail "--stability on 1,200,000 readings exited $?: $(cat "$work/err")"
+grep -q '^oadev,0.1,1199999,' "$work/long table" \
+    || fail "not every reading is analysed: $(grep '^oadev,0.1,' "$work/long table")"
+
 status=0
 env -u DISPLAY "$binary" --stability "$work/no such file.csv" >"$work/out" 2>"$work/err" || status=$?
 [ "$status" -eq 1 ] || fail "--stability on a missing file exited $status"
 grep -q "no such file.csv" "$work/err" || fail "the missing file is not named: $(cat "$work/err")"
+printf 'time,port,device,reading\r\n2026-12-07T15:00:00.000Z,1,/dev/ttyUSB0,10\r\n' >"$work/one.csv"
+status=0
+env -u DISPLAY "$binary" --stability "$work/one.csv" >"$work/out" 2>"$work/err" || status=$?
+[ "$status" -eq 1 ] || fail "--stability on one reading exited $status"
+grep -q "one.csv: no stability figures: fewer than two readings are numbers" "$work/err" \
+    || fail "one reading's reason: $(cat "$work/err")"
 
 # The window, with no counter anywhere: no port is named or found.
 start_x

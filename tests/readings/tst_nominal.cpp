@@ -58,6 +58,8 @@ void TestNominal::resolution_data()
     QTest::newRow("seven decimals") << QStringLiteral("10.0000123") << 1e-7;
     QTest::newRow("no point") << QStringLiteral("145") << 1.0;
     QTest::newRow("kHz") << QStringLiteral("145123.45kHz") << 1e-5;
+    QTest::newRow("a prefix and a unit") << QStringLiteral("F 2.400000123 GHz") << 1e-6;
+    QTest::newRow("a prefix, no point, a unit") << QStringLiteral("FA=2400000123 Hz") << 1e-6;
 }
 
 void TestNominal::resolution()

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <random>
 
 using namespace freqcounter;
 
@@ -22,6 +23,8 @@ private slots:
     void badTimeStamps();
     void readsBackWhatWasRecorded();
     void exportKeepsEveryDigit();
+    void exportKeepsItsGaps();
+    void exportHeaderThatCannotBeRead();
     void fileThatCannotBeRead();
 };
 
@@ -64,6 +67,8 @@ void TestRecordingFile::badTimeStamps_data()
     QTest::newRow("a space for the T") << QByteArray("2026-12-07 15:23:41.118+00:00");
     QTest::newRow("an offset without a colon") << QByteArray("2026-12-07T15:23:41.118+0100");
     QTest::newRow("text after it") << QByteArray("2026-12-07T15:23:41.118+00:00x");
+    QTest::newRow("31 February") << QByteArray("2026-02-31T15:23:41.118+00:00");
+    QTest::newRow("29 February of a common year") << QByteArray("2027-02-29T15:23:41.118+00:00");
 }
 
 void TestRecordingFile::badTimeStamps()
@@ -90,7 +95,8 @@ void TestRecordingFile::readsBackWhatWasRecorded()
     file.write("garbage\r\n2026-12-07T15:23:4");
     file.close();
 
-    ReadingHistory history;
+    // A history smaller than the file holds every reading of it.
+    ReadingHistory history(2);
     const std::optional<RecordingFile::Loaded> loaded = RecordingFile::load(path, history);
     QVERIFY(loaded);
     QCOMPARE(loaded->readings, 3);
@@ -106,7 +112,7 @@ void TestRecordingFile::readsBackWhatWasRecorded()
 
 void TestRecordingFile::exportKeepsEveryDigit()
 {
-    // Every digit a counter sends, and what is no number left out.
+    // Every digit a counter sends; what is no number is an empty slot.
     const QStringList texts{QStringLiteral("1234.567890123"), QStringLiteral("ERR"),
                             QStringLiteral("0.000012345678901"), QStringLiteral("145.2")};
     ReadingHistory history;
@@ -120,7 +126,7 @@ void TestRecordingFile::exportKeepsEveryDigit()
         if (!line.isEmpty() && !line.startsWith('#'))
             body.append(line);
     }
-    QCOMPARE(body, (QList<QByteArray>{"1234567890.123", "12.345678901", "145200000"}));
+    QCOMPARE(body, (QList<QByteArray>{"1234567890.123", "0", "12.345678901", "145200000"}));
     QVERIFY(text.contains("# gaps: 1 "));
 
     // Read back, the export gives the same frequencies.
@@ -136,6 +142,78 @@ void TestRecordingFile::exportKeepsEveryDigit()
     QCOMPARE(back.at(0).msecs, start.toMSecsSinceEpoch());
     QCOMPARE(back.instrumentOf(0).port, 12);
     QCOMPARE(back.instrumentOf(0).device, QStringLiteral("/dev/ttyUSB0"));
+}
+
+void TestRecordingFile::exportKeepsItsGaps()
+{
+    // Readings a second apart, each up to 200 ms early or late, with missed
+    // readings, error codes, and a long pause.
+    ReadingHistory history;
+    const QDateTime start = QDateTime::fromMSecsSinceEpoch(1'796'657'021'000);
+    std::mt19937_64 random(41);
+    std::uniform_int_distribution<qint64> early(-200, 200);
+    for (qint64 slot = 0; slot < 3000; ++slot) {
+        if (slot % 37 == 5 || (slot >= 1000 && slot < 1100))
+            continue;
+        const QString text = slot % 53 == 7
+                ? QStringLiteral("ERR 3")
+                : QString::number(10.0 + 1e-6 * std::sin(double(slot) * 0.7)
+                                          + 1e-9 * double(slot % 11),
+                                  'f', 9);
+        history.add({1, {}, start.addMSecs(slot * 1000 + early(random)), text});
+    }
+    const Statistics figures = Statistics::of(history, 0, history.size());
+    QVERIFY(figures.gaps > 100);
+
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("export.txt")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(analysisText(history, 0, history.size(), figures));
+    file.close();
+    ReadingHistory back;
+    QVERIFY(RecordingFile::load(file.fileName(), back));
+    const Statistics again = Statistics::of(back, 0, back.size());
+    QCOMPARE(again.tau0Seconds, figures.tau0Seconds);
+    QCOMPARE(again.gaps, figures.gaps);
+    QCOMPARE(again.numbers, figures.numbers);
+    const auto same
+            = [](const QList<Statistics::Deviation> &a, const QList<Statistics::Deviation> &b) {
+                  if (a.size() != b.size())
+                      return false;
+                  for (qsizetype i = 0; i < a.size(); ++i) {
+                      if (a[i].terms != b[i].terms || std::abs(a[i].value / b[i].value - 1) > 1e-6
+                          || a[i].noise != b[i].noise || std::abs(a[i].edf / b[i].edf - 1) > 1e-6)
+                          return false;
+                  }
+                  return !a.isEmpty();
+              };
+    QVERIFY(same(again.allan, figures.allan));
+    QVERIFY(same(again.overlappingAllan, figures.overlappingAllan));
+    QVERIFY(same(again.modifiedAllan, figures.modifiedAllan));
+    QVERIFY(same(again.overlappingHadamard, figures.overlappingHadamard));
+}
+
+void TestRecordingFile::exportHeaderThatCannotBeRead()
+{
+    // A header line that says what it cannot is a row that could not be
+    // read; the readings are read all the same, never moved.
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("export.txt")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("# 2GHz Frequency counter readings, one frequency in Hz a line\n"
+               "# first reading: 2026-02-31T15:23:41.118+00:00\n"
+               "# tau0: fast\n"
+               "145000000\n145000001\n");
+    file.close();
+    ReadingHistory history;
+    const std::optional<RecordingFile::Loaded> loaded
+            = RecordingFile::load(file.fileName(), history);
+    QVERIFY(loaded);
+    QCOMPARE(loaded->unreadable, 2);
+    QCOMPARE(loaded->readings, 2);
+    // With no interval, the figures say why there are none.
+    QCOMPARE(Statistics::of(history, 0, history.size()).missing,
+             std::optional(Statistics::Missing::NoInterval));
 }
 
 void TestRecordingFile::fileThatCannotBeRead()

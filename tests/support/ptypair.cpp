@@ -97,15 +97,15 @@ void PtyPair::hangUp()
     }
 }
 
-qint64 residentKiB(qint64 pid)
+qint64 residentKiB(qint64 pid, QByteArrayView field)
 {
     QFile status(pid > 0 ? QStringLiteral("/proc/%1/status").arg(pid)
                          : QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        if (line.startsWith(field))
+            return line.mid(field.size()).trimmed().split(' ').value(0).toLongLong();
     }
     return -1;
 }

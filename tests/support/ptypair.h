@@ -39,8 +39,9 @@ private:
     QString m_path;
 };
 
-// Resident memory of a process (this one unless a pid is given), in KiB.
-qint64 residentKiB(qint64 pid = 0);
+// Resident memory of a process (this one unless a pid is given), in KiB:
+// now, or with "VmHWM:" its peak.
+qint64 residentKiB(qint64 pid = 0, QByteArrayView field = "VmRSS:");
 
 // Open file descriptors of this process.
 int openDescriptorCount();

@@ -30,7 +30,7 @@ using namespace freqcounter;
 using freqcounter::test::kWaiting;
 using freqcounter::test::WindowOnPtys;
 
-class TestHistoryWindow : public QObject
+class TestReadingActions : public QObject
 {
     Q_OBJECT
 
@@ -69,7 +69,7 @@ private:
     ReadingActions *m_actions = nullptr;
 };
 
-void TestHistoryWindow::initTestCase()
+void TestReadingActions::initTestCase()
 {
     // The nominal is kept per user: here in a folder of the test's own.
     QVERIFY(m_settings.isValid());
@@ -77,7 +77,7 @@ void TestHistoryWindow::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
 }
 
-void TestHistoryWindow::init()
+void TestReadingActions::init()
 {
     m_window = std::make_unique<WindowOnPtys>();
     QVERIFY(m_window->isValid());
@@ -86,18 +86,18 @@ void TestHistoryWindow::init()
     connectToWindow(*m_window->form, *m_actions);
 }
 
-void TestHistoryWindow::cleanup()
+void TestReadingActions::cleanup()
 {
     m_window.reset();
 }
 
-void TestHistoryWindow::loadAndShow()
+void TestReadingActions::loadAndShow()
 {
     test::TickRecorder ticks(m_window->form.get());
     QVERIFY(m_window->loadAndSettle(ticks));
 }
 
-void TestHistoryWindow::sendReadings(const QStringList &readings)
+void TestReadingActions::sendReadings(const QStringList &readings)
 {
     for (const QString &reading : readings) {
         const qsizetype before = m_actions->history().size();
@@ -107,7 +107,7 @@ void TestHistoryWindow::sendReadings(const QStringList &readings)
     }
 }
 
-void TestHistoryWindow::historyOpensWithCtrlHAndCounts()
+void TestReadingActions::historyOpensWithCtrlHAndCounts()
 {
     loadAndShow();
     QVERIFY(!m_window->form->findChild<QWidget *>(QStringLiteral("History")));
@@ -131,7 +131,7 @@ void TestHistoryWindow::historyOpensWithCtrlHAndCounts()
     QCOMPARE(mean->text(), QStringLiteral("145.1333333 MHz"));
 }
 
-void TestHistoryWindow::recordsOneLinePerWholeReading()
+void TestReadingActions::recordsOneLinePerWholeReading()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("readings.csv"));
@@ -159,7 +159,7 @@ void TestHistoryWindow::recordsOneLinePerWholeReading()
     QVERIFY(m_window->errors.isEmpty());
 }
 
-void TestHistoryWindow::readingsOfOneReadAreKeptEachAtItsTime()
+void TestReadingActions::readingsOfOneReadAreKeptEachAtItsTime()
 {
     loadAndShow();
     // Three readings in one write: one tick reads them all.
@@ -178,7 +178,7 @@ void TestHistoryWindow::readingsOfOneReadAreKeptEachAtItsTime()
     }
 }
 
-void TestHistoryWindow::unwritableFileTakesTheErrorPath_data()
+void TestReadingActions::unwritableFileTakesTheErrorPath_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("number");
@@ -191,7 +191,7 @@ void TestHistoryWindow::unwritableFileTakesTheErrorPath_data()
                                << QStringLiteral("No space left on device");
 }
 
-void TestHistoryWindow::unwritableFileTakesTheErrorPath()
+void TestReadingActions::unwritableFileTakesTheErrorPath()
 {
     QFETCH(QString, path);
     QFETCH(int, number);
@@ -209,7 +209,7 @@ void TestHistoryWindow::unwritableFileTakesTheErrorPath()
     QVERIFY(!m_window->form->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
 }
 
-void TestHistoryWindow::failedWriteStopsRecordingAndTheDisplayGoesOn()
+void TestReadingActions::failedWriteStopsRecordingAndTheDisplayGoesOn()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("readings.csv"));
@@ -251,7 +251,7 @@ void TestHistoryWindow::failedWriteStopsRecordingAndTheDisplayGoesOn()
     QVERIFY(file.readAll().startsWith(before));
 }
 
-void TestHistoryWindow::largeDisplayShowsTheReadingFullScreen()
+void TestReadingActions::largeDisplayShowsTheReadingFullScreen()
 {
     loadAndShow();
     QVERIFY(!m_window->form->findChild<QWidget *>(QStringLiteral("LargeDisplay")));
@@ -293,7 +293,7 @@ void TestHistoryWindow::largeDisplayShowsTheReadingFullScreen()
     QVERIFY(m_window->form->isVisible());
 }
 
-void TestHistoryWindow::alwaysOnTopSetsAndClearsTheFlag()
+void TestReadingActions::alwaysOnTopSetsAndClearsTheFlag()
 {
     loadAndShow();
     QAction *onTop = nullptr;
@@ -312,7 +312,7 @@ void TestHistoryWindow::alwaysOnTopSetsAndClearsTheFlag()
     QVERIFY(m_window->form->isVisible());
 }
 
-void TestHistoryWindow::savedHeaderDescribesTheSavedReadings()
+void TestReadingActions::savedHeaderDescribesTheSavedReadings()
 {
     loadAndShow();
     sendReadings({QStringLiteral("145.1"), QStringLiteral("145.1"), QStringLiteral("145.1")});
@@ -346,7 +346,7 @@ void TestHistoryWindow::savedHeaderDescribesTheSavedReadings()
                                 .arg(sum / values, 0, 'f', 3)));
 }
 
-void TestHistoryWindow::windowsEndWithTheActionsThatMadeThem()
+void TestReadingActions::windowsEndWithTheActionsThatMadeThem()
 {
     loadAndShow();
     QTest::keyClick(m_window->form.get(), Qt::Key_H, Qt::ControlModifier);
@@ -362,7 +362,7 @@ void TestHistoryWindow::windowsEndWithTheActionsThatMadeThem()
     QVERIFY(large.isNull());
 }
 
-void TestHistoryWindow::steadyStreamStillRefreshesTheHistory()
+void TestReadingActions::steadyStreamStillRefreshesTheHistory()
 {
     loadAndShow();
     QTest::keyClick(m_window->form.get(), Qt::Key_H, Qt::ControlModifier);
@@ -377,7 +377,7 @@ void TestHistoryWindow::steadyStreamStillRefreshesTheHistory()
     QVERIFY2(count->text().toInt() >= 4, qPrintable(count->text()));
 }
 
-void TestHistoryWindow::largeDisplayOpenedAfterReadingsFillsTheScreen()
+void TestReadingActions::largeDisplayOpenedAfterReadingsFillsTheScreen()
 {
     loadAndShow();
     sendReadings({QStringLiteral("145.1234")});
@@ -393,7 +393,7 @@ void TestHistoryWindow::largeDisplayOpenedAfterReadingsFillsTheScreen()
             <= reading->contentsRect().width());
 }
 
-void TestHistoryWindow::recordingToAPipeKeepsGoing()
+void TestReadingActions::recordingToAPipeKeepsGoing()
 {
     // A named pipe, as --record /dev/stdout into a pipe is: nothing to
     // synchronise to a disk, no last line to check.
@@ -419,7 +419,7 @@ void TestHistoryWindow::recordingToAPipeKeepsGoing()
     QVERIFY2(lines.at(3).endsWith(",145.3\r"), lines.at(3).constData());
 }
 
-void TestHistoryWindow::offsetFollowsTheReadings()
+void TestReadingActions::offsetFollowsTheReadings()
 {
     loadAndShow();
     m_actions->setComparison({145e6, Nominal::Tolerance{10, Nominal::Tolerance::Unit::Ppm}, false},
@@ -471,7 +471,7 @@ void TestHistoryWindow::offsetFollowsTheReadings()
     QTRY_VERIFY(large->windowState() & Qt::WindowFullScreen);
 }
 
-void TestHistoryWindow::nominalFromThisReading()
+void TestReadingActions::nominalFromThisReading()
 {
     loadAndShow();
     auto *fromReading = m_actions->findChild<QAction *>(QStringLiteral("nominalFromReading"));
@@ -501,7 +501,7 @@ void TestHistoryWindow::nominalFromThisReading()
     QCOMPARE(row->text(), QStringLiteral("no nominal set"));
 }
 
-void TestHistoryWindow::dialogRefusesWhatIsNoFrequency_data()
+void TestReadingActions::dialogRefusesWhatIsNoFrequency_data()
 {
     QTest::addColumn<QString>("nominal");
     QTest::addColumn<QString>("tolerance");
@@ -515,7 +515,7 @@ void TestHistoryWindow::dialogRefusesWhatIsNoFrequency_data()
             << QStringLiteral("10 MHz") << QStringLiteral("1%") << false;
 }
 
-void TestHistoryWindow::dialogRefusesWhatIsNoFrequency()
+void TestReadingActions::dialogRefusesWhatIsNoFrequency()
 {
     QFETCH(QString, nominal);
     QFETCH(QString, tolerance);
@@ -530,5 +530,5 @@ void TestHistoryWindow::dialogRefusesWhatIsNoFrequency()
         QVERIFY(dialog.comparison().nominalHz);
 }
 
-QTEST_MAIN(TestHistoryWindow)
-#include "tst_historywindow.moc"
+QTEST_MAIN(TestReadingActions)
+#include "tst_readingactions.moc"

@@ -1,0 +1,128 @@
+#include "historywindow.h"
+#include "runtime.h"
+#include "windowtesting.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace freqcounter;
+
+class TestHistoryWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void recordingIsReadWhole();
+    void cancelEndsTheReading();
+    void recordingWithNoReadingsSaysSo();
+    void droppedReadingsAreSaid();
+    void figuresSayWhyThereAreNone();
+
+private:
+    // A recording of `rows` readings a second apart, from 15:00 UTC on.
+    QString recording(int rows);
+    QString figure(const QWidget &window, const char *name) const
+    {
+        return test::item<QLabel>(&window, name)->text();
+    }
+
+    QTemporaryDir m_dir;
+    QList<RuntimeError> m_errors;
+    std::unique_ptr<Runtime> m_runtime;
+};
+
+void TestHistoryWindow::init()
+{
+    m_errors.clear();
+    m_runtime = std::make_unique<Runtime>(std::make_unique<test::RecordingReporter>(m_errors));
+}
+
+QString TestHistoryWindow::recording(int rows)
+{
+    const QString path = m_dir.filePath(QStringLiteral("r%1.csv").arg(rows));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write("time,port,device,reading\r\n");
+    const QDateTime start = QDateTime::fromMSecsSinceEpoch(1'796'655'600'000, Qt::UTC);
+    for (int i = 0; i < rows; ++i) {
+        file.write(start.addSecs(i).toString(Qt::ISODateWithMs).toLatin1()
+                   + ",1,/dev/ttyUSB0,10.00000" + QByteArray::number(i % 7) + "\r\n");
+    }
+    return path;
+}
+
+void TestHistoryWindow::recordingIsReadWhole()
+{
+    // Half an hour: more than the span a live window opens on.
+    QPointer<HistoryWindow> window = HistoryWindow::openRecording(recording(1800), *m_runtime);
+    QVERIFY(window);
+    window->show();
+    QVERIFY(window->isLoading());
+    QVERIFY(window->findChild<QProgressBar *>(QStringLiteral("reading"))->isVisible());
+    QTRY_VERIFY(!window->isLoading());
+    QVERIFY(!window->findChild<QProgressBar *>(QStringLiteral("reading"))->isVisible());
+    QCOMPARE(figure(*window, "count"), QStringLiteral("1800"));
+    QCOMPARE(test::item<QComboBox>(window, "span")->currentText(),
+             QStringLiteral("Everything recorded"));
+    QVERIFY(m_errors.isEmpty());
+    window->close();
+    QTRY_VERIFY(!window);
+}
+
+void TestHistoryWindow::cancelEndsTheReading()
+{
+    QPointer<HistoryWindow> window = HistoryWindow::openRecording(recording(200'000), *m_runtime);
+    QVERIFY(window);
+    window->show();
+    QVERIFY(window->isLoading());
+    test::item<QPushButton>(window, "cancelReading")->click();
+    QTRY_VERIFY(!window);
+}
+
+void TestHistoryWindow::recordingWithNoReadingsSaysSo()
+{
+    QPointer<HistoryWindow> window = HistoryWindow::openRecording(recording(0), *m_runtime);
+    QVERIFY(window);
+    QSignalSpy failed(window.data(), &HistoryWindow::recordingFailed);
+    QVERIFY(failed.isValid());
+    window->show();
+    QTRY_COMPARE(failed.size(), 1);
+    QVERIFY(failed.at(0).at(0).toString().endsWith(QStringLiteral(": it holds no readings.")));
+    QTRY_VERIFY(!window);
+}
+
+void TestHistoryWindow::droppedReadingsAreSaid()
+{
+    ReadingHistory history(5);
+    for (int i = 0; i < 8; ++i)
+        history.add(1, {}, 1'796'655'600'000 + 1000 * i, 10.0);
+    HistoryWindow window(history, *m_runtime);
+    window.refresh();
+    QCOMPARE(figure(window, "note"), QStringLiteral("the newest 5 of 8 readings"));
+    window.setEverythingRecorded(true);
+    QCOMPARE(figure(window, "note"),
+             QStringLiteral("the newest 5 of 8 readings; all are in the recording"));
+}
+
+void TestHistoryWindow::figuresSayWhyThereAreNone()
+{
+    ReadingHistory history;
+    for (int i = 0; i < 8; ++i)
+        history.add(1, {}, 1'796'655'600'000, 10.0 + i);
+    HistoryWindow window(history, *m_runtime);
+    window.refresh();
+    const QString why = Statistics::missingText(Statistics::Missing::NoInterval);
+    QCOMPARE(figure(window, "interval"), why);
+    QCOMPARE(figure(window, "overlappingAllanDeviation"), why);
+}
+
+QTEST_MAIN(TestHistoryWindow)
+#include "tst_historywindow.moc"
