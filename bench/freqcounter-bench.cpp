@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 freqcounter developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // freqcounter-bench: measures what the program costs and how fast a reading
 // reaches the screen, and prints one table (and JSON with --json PATH).
 // Every figure is the median of repeated runs, with the spread of the runs.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 freqcounter developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (GCC, POSIX
 # threads), for Qt itself and for this project (scripts/windows). Programs
 # built here run under Wine, for the tests and the build's own tools.

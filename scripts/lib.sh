@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 freqcounter developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the scripts in this folder: the Debian packages each needs, their
 # installation when missing, and the build. Sourced, not run.
 
@@ -10,8 +12,9 @@ BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-serialport-dev libgl-dev libxcb1
 # To run it: Arial resolves to the metric-compatible Liberation Sans.
 RUN_PACKAGES="fonts-liberation"
 # scripts/package and its test: dpkg-shlibdeps computes the dependencies;
-# the validators check the desktop entry and the AppStream metainfo.
-PACKAGE_PACKAGES="dpkg-dev file desktop-file-utils appstream"
+# the validators check the desktop entry and the AppStream metainfo, and
+# lintian the copyright file.
+PACKAGE_PACKAGES="dpkg-dev file desktop-file-utils appstream lintian"
 # To test the real binary under a virtual X server, and the package; locales
 # makes the German locale under which the simulator's readings are tested;
 # the accessibility bus and its Python bindings read the window as a screen
@@ -86,8 +89,8 @@ DOCS_PACKAGES="imagemagick"
 # which makes the installer.
 WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix wine64 ninja-build dpkg-dev xz-utils nsis"
 
-# Static checks.
-LINT_PACKAGES="clang-tidy clang-format"
+# Static checks, and every file's copyright and licence (reuse).
+LINT_PACKAGES="clang-tidy clang-format reuse"
 
 # Our C++ sources, as git knows them.
 cxx_sources() {

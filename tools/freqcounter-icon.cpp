@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 freqcounter developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // freqcounter-icon: draws the application icon, a counter's case with its
 // dark purple display, a light-green waveform and the two port buttons, as
 // SVG, as PNG at the sizes desktops ask for, and as a Windows icon file of

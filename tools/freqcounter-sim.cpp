@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 freqcounter developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // freqcounter-sim: a stand-in for the frequency counter. It sends a reading
 // in MHz as text at the instrument's own pace (1200 baud, 8 data bits, no
 // parity, 1 stop bit: 120 characters a second) on a new pseudo-terminal, or

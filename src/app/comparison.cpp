@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 freqcounter developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "comparison.h"
 
 #include <QSettings>

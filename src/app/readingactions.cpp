@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 freqcounter developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "readingactions.h"
 
 #include "csvrecorder.h"
@@ -14,6 +16,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QShortcut>
 #include <QWidget>
 
@@ -42,6 +45,9 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
     m_clearNominal = new QAction(tr("C&lear Nominal"), this);
     m_soundWhenOutside = new QAction(tr("&Sound When Outside"), this);
     m_soundWhenOutside->setCheckable(true);
+    m_about = new QAction(tr("&About freqcounter"), this);
+    m_about->setObjectName(QStringLiteral("about"));
+    m_aboutQt = new QAction(tr("About &Qt"), this);
     // On the window too, so that the shortcuts work without the menu.
     m_window.addActions({m_copy, m_record, m_showHistory, m_largeDisplay, m_alwaysOnTop});
     m_runtime.connectHandler(m_compare, &QAction::triggered, this, [this] { chooseComparison(); });
@@ -68,6 +74,8 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
                              [this] { showLargeDisplay(); });
     m_runtime.connectHandler(m_alwaysOnTop, &QAction::toggled, this,
                              [this] { setAlwaysOnTop(m_alwaysOnTop->isChecked()); });
+    m_runtime.connectHandler(m_about, &QAction::triggered, this, [this] { showAbout(); });
+    connect(m_aboutQt, &QAction::triggered, this, [this] { QMessageBox::aboutQt(&m_window); });
 
     offerMenuOn(m_window);
     updateState();
@@ -217,8 +225,31 @@ void ReadingActions::showMenu(const QPoint &globalAt)
         m_menu->addAction(m_nominalFromReading);
         m_menu->addAction(m_clearNominal);
         m_menu->addAction(m_soundWhenOutside);
+        m_menu->addSeparator();
+        m_menu->addAction(m_about);
+        m_menu->addAction(m_aboutQt);
     }
     m_menu->popup(globalAt);
+}
+
+QString ReadingActions::aboutText()
+{
+    return tr("<p><b>freqcounter %1</b></p>"
+              "<p>Shows the live reading of a frequency counter on a serial port, big and "
+              "readable, with its history, its stability figures and its offset from a "
+              "nominal frequency.</p>"
+              "<p>Copyright 2026 freqcounter developers.<br>Free software under the GNU "
+              "General Public License, version 3 or (at your option) any later version "
+              "(GPL-3.0-or-later). It comes with no warranty.</p>"
+              "<p>Built with Qt %2, running on Qt %3, under the GNU Lesser General Public "
+              "License, version 3.</p>")
+            .arg(QStringLiteral(FREQCOUNTER_VERSION), QStringLiteral(QT_VERSION_STR),
+                 QString::fromLatin1(qVersion()));
+}
+
+void ReadingActions::showAbout()
+{
+    QMessageBox::about(&m_window, tr("About freqcounter"), aboutText());
 }
 
 void ReadingActions::updateState()

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 freqcounter developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "comparison.h"
@@ -24,8 +26,8 @@ class Runtime;
 
 // The main window's context menu and what it offers: copying the reading on
 // show, recording the readings to a CSV file, the history window, the
-// reading full screen, keeping the window on top, and comparing the
-// readings with a nominal frequency and a tolerance. The
+// reading full screen, keeping the window on top, comparing the readings
+// with a nominal frequency and a tolerance, and what the program is. The
 // window hands it each reading it shows and knows nothing else of it; it
 // never touches the window's items. A recording file that fails while
 // recording stops the recording with a message, and the program goes on;
@@ -61,6 +63,9 @@ public:
     // large display says it; empty without a nominal.
     QString offsetLine() const;
 
+    // What About freqcounter says: the version, the licence, Qt's version.
+    static QString aboutText();
+
 Q_SIGNALS:
     // What the display says beside each reading: its offset from the
     // nominal and whether it is within the tolerance; empty without one.
@@ -84,6 +89,7 @@ private:
     QString offsetOfNewest() const;
     QString offsetLine(const QString &offset, bool outside) const;
     void chooseComparison();
+    void showAbout();
 
     QWidget &m_window;
     Runtime &m_runtime;
@@ -98,6 +104,8 @@ private:
     QAction *m_nominalFromReading = nullptr;
     QAction *m_clearNominal = nullptr;
     QAction *m_soundWhenOutside = nullptr;
+    QAction *m_about = nullptr;
+    QAction *m_aboutQt = nullptr;
     Comparison m_comparison;
     bool m_wasOutside = false;
     ReadingHistory m_history;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 freqcounter developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "displaylook.h"
 #include "historywindow.h"
 #include "largedisplay.h"
@@ -56,6 +58,7 @@ private Q_SLOTS:
     void nominalFromThisReading();
     void dialogRefusesWhatIsNoFrequency_data();
     void dialogRefusesWhatIsNoFrequency();
+    void aboutNamesTheVersionAndTheLicence();
 
 private:
     QTemporaryDir m_settings;
@@ -528,6 +531,23 @@ void TestReadingActions::dialogRefusesWhatIsNoFrequency()
     QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("problem"))->text().isEmpty(), accepted);
     if (accepted)
         QVERIFY(dialog.comparison().nominalHz);
+}
+
+void TestReadingActions::aboutNamesTheVersionAndTheLicence()
+{
+    auto *about = m_actions->findChild<QAction *>(QStringLiteral("about"));
+    QVERIFY(about);
+    QString said;
+    QTimer::singleShot(0, this, [&said] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            said = box->text();
+            box->accept();
+        }
+    });
+    about->trigger();
+    QVERIFY(said.contains(QStringLiteral("freqcounter " FREQCOUNTER_VERSION)));
+    QVERIFY(said.contains(QStringLiteral("GPL-3.0-or-later")));
+    QVERIFY(said.contains(QString::fromLatin1(qVersion())));
 }
 
 QTEST_MAIN(TestReadingActions)

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 freqcounter developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The command line of the real binary: --help, --version and --list-ports
 # answer on standard output and exit 0, and every mistake prints the usage on
 # standard error and exits 2, all with no display at all; --com1 names the

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 freqcounter developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Faults, end to end: the real binary under a private X server, watched from
 # outside (exit status, standard error, its windows, its CPU time).
 # Usage: faults.sh BINARY SIMULATOR SCENARIO

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 freqcounter developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real binary records readings on Com1, is switched to Com2, and saves
 # the history's figures for analysis: they are Com2's readings alone, every
 # one of them, and the recording holds both ports' readings in order.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 freqcounter developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A recording looked at again through the real binary: --stability prints
 # its table as CSV with no display and exits 0, for every reading of a file
 # past the million the live history keeps, or names a file it cannot read,

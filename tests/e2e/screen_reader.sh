@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 freqcounter developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a screen reader reads of the real binary over the accessibility bus,
 # with no mouse over it: from the moment the window opens, each button's
 # description names the device it stands for, and the display's name is the

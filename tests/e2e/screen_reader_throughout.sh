@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 freqcounter developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A screen reader reads the real binary all the time, over the accessibility
 # bus, while a user switches ports, keeps the History window open through its
 # refreshes, opens the large display, and the display's description moves

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 freqcounter developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real binary with COM1 pointing at a device that does not exist: the
 # error box appears, the main window never does, the error goes to standard
 # error too, and dismissing the box ends the program with status 1.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 freqcounter developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real binary on a simulated counter ends cleanly on SIGTERM and on
 # SIGINT (Ctrl-C): exit status 0, and the port's lock file is gone.
 set -eu

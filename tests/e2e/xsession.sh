@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 freqcounter developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end tests: a private X server for the real binary, and
 # ways to find and answer its windows. Sourced, not run.
 

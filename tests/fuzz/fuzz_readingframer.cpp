@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 freqcounter developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the reading framer. The input is a script of polls:
 // each control byte picks a silent tick, a reopened line, or a read of the
 // next few bytes as text. Whatever the input, every reading shown must be

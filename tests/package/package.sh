@@ -1,11 +1,13 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 freqcounter developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package CPack makes from a build: its control data, its files,
 # the desktop entry and metainfo validated, and the program run from where
 # dpkg-deb unpacked it.
 # Usage: package.sh BUILD-FOLDER
 set -eu
 build=$1
-for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli; do
+for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lintian; do
     command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed (scripts/test installs it)"; exit 77; }
 done
 work=$(mktemp -d)
@@ -45,11 +47,12 @@ for expected in \
     ./usr/share/icons/hicolor/scalable/apps/$app.svg \
     ./usr/share/icons/hicolor/16x16/apps/$app.png \
     ./usr/share/icons/hicolor/48x48/apps/$app.png \
-    ./usr/share/icons/hicolor/256x256/apps/$app.png; do
+    ./usr/share/icons/hicolor/256x256/apps/$app.png \
+    ./usr/share/doc/freqcounter/copyright; do
     grep -qx "$expected" "$work/files" || fail "the package lacks $expected"
 done
 unexpected=$(grep -v -e '^./usr/bin/freqcounter' -e '^./usr/share/applications/' -e '^./usr/share/metainfo/' \
-    -e '^./usr/share/icons/hicolor/' "$work/files" || true)
+    -e '^./usr/share/icons/hicolor/' -e '^./usr/share/doc/freqcounter/copyright$' "$work/files" || true)
 [ -z "$unexpected" ] || fail "the package holds more than it should: $unexpected"
 
 # Unpacked, the programs run, and the desktop files pass their validators.
@@ -67,4 +70,11 @@ for png in "$work"/root/usr/share/icons/hicolor/*x*/apps/$app.png; do
     height=$(od -An -tu1 -j20 -N4 "$png" | awk '{ print $3 * 256 + $4 }')
     [ "${width}x${height}" = "$size" ] || fail "$png is ${width}x${height}"
 done
+# Who holds the copyright, and the licence, as Debian's own checker reads
+# them: no error or warning of either.
+lintian --tag-display-limit 0 "$deb" >"$work/lintian" 2>&1 || true
+licence=$(grep -E '^[EW]: .*(copyright|licen[cs]e)' "$work/lintian" || true)
+[ -z "$licence" ] || fail "lintian on the copyright or licence: $licence"
+grep -q '^License: GPL-3.0+' "$work/root/usr/share/doc/freqcounter/copyright" \
+    || fail "the copyright file names no GPL-3.0+"
 echo "PASS: $(basename "$deb"), Depends: $depends"

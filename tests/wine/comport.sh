@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 freqcounter developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tst_comport under Wine: a simulated counter sends on a pseudo-terminal that
 # the prefix's COM7 names; when the test asks for it, the counter is stopped,
 # so that the test sees the device go.

@@ -1,9 +1,12 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 freqcounter developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installer under Wine, silently (/S) into a prefix of its own, as on a
 # PC that has never seen the program: the files, the Start-menu shortcut and
 # the "Add or remove programs" entry are there, and the installed program
 # answers --version with only its own DLLs; a silent uninstall removes all of
-# it and nothing else (a file of the user's in the folder stays).
+# it and nothing else (a file of the user's in the folder stays). The
+# licences come with it: the program's, Qt's and the runtime's.
 # Usage: installer.sh SETUP.EXE
 set -eu
 setup=$1
@@ -34,7 +37,8 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\freqcounter'
 wine "$setup" /S || fail "the silent install exited $?"
 wineserver --wait
 for file in freqcounter.exe uninstall.exe Qt6Core.dll Qt6Widgets.dll Qt6SerialPort.dll \
-    platforms/qwindows.dll; do
+    platforms/qwindows.dll LICENSE.txt licenses/LGPL-3.0.txt licenses/GPL-3.0.txt \
+    licenses/THIRD-PARTY.txt; do
     [ -f "$installed/$file" ] || fail "not installed: $file ($(ls "$installed" 2>&1))"
 done
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"

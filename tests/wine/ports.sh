@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 freqcounter developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the tests under Wine: COM ports of the prefix given to simulated
 # counters. Sourced after tests/e2e/xsession.sh; skips the test without Wine,
 # fails it without WINEPREFIX, and removes the ports it registered at exit.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 freqcounter developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Readings under Wine, end to end: two simulated counters on pseudo-terminals
 # that the prefix's COM5 and COM6 name, the Windows program started with
 # --com1 COM5 --com2 COM6 --record into a folder with a non-ASCII name, and

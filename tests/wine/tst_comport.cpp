@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 freqcounter developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The serial line on Windows, on a COM port that comport.sh has given to a
 // simulated counter: what it counts and reads is what the driver holds, and a
 // device that has gone answers with its loss at once. No event loop runs in

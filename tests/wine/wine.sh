@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 freqcounter developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows program under Wine: the command line, a start on COM1 (a
 # pseudo-terminal fed by the simulated counter, which Wine's COM1 names) that
 # opens the window and no error box, and a missing port that ends in the
