@@ -48,7 +48,7 @@ void TestHistoryWindow::init()
 
 QString TestHistoryWindow::recording(int rows)
 {
-    const QString path = m_dir.filePath(QStringLiteral("r%1.csv").arg(rows));
+    QString path = m_dir.filePath(QStringLiteral("r%1.csv").arg(rows));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {};
@@ -105,7 +105,7 @@ void TestHistoryWindow::droppedReadingsAreSaid()
 {
     ReadingHistory history(5);
     for (int i = 0; i < 8; ++i)
-        history.add(1, {}, 1'796'655'600'000 + 1000 * i, 10.0);
+        history.add(1, {}, 1'796'655'600'000 + 1000 * qint64(i), 10.0);
     HistoryWindow window(history, *m_runtime);
     window.refresh();
     QCOMPARE(figure(window, "note"), QStringLiteral("the newest 5 of 8 readings"));
