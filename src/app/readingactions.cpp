@@ -56,7 +56,7 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
     m_runtime.connectHandler(m_clearNominal, &QAction::triggered, this,
                              [this] { setComparison({}, true); });
     m_runtime.connectHandler(m_soundWhenOutside, &QAction::triggered, this, [this] {
-        Comparison changed = m_comparison;
+        Comparison changed = comparison();
         changed.soundWhenOutside = m_soundWhenOutside->isChecked();
         setComparison(changed, true);
     });
@@ -262,19 +262,16 @@ void ReadingActions::updateState()
     if (m_historyWindow)
         m_historyWindow->setEverythingRecorded(isRecording() && m_recordingHasAll);
     m_nominalFromReading->setEnabled(std::isfinite(newestMHz()));
-    m_clearNominal->setEnabled(m_comparison.nominalHz.has_value());
-    m_soundWhenOutside->setEnabled(m_comparison.tolerance.has_value());
-    m_soundWhenOutside->setChecked(m_comparison.soundWhenOutside);
+    m_clearNominal->setEnabled(comparison().nominalHz.has_value());
+    m_soundWhenOutside->setEnabled(comparison().tolerance.has_value());
+    m_soundWhenOutside->setChecked(comparison().soundWhenOutside);
 }
 
 void ReadingActions::setComparison(const Comparison &comparison, bool keep)
 {
-    m_comparison = comparison;
-    if (!m_comparison.nominalHz)
-        m_comparison.tolerance.reset();
+    m_nominal.setComparison(comparison);
     if (keep)
-        m_comparison.keep();
-    m_wasOutside = false;
+        this->comparison().keep();
     updateState();
     compare();
     passNominal();
@@ -282,7 +279,7 @@ void ReadingActions::setComparison(const Comparison &comparison, bool keep)
 
 void ReadingActions::chooseComparison()
 {
-    NominalDialog dialog(m_comparison, &m_window);
+    NominalDialog dialog(comparison(), &m_window);
     if (dialog.exec() == QDialog::Accepted)
         setComparison(dialog.comparison(), true);
 }
@@ -292,7 +289,7 @@ void ReadingActions::nominalFromThisReading()
     const double mhz = newestMHz();
     if (!std::isfinite(mhz))
         return;
-    Comparison changed = m_comparison;
+    Comparison changed = comparison();
     changed.nominalHz = mhz * 1e6;
     setComparison(changed, true);
 }
@@ -302,57 +299,26 @@ double ReadingActions::newestMHz() const
     return m_history.isEmpty() ? std::nan("") : m_history.at(m_history.size() - 1).mhz;
 }
 
-QString ReadingActions::offsetOfNewest() const
-{
-    const double mhz = newestMHz();
-    if (!m_comparison.nominalHz || !std::isfinite(mhz))
-        return {};
-    return Nominal::offsetText(mhz, Nominal::resolutionMHz(m_last->text), *m_comparison.nominalHz);
-}
-
 QString ReadingActions::offsetLine() const
 {
-    return offsetLine(offsetOfNewest(), m_comparison.isOutside(newestMHz()));
-}
-
-QString ReadingActions::offsetLine(const QString &offset, bool outside) const
-{
-    if (offset.isEmpty() || !outside)
-        return offset;
-    return offset + tr("   outside %1").arg(m_comparison.tolerance->text());
+    return m_compared.line;
 }
 
 void ReadingActions::compare()
 {
-    const QString offset = offsetOfNewest();
-    const bool outside = m_comparison.isOutside(newestMHz());
+    m_compared = m_nominal.compare(m_last ? m_last->text : QString(), newestMHz());
     if (m_largeDisplayWindow)
-        m_largeDisplayWindow->setComparison(offsetLine(offset, outside), outside);
-    QString description;
-    if (!offset.isEmpty()) {
-        description = tr("Offset from %1: %2")
-                              .arg(Nominal::frequencyText(*m_comparison.nominalHz),
-                                   offset.simplified());
-        if (m_comparison.tolerance) {
-            description += (outside ? tr(", outside %1") : tr(", within %1"))
-                                   .arg(m_comparison.tolerance->text());
-        }
-    }
-    Q_EMIT readingDescribed(description);
-    // The bell once, as the reading leaves the band.
-    if (outside && !m_wasOutside && m_comparison.soundWhenOutside)
+        m_largeDisplayWindow->setComparison(m_compared.line, m_compared.outside);
+    Q_EMIT readingDescribed(m_compared.description);
+    if (m_compared.leftTheBand && comparison().soundWhenOutside)
         QApplication::beep();
-    m_wasOutside = outside;
 }
 
 void ReadingActions::passNominal()
 {
     if (!m_historyWindow)
         return;
-    std::optional<double> halfWidth;
-    if (m_comparison.tolerance)
-        halfWidth = m_comparison.tolerance->halfWidthHz(*m_comparison.nominalHz);
-    m_historyWindow->setNominal(m_comparison.nominalHz, halfWidth);
+    m_historyWindow->setNominal(comparison().nominalHz, m_nominal.halfWidthHz());
 }
 
 } // namespace freqcounter

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "comparison.h"
+#include "nominalcomparison.h"
 #include "readinghistory.h"
 #include "receivedreading.h"
 
@@ -56,7 +56,7 @@ public:
 
     // What the readings are compared with; the menu's choices are kept for
     // the next start, one given here is kept only when keep is set.
-    const Comparison &comparison() const { return m_comparison; }
+    const Comparison &comparison() const { return m_nominal.comparison(); }
     void setComparison(const Comparison &comparison, bool keep);
     void nominalFromThisReading();
     // The offset of the newest reading from the nominal, as its line on the
@@ -86,8 +86,6 @@ private:
     // The newest reading in MHz; not a number before the first, or when it
     // is none.
     double newestMHz() const;
-    QString offsetOfNewest() const;
-    QString offsetLine(const QString &offset, bool outside) const;
     void chooseComparison();
     void showAbout();
 
@@ -106,8 +104,8 @@ private:
     QAction *m_soundWhenOutside = nullptr;
     QAction *m_about = nullptr;
     QAction *m_aboutQt = nullptr;
-    Comparison m_comparison;
-    bool m_wasOutside = false;
+    NominalComparison m_nominal;
+    NominalComparison::Compared m_compared; // the newest reading's
     ReadingHistory m_history;
     std::unique_ptr<CsvRecorder> m_recorder;
     // Whether the recording has every reading since the first.
