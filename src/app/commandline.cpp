@@ -3,6 +3,7 @@
 #include "commandline.h"
 
 #include "nominal.h"
+#include "windowdefinition.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -53,49 +54,162 @@ QString optionName(const QString &argument)
     return argument.sliced(dashes).section(u'=', 0, 0);
 }
 
-// Our options with a value, and what is said when the value is missing.
-struct OwnValueOption
+// Takes what a value gave, or notes the mistake when it gave nothing.
+template<typename T>
+void takeOrNote(std::optional<T> &into, std::optional<T> given, const QString &mistake,
+                Parsed &parsed)
 {
-    QString name;
+    into = given;
+    if (!into && parsed.mistake.isEmpty())
+        parsed.mistake = mistake;
+}
+
+// Where a usage line shows an option.
+enum class Usage { None, Run, View, Stability };
+
+// Each option of ours, one row: its names (the first is the long one), the
+// name of its value (none for a flag), how the usage line shows it and on
+// which line, its help, what a missing value says, and where its value
+// goes or what the flag asks for.
+struct Option
+{
+    QStringList names;
+    QString valueName;
+    QString usage;
+    Usage line = Usage::None;
+    QString help;
     QString missing;
+    void (*take)(Parsed &parsed, const QString &value) = nullptr;
+    Request request = Request::Run;
+
+    QString name() const { return names.constFirst(); }
 };
 
-QList<OwnValueOption> ownValueOptions()
+QString needsAFile(const char *name)
 {
-    QList<OwnValueOption> options;
-    for (const qint16 port : kNamedPorts) {
-        const QString option = PortDevices::option(port);
-        options.append({option.sliced(2),
-                        QStringLiteral("option '%1' needs a device, for example %1 /dev/ttyUSB0")
-                                .arg(option)});
-    }
-    options.append({QStringLiteral("nominal"),
-                    QStringLiteral("option '--nominal' needs a frequency, for example "
-                                   "--nominal 10MHz")});
-    options.append({QStringLiteral("tolerance"),
-                    QStringLiteral("option '--tolerance' needs a tolerance, for example "
-                                   "--tolerance 10ppm")});
-    for (const char *name : {"record", "view", "stability"}) {
-        const QString option = QString::fromLatin1(name);
-        options.append({option,
-                        QStringLiteral("option '--%1' needs a file, for example "
-                                       "--%1 readings.csv")
-                                .arg(option)});
-    }
-    return options;
+    return QStringLiteral("option '--%1' needs a file, for example --%1 readings.csv")
+            .arg(QLatin1StringView(name));
+}
+
+QString needsADevice(qint16 port)
+{
+    return QStringLiteral("option '%1' needs a device, for example %1 /dev/ttyUSB0")
+            .arg(PortDevices::option(port));
+}
+
+const QList<Option> &options()
+{
+    static const QList<Option> table{
+            {{QStringLiteral("com1")},
+             QStringLiteral("DEVICE"),
+             QStringLiteral("[--com1 DEVICE]"),
+             Usage::Run,
+             QStringLiteral("the device of the Com1 button, such as /dev/ttyUSB0,\n"
+                            "/dev/serial/by-id/usb-FTDI_...-port0 or COM5"),
+             needsADevice(1),
+             [](Parsed &parsed, const QString &value) { parsed.devices.name(1, value); }},
+            {{QStringLiteral("com2")},
+             QStringLiteral("DEVICE"),
+             QStringLiteral("[--com2 DEVICE]"),
+             Usage::Run,
+             QStringLiteral("the device of the Com2 button"),
+             needsADevice(2),
+             [](Parsed &parsed, const QString &value) { parsed.devices.name(2, value); }},
+            {{QStringLiteral("record")},
+             QStringLiteral("FILE"),
+             QStringLiteral("[--record FILE]"),
+             Usage::Run,
+             QStringLiteral("record every reading shown to a CSV file, from the\n"
+                            "start (appended to when it exists)"),
+             needsAFile("record"),
+             [](Parsed &parsed, const QString &value) { parsed.recordPath = value; }},
+            {{QStringLiteral("nominal")},
+             QStringLiteral("FREQ"),
+             QStringLiteral("[--nominal FREQ [--tolerance TOL]]"),
+             Usage::Run,
+             QStringLiteral("compare each reading with this frequency: 10MHz,\n"
+                            "10 MHz, 10000000 Hz (MHz without a unit); kept for\n"
+                            "the next start, as the menu's Compare with Nominal"),
+             QStringLiteral("option '--nominal' needs a frequency, for example --nominal 10MHz"),
+             [](Parsed &parsed, const QString &value) {
+                 takeOrNote(parsed.nominalHz, Nominal::parseFrequencyHz(value),
+                            QStringLiteral("option '--nominal': %1 is no frequency above 0; give "
+                                           "one such as 10MHz, 10 MHz or 10000000 Hz (MHz without "
+                                           "a unit)")
+                                    .arg(quoted(value)),
+                            parsed);
+             }},
+            {{QStringLiteral("tolerance")},
+             QStringLiteral("TOL"),
+             {},
+             Usage::None,
+             QStringLiteral("the band around it, such as 10ppm, 50ppb or 25Hz;\n"
+                            "a reading outside it shows in a warning colour"),
+             QStringLiteral("option '--tolerance' needs a tolerance, for example --tolerance "
+                            "10ppm"),
+             [](Parsed &parsed, const QString &value) {
+                 takeOrNote(parsed.tolerance, Nominal::parseTolerance(value),
+                            QStringLiteral("option '--tolerance': %1 is no tolerance above 0 in "
+                                           "ppm, ppb or Hz; give one such as 10ppm, 0.5 ppm, "
+                                           "50ppb or 25Hz")
+                                    .arg(quoted(value)),
+                            parsed);
+             }},
+            {{QStringLiteral("list-ports")},
+             {},
+             QStringLiteral("[--list-ports]"),
+             Usage::Run,
+             QStringLiteral("list the serial ports found and which of them Com1\n"
+                            "and Com2 take, then exit"),
+             {},
+             nullptr,
+             Request::ListPorts},
+            {{QStringLiteral("view")},
+             QStringLiteral("FILE"),
+             QStringLiteral("--view FILE"),
+             Usage::View,
+             QStringLiteral("look at a recording (or an export) again in a history\n"
+                            "window of its own; no port is opened"),
+             needsAFile("view"),
+             [](Parsed &parsed, const QString &value) { parsed.viewPath = value; }},
+            {{QStringLiteral("stability")},
+             QStringLiteral("FILE"),
+             QStringLiteral("--stability FILE"),
+             Usage::Stability,
+             QStringLiteral("print the stability table of a recording as CSV,\nthen exit"),
+             needsAFile("stability"),
+             [](Parsed &parsed, const QString &value) { parsed.stabilityPath = value; }},
+            {{QStringLiteral("help"), QStringLiteral("h"), QStringLiteral("?")},
+             {},
+             QStringLiteral("[--help]"),
+             Usage::Run,
+             QStringLiteral("show this help and exit"),
+             {},
+             nullptr,
+             Request::Help},
+            {{QStringLiteral("version"), QStringLiteral("v")},
+             {},
+             QStringLiteral("[--version]"),
+             Usage::Run,
+             QStringLiteral("show the version and exit"),
+             {},
+             nullptr,
+             Request::Version},
+    };
+    return table;
 }
 
 // Whether the argument after one of our options is its value: anything but
 // the next option, and for a frequency or a tolerance a negative number too,
 // so that it is named as the mistake it is.
-bool takesAsValue(const OwnValueOption &option, const QString &next)
+bool takesAsValue(const Option &option, const QString &next)
 {
     if (!next.startsWith(u'-'))
         return true;
     const bool number = next.size() > 1 && (next.at(1).isDigit() || next.at(1) == u'.');
     return number
-            && (option.name == QStringLiteral("nominal")
-                || option.name == QStringLiteral("tolerance"));
+            && (option.name() == QStringLiteral("nominal")
+                || option.name() == QStringLiteral("tolerance"));
 }
 
 // The arguments as QCommandLineParser is to take them: it takes whatever
@@ -104,8 +218,7 @@ bool takesAsValue(const OwnValueOption &option, const QString &next)
 // that is the next option, and the one before it has no value. Such an
 // option, a value of Qt's missing at the end, and a lone "--" are noted as
 // the mistake and left out; a value of Qt's is whatever follows.
-QStringList withoutMissingValues(const QStringList &arguments, const QList<OwnValueOption> &own,
-                                 QString &mistake)
+QStringList withoutMissingValues(const QStringList &arguments, QString &mistake)
 {
     const auto note = [&mistake](const QString &what) {
         if (mistake.isEmpty())
@@ -116,8 +229,10 @@ QStringList withoutMissingValues(const QStringList &arguments, const QList<OwnVa
         const QString &argument = arguments.at(i);
         const QString name = optionName(argument);
         const bool valueFollows = !argument.contains(u'=') && i + 1 < arguments.size();
-        const auto ours = std::find_if(own.cbegin(), own.cend(),
-                                       [&](const OwnValueOption &o) { return o.name == name; });
+        const QList<Option> &own = options();
+        const auto ours = std::find_if(own.cbegin(), own.cend(), [&](const Option &o) {
+            return !o.valueName.isEmpty() && o.name() == name;
+        });
         if (argument == QStringLiteral("--")) {
             note(QStringLiteral("unknown argument %1").arg(quoted(argument)));
         } else if (ours != own.cend() && !argument.contains(u'=')
@@ -145,46 +260,17 @@ QString givenAs(const QStringList &arguments, const QString &name)
     return name;
 }
 
-// Takes what a value gave, or notes the mistake when it gave nothing.
-template<typename T>
-void takeOrNote(std::optional<T> &into, std::optional<T> given, const QString &mistake,
-                Parsed &parsed)
-{
-    into = given;
-    if (!into && parsed.mistake.isEmpty())
-        parsed.mistake = mistake;
-}
-
 // Our options' values, and Qt's options as QApplication is to take them.
-void takeValues(const QCommandLineParser &parser, const QList<OwnValueOption> &own, Parsed &parsed)
+void takeValues(const QCommandLineParser &parser, Parsed &parsed)
 {
-    for (qsizetype i = 0; i < own.size(); ++i) {
-        const QString &name = own.at(i).name;
-        if (!parser.isSet(name))
+    for (const Option &option : options()) {
+        if (option.take == nullptr || !parser.isSet(option.name()))
             continue;
-        const QString value = parser.value(name);
+        const QString value = parser.value(option.name());
         if (value.isEmpty() && parsed.mistake.isEmpty())
-            parsed.mistake = own.at(i).missing;
-        else if (i < qsizetype(kNamedPorts.size()))
-            parsed.devices.name(kNamedPorts.at(std::size_t(i)), value);
-        else if (name == QStringLiteral("record"))
-            parsed.recordPath = value;
-        else if (name == QStringLiteral("view"))
-            parsed.viewPath = value;
-        else if (name == QStringLiteral("nominal"))
-            takeOrNote(parsed.nominalHz, Nominal::parseFrequencyHz(value),
-                       QStringLiteral("option '--nominal': %1 is no frequency above 0; give one "
-                                      "such as 10MHz, 10 MHz or 10000000 Hz (MHz without a unit)")
-                               .arg(quoted(value)),
-                       parsed);
-        else if (name == QStringLiteral("tolerance"))
-            takeOrNote(parsed.tolerance, Nominal::parseTolerance(value),
-                       QStringLiteral("option '--tolerance': %1 is no tolerance above 0 in ppm, "
-                                      "ppb or Hz; give one such as 10ppm, 0.5 ppm, 50ppb or 25Hz")
-                               .arg(quoted(value)),
-                       parsed);
-        else
-            parsed.stabilityPath = value;
+            parsed.mistake = option.missing;
+        else if (!value.isEmpty())
+            option.take(parsed, value);
     }
     for (const QString &name : kQtFlags) {
         if (parser.isSet(name))
@@ -227,19 +313,16 @@ Parsed parse(const QStringList &arguments, bool nominalKept)
 {
     Parsed parsed;
     parsed.qtArguments.append(arguments.value(0));
-    const QList<OwnValueOption> own = ownValueOptions();
-    const QStringList taken = withoutMissingValues(arguments, own, parsed.mistake);
+    const QStringList taken = withoutMissingValues(arguments, parsed.mistake);
 
     QCommandLineParser parser;
     // Qt's options are words after one dash (-platform), so ours are too.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help(
-            QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")});
-    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    const QCommandLineOption list(QStringLiteral("list-ports"));
-    parser.addOptions({help, version, list});
-    for (const OwnValueOption &option : own)
-        parser.addOption(QCommandLineOption(option.name, {}, QStringLiteral("value")));
+    for (const Option &option : options()) {
+        parser.addOption(option.valueName.isEmpty()
+                                 ? QCommandLineOption(option.names)
+                                 : QCommandLineOption(option.names, {}, option.valueName));
+    }
     for (const QString &name : kQtOptionsWithValue) {
         QCommandLineOption option(name, {}, QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -269,18 +352,24 @@ Parsed parse(const QStringList &arguments, bool nominalKept)
         }
     }
 
-    takeValues(parser, own, parsed);
+    takeValues(parser, parsed);
     if (parsed.tolerance && !parsed.nominalHz && !nominalKept && parsed.mistake.isEmpty()) {
         parsed.mistake = QStringLiteral("option '--tolerance' needs a nominal frequency: give "
                                         "--nominal too, such as --nominal 10MHz");
     }
-    if (parser.isSet(help))
+    // Help and the version first, then a mistake, then what is asked for.
+    const auto asked = [&parser](Request request) {
+        return std::any_of(options().cbegin(), options().cend(), [&](const Option &option) {
+            return option.request == request && parser.isSet(option.name());
+        });
+    };
+    if (asked(Request::Help))
         parsed.request = Request::Help;
-    else if (parser.isSet(version))
+    else if (asked(Request::Version))
         parsed.request = Request::Version;
     else if (!parsed.mistake.isEmpty())
         parsed.request = Request::Mistake;
-    else if (parser.isSet(list))
+    else if (asked(Request::ListPorts))
         parsed.request = Request::ListPorts;
     else if (!parsed.stabilityPath.isEmpty())
         parsed.request = Request::Stability;
@@ -346,40 +435,51 @@ QString portListing(const PortDevices &devices, const QList<PortDescription> &fo
 
 QString usageLine()
 {
-    return QStringLiteral("Usage: freqcounter [--com1 DEVICE] [--com2 DEVICE] [--record FILE] "
-                          "[--nominal FREQ [--tolerance TOL]] [--list-ports] [--help] "
-                          "[--version] [Qt options]\n"
-                          "       freqcounter --view FILE [Qt options]\n"
-                          "       freqcounter --stability FILE\n");
+    QStringList run;
+    QStringList view;
+    QStringList stability;
+    for (const Option &option : options()) {
+        if (option.line == Usage::Run)
+            run.append(option.usage);
+        else if (option.line == Usage::View)
+            view.append(option.usage);
+        else if (option.line == Usage::Stability)
+            stability.append(option.usage);
+    }
+    return QStringLiteral("Usage: freqcounter %1 [Qt options]\n"
+                          "       freqcounter %2 [Qt options]\n"
+                          "       freqcounter %3\n")
+            .arg(run.join(u' '), view.join(u' '), stability.join(u' '));
 }
 
 QString helpText()
 {
+    QString options;
+    for (const Option &option : CommandLine::options()) {
+        // "  --com1 DEVICE  the device ...", its further lines under the first.
+        QStringList names;
+        for (const QString &name : option.names)
+            names.append((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name);
+        std::rotate(names.begin(), names.begin() + 1, names.end());
+        QString given = names.join(QStringLiteral(", "));
+        if (!option.valueName.isEmpty())
+            given += u' ' + option.valueName;
+        const QStringList lines = option.help.split(u'\n');
+        options += QStringLiteral("  ") + given.leftJustified(13) + QStringLiteral("  ")
+                + lines.first() + u'\n';
+        for (const QString &line : lines.sliced(1))
+            options += QString(17, u' ') + line + u'\n';
+    }
     return usageLine()
             + QStringLiteral(
-                    "\n"
-                    "Shows the live reading of a 2 GHz frequency counter on a serial port\n"
-                    "(1200 baud, 8 data bits, no parity, 1 stop bit) in a window titled\n"
-                    "\"2GHz Frequency counter\".\n"
-                    "\n"
-                    "  --com1 DEVICE  the device of the Com1 button, such as /dev/ttyUSB0,\n"
-                    "                 /dev/serial/by-id/usb-FTDI_...-port0 or COM5\n"
-                    "  --com2 DEVICE  the device of the Com2 button\n"
-                    "  --record FILE  record every reading shown to a CSV file, from the\n"
-                    "                 start (appended to when it exists)\n"
-                    "  --nominal FREQ compare each reading with this frequency: 10MHz,\n"
-                    "                 10 MHz, 10000000 Hz (MHz without a unit); kept for\n"
-                    "                 the next start, as the menu's Compare with Nominal\n"
-                    "  --tolerance TOL  the band around it, such as 10ppm, 50ppb or 25Hz;\n"
-                    "                 a reading outside it shows in a warning colour\n"
-                    "  --list-ports   list the serial ports found and which of them Com1\n"
-                    "                 and Com2 take, then exit\n"
-                    "  --view FILE    look at a recording (or an export) again in a history\n"
-                    "                 window of its own; no port is opened\n"
-                    "  --stability FILE  print the stability table of a recording as CSV,\n"
-                    "                 then exit\n"
-                    "  -h, --help     show this help and exit\n"
-                    "  -v, --version  show the version and exit\n"
+                      "\n"
+                      "Shows the live reading of a 2 GHz frequency counter on a serial port\n"
+                      "(1200 baud, 8 data bits, no parity, 1 stop bit) in a window titled\n"
+                      "\"%1\".\n"
+                      "\n")
+                      .arg(WindowDefinition::kTitle)
+            + options
+            + QStringLiteral(
                     "\n"
                     "Each button's device is, first that applies: its option, the variable\n"
                     "FREQCOUNTER_COM1 or FREQCOUNTER_COM2, or the serial ports found, USB\n"
