@@ -3,6 +3,7 @@
 #include "historywindow.h"
 
 #include "analysisexport.h"
+#include "figuretexts.h"
 #include "historychart.h"
 #include "nominal.h"
 #include "readinghistory.h"
@@ -45,146 +46,6 @@ constexpr auto kRefreshInterval = 500ms;
 // responsive between steps.
 constexpr auto kReadingStep = 50ms;
 
-QString mhz(double value)
-{
-    return QLocale::c().toString(value, 'f', 7) + QString(WindowDefinition::kUnit);
-}
-
-QString hz(double value, int decimals)
-{
-    return QLocale::c().toString(value, 'f', decimals) + QStringLiteral(" Hz");
-}
-
-QString signedNumber(double value, int decimals)
-{
-    const QString text = QLocale::c().toString(value, 'f', decimals);
-    return value >= 0 ? QStringLiteral("+") + text : text;
-}
-
-QString seconds(double value)
-{
-    return QLocale::c().toString(value, 'g', 3) + QStringLiteral(" s");
-}
-
-// Each deviation at 1, 10 and 100 times the interval, with its 68.3 %
-// bounds and the noise they are for: "9.16e-08 (8.65e-08 to 9.77e-08,
-// white FM) at 2 s". A deviation with a unit of its own has it after each
-// figure.
-QString deviations(const QList<Statistics::Deviation> &list, const Statistics &s,
-                   const QString &unit = {})
-{
-    const double tau0 = s.tau0Seconds.value_or(1);
-    const auto number = [&](double v) { return QLocale::c().toString(v, 'e', 2) + unit; };
-    QStringList parts;
-    for (const Statistics::Deviation &d : list) {
-        const long multiple = std::lround(d.tauSeconds / tau0);
-        if (multiple != 1 && multiple != 10 && multiple != 100)
-            continue;
-        parts.append(HistoryWindow::tr("%1 (%2 to %3, %4) at %5")
-                             .arg(number(d.value), number(d.low), number(d.high),
-                                  StabilityConfidence::noiseName(d.noise), seconds(d.tauSeconds)));
-    }
-    return parts.join(QStringLiteral("; "));
-}
-
-// What a row of figures is shown from: the statistics, and whose they are.
-struct Shown
-{
-    const Statistics &s;
-    QString instrument;
-    std::optional<double> nominalHz;
-};
-
-// The History window's figures, one row each: the value's object name, the
-// row's name, and its text; a figure there are too few readings for has
-// no text.
-struct FigureRow
-{
-    const char *objectName;
-    const char *name;
-    std::optional<QString> (*text)(const Shown &);
-};
-
-template<typename T, typename F>
-std::optional<QString> ifAny(const std::optional<T> &value, F format)
-{
-    return value ? std::optional(format(*value)) : std::nullopt;
-}
-
-std::optional<QString> ifAny(const QString &text)
-{
-    return text.isEmpty() ? std::nullopt : std::optional(text);
-}
-
-const FigureRow kFigureRows[] = {
-        {"instrument", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Figures of"),
-         [](const Shown &f) { return std::optional(f.instrument); }},
-        {"count", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Readings"),
-         [](const Shown &f) {
-             QString count = QString::number(f.s.count);
-             if (f.s.numbers != f.s.count)
-                 count += HistoryWindow::tr(" (%1 of them numbers)").arg(f.s.numbers);
-             return std::optional(count);
-         }},
-        {"interval", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Interval"),
-         [](const Shown &f) { return ifAny(f.s.tau0Seconds, seconds); }},
-        {"gaps", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Gaps"),
-         [](const Shown &f) {
-             if (!f.s.tau0Seconds)
-                 return std::optional<QString>();
-             return std::optional(f.s.gaps == 0 ? HistoryWindow::tr("none")
-                                                : QString::number(f.s.gaps));
-         }},
-        {"mean", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Mean"),
-         [](const Shown &f) { return ifAny(f.s.meanMHz, mhz); }},
-        {"offsetFromNominal",
-         QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Offset from nominal"),
-         [](const Shown &f) {
-             if (!f.nominalHz)
-                 return std::optional(HistoryWindow::tr("no nominal set"));
-             if (!f.s.meanMHz)
-                 return std::optional<QString>();
-             // Of the mean, to the 0.1 Hz it is shown with.
-             return std::optional(HistoryWindow::tr("%1 (mean against %2)")
-                                          .arg(Nominal::offsetText(*f.s.meanMHz, 1e-7, *f.nominalHz)
-                                                       .simplified(),
-                                               Nominal::frequencyText(*f.nominalHz)));
-         }},
-        {"minimum", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Minimum"),
-         [](const Shown &f) { return ifAny(f.s.minMHz, mhz); }},
-        {"maximum", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Maximum"),
-         [](const Shown &f) { return ifAny(f.s.maxMHz, mhz); }},
-        {"peakToPeak", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Peak to peak"),
-         [](const Shown &f) { return ifAny(f.s.peakToPeakHz, [](double v) { return hz(v, 1); }); }},
-        {"standardDeviation", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Standard deviation"),
-         [](const Shown &f) { return ifAny(f.s.stdDevHz, [](double v) { return hz(v, 2); }); }},
-        {"drift", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Drift"),
-         [](const Shown &f) {
-             return ifAny(f.s.driftHzPerMinute, [&](double perMinute) {
-                 QString drift = signedNumber(perMinute, 2) + HistoryWindow::tr(" Hz per minute");
-                 if (f.s.driftPpmPerHour)
-                     drift += HistoryWindow::tr(", %1 ppm per hour")
-                                      .arg(signedNumber(*f.s.driftPpmPerHour, 4));
-                 return drift;
-             });
-         }},
-        {"allanDeviation", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Allan deviation"),
-         [](const Shown &f) { return ifAny(deviations(f.s.allan, f.s)); }},
-        {"overlappingAllanDeviation",
-         QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Overlapping Allan deviation"),
-         [](const Shown &f) { return ifAny(deviations(f.s.overlappingAllan, f.s)); }},
-        {"modifiedAllanDeviation",
-         QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Modified Allan deviation"),
-         [](const Shown &f) { return ifAny(deviations(f.s.modifiedAllan, f.s)); }},
-        {"overlappingHadamardDeviation",
-         QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Overlapping Hadamard deviation"),
-         [](const Shown &f) { return ifAny(deviations(f.s.overlappingHadamard, f.s)); }},
-        {"timeDeviation", QT_TRANSLATE_NOOP("freqcounter::HistoryWindow", "Time deviation"),
-         [](const Shown &f) {
-             return ifAny(deviations(f.s.timeDeviation, f.s, QStringLiteral(" s")));
-         }},
-};
-
 // Writes the whole file or, with the reason in error, nothing of it.
 bool writeWhole(const QString &path, const QByteArray &bytes, QString *error)
 {
@@ -224,8 +85,8 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
     m_statistics = new QWidget(this);
     auto *form = new QFormLayout(m_statistics);
     form->setContentsMargins(0, 0, 0, 0);
-    for (const FigureRow &row : kFigureRows)
-        addStatistic(tr(row.name), row.objectName);
+    for (const FigureTexts::Row &row : FigureTexts::rows())
+        addStatistic(row.name, row.objectName);
     m_stability = new StabilityPlot(this);
     m_stability->setObjectName(QStringLiteral("sigmaTau"));
     m_note = new QLabel(this);
@@ -497,19 +358,10 @@ void HistoryWindow::addStatistic(const QString &name, const char *objectName)
     value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // Three deviations with their bounds are a long line: it wraps.
     value->setWordWrap(true);
-    value->setProperty("statisticName", name);
     auto *label = new QLabel(name + QStringLiteral(":"), m_statistics);
     label->setBuddy(value);
     static_cast<QFormLayout *>(m_statistics->layout())->addRow(label, value);
-}
-
-void HistoryWindow::setStatistic(const char *objectName, const QString &value)
-{
-    auto *label = m_statistics->findChild<QLabel *>(QString::fromLatin1(objectName));
-    label->setText(value);
-    // A screen reader reads name and value together.
-    label->setAccessibleName(label->property("statisticName").toString() + QStringLiteral(": ")
-                             + value);
+    m_figureLabels.append({value, name});
 }
 
 void HistoryWindow::refresh()
@@ -528,12 +380,13 @@ void HistoryWindow::refresh()
                                   since.toString(today ? QStringLiteral("HH:mm:ss")
                                                        : QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     }
-    const Shown shown{m_figures, instrument, m_nominalHz};
-    // A figure that cannot be had says why.
-    const QString none = m_figures.missing ? Statistics::missingText(*m_figures.missing)
-                                           : tr("not enough readings");
-    for (const FigureRow &row : kFigureRows)
-        setStatistic(row.objectName, row.text(shown).value_or(none));
+    const QStringList texts = FigureTexts::texts(m_figures, instrument, m_nominalHz);
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const auto &[label, name] = m_figureLabels.at(i);
+        label->setText(texts.at(i));
+        // A screen reader reads name and value together.
+        label->setAccessibleName(name + QStringLiteral(": ") + texts.at(i));
+    }
     m_stability->setFigures(m_figures);
     m_chart->update();
     if (const QString text = note(); text != m_note->text()) {

@@ -94,7 +94,6 @@ private:
                        const QString &failed,
                        bool (HistoryWindow::*save)(const QString &, QString *));
     void addStatistic(const QString &name, const char *objectName);
-    void setStatistic(const char *objectName, const QString &value);
     void chooseAnalysisFile();
 
     std::unique_ptr<ReadingHistory> m_ownHistory; // a recording's
@@ -108,6 +107,8 @@ private:
     StabilityPlot *m_stability = nullptr;
     QTimer *m_refreshTimer = nullptr;
     QLabel *m_note = nullptr;
+    // The figures' values, in the order of their texts, with their names.
+    QList<std::pair<QLabel *, QString>> m_figureLabels;
     std::optional<double> m_nominalHz;
     bool m_everythingRecorded = false;
     qsizetype m_unreadable = 0; // rows of its recording

@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 freqcounter developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "statistics.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace freqcounter {
+
+// The History window's figures as text, a row each, worked out without a
+// widget: whose they are, the count, the interval, the gaps, the mean and
+// the offset from the nominal, the extremes, the spread, the drift, and
+// each deviation at 1, 10 and 100 tau0 with its bounds and noise. A figure
+// there are too few readings for, or none at all, says why.
+class FigureTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(FigureTexts)
+
+public:
+    struct Row
+    {
+        const char *objectName; // of the label that shows it
+        QString name;
+    };
+
+    static QList<Row> rows();
+    // The rows' texts, in the same order; instrument says whose they are.
+    static QStringList texts(const Statistics &figures, const QString &instrument,
+                             std::optional<double> nominalHz);
+};
+
+} // namespace freqcounter
