@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statistics.h"
 
+#include "gappedseries.h"
+#include "levelsums.h"
 #include "stabilityconfidence.h"
 
 #include <QCoreApplication>
@@ -26,406 +28,50 @@ constexpr std::size_t kIntervalSamples = 2047;
 // certain answer, few enough to cost little on a long span.
 constexpr std::size_t kNoiseSamples = 4096;
 
-// One averaging length m of the overlapping Allan, the modified Allan and
-// the overlapping Hadamard estimator, and the sums of the squares of their
-// terms over the span, kept up to date as the span moves. A term of the
-// overlapping Allan one is the second difference
-// d(i) = S(i+2m) - 2 S(i+m) + S(i) of the running sum S of the readings; one
-// of the modified one is the sum of m of them, inner(j) = d(j) + ... + d(j+m-1);
-// one of the Hadamard one the third difference
-// h(i) = S(i+3m) - 3 S(i+2m) + 3 S(i+m) - S(i). A term that spans a gap
-// counts in none of the sums.
-struct Level
-{
-    qsizetype m = 1;
-    qsizetype overlappingFrom = 0;
-    qsizetype overlappingTo = 0;
-    long double overlappingSum = 0;
-    qsizetype overlappingTerms = 0;
-    qsizetype hadamardFrom = 0;
-    qsizetype hadamardTo = 0;
-    long double hadamardSum = 0;
-    qsizetype hadamardTerms = 0;
-    qsizetype modifiedFrom = 0;
-    qsizetype modifiedTo = 0;
-    long double modifiedSum = 0;
-    qsizetype modifiedTerms = 0;
-    long double modifiedFirst = 0; // inner(modifiedFrom)
-    long double modifiedLast = 0; // inner(modifiedTo - 1)
-    // Terms taken out since the sums were last made afresh: rounding grows
-    // with them, so the sums are made afresh before they outnumber the rest.
-    qsizetype subtracted = 0;
-};
-
 } // namespace
 
-// The numbers of the span, oldest first, as hertz from the first one, with
-// their running sum and where gaps cut them; entries before front have left
-// the span and go at the next compaction. It also remembers the degrees of
-// freedom it worked out, for the next refresh.
+// What the last span left: its numbers, the sums of each averaging length,
+// and the degrees of freedom worked out, for the next refresh.
 struct SpanStatistics::State
 {
-    const ReadingHistory *history = nullptr;
-    qint64 fromSequence = 0;
-    qint64 toSequence = 0;
-    double referenceHz = 0;
-    std::vector<qint64> sequence;
-    std::vector<qint64> msecs;
-    std::vector<double> hz;
-    std::vector<double> runningSum{0.0}; // runningSum[k] = hz[0] + ... + hz[k-1]
-    // Whether readings that are no number came between a number and the one
-    // before it.
-    std::vector<char> holeBefore;
-    // cuts[k]: how many of the numbers up to k begin a piece after a gap,
-    // counted from the first one held.
-    std::vector<qint32> cuts;
-    // A pause longer than this, in ms, is a gap; negative until the interval
-    // is known. The pauses between the numbers held, counted by length, show
-    // whether another limit cuts them elsewhere.
-    qint64 gapLimit = -1;
-    std::map<qint64, qsizetype> pauses;
-    bool pendingHole = false;
-    qsizetype front = 0;
-    std::vector<Level> levels;
+    GappedSeries series;
+    LevelSums sums;
     Confidence::GappedEdf edfs;
-
-    qsizetype size() const { return qsizetype(hz.size()); }
-    qsizetype held() const { return size() - front; }
-
-    double at(qsizetype k) const { return runningSum[std::size_t(k)]; }
-    double d(qsizetype i, qsizetype m) const { return at(i + 2 * m) - 2.0 * at(i + m) + at(i); }
-    long double h(qsizetype i, qsizetype m) const
-    {
-        return (long double)at(i + 3 * m) - 3.0L * at(i + 2 * m) + 3.0L * at(i + m) - at(i);
-    }
-
-    bool cutAt(qsizetype k) const
-    {
-        if (k == 0)
-            return false;
-        const auto i = std::size_t(k);
-        return holeBefore[i] || (gapLimit >= 0 && msecs[i] - msecs[i - 1] > gapLimit);
-    }
-    // Whether the `length` numbers from i on lie in one piece.
-    bool whole(qsizetype i, qsizetype length) const
-    {
-        return cuts[std::size_t(i + length - 1)] == cuts[std::size_t(i)];
-    }
-    qsizetype gapsHeld() const { return held() == 0 ? 0 : cuts.back() - cuts[std::size_t(front)]; }
-
-    void clear(const ReadingHistory &from, qint64 place)
-    {
-        restart();
-        history = &from;
-        fromSequence = toSequence = place;
-    }
-
-    // Forgets every number, keeping the room they took.
-    void restart()
-    {
-        history = nullptr;
-        fromSequence = toSequence = 0;
-        sequence.clear();
-        msecs.clear();
-        hz.clear();
-        runningSum.assign(1, 0.0);
-        holeBefore.clear();
-        cuts.clear();
-        gapLimit = -1;
-        pauses.clear();
-        pendingHole = false;
-        front = 0;
-        levels.clear();
-    }
-
-    void reserve(qsizetype numbers)
-    {
-        const auto n = std::size_t(numbers);
-        sequence.reserve(n);
-        msecs.reserve(n);
-        hz.reserve(n);
-        runningSum.reserve(n + 1);
-        holeBefore.reserve(n);
-        cuts.reserve(n);
-    }
-
-    void append(const Sample &sample, qint64 place)
-    {
-        if (std::isnan(sample.mhz)) {
-            pendingHole = !hz.empty();
-            return;
-        }
-        const double value = sample.mhz * kHzPerMHz;
-        if (hz.empty())
-            referenceHz = value;
-        if (!msecs.empty())
-            ++pauses[sample.msecs - msecs.back()];
-        sequence.push_back(place);
-        msecs.push_back(sample.msecs);
-        hz.push_back(value - referenceHz);
-        runningSum.push_back(runningSum.back() + hz.back());
-        holeBefore.push_back(pendingHole ? 1 : 0);
-        pendingHole = false;
-        cuts.push_back((cuts.empty() ? 0 : cuts.back()) + (cutAt(size() - 1) ? 1 : 0));
-    }
-
-    // Moves the span to the samples [from, to) of a history: what came is
-    // appended, what left is dropped; a span that moved back, or another
-    // history, starts afresh.
-    void follow(const ReadingHistory &of, qsizetype from, qsizetype to)
-    {
-        const qint64 newFrom = of.sequence(from);
-        const qint64 newTo = of.sequence(to);
-        if (history != &of || newFrom < fromSequence || newTo < toSequence || newFrom > toSequence)
-            clear(of, newFrom);
-        for (qint64 place = toSequence; place < newTo; ++place)
-            append(of.at(qsizetype(place - of.sequence(0))), place);
-        fromSequence = newFrom;
-        toSequence = newTo;
-        while (front < size() && sequence[std::size_t(front)] < newFrom) {
-            ++front;
-            if (front < size()) {
-                const auto pause
-                        = pauses.find(msecs[std::size_t(front)] - msecs[std::size_t(front - 1)]);
-                if (--pause->second == 0)
-                    pauses.erase(pause);
-            }
-        }
-    }
-
-    // Pauses longer than limit are gaps. Where that cuts the numbers held
-    // elsewhere than before, the cuts are counted again and every sum is
-    // made afresh.
-    void setGapLimit(qint64 limit)
-    {
-        const qint64 low = std::min(limit, gapLimit);
-        const qint64 high = std::max(limit, gapLimit);
-        const auto between = pauses.upper_bound(low);
-        const bool moved = gapLimit < 0 || (between != pauses.end() && between->first <= high);
-        gapLimit = limit;
-        if (!moved)
-            return;
-        qint32 count = 0;
-        for (qsizetype k = 0; k < size(); ++k) {
-            count += cutAt(k) ? 1 : 0;
-            cuts[std::size_t(k)] = count;
-        }
-        levels.clear();
-    }
-
-    // Forgets what has left the span, once it is as much as what is held.
-    void compact()
-    {
-        if (front < 4096 || front < held())
-            return;
-        const auto cut = [this](auto &values) {
-            values.erase(values.begin(), values.begin() + std::ptrdiff_t(front));
-        };
-        cut(sequence);
-        cut(msecs);
-        cut(hz);
-        cut(runningSum);
-        cut(holeBefore);
-        cut(cuts);
-        for (Level &level : levels) {
-            level.overlappingFrom -= front;
-            level.overlappingTo -= front;
-            level.hadamardFrom -= front;
-            level.hadamardTo -= front;
-            level.modifiedFrom -= front;
-            level.modifiedTo -= front;
-        }
-        front = 0;
-    }
-
-    void update(Level &level) const;
-    void sumAfresh(Level &level) const;
-    // Averaging lengths 1, 2, 5, 10, 20, 50, ... while there are four
-    // averages of the length among n numbers; a length the span has
-    // outgrown is forgotten.
-    void keepLevels(qsizetype n)
-    {
-        std::vector<Level> kept;
-        for (qsizetype decade = 1; decade <= n / 4; decade *= 10) {
-            for (const qsizetype step : {1, 2, 5}) {
-                const qsizetype m = decade * step;
-                if (m > n / 4)
-                    break;
-                const auto old = std::find_if(levels.begin(), levels.end(),
-                                              [m](const Level &level) { return level.m == m; });
-                kept.push_back(old != levels.end() ? *old : Level{m});
-            }
-        }
-        levels = std::move(kept);
-    }
-
-    // The newest averages of length m, in runs that no gap cuts, oldest
-    // first, each run placed by its first average.
-    std::vector<Confidence::AveragePiece> averages(qsizetype m) const
-    {
-        std::vector<Confidence::AveragePiece> pieces(1);
-        std::size_t taken = 0;
-        qsizetype end = size();
-        while (taken < kNoiseSamples && end - m >= front) {
-            const qsizetype begin = end - m;
-            if (!whole(begin, m)) {
-                if (!pieces.back().values.empty())
-                    pieces.emplace_back();
-                end -= m;
-                continue;
-            }
-            pieces.back().values.push_back((at(end) - at(begin)) / double(m));
-            pieces.back().at = double(begin - front) / double(m);
-            ++taken;
-            if (cutAt(begin))
-                pieces.emplace_back();
-            end = begin;
-        }
-        for (Confidence::AveragePiece &piece : pieces)
-            std::reverse(piece.values.begin(), piece.values.end());
-        std::reverse(pieces.begin(), pieces.end());
-        return pieces;
-    }
-
-    // The pieces gaps cut the span into, as [begin, end) of the numbers:
-    // found where the count of cuts steps up, a search each.
-    std::vector<std::pair<qsizetype, qsizetype>> pieces() const
-    {
-        std::vector<std::pair<qsizetype, qsizetype>> found;
-        auto begin = cuts.cbegin() + std::ptrdiff_t(front);
-        while (begin != cuts.cend()) {
-            const auto end = std::upper_bound(begin, cuts.cend(), *begin);
-            found.emplace_back(begin - cuts.cbegin(), end - cuts.cbegin());
-            begin = end;
-        }
-        return found;
-    }
 };
-
-void SpanStatistics::State::sumAfresh(Level &level) const
-{
-    const qsizetype m = level.m;
-    level.overlappingSum = 0;
-    level.overlappingTerms = 0;
-    for (qsizetype i = front; i < size() - 2 * m + 1; ++i) {
-        if (whole(i, 2 * m)) {
-            level.overlappingSum += static_cast<long double>(d(i, m)) * d(i, m);
-            ++level.overlappingTerms;
-        }
-    }
-    level.hadamardSum = 0;
-    level.hadamardTerms = 0;
-    for (qsizetype i = front; i < size() - 3 * m + 1; ++i) {
-        if (whole(i, 3 * m)) {
-            level.hadamardSum += h(i, m) * h(i, m);
-            ++level.hadamardTerms;
-        }
-    }
-    const qsizetype modifiedTo = size() - 3 * m + 2;
-    long double inner = 0;
-    for (qsizetype i = front; i < front + m; ++i)
-        inner += d(i, m);
-    level.modifiedFirst = inner;
-    level.modifiedSum = 0;
-    level.modifiedTerms = 0;
-    for (qsizetype j = front; j < modifiedTo; ++j) {
-        if (whole(j, 3 * m - 1)) {
-            level.modifiedSum += inner * inner;
-            ++level.modifiedTerms;
-        }
-        level.modifiedLast = inner;
-        if (j + 1 < modifiedTo)
-            inner += d(j + m, m) - d(j, m);
-    }
-    level.subtracted = 0;
-}
-
-void SpanStatistics::State::update(Level &level) const
-{
-    const qsizetype m = level.m;
-    const qsizetype overlappingTo = size() - 2 * m + 1;
-    const qsizetype modifiedTo = size() - 3 * m + 2;
-    const qsizetype hadamardTo = size() - 3 * m + 1;
-    const bool afresh = level.overlappingTo <= level.overlappingFrom
-            || level.modifiedTo <= level.modifiedFrom || level.hadamardTo <= level.hadamardFrom
-            || front < level.overlappingFrom || front >= level.hadamardTo
-            || level.subtracted > hadamardTo - front;
-    if (afresh) {
-        sumAfresh(level);
-    } else {
-        const auto take = [&](long double &sum, qsizetype &terms, long double term, int sign) {
-            sum += sign * term * term;
-            terms += sign;
-        };
-        for (qsizetype i = level.overlappingFrom; i < front; ++i) {
-            if (whole(i, 2 * m))
-                take(level.overlappingSum, level.overlappingTerms, d(i, m), -1);
-            ++level.subtracted;
-        }
-        for (qsizetype i = level.overlappingTo; i < overlappingTo; ++i) {
-            if (whole(i, 2 * m))
-                take(level.overlappingSum, level.overlappingTerms, d(i, m), +1);
-        }
-        for (qsizetype i = level.hadamardFrom; i < front; ++i) {
-            if (whole(i, 3 * m))
-                take(level.hadamardSum, level.hadamardTerms, h(i, m), -1);
-        }
-        for (qsizetype i = level.hadamardTo; i < hadamardTo; ++i) {
-            if (whole(i, 3 * m))
-                take(level.hadamardSum, level.hadamardTerms, h(i, m), +1);
-        }
-        for (qsizetype j = level.modifiedFrom; j < front; ++j) {
-            if (whole(j, 3 * m - 1))
-                take(level.modifiedSum, level.modifiedTerms, level.modifiedFirst, -1);
-            level.modifiedFirst += d(j + m, m) - d(j, m);
-        }
-        for (qsizetype j = level.modifiedTo; j < modifiedTo; ++j) {
-            level.modifiedLast += d(j - 1 + m, m) - d(j - 1, m);
-            if (whole(j, 3 * m - 1))
-                take(level.modifiedSum, level.modifiedTerms, level.modifiedLast, +1);
-        }
-    }
-    level.overlappingFrom = front;
-    level.overlappingTo = overlappingTo;
-    level.modifiedFrom = front;
-    level.modifiedTo = modifiedTo;
-    level.hadamardFrom = front;
-    level.hadamardTo = hadamardTo;
-}
 
 namespace {
 
 // Mean, extremes, spread and drift, in one pass in long double: the
 // readings are hertz from the first, and times seconds from the first.
 // Gives the mean in hertz.
-double moments(const SpanStatistics::State &state, Statistics &s)
+double moments(const GappedSeries &series, Statistics &s)
 {
-    const auto first = std::size_t(state.front);
-    const qint64 origin = state.msecs[first];
+    const qsizetype first = series.front();
+    const qint64 origin = series.msecs(first);
     long double sum = 0;
     long double squares = 0;
     long double seconds = 0;
     long double secondsSquared = 0;
     long double product = 0;
-    double low = state.hz[first];
+    double low = series.hz(first);
     double high = low;
-    for (std::size_t i = first; i < state.hz.size(); ++i) {
-        const long double h = state.hz[i];
-        const long double t = (long double)(state.msecs[i] - origin) / 1000.0L;
+    for (qsizetype i = first; i < series.size(); ++i) {
+        const long double h = series.hz(i);
+        const long double t = (long double)(series.msecs(i) - origin) / 1000.0L;
         sum += h;
         squares += h * h;
         seconds += t;
         secondsSquared += t * t;
         product += t * h;
-        low = std::min(low, state.hz[i]);
-        high = std::max(high, state.hz[i]);
+        low = std::min(low, series.hz(i));
+        high = std::max(high, series.hz(i));
     }
-    const long double count = state.held();
+    const long double count = series.held();
     const long double meanOffset = sum / count;
-    const double meanHz = state.referenceHz + double(meanOffset);
+    const double meanHz = series.referenceHz() + double(meanOffset);
     s.meanMHz = meanHz / kHzPerMHz;
-    s.minMHz = (state.referenceHz + low) / kHzPerMHz;
-    s.maxMHz = (state.referenceHz + high) / kHzPerMHz;
+    s.minMHz = (series.referenceHz() + low) / kHzPerMHz;
+    s.maxMHz = (series.referenceHz() + high) / kHzPerMHz;
     s.peakToPeakHz = high - low;
     if (count < 2)
         return meanHz;
@@ -444,19 +90,18 @@ double moments(const SpanStatistics::State &state, Statistics &s)
 
 // The median of the pauses between numbers that are not zero, of an even
 // sample of them, in ms; nothing when every pause is zero.
-std::optional<qint64> interval(const SpanStatistics::State &state)
+std::optional<qint64> interval(const GappedSeries &series)
 {
     std::vector<qint64> pauses;
-    const std::size_t stride
-            = std::max<std::size_t>(1, std::size_t(state.held() - 1) / kIntervalSamples);
-    for (std::size_t i = std::size_t(state.front) + 1; i < state.msecs.size(); i += stride) {
-        if (state.msecs[i] > state.msecs[i - 1])
-            pauses.push_back(state.msecs[i] - state.msecs[i - 1]);
+    const qsizetype stride = std::max<qsizetype>(1, (series.held() - 1) / kIntervalSamples);
+    for (qsizetype i = series.front() + 1; i < series.size(); i += stride) {
+        if (series.msecs(i) > series.msecs(i - 1))
+            pauses.push_back(series.msecs(i) - series.msecs(i - 1));
     }
     if (pauses.empty()) {
         // A sample can miss the few that move; the span cannot.
-        const auto moves = state.pauses.upper_bound(0);
-        if (moves == state.pauses.end())
+        const auto moves = series.pauses().upper_bound(0);
+        if (moves == series.pauses().end())
             return std::nullopt;
         return moves->first;
     }
@@ -521,9 +166,10 @@ constexpr Confidence::Estimator kOverlappingHadamard{3, true, false};
 std::vector<std::optional<int>> noises(const SpanStatistics::State &state)
 {
     std::vector<std::optional<int>> found;
-    found.reserve(state.levels.size());
-    for (const Level &level : state.levels)
-        found.push_back(Confidence::identifyNoise(state.averages(level.m)));
+    found.reserve(state.sums.levels().size());
+    for (const Level &level : state.sums.levels())
+        found.push_back(
+                Confidence::identifyNoise(newestAverages(state.series, level.m, kNoiseSamples)));
     return found;
 }
 
@@ -531,20 +177,19 @@ std::vector<std::optional<int>> noises(const SpanStatistics::State &state)
 // Hadamard deviation and the time deviation.
 void stability(SpanStatistics::State &state, Statistics &s, double meanHz)
 {
-    const qsizetype n = state.held();
+    const GappedSeries &series = state.series;
     const Figure figure{*s.tau0Seconds, std::abs(meanHz), state.edfs};
-    state.keepLevels(n);
-    for (Level &level : state.levels)
-        state.update(level);
+    state.sums.follow(series);
+    const std::vector<Level> &levels = state.sums.levels();
     const std::vector<std::optional<int>> noise = noises(state);
     const auto noiseAt = [&](qsizetype m) {
-        for (std::size_t i = 0; i < state.levels.size(); ++i) {
-            if (state.levels[i].m == m)
+        for (std::size_t i = 0; i < levels.size(); ++i) {
+            if (levels[i].m == m)
                 return noise[i];
         }
         return std::optional<int>();
     };
-    const std::vector<std::pair<qsizetype, qsizetype>> pieces = state.pieces();
+    const std::vector<std::pair<qsizetype, qsizetype>> pieces = series.pieces();
     std::map<qsizetype, qsizetype> lengths;
     for (const auto &[begin, end] : pieces)
         ++lengths[end - begin];
@@ -554,13 +199,13 @@ void stability(SpanStatistics::State &state, Statistics &s, double meanHz)
     for (const qsizetype m : {1, 10, 100}) {
         long double squared = 0;
         qsizetype terms = 0;
-        if (m == 1 && !state.levels.empty()) {
-            squared = state.levels.front().overlappingSum;
-            terms = state.levels.front().overlappingTerms;
+        if (m == 1 && !levels.empty()) {
+            squared = levels.front().overlappingSum;
+            terms = levels.front().overlappingTerms;
         } else {
             for (const auto &[begin, end] : pieces) {
                 for (qsizetype i = begin; i + 2 * m <= end; i += m) {
-                    const double term = state.d(i, m);
+                    const double term = series.d(i, m);
                     squared += static_cast<long double>(term) * term;
                     ++terms;
                 }
@@ -571,8 +216,8 @@ void stability(SpanStatistics::State &state, Statistics &s, double meanHz)
         s.allan.append(figure.of(kAllan, m, squared, terms, 2, noiseAt(m),
                                  termsByPiece(lengths, 2 * m, m)));
     }
-    for (std::size_t i = 0; i < state.levels.size(); ++i) {
-        const Level &level = state.levels[i];
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        const Level &level = levels[i];
         const qsizetype m = level.m;
         if (level.overlappingTerms > 0) {
             s.overlappingAllan.append(figure.of(kOverlappingAllan, m, level.overlappingSum,
@@ -615,15 +260,16 @@ Statistics figuresOf(SpanStatistics::State &state, qsizetype count)
 {
     Statistics s;
     s.count = count;
-    s.numbers = state.held();
-    const double meanHz = s.numbers > 0 ? moments(state, s) : 0;
-    const std::optional<qint64> tau0 = s.numbers >= 2 ? interval(state) : std::nullopt;
+    s.numbers = state.series.held();
+    const double meanHz = s.numbers > 0 ? moments(state.series, s) : 0;
+    const std::optional<qint64> tau0 = s.numbers >= 2 ? interval(state.series) : std::nullopt;
     if (tau0) {
         s.tau0Seconds = double(*tau0) / 1000.0;
         // A pause takes the nearest whole number of slots: from one and a
         // half intervals on, it is two or more, and leaves a slot empty.
-        state.setGapLimit((3 * *tau0 + 1) / 2 - 1);
-        s.gaps = state.gapsHeld();
+        if (state.series.setGapLimit((3 * *tau0 + 1) / 2 - 1))
+            state.sums.clear();
+        s.gaps = state.series.gapsHeld();
     }
     if (s.numbers < 2)
         s.missing = Statistics::Missing::TooFewNumbers;
@@ -645,9 +291,10 @@ Statistics SpanStatistics::of(const ReadingHistory &history, qsizetype from, qsi
     from = std::clamp<qsizetype>(from, 0, history.size());
     to = std::clamp<qsizetype>(to, from, history.size());
     State &state = *m_state;
-    state.follow(history, from, to);
+    if (state.series.follow(history, from, to))
+        state.sums.clear();
     Statistics s = figuresOf(state, to - from);
-    state.compact();
+    state.sums.shift(state.series.compact());
     return s;
 }
 
@@ -659,13 +306,14 @@ RunStatistics::~RunStatistics() = default;
 
 void RunStatistics::reserve(qsizetype readings)
 {
-    m_state->reserve(readings);
+    m_state->series.reserve(readings);
 }
 
 void RunStatistics::add(qint16 port, const QString &device, qint64 msecs, double mhz)
 {
     if (!m_instrument || m_instrument->first != port || m_instrument->second != device) {
-        m_state->restart();
+        m_state->series.restart();
+        m_state->sums.clear();
         m_count = 0;
         m_instrument = {port, device};
     }
@@ -674,7 +322,7 @@ void RunStatistics::add(qint16 port, const QString &device, qint64 msecs, double
     Sample sample;
     sample.msecs = m_lastMsecs;
     sample.mhz = mhz;
-    m_state->append(sample, m_count++);
+    m_state->series.append(sample, m_count++);
 }
 
 Statistics RunStatistics::figures()

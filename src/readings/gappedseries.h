@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 freqcounter developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "readinghistory.h"
+#include "stabilityconfidence.h"
+
+#include <map>
+#include <utility>
+#include <vector>
+
+namespace freqcounter {
+
+// The numbers of a span of readings, oldest first, as hertz from the first
+// one, with their times, their running sum and where gaps cut them: for the
+// statistics, which follow the span as it moves. Entries before front() have
+// left the span and go at the next compaction. It sums nothing itself.
+class GappedSeries
+{
+public:
+    qsizetype size() const { return qsizetype(m_hz.size()); }
+    qsizetype front() const { return m_front; }
+    qsizetype held() const { return size() - m_front; }
+    double referenceHz() const { return m_referenceHz; }
+    double hz(qsizetype k) const { return m_hz[std::size_t(k)]; }
+    qint64 msecs(qsizetype k) const { return m_msecs[std::size_t(k)]; }
+
+    // The running sum S of the numbers before k, and its second and third
+    // differences at lag m: the terms of the Allan and Hadamard estimators.
+    double at(qsizetype k) const { return m_runningSum[std::size_t(k)]; }
+    double d(qsizetype i, qsizetype m) const { return at(i + 2 * m) - 2.0 * at(i + m) + at(i); }
+    long double h(qsizetype i, qsizetype m) const
+    {
+        return (long double)at(i + 3 * m) - 3.0L * at(i + 2 * m) + 3.0L * at(i + m) - at(i);
+    }
+
+    // Whether a gap comes before number k.
+    bool cutAt(qsizetype k) const;
+    // Whether the `length` numbers from i on lie in one piece.
+    bool whole(qsizetype i, qsizetype length) const
+    {
+        return m_cuts[std::size_t(i + length - 1)] == m_cuts[std::size_t(i)];
+    }
+    qsizetype gapsHeld() const;
+    // The pieces gaps cut the span into, as [begin, end) of the numbers.
+    std::vector<std::pair<qsizetype, qsizetype>> pieces() const;
+    // The pauses between the numbers held, by length, in ms.
+    const std::map<qint64, qsizetype> &pauses() const { return m_pauses; }
+
+    // Forgets every number, keeping the room they took.
+    void restart();
+    void reserve(qsizetype numbers);
+    // A reading, at its place among the readings counted since start.
+    void append(const Sample &sample, qint64 place);
+    // Moves the span to the samples [from, to) of a history: what came is
+    // appended, what left is dropped; a span that moved back, or another
+    // history, starts afresh. True when it started afresh.
+    bool follow(const ReadingHistory &of, qsizetype from, qsizetype to);
+    // Pauses longer than limit are gaps. True when that cuts the numbers
+    // held elsewhere than before.
+    bool setGapLimit(qint64 limit);
+    // Forgets what has left the span, once it is as much as what is held:
+    // how many entries went, so that indices into it can follow.
+    qsizetype compact();
+
+private:
+    const ReadingHistory *m_history = nullptr;
+    qint64 m_fromSequence = 0;
+    qint64 m_toSequence = 0;
+    double m_referenceHz = 0;
+    std::vector<qint64> m_sequence;
+    std::vector<qint64> m_msecs;
+    std::vector<double> m_hz;
+    std::vector<double> m_runningSum{0.0}; // [k] = hz[0] + ... + hz[k-1]
+    // Whether readings that are no number came between a number and the one
+    // before it.
+    std::vector<char> m_holeBefore;
+    // [k]: how many of the numbers up to k begin a piece after a gap,
+    // counted from the first one held.
+    std::vector<qint32> m_cuts;
+    // A pause longer than this, in ms, is a gap; negative until the interval
+    // is known.
+    qint64 m_gapLimit = -1;
+    std::map<qint64, qsizetype> m_pauses;
+    bool m_pendingHole = false;
+    qsizetype m_front = 0;
+};
+
+// The newest averages of length m of a series, at most `newest` of them, in
+// runs that no gap cuts, oldest first, each run placed by its first average:
+// what the noise is identified from.
+std::vector<StabilityConfidence::AveragePiece> newestAverages(const GappedSeries &series,
+                                                              qsizetype m, std::size_t newest);
+
+} // namespace freqcounter
