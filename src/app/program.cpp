@@ -90,12 +90,13 @@ int runProgram(const PortDevices &devices, const QString &recordPath, const Comp
     quitOnTerminationSignals(&runtime);
 #endif
     Form1 form(runtime, devices);
-    ReadingActions actions(form, runtime);
-    connectToWindow(form, actions);
-    actions.setComparison(comparison, false);
+    // The window owns its menu and what the menu made.
+    auto *actions = new ReadingActions(form, runtime);
+    connectToWindow(form, *actions);
+    actions->setComparison(comparison, false);
     if (!form.load())
         return Runtime::kFailureExitStatus;
-    if (!recordPath.isEmpty() && !runtime.run([&] { actions.startRecording(recordPath); }))
+    if (!recordPath.isEmpty() && !runtime.run([&] { actions->startRecording(recordPath); }))
         return Runtime::kFailureExitStatus;
     form.show();
     const int status = QApplication::exec();

@@ -37,6 +37,7 @@ class ReadingActions : public QObject
     Q_OBJECT
 
 public:
+    // The window owns it, as its child.
     ReadingActions(QWidget &window, Runtime &runtime);
     ~ReadingActions() override;
 
