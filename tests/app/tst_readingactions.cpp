@@ -6,6 +6,7 @@
 #include "nominaldialog.h"
 #include "program.h"
 #include "readingactions.h"
+#include "recordingfile.h"
 #include "windowonptys.h"
 
 #include <QAccessible>
@@ -165,19 +166,35 @@ void TestReadingActions::recordsOneLinePerWholeReading()
 void TestReadingActions::readingsOfOneReadAreKeptEachAtItsTime()
 {
     loadAndShow();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("readings.csv"));
+    m_actions->startRecording(path);
     // Three readings in one write: one tick reads them all.
     QVERIFY(m_window->pty().send("145.1\r\n145.2\r\n145.3\r\n"));
     const ReadingHistory &history = m_actions->history();
     QTRY_COMPARE(history.size(), 3);
+    m_actions->stopRecording();
     QCOMPARE(shown(), QStringLiteral("145.3 MHz"));
-    QCOMPARE(history.at(0).mhz, 145.1);
-    QCOMPARE(history.at(1).mhz, 145.2);
-    QCOMPARE(history.at(2).mhz, 145.3);
-    // Seven characters, 10 bits each at 1200 baud, came after each line end
-    // before the next: 58 ms apart, give or take the rounding to milliseconds.
+    // In the history and in the file, in order; seven characters, 10 bits
+    // each at 1200 baud, came after each line end before the next: 58 ms
+    // apart, give or take the rounding to milliseconds.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rows = file.readAll().trimmed().split('\n').sliced(1);
+    QCOMPARE(rows.size(), 3);
+    for (const qsizetype i : {0, 1, 2}) {
+        const QByteArray reading = QByteArray::number(145.1 + 0.1 * double(i), 'f', 1);
+        QCOMPARE(history.at(i).mhz, reading.toDouble());
+        QVERIFY(rows.at(i).trimmed().endsWith("," + reading));
+    }
     for (const qsizetype i : {1, 2}) {
         const qint64 gap = history.at(i).msecs - history.at(i - 1).msecs;
         QVERIFY2(gap >= 57 && gap <= 59, qPrintable(QString::number(gap)));
+        const auto time = [&rows](qsizetype row) {
+            return RecordingFile::epochMsecs(rows.at(row).split(',').constFirst()).value_or(0);
+        };
+        const qint64 recorded = time(i) - time(i - 1);
+        QVERIFY2(recorded >= 57 && recorded <= 59, qPrintable(QString::number(recorded)));
     }
 }
 
@@ -337,7 +354,8 @@ void TestReadingActions::savedHeaderDescribesTheSavedReadings()
     for (const QByteArray &line : file.readAll().split('\n')) {
         if (line.startsWith("# mean frequency: ")) {
             headerMean = line.mid(18).chopped(3).toDouble();
-        } else if (!line.isEmpty() && !line.startsWith('#')) {
+        } else if (!line.isEmpty() && !line.startsWith('#') && line != "0") {
+            // A line of 0 is an empty slot of the interval, not a reading.
             sum += line.toDouble();
             ++values;
         }

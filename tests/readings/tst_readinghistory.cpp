@@ -1,0 +1,104 @@
+// SPDX-FileCopyrightText: 2026 freqcounter developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "readinghistory.h"
+#include "statistics.h"
+#include "steadyclock.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace freqcounter;
+
+namespace {
+
+const QDateTime kStart = QDateTime::fromMSecsSinceEpoch(1'765'000'000'000);
+
+} // namespace
+
+class TestReadingHistory : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void historyIsBoundedAndMarksPortSwitches();
+    void wallClockSetBackLeavesTheHistoryInTime();
+    void steadyClockKeepsTheOrder();
+};
+
+void TestReadingHistory::historyIsBoundedAndMarksPortSwitches()
+{
+    ReadingHistory history(3);
+    const auto add = [&](qint16 port, qint64 second, const char *text) {
+        history.add({port, {}, kStart.addSecs(second), QString::fromLatin1(text)});
+    };
+    add(1, 0, "1.0");
+    QVERIFY(!history.at(0).portChanged); // the first reading switches from nothing
+    add(1, 1, "1.1");
+    add(2, 2, "2.0");
+    add(2, 1, "2.1"); // the clock went back a second
+    QCOMPARE(history.size(), 3);
+    QCOMPARE(history.at(0).mhz, 1.1);
+    QVERIFY(!history.at(0).portChanged);
+    QVERIFY(history.at(1).portChanged);
+    QVERIFY(!history.at(2).portChanged);
+    QCOMPARE(history.at(2).msecs, history.at(1).msecs);
+    QCOMPARE(history.lowerBound(kStart.addSecs(2).toMSecsSinceEpoch()), 1);
+
+    // Each instrument's run, also when its first reading has dropped out.
+    QCOMPARE(history.instrumentStart(2), 1);
+    QCOMPARE(history.instrumentOf(0).port, 1);
+    QCOMPARE(history.instrumentStart(0), 0);
+    history.add({2, QStringLiteral("/dev/ttyUSB1"), kStart.addSecs(3), QStringLiteral("2.2")});
+    QVERIFY(history.at(2).portChanged); // another device on the same port
+    QCOMPARE(history.instrumentStart(2), 2);
+    QCOMPARE(history.instrumentOf(1).device, QString());
+    QCOMPARE(history.instrumentOf(2).device, QStringLiteral("/dev/ttyUSB1"));
+}
+
+void TestReadingHistory::wallClockSetBackLeavesTheHistoryInTime()
+{
+    // A reading a second on the steady clock; halfway through, the wall
+    // clock is set back ten minutes.
+    ReadingHistory history;
+    const qint64 steadyStart = kStart.toMSecsSinceEpoch();
+    for (int i = 0; i < 120; ++i) {
+        const QDateTime wall = kStart.addSecs(i < 60 ? i : i - 600);
+        history.add({1,
+                     {},
+                     wall,
+                     QString::number(100.0 + i * 1e-6, 'f', 6),
+                     steadyStart + qint64(i) * 1000});
+    }
+    for (qsizetype i = 1; i < history.size(); ++i)
+        QCOMPARE(history.at(i).msecs - history.at(i - 1).msecs, 1000);
+    const Statistics figures = Statistics::of(history, 0, history.size());
+    QCOMPARE(figures.tau0Seconds, std::optional<double>(1.0));
+    QVERIFY(std::abs(*figures.driftHzPerMinute - 60.0) < 1e-6);
+}
+
+void TestReadingHistory::steadyClockKeepsTheOrder()
+{
+    // The times the window takes from its steady clock, while the wall
+    // clock's stamps step back an hour: the history keeps the steady ones,
+    // in order, as close together as they came.
+    const SteadyClock clock;
+    const qint64 first = clock.nowMsecs();
+    ReadingHistory history;
+    const QDateTime wall = QDateTime::currentDateTime();
+    for (int i = 0; i < 200; ++i) {
+        history.add({1,
+                     {},
+                     wall.addSecs(i < 100 ? i : i - 3600),
+                     QStringLiteral("100"),
+                     clock.nowMsecs()});
+    }
+    const qint64 last = clock.nowMsecs();
+    for (qsizetype i = 1; i < history.size(); ++i)
+        QVERIFY(history.at(i).msecs >= history.at(i - 1).msecs);
+    QVERIFY(history.at(0).msecs >= first);
+    QVERIFY(history.at(history.size() - 1).msecs <= last);
+}
+
+QTEST_GUILESS_MAIN(TestReadingHistory)
+#include "tst_readinghistory.moc"

@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 freqcounter developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analysisexport.h"
+#include "readinghistory.h"
+#include "statistics.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace freqcounter;
+
+namespace {
+
+constexpr double kAbsent = std::numeric_limits<double>::quiet_NaN();
+const QDateTime kStart = QDateTime::fromMSecsSinceEpoch(1'765'000'000'000);
+
+} // namespace
+
+class TestAnalysisExport : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void analysisNamesItsInstrument_data();
+    void analysisNamesItsInstrument();
+};
+
+void TestAnalysisExport::analysisNamesItsInstrument_data()
+{
+    QTest::addColumn<qint16>("port");
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QByteArray>("named");
+
+    QTest::newRow("a device behind the port") << qint16(2) << QStringLiteral("/dev/ttyUSB1")
+                                              << QByteArray("# port: Com2 (/dev/ttyUSB1)\n");
+    QTest::newRow("no device known") << qint16(1) << QString() << QByteArray("# port: Com1\n");
+}
+
+void TestAnalysisExport::analysisNamesItsInstrument()
+{
+    QFETCH(qint16, port);
+    QFETCH(QString, device);
+    QFETCH(QByteArray, named);
+
+    ReadingHistory history;
+    history.add({port, device, kStart, QStringLiteral("145.1234567")});
+    history.add({port, device, kStart.addSecs(1), QStringLiteral("ERR")});
+    const QByteArray text = analysisText(history, 0, 2, Statistics::of(history, 0, 2));
+    QVERIFY2(text.contains(named), text.constData());
+    // Every digit the counter sent, and nothing for what is not a number.
+    QVERIFY2(text.endsWith("\n145123456.7\n"), text.constData());
+}
+
+QTEST_GUILESS_MAIN(TestAnalysisExport)
+#include "tst_analysisexport.moc"

@@ -1,0 +1,151 @@
+// SPDX-FileCopyrightText: 2026 freqcounter developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "csvrecorder.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+using namespace freqcounter;
+
+namespace {
+
+constexpr double kAbsent = std::numeric_limits<double>::quiet_NaN();
+const QDateTime kStart = QDateTime::fromMSecsSinceEpoch(1'765'000'000'000);
+
+QList<QByteArray> fileLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<QByteArray> lines = file.readAll().split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+class TestCsvRecorder : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fieldQuoting_data();
+    void fieldQuoting();
+    void timestampIsLocalWithOffset();
+    void timestampInAHalfHourZone_data();
+    void timestampInAHalfHourZone();
+    void headerOnlyOnceAcrossTwoRuns();
+    void tornLastLineIsEndedFirst();
+};
+
+void TestCsvRecorder::fieldQuoting_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("field");
+
+    QTest::newRow("a plain reading") << QStringLiteral("145.2371") << QByteArray("145.2371");
+    QTest::newRow("a comma") << QStringLiteral("145,2") << QByteArray("\"145,2\"");
+    QTest::newRow("a quote, doubled") << QStringLiteral("14\"5") << QByteArray(R"("14""5")");
+    QTest::newRow("a comma and a quote") << QStringLiteral("1,\"5\"") << QByteArray(R"("1,""5""")");
+    QTest::newRow("a control character") << QStringLiteral("14\t5") << QByteArray("\"14\t5\"");
+    QTest::newRow("beyond ASCII, as UTF-8")
+            << QString::fromLatin1("\xB5") << QByteArray("\xC2\xB5");
+    QTest::newRow("empty") << QString() << QByteArray();
+}
+
+void TestCsvRecorder::fieldQuoting()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, field);
+    QCOMPARE(CsvRecorder::field(text), field);
+}
+
+void TestCsvRecorder::timestampIsLocalWithOffset()
+{
+    const QDateTime when = QDateTime::fromMSecsSinceEpoch(1'765'000'000'123, Qt::UTC);
+    const QString stamp = CsvRecorder::timestamp(when);
+    static const QRegularExpression iso(
+            QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.123[+-]\\d\\d:\\d\\d$"));
+    QVERIFY2(iso.match(stamp).hasMatch(), qPrintable(stamp));
+    // The same instant, read back.
+    QCOMPARE(QDateTime::fromString(stamp, Qt::ISODateWithMs).toMSecsSinceEpoch(),
+             when.toMSecsSinceEpoch());
+    QCOMPARE(stamp.left(19), when.toLocalTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+}
+
+void TestCsvRecorder::timestampInAHalfHourZone_data()
+{
+    QTest::addColumn<qint64>("msecs");
+    QTest::addColumn<QString>("stamp");
+
+    // CMake runs this test with TZ=America/St_Johns: 3.5 hours behind UTC in
+    // winter, 2.5 in summer.
+    QTest::newRow("winter, standard time")
+            << QDateTime(QDate(2026, 1, 15), QTime(12, 0, 0, 123), Qt::UTC).toMSecsSinceEpoch()
+            << QStringLiteral("2026-01-15T08:30:00.123-03:30");
+    QTest::newRow("summer, daylight saving time")
+            << QDateTime(QDate(2026, 7, 15), QTime(12, 0, 0, 123), Qt::UTC).toMSecsSinceEpoch()
+            << QStringLiteral("2026-07-15T09:30:00.123-02:30");
+    QTest::newRow("the evening before, across midnight")
+            << QDateTime(QDate(2026, 12, 8), QTime(2, 59, 59, 999), Qt::UTC).toMSecsSinceEpoch()
+            << QStringLiteral("2026-12-07T23:29:59.999-03:30");
+}
+
+void TestCsvRecorder::timestampInAHalfHourZone()
+{
+    QFETCH(qint64, msecs);
+    QFETCH(QString, stamp);
+    if (QDateTime::fromMSecsSinceEpoch(msecs).offsetFromUtc() % 3600 == 0)
+        QSKIP("not run in a zone with a half-hour offset (TZ=America/St_Johns)");
+    QCOMPARE(CsvRecorder::timestamp(QDateTime::fromMSecsSinceEpoch(msecs)), stamp);
+}
+
+void TestCsvRecorder::headerOnlyOnceAcrossTwoRuns()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("readings.csv"));
+    const ReceivedReading first{1, QStringLiteral("/dev/ttyUSB0"), kStart, QStringLiteral("145.2")};
+    const ReceivedReading second{2, QStringLiteral("/dev/ttyS0"), kStart.addSecs(1),
+                                 QStringLiteral("433,92")};
+    {
+        CsvRecorder run(path);
+        run.append(first);
+    }
+    {
+        CsvRecorder run(path);
+        run.append(second);
+    }
+    const QList<QByteArray> lines = fileLines(path);
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.at(0), QByteArray("time,port,device,reading\r"));
+    QCOMPARE(lines.at(1), CsvRecorder::line(first) + '\r');
+    QCOMPARE(lines.at(2), CsvRecorder::line(second) + '\r');
+    QVERIFY(lines.at(2).endsWith(",2,/dev/ttyS0,\"433,92\"\r"));
+}
+
+void TestCsvRecorder::tornLastLineIsEndedFirst()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("readings.csv"));
+    const ReceivedReading reading{1, QStringLiteral("/dev/ttyUSB0"), kStart,
+                                  QStringLiteral("145.2")};
+    const QByteArray whole = "time,port,device,reading\r\n" + CsvRecorder::line(reading) + "\r\n";
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(whole + "2026-12-07T15:2"); // a run ended in mid-line
+    }
+    CsvRecorder(path).append(reading);
+    const QList<QByteArray> lines = fileLines(path);
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines.at(1), CsvRecorder::line(reading) + '\r');
+    QCOMPARE(lines.at(2), QByteArray("2026-12-07T15:2\r"));
+    QCOMPARE(lines.at(3), CsvRecorder::line(reading) + '\r');
+}
+
+QTEST_GUILESS_MAIN(TestCsvRecorder)
+#include "tst_csvrecorder.moc"
