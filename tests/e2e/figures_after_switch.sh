@@ -11,25 +11,12 @@ simulator=$2
 . "$(dirname "$0")/xsession.sh"
 TITLE="$TITLE — recording"
 
-# rows PORT: how many recorded rows came from that port.
-rows() {
-    grep -c "^[^,]*,$1," "$work/readings.csv" 2>/dev/null || true
-}
-
-# wait_rows PORT N: waits (up to 20 s) for N rows from that port.
-wait_rows() {
-    tries=0
-    until [ "$(rows "$1")" -ge "$2" ]; do
-        tries=$((tries + 1))
-        [ "$tries" -gt 400 ] && fail "fewer than $2 readings recorded from port $1"
-        sleep 0.05
-    done
-}
+recording="$work/readings.csv"
 
 start_x
 start_simulator --name com1 --frequency 145.2 --interval 100
 start_simulator --name com2 --frequency 433.92 --interval 100
-"$program" --com1 "$work/com1" --com2 "$work/com2" --record "$work/readings.csv" 2>"$work/stderr" &
+"$program" --com1 "$work/com1" --com2 "$work/com2" --record "$recording" 2>"$work/stderr" &
 app_pid=$!
 main=$(wait_window _NET_WM_WINDOW_TYPE_NORMAL) || fail "the window did not open"
 
@@ -67,5 +54,5 @@ echo "$values" | awk '$1 < 433000000 || $1 > 435000000 { bad = 1 } END { exit ba
 awk -F, 'NR > 1 && $2 == 2 { seen2 = 1 } NR > 1 && $2 == 1 && seen2 { bad = 1 }
          NR > 1 && $2 == 1 && ($4 < 144 || $4 > 147) { bad = 1 }
          NR > 1 && $2 == 2 && ($4 < 433 || $4 > 435) { bad = 1 } END { exit bad }' \
-    "$work/readings.csv" || fail "the recording is not Com1's readings, then Com2's"
+    "$recording" || fail "the recording is not Com1's readings, then Com2's"
 echo "PASS"

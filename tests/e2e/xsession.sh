@@ -166,6 +166,23 @@ wait_port_open() {
     done
 }
 
+# rows PORT: how many rows of that port the recording at $recording holds.
+rows() {
+    grep -c "^[^,]*,$1," "$recording" 2>/dev/null || true
+}
+
+# wait_rows PORT N: waits (up to 30 s) for N rows of that port, while the
+# program runs.
+wait_rows() {
+    tries=0
+    until [ "$(rows "$1")" -ge "$2" ]; do
+        tries=$((tries + 1))
+        [ "$tries" -gt 600 ] && fail "fewer than $2 readings of port $1 recorded: $(cat "$recording")"
+        kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
+        sleep 0.05
+    done
+}
+
 # Milliseconds on a monotonic-enough clock, for measuring intervals.
 now_ms() {
     echo $(($(date +%s%N) / 1000000))

@@ -81,23 +81,41 @@ class TestReadingFramer : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void wholeReadings_data();
-    void wholeReadings();
-    void readingSplitAnywhere_data();
-    void readingSplitAnywhere();
+    // A line opened and quiet since: whole readings, a reading split
+    // anywhere, readings over the bound.
+    void settledLine_data();
+    void settledLine();
     void afterOpening_data();
     void afterOpening();
-    void overlongReadings_data();
-    void overlongReadings();
     void endlessStreamStaysBounded();
     void completedHowLongBeforeTheRead();
+
+private:
+    static void wholeReadings();
+    static void readingSplitAnywhere();
+    static void overlongReadings();
 };
 
-void TestReadingFramer::wholeReadings_data()
+void TestReadingFramer::settledLine_data()
 {
     QTest::addColumn<Ticks>("ticks");
     QTest::addColumn<QStringList>("shown");
+    wholeReadings();
+    readingSplitAnywhere();
+    overlongReadings();
+}
 
+void TestReadingFramer::settledLine()
+{
+    QFETCH(Ticks, ticks);
+    QFETCH(QStringList, shown);
+
+    ReadingFramer framer = settledFramer();
+    QCOMPARE(run(framer, ticks), shown);
+}
+
+void TestReadingFramer::wholeReadings()
+{
     QTest::newRow("CRLF") << Ticks{read(s("145.2371\r\n"))} << QStringList{s("145.2371")};
     QTest::newRow("CR only") << Ticks{read(s("145.2371\r"))} << QStringList{s("145.2371")};
     QTest::newRow("LF only") << Ticks{read(s("145.2371\n"))} << QStringList{s("145.2371")};
@@ -133,20 +151,8 @@ void TestReadingFramer::wholeReadings_data()
             << QStringList{QString::fromLatin1("\xB5\xFF 1")};
 }
 
-void TestReadingFramer::wholeReadings()
+void TestReadingFramer::readingSplitAnywhere()
 {
-    QFETCH(Ticks, ticks);
-    QFETCH(QStringList, shown);
-
-    ReadingFramer framer = settledFramer();
-    QCOMPARE(run(framer, ticks), shown);
-}
-
-void TestReadingFramer::readingSplitAnywhere_data()
-{
-    QTest::addColumn<Ticks>("ticks");
-    QTest::addColumn<QStringList>("shown");
-
     const QString sent = s("1234.5678\r\n");
     const QString reading = s("1234.5678");
     for (qsizetype at = 0; at <= sent.size(); ++at) {
@@ -159,15 +165,6 @@ void TestReadingFramer::readingSplitAnywhere_data()
                 << Ticks{read(first), read(second)}
                 << (firstEnds ? QStringList{reading, {}} : QStringList{{}, reading});
     }
-}
-
-void TestReadingFramer::readingSplitAnywhere()
-{
-    QFETCH(Ticks, ticks);
-    QFETCH(QStringList, shown);
-
-    ReadingFramer framer = settledFramer();
-    QCOMPARE(run(framer, ticks), shown);
 }
 
 void TestReadingFramer::afterOpening_data()
@@ -207,11 +204,8 @@ void TestReadingFramer::afterOpening()
     QCOMPARE(run(framer, ticks), shown);
 }
 
-void TestReadingFramer::overlongReadings_data()
+void TestReadingFramer::overlongReadings()
 {
-    QTest::addColumn<Ticks>("ticks");
-    QTest::addColumn<QStringList>("shown");
-
     const QString longest(ReadingFramer::kMaxReadingLength, u'1');
     const QString tooLong(ReadingFramer::kMaxReadingLength + 1, u'2');
 
@@ -230,15 +224,6 @@ void TestReadingFramer::overlongReadings_data()
             << QStringList{{}, {}, {}, {}, s("1.5")};
     QTest::newRow("an overlong reading ended by silence is dropped")
             << Ticks{read(tooLong), quiet(), read(s("1.5\r\n"))} << QStringList{{}, {}, s("1.5")};
-}
-
-void TestReadingFramer::overlongReadings()
-{
-    QFETCH(Ticks, ticks);
-    QFETCH(QStringList, shown);
-
-    ReadingFramer framer = settledFramer();
-    QCOMPARE(run(framer, ticks), shown);
 }
 
 void TestReadingFramer::endlessStreamStaysBounded()

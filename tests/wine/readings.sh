@@ -16,22 +16,6 @@ simulator=$2
 # Wine reads the command line in the terminal's character set.
 export LC_ALL=C.UTF-8
 
-# rows PORT: how many rows of that port the recording holds.
-rows() {
-    grep -c "^[^,]*,$1," "$recording" 2>/dev/null || true
-}
-
-# wait_rows PORT N: waits (up to 30 s) for N rows of that port.
-wait_rows() {
-    tries=0
-    until [ "$(rows "$1")" -ge "$2" ]; do
-        tries=$((tries + 1))
-        [ "$tries" -gt 600 ] && fail "fewer than $2 readings of port $1 recorded: $(cat "$recording")"
-        kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
-        sleep 0.05
-    done
-}
-
 # in_order PORT DEVICE LOG: the port's rows name the device, and their
 # readings are readings the counter sent, one after the other, none missed.
 in_order() {
