@@ -28,8 +28,6 @@ class TestWindowLook : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void coloursReadOnTheDisplay_data();
-    void coloursReadOnTheDisplay();
 
     void itemsFromTheDefinition_data();
     void itemsFromTheDefinition();
@@ -157,37 +155,6 @@ void TestWindowLook::errorBoxSaysWhatWentWrong()
     for (int i = 0; i < dialog->childCount() && !found; ++i)
         found = dialog->child(i)->text(QAccessible::Name) == box->text();
     QVERIFY(found);
-}
-
-void TestWindowLook::coloursReadOnTheDisplay_data()
-{
-    QTest::addColumn<int>("red");
-    QTest::addColumn<int>("green");
-    QTest::addColumn<int>("blue");
-    namespace Def = freqcounter::WindowDefinition;
-    QTest::newRow("the reading") << Def::kDisplayText.red << Def::kDisplayText.green
-                                 << Def::kDisplayText.blue;
-    QTest::newRow("a reading outside its tolerance")
-            << Def::kWarningText.red << Def::kWarningText.green << Def::kWarningText.blue;
-}
-
-void TestWindowLook::coloursReadOnTheDisplay()
-{
-    QFETCH(int, red);
-    QFETCH(int, green);
-    QFETCH(int, blue);
-    // WCAG's contrast ratio against the dark purple: 4.5:1 at least.
-    const auto luminance = [](int r, int g, int b) {
-        const auto linear = [](int c) {
-            const double v = c / 255.0;
-            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
-    };
-    const auto background = freqcounter::WindowDefinition::kDisplayBackground;
-    const double ratio = (luminance(red, green, blue) + 0.05)
-            / (luminance(background.red, background.green, background.blue) + 0.05);
-    QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
 }
 
 QTEST_MAIN(TestWindowLook)
