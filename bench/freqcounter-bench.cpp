@@ -209,15 +209,18 @@ QList<double> displayLatencies(int readings, std::mt19937 &random)
     QList<double> latencies;
     QString shown = label->text();
     // Connected after the window's own handler: sees the display as the
-    // tick left it, at the moment it changed.
-    QObject::connect(timer, &QTimer::timeout, &form, [&] {
-        if (label->text() == shown)
-            return;
-        const Clock::time_point now = Clock::now();
-        shown = label->text();
-        if (const auto lineEnd = counter.lineEndOf(shown.chopped(4)))
-            latencies.append(msBetween(*lineEnd, now));
-    });
+    // tick left it, at the moment it changed. The connection ends with
+    // `watching`, before what it reads.
+    QObject watching;
+    QObject::connect(timer, &QTimer::timeout, &watching,
+                     [label, shownAt = &shown, counterAt = &counter, latenciesAt = &latencies] {
+                         if (label->text() == *shownAt)
+                             return;
+                         const Clock::time_point now = Clock::now();
+                         *shownAt = label->text();
+                         if (const auto lineEnd = counterAt->lineEndOf(shownAt->chopped(4)))
+                             latenciesAt->append(msBetween(*lineEnd, now));
+                     });
     QTest::qWait(250); // a quiet start: the first reading is not dropped
     counter.start(readings);
     if (!QTest::qWaitFor([&] { return latencies.size() >= readings; }, readings * 400))

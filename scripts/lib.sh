@@ -90,7 +90,7 @@ DOCS_PACKAGES="imagemagick"
 WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix wine64 ninja-build dpkg-dev xz-utils nsis"
 
 # Static checks, and every file's copyright and licence (reuse).
-LINT_PACKAGES="clang-tidy clang-format reuse"
+LINT_PACKAGES="clang-tidy clang-format clazy reuse"
 
 # Our C++ sources, as git knows them.
 cxx_sources() {

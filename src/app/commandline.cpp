@@ -25,18 +25,27 @@ constexpr std::array<qint16, 2> kNamedPorts{1, 2};
 
 // Qt's own options, written without their leading dash; Qt takes each with
 // one dash or two, and those with a value also as -name=value.
-const QStringList kQtOptionsWithValue{
-        QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
-        QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
-        QStringLiteral("qwindowgeometry"), QStringLiteral("geometry"),
-        QStringLiteral("qwindowicon"),     QStringLiteral("icon"),
-        QStringLiteral("qwindowtitle"),    QStringLiteral("title"),
-        QStringLiteral("session"),         QStringLiteral("display"),
-        QStringLiteral("style"),           QStringLiteral("stylesheet"),
-        QStringLiteral("qmljsdebugger")};
-const QStringList kQtFlags{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
-                           QStringLiteral("nograb"), QStringLiteral("dograb"),
-                           QStringLiteral("testability")};
+const QStringList &qtOptionsWithValue()
+{
+    static const QStringList options{
+            QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+            QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+            QStringLiteral("qwindowgeometry"), QStringLiteral("geometry"),
+            QStringLiteral("qwindowicon"),     QStringLiteral("icon"),
+            QStringLiteral("qwindowtitle"),    QStringLiteral("title"),
+            QStringLiteral("session"),         QStringLiteral("display"),
+            QStringLiteral("style"),           QStringLiteral("stylesheet"),
+            QStringLiteral("qmljsdebugger")};
+    return options;
+}
+
+const QStringList &qtFlags()
+{
+    static const QStringList flags{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                   QStringLiteral("nograb"), QStringLiteral("dograb"),
+                                   QStringLiteral("testability")};
+    return flags;
+}
 
 QString quoted(const QString &argument)
 {
@@ -238,7 +247,7 @@ QStringList withoutMissingValues(const QStringList &arguments, QString &mistake)
         } else if (ours != own.cend() && !argument.contains(u'=')
                    && !(valueFollows && takesAsValue(*ours, arguments.at(i + 1)))) {
             note(ours->missing);
-        } else if (kQtOptionsWithValue.contains(name) && !argument.contains(u'=')) {
+        } else if (qtOptionsWithValue().contains(name) && !argument.contains(u'=')) {
             if (valueFollows)
                 result.append({argument, arguments.at(++i)});
             else
@@ -272,11 +281,11 @@ void takeValues(const QCommandLineParser &parser, Parsed &parsed)
         else if (!value.isEmpty())
             option.take(parsed, value);
     }
-    for (const QString &name : kQtFlags) {
+    for (const QString &name : qtFlags()) {
         if (parser.isSet(name))
             parsed.qtArguments.append(u'-' + name);
     }
-    for (const QString &name : kQtOptionsWithValue) {
+    for (const QString &name : qtOptionsWithValue()) {
         for (const QString &value : parser.values(name)) {
             // Qt takes its debugger's settings only as -name=value.
             if (name == QStringLiteral("qmljsdebugger"))
@@ -323,12 +332,12 @@ Parsed parse(const QStringList &arguments, bool nominalKept)
                                  ? QCommandLineOption(option.names)
                                  : QCommandLineOption(option.names, {}, option.valueName));
     }
-    for (const QString &name : kQtOptionsWithValue) {
+    for (const QString &name : qtOptionsWithValue()) {
         QCommandLineOption option(name, {}, QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    for (const QString &name : kQtFlags) {
+    for (const QString &name : qtFlags()) {
         QCommandLineOption option(name);
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
@@ -337,9 +346,9 @@ Parsed parse(const QStringList &arguments, bool nominalKept)
     const bool understood = parser.parse(taken);
     if (parsed.mistake.isEmpty()) {
         if (!parser.unknownOptionNames().isEmpty()) {
-            parsed.mistake
-                    = QStringLiteral("unknown argument %1")
-                              .arg(quoted(givenAs(arguments, parser.unknownOptionNames().first())));
+            parsed.mistake = QStringLiteral("unknown argument %1")
+                                     .arg(quoted(givenAs(
+                                             arguments, parser.unknownOptionNames().constFirst())));
         } else if (!understood) {
             // Such as a value given to an option that takes none.
             QString error = parser.errorText();
@@ -348,7 +357,7 @@ Parsed parse(const QStringList &arguments, bool nominalKept)
             parsed.mistake = error.isEmpty() ? error : error.first(1).toLower() + error.sliced(1);
         } else if (!parser.positionalArguments().isEmpty()) {
             parsed.mistake = QStringLiteral("unknown argument %1")
-                                     .arg(quoted(parser.positionalArguments().first()));
+                                     .arg(quoted(parser.positionalArguments().constFirst()));
         }
     }
 

@@ -23,7 +23,7 @@ namespace Confidence = StabilityConfidence;
 constexpr double kHzPerMHz = 1e6;
 // Gaps looked at for the interval: enough for a steady median, few enough
 // to cost nothing on a long span.
-constexpr std::size_t kIntervalSamples = 2047;
+constexpr qsizetype kIntervalSamples = 2047;
 // The newest averages the noise is identified from at each τ: plenty for a
 // certain answer, few enough to cost little on a long span.
 constexpr std::size_t kNoiseSamples = 4096;

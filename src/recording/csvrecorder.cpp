@@ -20,7 +20,7 @@ namespace freqcounter {
 
 namespace {
 
-const QByteArray kHeader = QByteArrayLiteral("time,port,device,reading\r\n");
+constexpr QByteArrayView kHeader = "time,port,device,reading\r\n";
 
 bool endsTorn(const QString &path)
 {
@@ -48,7 +48,7 @@ CsvRecorder::CsvRecorder(const QString &path)
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         raiseFileError(tr("could not be opened"));
     if (m_file.size() == 0)
-        write(kHeader);
+        write(kHeader.toByteArray());
     else if (torn)
         write(QByteArrayLiteral("\r\n"));
 }

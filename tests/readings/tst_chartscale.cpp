@@ -13,7 +13,6 @@ using namespace freqcounter;
 
 namespace {
 
-constexpr double kAbsent = std::numeric_limits<double>::quiet_NaN();
 const QDateTime kStart = QDateTime::fromMSecsSinceEpoch(1'765'000'000'000);
 
 // Readings one per interval from a fixed start, as texts.

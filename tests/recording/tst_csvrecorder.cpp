@@ -12,7 +12,6 @@ using namespace freqcounter;
 
 namespace {
 
-constexpr double kAbsent = std::numeric_limits<double>::quiet_NaN();
 const QDateTime kStart = QDateTime::fromMSecsSinceEpoch(1'765'000'000'000);
 
 QList<QByteArray> fileLines(const QString &path)

@@ -64,6 +64,7 @@ struct Run
     std::thread writer;
     std::atomic<bool> written{false};
     qint64 doneAtMs = -1;
+    int quietTicks = 0; // before its stream starts
 };
 
 } // namespace
@@ -130,17 +131,20 @@ void TestHostileInput::everyStreamAtOnce()
     // Let every window find its line quiet once, then start the streams.
     QElapsedTimer clock;
     clock.start();
-    std::vector<int> quietTicks(runs.size(), 0);
-    for (std::size_t i = 0; i < runs.size(); ++i)
-        connect(runs[i]->form->findChild<QTimer *>(QStringLiteral("Timer1")), &QTimer::timeout,
-                this, [&quietTicks, i] { ++quietTicks[i]; });
-    QTRY_VERIFY_WITH_TIMEOUT(
-            std::all_of(quietTicks.cbegin(), quietTicks.cend(), [](int n) { return n > 0; }),
-            60'000);
+    // Each window's own counts and times, reached through its run, which
+    // outlives the window's timer.
+    for (auto &run : runs) {
+        Run *r = run.get();
+        connect(r->form->findChild<QTimer *>(QStringLiteral("Timer1")), &QTimer::timeout,
+                r->form.get(), [r] { ++r->quietTicks; });
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(std::all_of(runs.cbegin(), runs.cend(),
+                                         [](const auto &run) { return run->quietTicks > 0; }),
+                             60'000);
     for (auto &run : runs) {
         Run *r = run.get();
         auto *timer = r->form->findChild<QTimer *>(QStringLiteral("Timer1"));
-        connect(timer, &QTimer::timeout, this, [r, &clock] {
+        connect(timer, &QTimer::timeout, r->form.get(), [r, clock] {
             r->tickAtMs.append(clock.elapsed());
             r->shown.append(r->label->text());
             if (r->doneAtMs < 0 && r->written && r->label->text() == r->stream.finallyShown)
