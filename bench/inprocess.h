@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 freqcounter developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The figures measured in this process: a real (offscreen) window on a
+// pseudo-terminal, and the history window with a million readings.
+
+#include "benchsupport.h"
+#include "readinghistory.h"
+
+#include <QList>
+#include <QString>
+
+#include <random>
+
+namespace freqcounter::bench {
+
+QList<double> displayLatencies(int readings, std::mt19937 &random);
+QList<double> ptyHandOvers(int samples);
+QList<double> portSwitches(int switches);
+
+void addReadings(ReadingHistory &history, qsizetype count, std::mt19937 &random);
+QList<double> chartRedraws(int runs, std::mt19937 &random);
+QList<double> historyRefreshes(int runs, std::mt19937 &random);
+void writeRecording(const QString &path, int rows, int stepMs = 1000);
+
+} // namespace freqcounter::bench
