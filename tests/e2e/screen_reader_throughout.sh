@@ -72,14 +72,7 @@ read_on() {
     done
 }
 
-start_x
-start_accessibility_bus
-start_simulator --name com1 --frequency 145.2 --interval 100
-start_simulator --name com2 --frequency 433.92 --interval 100
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 FREQCOUNTER_COM2="$work/com2" \
-    "$program" --com1 "$work/com1" --nominal 145.2MHz --tolerance 1000ppm 2>"$work/stderr" &
-app_pid=$!
-main=$(wait_window _NET_WM_WINDOW_TYPE_NORMAL) || fail "the window did not open"
+start_for_a_screen_reader
 read_throughout >"$work/said" &
 reader=$!
 children="$children $reader"

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 freqcounter developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chartscale.h"
+#include "historytesting.h"
 #include "readinghistory.h"
 
 #include <QTest>
@@ -10,20 +11,10 @@
 #include <limits>
 
 using namespace freqcounter;
+using freqcounter::test::historyOf;
+using freqcounter::test::kStart;
 
 namespace {
-
-const QDateTime kStart = QDateTime::fromMSecsSinceEpoch(1'765'000'000'000);
-
-// Readings one per interval from a fixed start, as texts.
-ReadingHistory historyOf(const QStringList &texts, double intervalSeconds = 1.0)
-{
-    ReadingHistory history;
-    for (qsizetype i = 0; i < texts.size(); ++i)
-        history.add({1, QStringLiteral("/dev/ttyUSB0"),
-                     kStart.addMSecs(qint64(double(i) * intervalSeconds * 1000)), texts.at(i)});
-    return history;
-}
 
 qint64 localMsecs(const char *text)
 {

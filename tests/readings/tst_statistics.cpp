@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 freqcounter developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "historytesting.h"
 #include "powerlaw.h"
 #include "readinghistory.h"
 #include "stabilityconfidence.h"
@@ -13,23 +14,14 @@
 #include <random>
 
 using namespace freqcounter;
+using freqcounter::test::historyOf;
+using freqcounter::test::kStart;
 using freqcounter::test::powerLaw;
 namespace Confidence = freqcounter::StabilityConfidence;
 
 namespace {
 
 constexpr double kAbsent = std::numeric_limits<double>::quiet_NaN();
-const QDateTime kStart = QDateTime::fromMSecsSinceEpoch(1'765'000'000'000);
-
-// Readings one per interval from a fixed start, as texts.
-ReadingHistory historyOf(const QStringList &texts, double intervalSeconds = 1.0)
-{
-    ReadingHistory history;
-    for (qsizetype i = 0; i < texts.size(); ++i)
-        history.add({1, QStringLiteral("/dev/ttyUSB0"),
-                     kStart.addMSecs(qint64(double(i) * intervalSeconds * 1000)), texts.at(i)});
-    return history;
-}
 
 QStringList mhz(const QList<double> &values)
 {
