@@ -18,7 +18,7 @@
 #include <QIcon>
 #include <QMessageBox>
 
-#include <utility>
+#include <chrono>
 
 #ifdef Q_OS_UNIX
 #include <QSocketNotifier>
@@ -143,13 +143,14 @@ int printStabilityTable(const QString &path)
     RunStatistics run;
     QString error;
     if (file.open(&error)) {
-        bool reserved = false;
-        const RecordingFile::Sink sink = [&](const RecordingFile::Reading &reading) {
-            if (!std::exchange(reserved, true))
-                run.reserve(file.rowsAtMost());
+        const RecordingFile::Sink sink = [&run](const RecordingFile::Reading &reading) {
             run.add(reading.port, reading.device, reading.msecs, reading.mhz);
         };
-        while (file.readOn(std::chrono::hours(1), sink)) {}
+        // The lines are counted in a step of their own, before the first
+        // reading.
+        do {
+            run.reserve(file.rowsAtMost());
+        } while (file.readOn(std::chrono::hours(1), sink));
         error = file.failure().value_or(QString());
     }
     const auto fail = [&path](const QString &why) {

@@ -147,19 +147,26 @@ void HistoryWindow::load(std::unique_ptr<RecordingFile> file)
     for (QWidget *widget : std::as_const(m_figuresWidgets))
         widget->setEnabled(false);
     m_refreshTimer->stop();
+    readOnSoon();
+}
+
+void HistoryWindow::readOnSoon()
+{
+    // Between steps, the window answers its user.
     QTimer::singleShot(0, this, [this] { m_runtime.run([this] { readOn(); }); });
 }
 
 void HistoryWindow::readOn()
 {
-    auto &history = const_cast<ReadingHistory &>(*m_ownHistory);
-    const RecordingFile::Sink sink = [this, &history](const RecordingFile::Reading &reading) {
-        history.reserve(m_loading->rowsAtMost());
+    // The lines are counted in steps of their own, before the first reading.
+    ReadingHistory &history = *m_ownHistory;
+    history.reserve(m_loading->rowsAtMost());
+    const RecordingFile::Sink sink = [&history](const RecordingFile::Reading &reading) {
         history.add(reading.port, reading.device, reading.msecs, reading.mhz);
     };
     if (m_loading->readOn(kReadingStep, sink)) {
         m_progress->setValue(int(m_loading->progress() * 1000));
-        QTimer::singleShot(0, this, [this] { m_runtime.run([this] { readOn(); }); });
+        readOnSoon();
         return;
     }
     const std::unique_ptr<RecordingFile> file = std::move(m_loading);

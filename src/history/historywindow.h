@@ -87,6 +87,7 @@ private:
     void layOut();
     void load(std::unique_ptr<RecordingFile> file);
     void readOn();
+    void readOnSoon();
     QString note() const;
     void chooseRecording();
     void chooseStabilityTableFile();

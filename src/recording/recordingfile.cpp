@@ -352,11 +352,13 @@ std::optional<RecordingFile::Loaded> RecordingFile::load(const QString &path,
     RecordingFile file(path);
     if (!file.open(error))
         return std::nullopt;
-    const Sink sink = [&history, &file](const Reading &reading) {
-        history.reserve(file.rowsAtMost());
+    const Sink sink = [&history](const Reading &reading) {
         history.add(reading.port, reading.device, reading.msecs, reading.mhz);
     };
-    while (file.readOn(std::chrono::hours(1), sink)) {}
+    // The lines are counted in a step of their own, before the first reading.
+    do {
+        history.reserve(file.rowsAtMost());
+    } while (file.readOn(std::chrono::hours(1), sink));
     if (const std::optional<QString> why = file.failure()) {
         if (error)
             *error = *why;
