@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // freqcounter-sim: a stand-in for the frequency counter. It sends a reading
 // in MHz as text at the instrument's own pace (1200 baud, 8 data bits, no
-// parity, 1 stop bit: 120 characters a second) on a new pseudo-terminal, or
-// on a real serial device given with --device.
+// parity, 1 stop bit: 120 characters a second, or as --line says) on a new
+// pseudo-terminal, or on a real serial device given with --device.
+
+#include "linesettings.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -35,8 +37,7 @@ void requestStop(int)
     g_stop = true;
 }
 
-constexpr long kNanosPerChar = 1'000'000'000L / 120; // 10 bits a character at 1200 baud
-constexpr int kStaleLimit = 256; // two seconds of line time
+constexpr int kStaleLimit = 256; // two seconds of line time at 1200 baud
 
 struct Options
 {
@@ -48,12 +49,29 @@ struct Options
     long count = 0;
     std::optional<unsigned> seed;
     QString log;
+    freqcounter::LineSettings line;
 };
 
 [[noreturn]] void fail(const QString &message)
 {
     std::fprintf(stderr, "freqcounter-sim: %s\n", qPrintable(message));
     std::exit(2);
+}
+
+// The terminal's name for a standard speed; none for another.
+std::optional<speed_t> speedOf(qint32 baudRate)
+{
+    static constexpr std::pair<qint32, speed_t> kSpeeds[]{
+            {50, B50},         {75, B75},         {110, B110},       {134, B134},
+            {150, B150},       {200, B200},       {300, B300},       {600, B600},
+            {1200, B1200},     {1800, B1800},     {2400, B2400},     {4800, B4800},
+            {9600, B9600},     {19200, B19200},   {38400, B38400},   {57600, B57600},
+            {115200, B115200}, {230400, B230400}, {460800, B460800}, {921600, B921600}};
+    for (const auto &[rate, speed] : kSpeeds) {
+        if (rate == baudRate)
+            return speed;
+    }
+    return std::nullopt;
 }
 
 Options parseOptions(const QCoreApplication &app)
@@ -90,7 +108,12 @@ Options parseOptions(const QCoreApplication &app)
             QStringLiteral("log"),
             QStringLiteral("Append each reading, once wholly sent, to FILE (one a line)."),
             QStringLiteral("FILE"));
-    parser.addOptions({link, device, frequency, interval, eol, count, seed, log});
+    const QCommandLineOption line(
+            QStringLiteral("line"),
+            QStringLiteral("How the line speaks, as BAUD/FORMAT[/FLOW] (default 1200/8n1); "
+                           "a pseudo-terminal takes only the speed."),
+            QStringLiteral("LINE"), QStringLiteral("1200/8n1"));
+    parser.addOptions({link, device, frequency, interval, eol, count, seed, log, line});
     parser.process(app);
 
     Options options;
@@ -116,6 +139,12 @@ Options parseOptions(const QCoreApplication &app)
             fail(QStringLiteral("--seed wants a whole number"));
     }
 
+    const auto settings = freqcounter::LineSettings::parse(parser.value(line));
+    if (!settings || !speedOf(settings->baudRate))
+        fail(QStringLiteral("--line wants BAUD/FORMAT[/FLOW] at a standard rate, such as "
+                            "9600/8n1 or 19200/7e2/rtscts"));
+    options.line = *settings;
+
     const QString end = parser.value(eol).toLower();
     if (end == QLatin1StringView("crlf"))
         options.eol = "\r\n";
@@ -130,14 +159,34 @@ Options parseOptions(const QCoreApplication &app)
     return options;
 }
 
-termios rawLine()
+termios rawLine(const freqcounter::LineSettings &settings)
 {
     termios line{};
     ::cfmakeraw(&line);
     line.c_cflag |= CLOCAL | CREAD;
-    ::cfsetispeed(&line, B1200);
-    ::cfsetospeed(&line, B1200);
+    line.c_cflag &= ~(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
+    line.c_cflag |= settings.dataBits == QSerialPort::Data7 ? CS7 : CS8;
+    if (settings.parity != QSerialPort::NoParity)
+        line.c_cflag |= PARENB | (settings.parity == QSerialPort::OddParity ? PARODD : 0);
+    if (settings.stopBits == QSerialPort::TwoStop)
+        line.c_cflag |= CSTOPB;
+    if (settings.flowControl == QSerialPort::HardwareControl)
+        line.c_cflag |= CRTSCTS;
+    else if (settings.flowControl == QSerialPort::SoftwareControl)
+        line.c_iflag |= IXON | IXOFF;
+    const speed_t speed = speedOf(settings.baudRate).value_or(B1200);
+    ::cfsetispeed(&line, speed);
+    ::cfsetospeed(&line, speed);
     return line;
+}
+
+// One character's time on the line: its start bit, data bits, parity bit
+// and stop bits.
+long nanosPerCharacter(const freqcounter::LineSettings &line)
+{
+    const int bits = 1 + int(line.dataBits) + (line.parity == QSerialPort::NoParity ? 0 : 1)
+            + (line.stopBits == QSerialPort::TwoStop ? 2 : 1);
+    return long(1e9 * bits / line.baudRate);
 }
 
 void addNanos(timespec &when, long nanos)
@@ -229,12 +278,12 @@ int main(int argc, char *argv[])
         if (out < 0)
             fail(QStringLiteral("cannot open %1: %2")
                          .arg(options.device, QString::fromLocal8Bit(std::strerror(errno))));
-        termios line = rawLine();
+        termios line = rawLine(options.line);
         if (::tcsetattr(out, TCSANOW, &line) != 0)
             fail(QStringLiteral("%1 is not a serial device").arg(options.device));
         std::printf("%s\n", qPrintable(options.device));
     } else {
-        termios line = rawLine();
+        termios line = rawLine(options.line);
         char name[256] = {};
         if (::openpty(&out, &slave, name, &line, nullptr) != 0)
             fail(QStringLiteral("cannot open a pseudo-terminal: %1")
@@ -265,6 +314,7 @@ int main(int argc, char *argv[])
     const double spread = std::max(0.002, options.frequency * 1e-4);
     double frequency = options.frequency;
 
+    const long nanosPerChar = nanosPerCharacter(options.line);
     timespec next{};
     ::clock_gettime(CLOCK_MONOTONIC, &next);
     int status = 0;
@@ -294,7 +344,7 @@ int main(int argc, char *argv[])
                 break;
             }
             ++written;
-            addNanos(next, kNanosPerChar);
+            addNanos(next, nanosPerChar);
         }
         if (sentLog != nullptr && written == reading.size()) {
             std::fprintf(sentLog, "%.*s\n", int(reading.size() - options.eol.size()),

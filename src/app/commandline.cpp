@@ -106,6 +106,27 @@ QString needsADevice(qint16 port)
             .arg(PortDevices::option(port));
 }
 
+QString needsALine(qint16 port)
+{
+    return QStringLiteral("option '--line%1' needs the line's settings, for example --line%1 "
+                          "9600/8n1")
+            .arg(port);
+}
+
+void takeLine(Parsed &parsed, qint16 port, const QString &value)
+{
+    if (const auto line = LineSettings::parse(value)) {
+        parsed.devices.setLine(port, *line);
+    } else if (parsed.mistake.isEmpty()) {
+        parsed.mistake = QStringLiteral("option '--line%1': %2 is no line setting; give "
+                                        "BAUD/FORMAT[/FLOW], such as 9600/8n1, 19200/7e2/rtscts "
+                                        "or 4800/8n1/xonxoff (baud 50 to 4000000, 7 or 8 data "
+                                        "bits, parity n, e or o, 1 or 2 stop bits)")
+                                 .arg(port)
+                                 .arg(quoted(value));
+    }
+}
+
 const QList<Option> &options()
 {
     static const QList<Option> table{
@@ -124,6 +145,22 @@ const QList<Option> &options()
              QStringLiteral("the device of the Com2 button"),
              needsADevice(2),
              [](Parsed &parsed, const QString &value) { parsed.devices.name(2, value); }},
+            {{QStringLiteral("line1")},
+             QStringLiteral("LINE"),
+             QStringLiteral("[--line1 LINE]"),
+             Usage::Run,
+             QStringLiteral("how Com1's line speaks, as BAUD/FORMAT[/FLOW]: 9600/8n1,\n"
+                            "19200/7e2/rtscts, 4800/8n1/xonxoff (1200/8n1 unless\n"
+                            "kept from Line Settings...); for this run only"),
+             needsALine(1),
+             [](Parsed &parsed, const QString &value) { takeLine(parsed, 1, value); }},
+            {{QStringLiteral("line2")},
+             QStringLiteral("LINE"),
+             QStringLiteral("[--line2 LINE]"),
+             Usage::Run,
+             QStringLiteral("how Com2's line speaks"),
+             needsALine(2),
+             [](Parsed &parsed, const QString &value) { takeLine(parsed, 2, value); }},
             {{QStringLiteral("record")},
              QStringLiteral("FILE"),
              QStringLiteral("[--record FILE]"),
@@ -483,8 +520,8 @@ QString helpText()
             + QStringLiteral(
                       "\n"
                       "Shows the live reading of a 2 GHz frequency counter on a serial port\n"
-                      "(1200 baud, 8 data bits, no parity, 1 stop bit) in a window titled\n"
-                      "\"%1\".\n"
+                      "(1200 baud, 8 data bits, no parity, 1 stop bit, unless told otherwise)\n"
+                      "in a window titled \"%1\".\n"
                       "\n")
                       .arg(WindowDefinition::kTitle)
             + options

@@ -10,7 +10,8 @@
 
 #include <optional>
 
-// The command line: --com1 and --com2 name the ports' devices, --record
+// The command line: --com1 and --com2 name the ports' devices, --line1 and
+// --line2 how their lines speak, --record
 // names a file to record the readings to from the start, --view and
 // --stability a recording to look at or to print the figures of, --list-ports,
 // --help and --version answer and end the program, Qt's own options

@@ -45,6 +45,9 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
     m_clearNominal = new QAction(tr("C&lear Nominal"), this);
     m_soundWhenOutside = new QAction(tr("&Sound When Outside"), this);
     m_soundWhenOutside->setCheckable(true);
+    m_lineSettings = new QAction(tr("L&ine Settings\u2026"), this);
+    m_lineSettings->setObjectName(QStringLiteral("lineSettings"));
+    connect(m_lineSettings, &QAction::triggered, this, &ReadingActions::lineSettingsAsked);
     m_about = new QAction(tr("&About freqcounter"), this);
     m_about->setObjectName(QStringLiteral("about"));
     m_aboutQt = new QAction(tr("About &Qt"), this);
@@ -225,6 +228,8 @@ void ReadingActions::showMenu(const QPoint &globalAt)
         m_menu->addAction(m_nominalFromReading);
         m_menu->addAction(m_clearNominal);
         m_menu->addAction(m_soundWhenOutside);
+        m_menu->addSeparator();
+        m_menu->addAction(m_lineSettings);
         m_menu->addSeparator();
         m_menu->addAction(m_about);
         m_menu->addAction(m_aboutQt);

@@ -71,6 +71,8 @@ Q_SIGNALS:
     // What the display says beside each reading: its offset from the
     // nominal and whether it is within the tolerance; empty without one.
     void readingDescribed(const QString &description);
+    // Line Settings... was chosen: the window asks how its port speaks.
+    void lineSettingsAsked();
 
 private:
     void add(const ReceivedReading &reading);
@@ -103,6 +105,7 @@ private:
     QAction *m_nominalFromReading = nullptr;
     QAction *m_clearNominal = nullptr;
     QAction *m_soundWhenOutside = nullptr;
+    QAction *m_lineSettings = nullptr;
     QAction *m_about = nullptr;
     QAction *m_aboutQt = nullptr;
     NominalComparison m_nominal;

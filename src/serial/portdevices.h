@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "linesettings.h"
+
 #include <QList>
 #include <QMap>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace freqcounter {
 
@@ -36,7 +39,8 @@ qsizetype indexOfPort(const QList<PortDescription> &found, const QString &device
 QList<PortDescription> inDiscoveryOrder(QList<PortDescription> ports);
 
 // Which device each port number stands for: a device named on the command
-// line, else FREQCOUNTER_COM<n>, else the n-th port found.
+// line, else FREQCOUNTER_COM<n>, else the n-th port found; and how a port's
+// line speaks, where the command line says so for this run.
 // Nothing is remembered between calls, so an adapter plugged in after start
 // is found the next time its port is opened. It opens nothing.
 class PortDevices
@@ -58,6 +62,11 @@ public:
     // The same, among ports already found.
     QString deviceFor(qint16 port, const QList<PortDescription> &found) const;
 
+    // How a port's line speaks for this run, over what is kept for its
+    // device; nothing when the command line did not say.
+    void setLine(qint16 port, const LineSettings &line) { m_lines.insert(port, line); }
+    std::optional<LineSettings> line(qint16 port) const;
+
     // The ports found, in discovery order.
     QList<PortDescription> found() const;
 
@@ -70,6 +79,7 @@ public:
 
 private:
     QMap<qint16, QString> m_named;
+    QMap<qint16, LineSettings> m_lines;
     Enumerator m_enumerate;
 };
 

@@ -114,6 +114,12 @@ void SerialLine::open()
     // /dev/serial/by-id) must lock the same device other programs lock.
     const QString resolved = QFileInfo(device).canonicalFilePath();
     m_port->setPortName(resolved.isEmpty() ? device : resolved);
+    const LineSettings line = lineSettingsFor(device);
+    m_settings.baudRate = line.baudRate;
+    m_settings.dataBits = line.dataBits;
+    m_settings.parity = line.parity;
+    m_settings.stopBits = line.stopBits;
+    m_settings.flowControl = line.flowControl;
     m_port->setBaudRate(m_settings.baudRate);
     m_port->setDataBits(m_settings.dataBits);
     m_port->setParity(m_settings.parity);
@@ -268,11 +274,10 @@ void SerialLine::raiseOpenFailure(const QString &device)
                                   .arg(label));
     default:
         throw SerialError(SerialErrorCode::SetupFailed,
-                          tr("Serial %1 could not be set up as a serial line at %2 baud, "
-                             "8 data bits, no parity, 1 stop bit: %3.")
-                                  .arg(label)
-                                  .arg(m_settings.baudRate)
-                                  .arg(m_port->errorString()));
+                          tr("Serial %1 could not be set up as a serial line at %2 (%3): %4.")
+                                  .arg(label, lineSettingsFor(device).text(),
+                                       lineSettingsFor(device).description(),
+                                       m_port->errorString()));
     }
 }
 
@@ -288,6 +293,29 @@ QString SerialLine::remedy() const
             .arg(PortDevices::option(m_settings.commPort),
                  PortDevices::environmentVariable(m_settings.commPort));
 #endif
+}
+
+LineSettings SerialLine::lineSettingsFor(const QString &device) const
+{
+    if (const auto given = m_devices.line(m_settings.commPort))
+        return *given;
+    return LineSettings::keptFor(device).value_or(LineSettings());
+}
+
+LineSettings SerialLine::lineSettings() const
+{
+    return lineSettingsFor(m_port->isOpen() ? m_openDevice : deviceName());
+}
+
+void SerialLine::changeLineSettings(const LineSettings &line)
+{
+    const bool wasOpen = portOpen();
+    close();
+    m_devices.setLine(m_settings.commPort, line);
+    if (!wasOpen)
+        return;
+    open();
+    line.keepFor(m_openDevice);
 }
 
 QString SerialLine::portLabel() const

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "linesettings.h"
 #include "portdevices.h"
 #include "serialerror.h"
 #include "serialsettings.h"
@@ -49,6 +50,14 @@ public:
 
     const SerialSettings &settings() const { return m_settings; }
 
+    // How the line speaks while open, or will at its next open: as given for
+    // this run, else as kept for its device, else 1200/8n1.
+    LineSettings lineSettings() const;
+    // Speaks as told from now on, for this run, reopening the line when it
+    // is open; once it has opened so, keeps that for its device too. A
+    // device that refuses it raises, and the setting is not kept.
+    void changeLineSettings(const LineSettings &line);
+
     // Which device each port number stands for; asked anew at every open.
     const PortDevices &portDevices() const { return m_devices; }
     void setPortDevices(PortDevices devices) { m_devices = std::move(devices); }
@@ -84,6 +93,7 @@ private:
     QString remedy() const;
     [[noreturn]] void raiseLost();
     QString portLabel() const;
+    LineSettings lineSettingsFor(const QString &device) const;
 
     SerialSettings m_settings;
     PortDevices m_devices;

@@ -10,8 +10,8 @@
 namespace freqcounter {
 
 // The serial line's stored settings: what the window definition fixes for
-// the line before it is ever opened. The program never changes them at run
-// time, except the port number.
+// the line before it is ever opened. At run time only the port number
+// changes, and the line's speed and format where a user gives them.
 struct SerialSettings
 {
     qint16 commPort = 1;

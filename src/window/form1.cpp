@@ -4,6 +4,7 @@
 
 #include "displayfit.h"
 #include "displaylook.h"
+#include "linesettingsdialog.h"
 #include "runtime.h"
 #include "serialline.h"
 #include "windowdefinition.h"
@@ -124,6 +125,18 @@ void Form1::selectPort(qint16 port)
     MSComm1->setPortOpen(true);
     m_readings.restart();
     describeKnownPorts();
+}
+
+void Form1::chooseLineSettings()
+{
+    LineSettingsDialog dialog(MSComm1->lineSettings(),
+                              MSComm1->commPort() == 1 ? Option1->text() : Option2->text(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_runtime.run([&] {
+        MSComm1->changeLineSettings(dialog.line());
+        m_readings.restart();
+    });
 }
 
 void Form1::showReadings(const QList<ReadingFramer::Completed> &readings)

@@ -47,6 +47,9 @@ public:
     // display's text and colours stay as they are.
     void setReadingDescription(const QString &description);
 
+    // Line Settings: asks how the port in use speaks, then reopens it so.
+    void chooseLineSettings();
+
 Q_SIGNALS:
     // Each whole reading the line delivers, in order, also one equal to the
     // last, and also one the display skips because a newer one came in the

@@ -30,6 +30,8 @@ private Q_SLOTS:
     void mistakes();
     void comparison_data();
     void comparison();
+    void lines_data();
+    void lines();
 };
 
 void TestCommandLine::understood_data()
@@ -151,6 +153,16 @@ void TestCommandLine::mistakes_data()
             << command({"--nominal", "10MHz", "--tolerance", "10"})
             << QStringLiteral("option '--tolerance': '10' is no tolerance above 0 in ppm, ppb "
                               "or Hz; give one such as 10ppm, 0.5 ppm, 50ppb or 25Hz");
+    QTest::newRow("a line with no format")
+            << command({"--line1", "9600"})
+            << QStringLiteral("option '--line1': '9600' is no line setting; give "
+                              "BAUD/FORMAT[/FLOW], such as 9600/8n1, 19200/7e2/rtscts or "
+                              "4800/8n1/xonxoff (baud 50 to 4000000, 7 or 8 data bits, parity n, "
+                              "e or o, 1 or 2 stop bits)");
+    QTest::newRow("a line missing before the next option")
+            << command({"--line2", "--com1", "/dev/ttyUSB0"})
+            << QStringLiteral("option '--line2' needs the line's settings, for example --line2 "
+                              "9600/8n1");
     QTest::newRow("the first mistake is the one named")
             << command({"--record", "--bogus"})
             << QStringLiteral("option '--record' needs a file, for example --record readings.csv");
@@ -213,6 +225,35 @@ void TestCommandLine::comparison()
         QCOMPARE(parsed.tolerance->value, tolerance);
         QCOMPARE(int(parsed.tolerance->unit), unit);
     }
+}
+
+void TestCommandLine::lines_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("line1"); // empty for none given
+    QTest::addColumn<QString>("line2");
+
+    QTest::newRow("none: each as kept, or 1200/8n1") << command({}) << QString() << QString();
+    QTest::newRow("each port its own")
+            << command({"--line1", "9600/7e1", "--line2=115200/8n2/rtscts"})
+            << QStringLiteral("9600/7e1") << QStringLiteral("115200/8n2/rtscts");
+    QTest::newRow("the second port alone") << command({"--line2", "4800/8n1/xonxoff"}) << QString()
+                                           << QStringLiteral("4800/8n1/xonxoff");
+}
+
+void TestCommandLine::lines()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, line1);
+    QFETCH(QString, line2);
+
+    const CommandLine::Parsed parsed = CommandLine::parse(arguments);
+    QCOMPARE(parsed.request, Request::Run);
+    const auto text = [](const std::optional<LineSettings> &line) {
+        return line ? line->text() : QString();
+    };
+    QCOMPARE(text(parsed.devices.line(1)), line1);
+    QCOMPARE(text(parsed.devices.line(2)), line2);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

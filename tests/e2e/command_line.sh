@@ -4,7 +4,8 @@
 # The command line of the real binary: --help, --version and --list-ports
 # answer on standard output and exit 0, and every mistake prints the usage on
 # standard error and exits 2, all with no display at all; --com1 names the
-# device over FREQCOUNTER_COM1; Qt's own options keep working.
+# device over FREQCOUNTER_COM1; --line1 sets the line's speed, and readings
+# come through at 9600 and 115200 baud; Qt's own options keep working.
 set -eu
 binary=$1
 simulator=$2
@@ -54,6 +55,15 @@ done
 run 2 --nominal 10MHz --tolerance 1%
 grep -q "option '--tolerance': '1%' is no tolerance" "$work/err" || fail "--tolerance 1% is not named"
 
+# A line setting that is none is named, with the form it must take.
+for value in 9600 9600/9n1 9600/8x1 9600/8n3 fast/8n1 10/8n1 9600/8n1/cts; do
+    run 2 --line1 "$value"
+    grep -q "option '--line1': '$value' is no line setting; give BAUD/FORMAT\[/FLOW\]" "$work/err" \
+        || fail "--line1 $value is not named: $(cat "$work/err")"
+done
+run 2 --line2
+grep -q "option '--line2' needs the line's settings" "$work/err" || fail "--line2 without a value"
+
 # The ports found, and which of them the buttons take: here Com1 by option
 # and Com2 by variable, neither of them a port the system enumerates.
 FREQCOUNTER_COM2=/dev/freqcounter-com2 run 0 --com1 /dev/freqcounter-com1 --list-ports
@@ -75,4 +85,22 @@ wait_window _NET_WM_WINDOW_TYPE_NORMAL >/dev/null \
 kill "$app_pid"
 wait_exit
 [ "$status" -eq 0 ] || fail "exit status $status after SIGTERM"
+
+# Faster lines: every reading the counter sent is recorded as it was sent.
+for line in 9600/8n1 115200/8n2/rtscts; do
+    kill "$sim_pid" 2>/dev/null || true
+    rm -f "$work/sent" "$work/readings.csv"
+    start_simulator --line "$line" --interval 50 --count 20 --log "$work/sent"
+    recording="$work/readings.csv"
+    "$binary" --com1 "$work/com1" --line1 "$line" --record "$recording" 2>"$work/stderr" &
+    app_pid=$!
+    children="$children $app_pid"
+    wait_rows 1 5
+    kill "$app_pid"
+    wait_exit
+    [ "$status" -eq 0 ] || fail "at $line: exit status $status after SIGTERM"
+    cut -d, -f4 "$recording" | tr -d '\r' | grep -v '^reading$' >"$work/got"
+    [ "$(grep -cvxFf "$work/sent" "$work/got")" -eq 0 ] \
+        || fail "at $line the readings recorded are not those sent: $(cat "$work/got")"
+done
 echo "PASS"

@@ -183,7 +183,7 @@ wait_port_open() {
 
 # rows PORT: how many rows of that port the recording at $recording holds.
 rows() {
-    grep -c "^[^,]*,$1," "$recording" 2>/dev/null || true
+    if [ -f "$recording" ]; then grep -c "^[^,]*,$1," "$recording" || true; else echo 0; fi
 }
 
 # wait_rows PORT N: waits (up to 30 s) for N rows of that port, while the

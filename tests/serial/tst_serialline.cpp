@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QSerialPort>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -80,10 +81,12 @@ class TestSerialLine : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
 
     void createdClosedOnPortOne();
+    void settingsReachTheDevice_data();
     void settingsReachTheDevice();
     void dataBitsAndParityOnARealUart();
     void countAndRead_data();
@@ -105,7 +108,14 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<PtyPair> m_pty;
+    QTemporaryDir m_settings; // what a user keeps takes no part
 };
+
+void TestSerialLine::initTestCase()
+{
+    QVERIFY(m_settings.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_settings.path()));
+}
 
 void TestSerialLine::init()
 {
@@ -130,28 +140,60 @@ void TestSerialLine::createdClosedOnPortOne()
     QCOMPARE(line.deviceName(), m_pty->devicePath());
 }
 
+void TestSerialLine::settingsReachTheDevice_data()
+{
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<speed_t>("speed");
+    QTest::addColumn<tcflag_t>("controlFlags");
+    QTest::addColumn<tcflag_t>("inputFlags");
+
+    QTest::newRow("nothing said: 1200/8n1")
+            << QString() << QString() << speed_t(B1200) << tcflag_t(0) << tcflag_t(0);
+    QTest::newRow("given for the run")
+            << QString() << QStringLiteral("115200/8n2/rtscts") << speed_t(B115200)
+            << tcflag_t(CSTOPB | CRTSCTS) << tcflag_t(0);
+    QTest::newRow("kept for the device") << QStringLiteral("9600/8n1/xonxoff") << QString()
+                                         << speed_t(B9600) << tcflag_t(0) << tcflag_t(IXON | IXOFF);
+    QTest::newRow("given over kept")
+            << QStringLiteral("9600/8n1/xonxoff") << QStringLiteral("19200/8n1") << speed_t(B19200)
+            << tcflag_t(0) << tcflag_t(0);
+}
+
 void TestSerialLine::settingsReachTheDevice()
 {
+    QFETCH(QString, kept);
+    QFETCH(QString, given);
+    QFETCH(speed_t, speed);
+    QFETCH(tcflag_t, controlFlags);
+    QFETCH(tcflag_t, inputFlags);
+
     // Start from settings the line must change.
     termios before{};
     QCOMPARE(::tcgetattr(m_pty->deviceFd(), &before), 0);
-    ::cfsetispeed(&before, B9600);
-    ::cfsetospeed(&before, B9600);
+    ::cfsetispeed(&before, B4800);
+    ::cfsetospeed(&before, B4800);
     before.c_cflag = (before.c_cflag & ~CSIZE) | CS7 | PARENB | CSTOPB | CRTSCTS;
     before.c_iflag |= IXON | IXOFF;
     QCOMPARE(::tcsetattr(m_pty->deviceFd(), TCSANOW, &before), 0);
 
+    QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter")).clear();
+    if (!kept.isEmpty())
+        LineSettings::parse(kept)->keepFor(m_pty->devicePath());
+    PortDevices devices;
+    if (!given.isEmpty())
+        devices.setLine(1, *LineSettings::parse(given));
     SerialLine line;
+    line.setPortDevices(devices);
     line.setPortOpen(true);
     QVERIFY(line.portOpen());
 
     termios applied{};
     QCOMPARE(::tcgetattr(m_pty->deviceFd(), &applied), 0);
-    QCOMPARE(::cfgetispeed(&applied), speed_t(B1200));
-    QCOMPARE(::cfgetospeed(&applied), speed_t(B1200));
-    QCOMPARE(applied.c_cflag & CSTOPB, tcflag_t(0));
-    QCOMPARE(applied.c_cflag & CRTSCTS, tcflag_t(0));
-    QCOMPARE(applied.c_iflag & (IXON | IXOFF | IXANY), tcflag_t(0));
+    QCOMPARE(::cfgetispeed(&applied), speed);
+    QCOMPARE(::cfgetospeed(&applied), speed);
+    QCOMPARE(applied.c_cflag & (CSTOPB | CRTSCTS), controlFlags);
+    QCOMPARE(applied.c_iflag & (IXON | IXOFF), inputFlags);
     QCOMPARE(applied.c_lflag & (ICANON | ECHO), tcflag_t(0));
     // Not the data bits nor the parity: a pseudo-terminal forces 8 and none
     // on every setting, whatever the line asks for. A real UART shows them
@@ -391,6 +433,13 @@ void TestSerialLine::failures_data()
             << QStringLiteral("/dev/freqcounter-no-such-port");
     QTest::newRow("device is not a serial line")
             << Step(pointPortOneAt("/dev/null")) << 8015 << QStringLiteral("/dev/null");
+    QTest::newRow("a line the device cannot take, named") << Step([](SerialLine &line, PtyPair &) {
+        qputenv("FREQCOUNTER_COM1", "/dev/null");
+        PortDevices devices;
+        devices.setLine(1, *LineSettings::parse(u"19200/7e2/rtscts"));
+        line.setPortDevices(devices);
+        line.setPortOpen(true);
+    }) << 8015 << QStringLiteral("19200/7e2/rtscts (19200 baud, 7 data bits, even parity");
     QTest::newRow("in use by a second opener") << Step([](SerialLine &line, PtyPair &) {
         SerialLine other;
         other.setPortOpen(true);

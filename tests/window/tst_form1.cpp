@@ -1,15 +1,23 @@
 // SPDX-FileCopyrightText: 2026 freqcounter developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "linesettings.h"
 #include "windowonptys.h"
 
 #include <QAccessible>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <termios.h>
 
 using namespace freqcounter;
 using freqcounter::test::kWaiting;
@@ -48,6 +56,7 @@ class TestForm1 : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -65,6 +74,7 @@ private Q_SLOTS:
     void wideReadingsShrinkToFit_data();
     void wideReadingsShrinkToFit();
     void accessibleToScreenReaders();
+    void lineSettingsReopenThePortAndAreKept();
 
     void startUpFailureReportsOnceAndNeverShows_data();
     void startUpFailureReportsOnceAndNeverShows();
@@ -82,7 +92,14 @@ private:
 
     std::unique_ptr<WindowOnPtys> m_window;
     std::unique_ptr<TickRecorder> m_ticks;
+    QTemporaryDir m_settings; // what a user keeps takes no part
 };
+
+void TestForm1::initTestCase()
+{
+    QVERIFY(m_settings.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_settings.path()));
+}
 
 void TestForm1::init()
 {
@@ -310,6 +327,38 @@ void TestForm1::accessibleToScreenReaders()
     item<QRadioButton>("Option2")->clearFocus();
     item<QRadioButton>("Option2")->setFocus(Qt::TabFocusReason);
     QCOMPARE(description("Option2"), QStringLiteral("/dev/ttyACM0"));
+}
+
+void TestForm1::lineSettingsReopenThePortAndAreKept()
+{
+    loadAndSettle();
+    bool refusedNoNumber = false;
+    QTimer::singleShot(0, this, [&refusedNoNumber] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QPushButton *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        auto *baud = dialog->findChild<QComboBox *>(QStringLiteral("baud"));
+        QCOMPARE(baud->currentText(), QStringLiteral("1200"));
+        baud->setCurrentText(QStringLiteral("96OO"));
+        refusedNoNumber = !ok->isEnabled();
+        baud->setCurrentText(QStringLiteral("9600"));
+        auto *flow = dialog->findChild<QComboBox *>(QStringLiteral("flowControl"));
+        flow->setCurrentIndex(flow->findText(QStringLiteral("RTS/CTS")));
+        ok->click();
+    });
+    m_window->form->chooseLineSettings();
+    QVERIFY(refusedNoNumber);
+
+    termios applied{};
+    QCOMPARE(::tcgetattr(m_window->pty().deviceFd(), &applied), 0);
+    QCOMPARE(::cfgetospeed(&applied), speed_t(B9600));
+    QCOMPARE(applied.c_cflag & CRTSCTS, tcflag_t(CRTSCTS));
+    QCOMPARE(LineSettings::keptFor(m_window->pty().devicePath()),
+             LineSettings::parse(u"9600/8n1/rtscts"));
+    QVERIFY(m_window->errors.isEmpty());
+    // The reopened line reads on, from the first line end on.
+    QVERIFY(m_window->pty().send("45.2371\r\n145.2371\r\n"));
+    QCOMPARE(nextTicks(1), QStringList{QStringLiteral("145.2371 MHz")});
 }
 
 void TestForm1::startUpFailureReportsOnceAndNeverShows_data()
