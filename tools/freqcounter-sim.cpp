@@ -3,7 +3,10 @@
 // freqcounter-sim: a stand-in for the frequency counter. It sends a reading
 // in MHz as text at the instrument's own pace (1200 baud, 8 data bits, no
 // parity, 1 stop bit: 120 characters a second, or as --line says) on a new
-// pseudo-terminal, or on a real serial device given with --device.
+// pseudo-terminal, or on a real serial device given with --device. With
+// --query it is a bench counter instead: it answers each question (a line
+// ending in '?') with a reading in Hz in exponent form, and says nothing
+// unasked.
 
 #include "linesettings.h"
 
@@ -21,6 +24,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <optional>
+#include <poll.h>
 #include <pty.h>
 #include <random>
 #include <string>
@@ -50,6 +54,9 @@ struct Options
     std::optional<unsigned> seed;
     QString log;
     freqcounter::LineSettings line;
+    bool query = false;
+    long delayMs = 0;
+    long dropEvery = 0;
 };
 
 [[noreturn]] void fail(const QString &message)
@@ -113,7 +120,19 @@ Options parseOptions(const QCoreApplication &app)
             QStringLiteral("How the line speaks, as BAUD/FORMAT[/FLOW] (default 1200/8n1); "
                            "a pseudo-terminal takes only the speed."),
             QStringLiteral("LINE"), QStringLiteral("1200/8n1"));
-    parser.addOptions({link, device, frequency, interval, eol, count, seed, log, line});
+    const QCommandLineOption query(
+            QStringLiteral("query"),
+            QStringLiteral(
+                    "Answer only when asked, in Hz in exponent form (+1.45000012345678E+08)."));
+    const QCommandLineOption delay(QStringLiteral("delay"),
+                                   QStringLiteral("With --query: wait this long before answering."),
+                                   QStringLiteral("MS"), QStringLiteral("0"));
+    const QCommandLineOption drop(
+            QStringLiteral("drop-every"),
+            QStringLiteral("With --query: leave every Nth question unanswered (default: none)."),
+            QStringLiteral("N"), QStringLiteral("0"));
+    parser.addOptions(
+            {link, device, frequency, interval, eol, count, seed, log, line, query, delay, drop});
     parser.process(app);
 
     Options options;
@@ -130,6 +149,13 @@ Options parseOptions(const QCoreApplication &app)
     options.intervalMs = parser.value(interval).toLong(&ok);
     if (!ok || options.intervalMs < 0)
         fail(QStringLiteral("--interval wants a number of milliseconds"));
+    options.query = parser.isSet(query);
+    options.delayMs = parser.value(delay).toLong(&ok);
+    if (!ok || options.delayMs < 0)
+        fail(QStringLiteral("--delay wants a number of milliseconds"));
+    options.dropEvery = parser.value(drop).toLong(&ok);
+    if (!ok || options.dropEvery < 0)
+        fail(QStringLiteral("--drop-every wants a number of questions"));
     options.count = parser.value(count).toLong(&ok);
     if (!ok || options.count < 0)
         fail(QStringLiteral("--count wants a number of readings"));
@@ -254,6 +280,52 @@ void letTheLineDrain(int out, int slave)
     }
 }
 
+// Answers each question that comes (a line ending in '?'), after the delay,
+// leaving every dropEvery-th unanswered; other lines (a setup) get none.
+// Ends after count answers, or when asked to stop.
+template<typename Answer>
+void answerQuestions(int fd, const Options &options, Answer answer)
+{
+    std::string heard;
+    long asked = 0;
+    long answered = 0;
+    while (!g_stop && (options.count == 0 || answered < options.count)) {
+        pollfd line{fd, POLLIN, 0};
+        if (::poll(&line, 1, 100) < 0 && errno != EINTR)
+            return;
+        char received[256];
+        const ssize_t got = (line.revents & POLLIN) ? ::read(fd, received, sizeof received) : 0;
+        if (got <= 0) {
+            // Nobody has the port open: a pseudo-terminal's end says so at
+            // once, again and again.
+            if (line.revents & (POLLHUP | POLLERR)) {
+                timespec pause{};
+                ::clock_gettime(CLOCK_MONOTONIC, &pause);
+                addNanos(pause, 50'000'000L);
+                sleepUntil(pause);
+            }
+            continue;
+        }
+        heard.append(received, std::size_t(got));
+        std::size_t end = 0;
+        while ((end = heard.find_first_of("\r\n")) != std::string::npos) {
+            const std::string said = heard.substr(0, end);
+            heard.erase(0, end + 1);
+            if (said.empty() || said.back() != '?')
+                continue;
+            ++asked;
+            if (options.dropEvery > 0 && asked % options.dropEvery == 0)
+                continue;
+            timespec when{};
+            ::clock_gettime(CLOCK_MONOTONIC, &when);
+            addNanos(when, options.delayMs * 1'000'000L);
+            if (!sleepUntil(when) || !answer())
+                return;
+            ++answered;
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -318,18 +390,10 @@ int main(int argc, char *argv[])
     timespec next{};
     ::clock_gettime(CLOCK_MONOTONIC, &next);
     int status = 0;
-    for (long sent = 0; !g_stop && (options.count == 0 || sent < options.count); ++sent) {
-        if (!sleepUntil(next))
-            break;
-        timespec readingStart = next;
-        dropStale(slave);
-
-        frequency = std::clamp(frequency + step(random), options.frequency - spread,
-                               options.frequency + spread);
-        // With a decimal point whatever the locale, as a counter sends it.
-        const std::string reading
-                = QByteArray::number(frequency, 'f', 4).toStdString() + options.eol;
-
+    // Sends one reading at the line's pace from next on; false when asked to
+    // stop or when the line is gone.
+    const auto send = [&](const std::string &text) {
+        const std::string reading = text + options.eol;
         std::size_t written = 0;
         for (const char c : reading) {
             if (!sleepUntil(next))
@@ -347,10 +411,34 @@ int main(int argc, char *argv[])
             addNanos(next, nanosPerChar);
         }
         if (sentLog != nullptr && written == reading.size()) {
-            std::fprintf(sentLog, "%.*s\n", int(reading.size() - options.eol.size()),
-                         reading.c_str());
+            std::fprintf(sentLog, "%s\n", text.c_str());
             std::fflush(sentLog);
         }
+        return written == reading.size();
+    };
+    const auto nextFrequency = [&] {
+        frequency = std::clamp(frequency + step(random), options.frequency - spread,
+                               options.frequency + spread);
+        return frequency;
+    };
+
+    if (options.query) {
+        answerQuestions(out, options, [&] {
+            // As bench counters answer: in Hz, with a sign and an exponent.
+            char answer[64];
+            std::snprintf(answer, sizeof answer, "%+.14E", nextFrequency() * 1e6);
+            ::clock_gettime(CLOCK_MONOTONIC, &next);
+            return send(answer);
+        });
+    }
+    for (long sent = 0; !options.query && !g_stop && (options.count == 0 || sent < options.count);
+         ++sent) {
+        if (!sleepUntil(next))
+            break;
+        timespec readingStart = next;
+        dropStale(slave);
+        // With a decimal point whatever the locale, as a counter sends it.
+        send(QByteArray::number(nextFrequency(), 'f', 4).toStdString());
         addNanos(readingStart, options.intervalMs * 1'000'000L);
         if (laterThan(readingStart, next))
             next = readingStart;

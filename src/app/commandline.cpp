@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -106,30 +107,142 @@ QString needsADevice(qint16 port)
             .arg(PortDevices::option(port));
 }
 
-QString needsALine(qint16 port)
+// Takes one of a port's overrides, or notes the mistake when the value is
+// none.
+template<typename T>
+void takeFor(Parsed &parsed, qint16 port, std::optional<T> PortOverrides::*field,
+             std::optional<T> given, const QString &mistake)
 {
-    return QStringLiteral("option '--line%1' needs the line's settings, for example --line%1 "
-                          "9600/8n1")
-            .arg(port);
+    PortOverrides overrides = parsed.devices.overrides(port);
+    takeOrNote(overrides.*field, given, mistake, parsed);
+    parsed.devices.setOverrides(port, overrides);
+}
+
+std::optional<std::chrono::milliseconds> parseSeconds(const QString &value)
+{
+    bool isNumber = false;
+    const double seconds = value.toDouble(&isNumber);
+    if (!isNumber || !(seconds >= 0.1) || seconds > 60.0)
+        return std::nullopt;
+    return std::chrono::milliseconds(qRound64(seconds * 1000.0));
 }
 
 void takeLine(Parsed &parsed, qint16 port, const QString &value)
 {
-    if (const auto line = LineSettings::parse(value)) {
-        parsed.devices.setLine(port, *line);
-    } else if (parsed.mistake.isEmpty()) {
-        parsed.mistake = QStringLiteral("option '--line%1': %2 is no line setting; give "
-                                        "BAUD/FORMAT[/FLOW], such as 9600/8n1, 19200/7e2/rtscts "
-                                        "or 4800/8n1/xonxoff (baud 50 to 4000000, 7 or 8 data "
-                                        "bits, parity n, e or o, 1 or 2 stop bits)")
-                                 .arg(port)
-                                 .arg(quoted(value));
-    }
+    takeFor(parsed, port, &PortOverrides::line, LineSettings::parse(value),
+            QStringLiteral("option '--line%1': %2 is no line setting; give BAUD/FORMAT[/FLOW], "
+                           "such as 9600/8n1, 19200/7e2/rtscts or 4800/8n1/xonxoff (baud 50 to "
+                           "4000000, 7 or 8 data bits, parity n, e or o, 1 or 2 stop bits)")
+                    .arg(port)
+                    .arg(quoted(value)));
+}
+
+void takeText(Parsed &parsed, qint16 port, std::optional<QString> PortOverrides::*field,
+              const QString &value)
+{
+    PortOverrides overrides = parsed.devices.overrides(port);
+    overrides.*field = value;
+    parsed.devices.setOverrides(port, overrides);
+}
+
+void takeUnit(Parsed &parsed, qint16 port, const QString &value)
+{
+    takeFor(parsed, port, &PortOverrides::unit, parseCounterUnit(value),
+            QStringLiteral("option '--unit%1': %2 is no unit a counter reads in; give Hz, kHz "
+                           "or MHz")
+                    .arg(port)
+                    .arg(quoted(value)));
+}
+
+void takeAnswerTime(Parsed &parsed, qint16 port, const QString &value)
+{
+    takeFor(parsed, port, &PortOverrides::answerTime, parseSeconds(value),
+            QStringLiteral("option '--timeout%1': %2 is no time an answer may take; give "
+                           "seconds from 0.1 to 60, such as 2")
+                    .arg(port)
+                    .arg(quoted(value)));
+}
+
+// A port's own options: --line1, --setup1, --query1, --unit1 and --timeout1,
+// the same for Com2; the second port's help says only that.
+QList<Option> portOptions(qint16 port)
+{
+    const auto name = [port](const char *what) {
+        return QStringLiteral("%1%2").arg(QLatin1StringView(what)).arg(port);
+    };
+    const auto needs = [&name](const char *what, const char *value, const char *example) {
+        return QStringLiteral("option '--%1' needs %2, for example --%1 %3")
+                .arg(name(what), QLatin1StringView(value), QLatin1StringView(example));
+    };
+    const bool first = port == 1;
+    const auto help = [first, port](const char *text) {
+        return first ? QString::fromUtf8(text) : QStringLiteral("the same for Com%1").arg(port);
+    };
+    // The value after the option's name: which port, and what was given.
+    using Take = void (*)(Parsed &, const QString &);
+    const std::array<Take, 5> takes = first
+            ? std::array<Take, 5>{
+                    [](Parsed &p, const QString &v) { takeLine(p, 1, v); },
+                    [](Parsed &p, const QString &v) { takeText(p, 1, &PortOverrides::setup, v); },
+                    [](Parsed &p, const QString &v) { takeText(p, 1, &PortOverrides::query, v); },
+                    [](Parsed &p, const QString &v) { takeUnit(p, 1, v); },
+                    [](Parsed &p, const QString &v) { takeAnswerTime(p, 1, v); }}
+            : std::array<Take, 5>{
+                    [](Parsed &p, const QString &v) { takeLine(p, 2, v); },
+                    [](Parsed &p, const QString &v) { takeText(p, 2, &PortOverrides::setup, v); },
+                    [](Parsed &p, const QString &v) { takeText(p, 2, &PortOverrides::query, v); },
+                    [](Parsed &p, const QString &v) { takeUnit(p, 2, v); },
+                    [](Parsed &p, const QString &v) { takeAnswerTime(p, 2, v); }};
+    const auto usage = [&name](const char *what, const char *value) {
+        return QStringLiteral("[--%1 %2]").arg(name(what), QLatin1StringView(value));
+    };
+    return {
+            {{name("line")},
+             QStringLiteral("LINE"),
+             usage("line", "LINE"),
+             Usage::Run,
+             help("how Com1's line speaks, as BAUD/FORMAT[/FLOW]: 9600/8n1,\n"
+                  "19200/7e2/rtscts, 4800/8n1/xonxoff (1200/8n1 unless\n"
+                  "kept from Line Settings...)"),
+             needs("line", "the line's settings", "9600/8n1"),
+             takes[0]},
+            {{name("setup")},
+             QStringLiteral("TEXT"),
+             {},
+             Usage::None,
+             help("sent once after each opening, such as *RST;:CONF:FREQ"),
+             needs("setup", "the text to send", "*RST"),
+             takes[1]},
+            {{name("query")},
+             QStringLiteral("TEXT"),
+             usage("query", "TEXT"),
+             Usage::Run,
+             help("sent at each poll once the last answer is in, such as\n"
+                  "READ? (\\r and \\n stand for CR and LF; a line feed\n"
+                  "follows)"),
+             needs("query", "the text to send", "READ?"),
+             takes[2]},
+            {{name("unit")},
+             QStringLiteral("UNIT"),
+             {},
+             Usage::None,
+             help("the unit of the counter's readings: Hz, kHz or MHz\n(MHz unless kept)"),
+             needs("unit", "a unit", "Hz"),
+             takes[3]},
+            {{name("timeout")},
+             QStringLiteral("S"),
+             {},
+             Usage::None,
+             help("how long an answer may take, 0.1 to 60 seconds\n(2 unless kept), then the "
+                  "query is asked again"),
+             needs("timeout", "a number of seconds", "2"),
+             takes[4]},
+    };
 }
 
 const QList<Option> &options()
 {
-    static const QList<Option> table{
+    static const QList<Option> table = QList<Option>{
             {{QStringLiteral("com1")},
              QStringLiteral("DEVICE"),
              QStringLiteral("[--com1 DEVICE]"),
@@ -145,22 +258,7 @@ const QList<Option> &options()
              QStringLiteral("the device of the Com2 button"),
              needsADevice(2),
              [](Parsed &parsed, const QString &value) { parsed.devices.name(2, value); }},
-            {{QStringLiteral("line1")},
-             QStringLiteral("LINE"),
-             QStringLiteral("[--line1 LINE]"),
-             Usage::Run,
-             QStringLiteral("how Com1's line speaks, as BAUD/FORMAT[/FLOW]: 9600/8n1,\n"
-                            "19200/7e2/rtscts, 4800/8n1/xonxoff (1200/8n1 unless\n"
-                            "kept from Line Settings...); for this run only"),
-             needsALine(1),
-             [](Parsed &parsed, const QString &value) { takeLine(parsed, 1, value); }},
-            {{QStringLiteral("line2")},
-             QStringLiteral("LINE"),
-             QStringLiteral("[--line2 LINE]"),
-             Usage::Run,
-             QStringLiteral("how Com2's line speaks"),
-             needsALine(2),
-             [](Parsed &parsed, const QString &value) { takeLine(parsed, 2, value); }},
+    } + portOptions(1) + portOptions(2) + QList<Option>{
             {{QStringLiteral("record")},
              QStringLiteral("FILE"),
              QStringLiteral("[--record FILE]"),

@@ -80,6 +80,8 @@ void connectToWindow(Form1 &form, ReadingActions &actions)
     QObject::connect(&form, &Form1::readingReceived, &actions, &ReadingActions::readingReceived);
     QObject::connect(&actions, &ReadingActions::readingDescribed, &form,
                      &Form1::setReadingDescription);
+    QObject::connect(&form, &Form1::counterSilenceChanged, &actions,
+                     &ReadingActions::setCounterSilent);
     QObject::connect(&actions, &ReadingActions::lineSettingsAsked, &form,
                      &Form1::chooseLineSettings);
 }

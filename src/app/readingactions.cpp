@@ -6,6 +6,7 @@
 #include "historywindow.h"
 #include "largedisplay.h"
 #include "nominaldialog.h"
+#include "querypacing.h"
 #include "runtime.h"
 #include "userfiles.h"
 #include "windowdefinition.h"
@@ -108,6 +109,14 @@ void ReadingActions::readingReceived(const ReceivedReading &reading)
     m_runtime.run([&] { add(reading); });
 }
 
+void ReadingActions::setCounterSilent(bool silent)
+{
+    m_counterSilent = silent;
+    if (m_largeDisplayWindow)
+        m_largeDisplayWindow->setCounterSilent(silent);
+    compare();
+}
+
 void ReadingActions::add(const ReceivedReading &reading)
 {
     m_last = reading;
@@ -200,6 +209,7 @@ void ReadingActions::showLargeDisplay()
     if (m_last)
         m_largeDisplayWindow->readingReceived(*m_last);
     m_largeDisplayWindow->setRecording(isRecording());
+    m_largeDisplayWindow->setCounterSilent(m_counterSilent);
     compare();
     m_largeDisplayWindow->showOn(m_window);
 }
@@ -314,7 +324,14 @@ void ReadingActions::compare()
     m_compared = m_nominal.compare(m_last ? m_last->text : QString(), newestMHz());
     if (m_largeDisplayWindow)
         m_largeDisplayWindow->setComparison(m_compared.line, m_compared.outside);
-    Q_EMIT readingDescribed(m_compared.description);
+    if (m_counterSilent) {
+        const QString silent = tr("The counter is silent: no answer to the last %1 queries.")
+                                       .arg(QueryPacing::kSilentAfter);
+        Q_EMIT readingDescribed(
+                m_compared.description.isEmpty() ? silent : silent + u' ' + m_compared.description);
+    } else {
+        Q_EMIT readingDescribed(m_compared.description);
+    }
     if (m_compared.leftTheBand && comparison().soundWhenOutside)
         QApplication::beep();
 }

@@ -43,6 +43,9 @@ public:
 
     // Each whole reading the window shows.
     void readingReceived(const ReceivedReading &reading);
+    // A counter that must be asked has stopped answering, or answers again:
+    // the description and the large display say so meanwhile.
+    void setCounterSilent(bool silent);
 
     // Raise a RecordingError when the file cannot be opened or written.
     void startRecording(const QString &path);
@@ -110,6 +113,7 @@ private:
     QAction *m_aboutQt = nullptr;
     NominalComparison m_nominal;
     NominalComparison::Compared m_compared; // the newest reading's
+    bool m_counterSilent = false;
     ReadingHistory m_history;
     std::unique_ptr<CsvRecorder> m_recorder;
     // Whether the recording has every reading since the first.

@@ -83,6 +83,12 @@ void LargeDisplay::setRecording(bool recording)
     updateStatus();
 }
 
+void LargeDisplay::setCounterSilent(bool silent)
+{
+    m_counterSilent = silent;
+    updateStatus();
+}
+
 void LargeDisplay::setComparison(const QString &offsetLine, bool outside)
 {
     m_offset->setText(offsetLine);
@@ -126,6 +132,8 @@ void LargeDisplay::updateStatus()
     QStringList parts;
     if (!m_source.isEmpty())
         parts.append(m_source);
+    if (m_counterSilent)
+        parts.append(tr("counter silent"));
     if (m_recording)
         parts.append(tr("recording"));
     m_status->setText(parts.join(QStringLiteral(" \u00B7 ")));

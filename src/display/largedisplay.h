@@ -30,6 +30,8 @@ public:
 
     void readingReceived(const ReceivedReading &reading);
     void setRecording(bool recording);
+    // A counter that must be asked has stopped answering (or answers again).
+    void setCounterSilent(bool silent);
     // The line under the reading: its offset from a nominal frequency, or
     // nothing. Outside the tolerance, the reading and the line take the
     // warning colour.
@@ -55,6 +57,7 @@ private:
     // reading after another keep their size.
     QHash<qsizetype, qreal> m_pointsByLength;
     QString m_source; // port and device of the last reading
+    bool m_counterSilent = false;
     bool m_recording = false;
 };
 

@@ -8,7 +8,8 @@
 namespace freqcounter {
 
 // One whole reading the line delivered: the port and device it came from,
-// when its line end arrived, and its text without the unit. Its time is the
+// when its line end arrived, its text in MHz without the unit, and what the
+// counter sent where that differs. Its time is the
 // wall clock's, which the recording keeps; the history is timed by the
 // steady clock where a reading has that time too.
 struct ReceivedReading
@@ -18,6 +19,11 @@ struct ReceivedReading
     QDateTime time;
     QString text;
     qint64 steadyMsecs = 0; // on a SteadyClock; 0 when not known
+    // As the counter sent it, with its unit where it gave none; empty when
+    // that is the text.
+    QString sent{};
+
+    const QString &asSent() const { return sent.isEmpty() ? text : sent; }
 };
 
 } // namespace freqcounter

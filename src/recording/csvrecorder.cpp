@@ -61,7 +61,7 @@ void CsvRecorder::append(const ReceivedReading &reading)
 QByteArray CsvRecorder::line(const ReceivedReading &reading)
 {
     return field(timestamp(reading.time)) + ',' + QByteArray::number(reading.port) + ','
-            + field(reading.device) + ',' + field(reading.text);
+            + field(reading.device) + ',' + field(reading.asSent());
 }
 
 QByteArray CsvRecorder::field(const QString &text)

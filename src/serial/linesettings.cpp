@@ -3,27 +3,8 @@
 #include "linesettings.h"
 
 #include <QCoreApplication>
-#include <QSettings>
 
 namespace freqcounter {
-
-namespace {
-
-QSettings settings()
-{
-    return QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"));
-}
-
-// A device's key in the settings: its name, with the slashes a key would
-// take for groups escaped.
-QString keyFor(const QString &device)
-{
-    QString key = device;
-    key.replace(u'%', QStringLiteral("%25")).replace(u'/', QStringLiteral("%2F"));
-    return QStringLiteral("lines/") + key;
-}
-
-} // namespace
 
 std::optional<LineSettings> LineSettings::parse(QStringView text)
 {
@@ -121,19 +102,6 @@ QString LineSettings::description() const
     else if (flowControl == QSerialPort::SoftwareControl)
         description += tr(", XON/XOFF flow control");
     return description;
-}
-
-std::optional<LineSettings> LineSettings::keptFor(const QString &device)
-{
-    if (device.isEmpty())
-        return std::nullopt;
-    return parse(settings().value(keyFor(device)).toString());
-}
-
-void LineSettings::keepFor(const QString &device) const
-{
-    if (!device.isEmpty())
-        settings().setValue(keyFor(device), text());
 }
 
 } // namespace freqcounter

@@ -34,10 +34,6 @@ struct LineSettings
     // "9600 baud, 7 data bits, even parity, 2 stop bits, RTS/CTS".
     QString description() const;
 
-    // What a user gave for a device before, if anything; and keeping it.
-    static std::optional<LineSettings> keptFor(const QString &device);
-    void keepFor(const QString &device) const;
-
     bool operator==(const LineSettings &) const = default;
 };
 

@@ -115,13 +115,6 @@ QString PortDevices::named(qint16 port) const
     return qEnvironmentVariable(environmentVariable(port).toLatin1().constData());
 }
 
-std::optional<LineSettings> PortDevices::line(qint16 port) const
-{
-    if (const auto given = m_lines.constFind(port); given != m_lines.cend())
-        return *given;
-    return std::nullopt;
-}
-
 QString PortDevices::deviceFor(qint16 port) const
 {
     QString device = named(port);

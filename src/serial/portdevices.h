@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "linesettings.h"
+#include "portsettings.h"
 
 #include <QList>
 #include <QMap>
@@ -39,8 +39,8 @@ qsizetype indexOfPort(const QList<PortDescription> &found, const QString &device
 QList<PortDescription> inDiscoveryOrder(QList<PortDescription> ports);
 
 // Which device each port number stands for: a device named on the command
-// line, else FREQCOUNTER_COM<n>, else the n-th port found; and how a port's
-// line speaks, where the command line says so for this run.
+// line, else FREQCOUNTER_COM<n>, else the n-th port found; and what the
+// command line says of each port's line and counter.
 // Nothing is remembered between calls, so an adapter plugged in after start
 // is found the next time its port is opened. It opens nothing.
 class PortDevices
@@ -62,10 +62,10 @@ public:
     // The same, among ports already found.
     QString deviceFor(qint16 port, const QList<PortDescription> &found) const;
 
-    // How a port's line speaks for this run, over what is kept for its
-    // device; nothing when the command line did not say.
-    void setLine(qint16 port, const LineSettings &line) { m_lines.insert(port, line); }
-    std::optional<LineSettings> line(qint16 port) const;
+    // What the command line says of a port's line and counter for this run,
+    // over what is kept for its device.
+    void setOverrides(qint16 port, const PortOverrides &given) { m_overrides.insert(port, given); }
+    PortOverrides overrides(qint16 port) const { return m_overrides.value(port); }
 
     // The ports found, in discovery order.
     QList<PortDescription> found() const;
@@ -79,7 +79,7 @@ public:
 
 private:
     QMap<qint16, QString> m_named;
-    QMap<qint16, LineSettings> m_lines;
+    QMap<qint16, PortOverrides> m_overrides;
     Enumerator m_enumerate;
 };
 

@@ -114,7 +114,8 @@ void SerialLine::open()
     // /dev/serial/by-id) must lock the same device other programs lock.
     const QString resolved = QFileInfo(device).canonicalFilePath();
     m_port->setPortName(resolved.isEmpty() ? device : resolved);
-    const LineSettings line = lineSettingsFor(device);
+    const PortSettings port = portSettingsFor(device);
+    const LineSettings &line = port.line;
     m_settings.baudRate = line.baudRate;
     m_settings.dataBits = line.dataBits;
     m_settings.parity = line.parity;
@@ -130,11 +131,15 @@ void SerialLine::open()
     bool opened = false;
     {
         const QScopedValueRollback ownCall(m_inOwnCall, true);
-        opened = m_port->open(QIODevice::ReadOnly);
+        // Nothing is sent to a counter that talks by itself.
+        const bool sends = port.asks() || !port.setup.isEmpty();
+        opened = m_port->open(sends ? QIODevice::ReadWrite : QIODevice::ReadOnly);
     }
     if (!opened)
         raiseOpenFailure(device);
     m_openDevice = device;
+    if (!port.setup.isEmpty())
+        output(port.setupBytes());
 }
 
 void SerialLine::close()
@@ -275,8 +280,8 @@ void SerialLine::raiseOpenFailure(const QString &device)
     default:
         throw SerialError(SerialErrorCode::SetupFailed,
                           tr("Serial %1 could not be set up as a serial line at %2 (%3): %4.")
-                                  .arg(label, lineSettingsFor(device).text(),
-                                       lineSettingsFor(device).description(),
+                                  .arg(label, portSettingsFor(device).line.text(),
+                                       portSettingsFor(device).line.description(),
                                        m_port->errorString()));
     }
 }
@@ -295,27 +300,35 @@ QString SerialLine::remedy() const
 #endif
 }
 
-LineSettings SerialLine::lineSettingsFor(const QString &device) const
+PortSettings SerialLine::portSettingsFor(const QString &device) const
 {
-    if (const auto given = m_devices.line(m_settings.commPort))
-        return *given;
-    return LineSettings::keptFor(device).value_or(LineSettings());
+    return m_devices.overrides(m_settings.commPort).over(PortSettings::keptFor(device));
 }
 
-LineSettings SerialLine::lineSettings() const
+PortSettings SerialLine::portSettings() const
 {
-    return lineSettingsFor(m_port->isOpen() ? m_openDevice : deviceName());
+    return portSettingsFor(m_port->isOpen() ? m_openDevice : deviceName());
 }
 
-void SerialLine::changeLineSettings(const LineSettings &line)
+void SerialLine::changePortSettings(const PortSettings &settings)
 {
     const bool wasOpen = portOpen();
     close();
-    m_devices.setLine(m_settings.commPort, line);
+    m_devices.setOverrides(m_settings.commPort, PortOverrides::all(settings));
     if (!wasOpen)
         return;
     open();
-    line.keepFor(m_openDevice);
+    settings.keepFor(m_openDevice);
+}
+
+void SerialLine::output(const QByteArray &bytes)
+{
+    checkReadable();
+    // Out at once, as far as the line takes it; QSerialPort writes the rest
+    // as it can.
+    const QScopedValueRollback ownCall(m_inOwnCall, true);
+    m_port->write(bytes);
+    m_port->flush();
 }
 
 QString SerialLine::portLabel() const

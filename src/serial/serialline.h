@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "linesettings.h"
 #include "portdevices.h"
+#include "portsettings.h"
 #include "serialerror.h"
 #include "serialsettings.h"
 
@@ -17,7 +17,8 @@ namespace freqcounter {
 
 // The serial line the window holds: its stored settings and the five
 // operations performed on it, open and close (PortOpen), choose port
-// (CommPort), count (InBufferCount) and read (Input). It only receives.
+// (CommPort), count (InBufferCount) and read (Input). It only receives,
+// unless its counter must be set up or asked: then it sends that too.
 // Every operation that fails raises a SerialError; nothing is reported or
 // shown from here.
 class SerialLine : public QObject
@@ -50,13 +51,18 @@ public:
 
     const SerialSettings &settings() const { return m_settings; }
 
-    // How the line speaks while open, or will at its next open: as given for
-    // this run, else as kept for its device, else 1200/8n1.
-    LineSettings lineSettings() const;
-    // Speaks as told from now on, for this run, reopening the line when it
-    // is open; once it has opened so, keeps that for its device too. A
-    // device that refuses it raises, and the setting is not kept.
-    void changeLineSettings(const LineSettings &line);
+    // How the line speaks and what its counter needs, while open or at its
+    // next open: as given for this run, else as kept for its device, else
+    // the counter's own (1200/8n1, talking by itself, in MHz).
+    PortSettings portSettings() const;
+    // Takes these from now on, for this run, reopening the line when it is
+    // open; once it has opened so, keeps them for its device too. A device
+    // that refuses them raises, and they are not kept.
+    void changePortSettings(const PortSettings &settings);
+
+    // Sends to the counter: a query. Raises as a read does when the line is
+    // not open or is lost.
+    void output(const QByteArray &bytes);
 
     // Which device each port number stands for; asked anew at every open.
     const PortDevices &portDevices() const { return m_devices; }
@@ -93,7 +99,7 @@ private:
     QString remedy() const;
     [[noreturn]] void raiseLost();
     QString portLabel() const;
-    LineSettings lineSettingsFor(const QString &device) const;
+    PortSettings portSettingsFor(const QString &device) const;
 
     SerialSettings m_settings;
     PortDevices m_devices;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form1.h"
 
+#include "counteranswer.h"
 #include "displayfit.h"
 #include "displaylook.h"
 #include "linesettingsdialog.h"
@@ -92,8 +93,33 @@ void Form1::formLoad()
     MSComm1->setPortOpen(true);
     // Whatever waited before the program started is stale; throw it away.
     static_cast<void>(MSComm1->input());
-    m_readings.restart();
+    opened();
     describeKnownPorts();
+}
+
+void Form1::opened()
+{
+    m_readings.restart();
+    m_port = MSComm1->portSettings();
+    m_pacing.reset();
+    if (m_port.asks())
+        m_pacing.emplace(m_port.answerTime);
+    if (m_silent) {
+        m_silent = false;
+        Q_EMIT counterSilenceChanged(false);
+    }
+}
+
+void Form1::ask()
+{
+    // Once the last answer is in, or once it has had its time.
+    if (!m_pacing || !m_pacing->askNow(m_clock.nowMsecs()))
+        return;
+    MSComm1->output(m_port.queryBytes());
+    if (m_pacing->silent() != m_silent) {
+        m_silent = m_pacing->silent();
+        Q_EMIT counterSilenceChanged(m_silent);
+    }
 }
 
 void Form1::timer1Tick()
@@ -104,6 +130,7 @@ void Form1::timer1Tick()
     } else if (std::optional<QString> reading = m_readings.silence()) {
         showReadings({{std::move(*reading), 0}});
     }
+    ask();
 }
 
 void Form1::option1Click()
@@ -123,19 +150,19 @@ void Form1::selectPort(qint16 port)
     MSComm1->setPortOpen(false);
     MSComm1->setCommPort(port);
     MSComm1->setPortOpen(true);
-    m_readings.restart();
+    opened();
     describeKnownPorts();
 }
 
 void Form1::chooseLineSettings()
 {
-    LineSettingsDialog dialog(MSComm1->lineSettings(),
+    LineSettingsDialog dialog(MSComm1->portSettings(),
                               MSComm1->commPort() == 1 ? Option1->text() : Option2->text(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_runtime.run([&] {
-        MSComm1->changeLineSettings(dialog.line());
-        m_readings.restart();
+        MSComm1->changePortSettings(dialog.settings());
+        opened();
     });
 }
 
@@ -143,20 +170,41 @@ void Form1::showReadings(const QList<ReadingFramer::Completed> &readings)
 {
     if (readings.isEmpty())
         return;
+    if (m_pacing) {
+        m_pacing->answered();
+        if (m_silent) {
+            m_silent = false;
+            Q_EMIT counterSilenceChanged(false);
+        }
+    }
     // Each reading is given the time its line end arrived, as near as the
     // tick can tell: the characters that followed it in the same read came
     // after it, one character time each.
     const QDateTime now = QDateTime::currentDateTime();
     const qint64 steadyNow = m_clock.nowMsecs();
     const auto characterTime = MSComm1->settings().characterTime();
+    const bool converted = m_port.asks() || m_port.unit != CounterUnit::MHz;
+    std::optional<QString> newest;
     for (const ReadingFramer::Completed &reading : readings) {
+        // What a counter answers that is no reading leaves a gap.
+        std::optional<CounterReading> read = CounterReading{reading.text, {}};
+        if (converted) {
+            read = readCounterLine(reading.text, int(m_port.unit), counterUnitName(m_port.unit),
+                                   m_port.asks());
+        }
+        if (!read)
+            continue;
         const qint64 before = std::chrono::duration_cast<std::chrono::milliseconds>(
                                       characterTime * reading.charactersAfter)
                                       .count();
         Q_EMIT readingReceived({MSComm1->commPort(), MSComm1->openDevice(), now.addMSecs(-before),
-                                reading.text, steadyNow - before});
+                                read->shown, steadyNow - before,
+                                read->kept == read->shown ? QString() : read->kept});
+        newest = read->shown;
     }
-    const QString text = readings.last().text + QString(Def::kUnit);
+    if (!newest)
+        return;
+    const QString text = *newest + QString(Def::kUnit);
     if (text == Label1->text())
         return;
     Label1->setFont(fontFittingWidth(m_displayFont, text, Label1->contentsRect().width(), Label1));

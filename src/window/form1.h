@@ -3,6 +3,8 @@
 #pragma once
 
 #include "portdevices.h"
+#include "portsettings.h"
+#include "querypacing.h"
 #include "readingframer.h"
 #include "receivedreading.h"
 #include "steadyclock.h"
@@ -11,6 +13,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QLabel;
 class QRadioButton;
@@ -25,7 +28,8 @@ class SerialLine;
 // binds the load, tick and the two click events to their handlers, and runs every
 // handler through the runtime, which reports whatever a handler raises.
 // Between the serial line and the display it keeps the reading framer, so
-// that only whole readings are shown. Beside the handlers, it keeps each radio
+// that only whole readings are shown, and asks a counter that must be asked.
+// Beside the handlers, it keeps each radio
 // button's tooltip and accessible description saying which device the button
 // stands for.
 class Form1 : public QWidget
@@ -47,7 +51,8 @@ public:
     // display's text and colours stay as they are.
     void setReadingDescription(const QString &description);
 
-    // Line Settings: asks how the port in use speaks, then reopens it so.
+    // Line Settings: asks how the port in use speaks and what its counter
+    // needs, then reopens it so.
     void chooseLineSettings();
 
 Q_SIGNALS:
@@ -55,6 +60,9 @@ Q_SIGNALS:
     // last, and also one the display skips because a newer one came in the
     // same tick.
     void readingReceived(const freqcounter::ReceivedReading &reading);
+    // A counter that must be asked has left many questions in a row
+    // unanswered (or answers again).
+    void counterSilenceChanged(bool silent);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -66,6 +74,8 @@ private:
     void option1Click();
     void option2Click();
     void selectPort(qint16 port);
+    void opened();
+    void ask();
     void showReadings(const QList<ReadingFramer::Completed> &readings);
     void placeCentred();
     void describeKnownPorts();
@@ -82,6 +92,9 @@ private:
     QFont m_displayFont;
     ReadingFramer m_readings;
     SteadyClock m_clock; // times the readings for the history
+    PortSettings m_port; // as the line was last opened
+    std::optional<QueryPacing> m_pacing; // for a counter that must be asked
+    bool m_silent = false;
     bool m_placed = false;
     // Whether each button's description names its device.
     std::array<bool, 2> m_deviceKnown{false, false};

@@ -4,8 +4,10 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -31,11 +33,12 @@ QComboBox *choices(QWidget *parent, const char *name, const QList<std::pair<QStr
 
 } // namespace
 
-LineSettingsDialog::LineSettingsDialog(const LineSettings &line, const QString &portName,
+LineSettingsDialog::LineSettingsDialog(const PortSettings &settings, const QString &portName,
                                        QWidget *parent)
     : QDialog(parent)
-    , m_line(line)
+    , m_settings(settings)
 {
+    const LineSettings &line = settings.line;
     setObjectName(QStringLiteral("lineSettings"));
     setWindowTitle(tr("Line Settings: %1").arg(portName));
 
@@ -63,6 +66,23 @@ LineSettingsDialog::LineSettingsDialog(const LineSettings &line, const QString &
                       {tr("RTS/CTS"), QSerialPort::HardwareControl},
                       {tr("XON/XOFF"), QSerialPort::SoftwareControl}},
                      line.flowControl);
+    m_setup = new QLineEdit(settings.setup, this);
+    m_setup->setObjectName(QStringLiteral("setup"));
+    m_setup->setPlaceholderText(tr("none, or such as *RST;:CONF:FREQ"));
+    m_query = new QLineEdit(settings.query, this);
+    m_query->setObjectName(QStringLiteral("query"));
+    m_query->setPlaceholderText(tr("none: the counter talks by itself; or such as READ?"));
+    m_answerTime = new QDoubleSpinBox(this);
+    m_answerTime->setObjectName(QStringLiteral("answerTime"));
+    m_answerTime->setRange(0.1, 60.0);
+    m_answerTime->setDecimals(1);
+    m_answerTime->setSuffix(tr(" s"));
+    m_answerTime->setValue(double(settings.answerTime.count()) / 1000.0);
+    m_unit = choices(this, "unit",
+                     {{counterUnitName(CounterUnit::MHz), int(CounterUnit::MHz)},
+                      {counterUnitName(CounterUnit::kHz), int(CounterUnit::kHz)},
+                      {counterUnitName(CounterUnit::Hz), int(CounterUnit::Hz)}},
+                     int(settings.unit));
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("problem"));
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -73,14 +93,21 @@ LineSettingsDialog::LineSettingsDialog(const LineSettings &line, const QString &
     form->addRow(tr("&Parity:"), m_parity);
     form->addRow(tr("&Stop bits:"), m_stopBits);
     form->addRow(tr("&Flow control:"), m_flow);
+    form->addRow(tr("S&etup, sent at opening:"), m_setup);
+    form->addRow(tr("&Query, sent at each poll:"), m_query);
+    form->addRow(tr("&Answer within:"), m_answerTime);
+    form->addRow(tr("&Unit of the readings:"), m_unit);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_problem);
     layout->addWidget(m_buttons);
 
     connect(m_baud, &QComboBox::currentTextChanged, this, &LineSettingsDialog::check);
-    for (QComboBox *box : {m_dataBits, m_parity, m_stopBits, m_flow})
+    for (QComboBox *box : {m_dataBits, m_parity, m_stopBits, m_flow, m_unit})
         connect(box, &QComboBox::currentIndexChanged, this, &LineSettingsDialog::check);
+    for (QLineEdit *edit : {m_setup, m_query})
+        connect(edit, &QLineEdit::textChanged, this, &LineSettingsDialog::check);
+    connect(m_answerTime, &QDoubleSpinBox::valueChanged, this, &LineSettingsDialog::check);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     check();
@@ -100,11 +127,16 @@ void LineSettingsDialog::check()
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(valid);
     if (!valid)
         return;
-    m_line.baudRate = baudRate;
-    m_line.dataBits = QSerialPort::DataBits(m_dataBits->currentData().toInt());
-    m_line.parity = QSerialPort::Parity(m_parity->currentData().toInt());
-    m_line.stopBits = QSerialPort::StopBits(m_stopBits->currentData().toInt());
-    m_line.flowControl = QSerialPort::FlowControl(m_flow->currentData().toInt());
+    LineSettings &line = m_settings.line;
+    line.baudRate = baudRate;
+    line.dataBits = QSerialPort::DataBits(m_dataBits->currentData().toInt());
+    line.parity = QSerialPort::Parity(m_parity->currentData().toInt());
+    line.stopBits = QSerialPort::StopBits(m_stopBits->currentData().toInt());
+    line.flowControl = QSerialPort::FlowControl(m_flow->currentData().toInt());
+    m_settings.setup = m_setup->text().trimmed();
+    m_settings.query = m_query->text().trimmed();
+    m_settings.answerTime = std::chrono::milliseconds(qRound(m_answerTime->value() * 1000.0));
+    m_settings.unit = CounterUnit(m_unit->currentData().toInt());
 }
 
 } // namespace freqcounter

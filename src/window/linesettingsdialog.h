@@ -2,39 +2,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "linesettings.h"
+#include "portsettings.h"
 
 #include <QDialog>
 
 class QComboBox;
 class QDialogButtonBox;
+class QDoubleSpinBox;
 class QLabel;
+class QLineEdit;
 
 namespace freqcounter {
 
-// Line Settings: how the port in use speaks, its speed, format and flow
-// control. A speed that is no number in range is said in place and never
-// closes the dialog.
+// Line Settings: how the port in use speaks (its speed, format and flow
+// control) and what its counter needs (a setup, a query, how long an answer
+// may take, the unit of its readings). A speed that is no number in range
+// is said in place and never closes the dialog.
 class LineSettingsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    LineSettingsDialog(const LineSettings &line, const QString &portName,
+    LineSettingsDialog(const PortSettings &settings, const QString &portName,
                        QWidget *parent = nullptr);
 
     // What was chosen; only when accepted is it whole.
-    LineSettings line() const { return m_line; }
+    PortSettings settings() const { return m_settings; }
 
 private:
     void check();
 
-    LineSettings m_line;
+    PortSettings m_settings;
     QComboBox *m_baud = nullptr;
     QComboBox *m_dataBits = nullptr;
     QComboBox *m_parity = nullptr;
     QComboBox *m_stopBits = nullptr;
     QComboBox *m_flow = nullptr;
+    QLineEdit *m_setup = nullptr;
+    QLineEdit *m_query = nullptr;
+    QDoubleSpinBox *m_answerTime = nullptr;
+    QComboBox *m_unit = nullptr;
     QLabel *m_problem = nullptr;
     QDialogButtonBox *m_buttons = nullptr;
 };

@@ -252,8 +252,8 @@ void TestCommandLine::lines()
     const auto text = [](const std::optional<LineSettings> &line) {
         return line ? line->text() : QString();
     };
-    QCOMPARE(text(parsed.devices.line(1)), line1);
-    QCOMPARE(text(parsed.devices.line(2)), line2);
+    QCOMPARE(text(parsed.devices.overrides(1).line), line1);
+    QCOMPARE(text(parsed.devices.overrides(2).line), line2);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

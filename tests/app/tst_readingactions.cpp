@@ -56,6 +56,7 @@ private Q_SLOTS:
     void largeDisplayOpenedAfterReadingsFillsTheScreen();
     void windowsEndWithTheActionsThatMadeThem();
     void offsetFollowsTheReadings();
+    void silentCounterIsSaidUntilItAnswers();
     void nominalFromThisReading();
     void dialogRefusesWhatIsNoFrequency_data();
     void dialogRefusesWhatIsNoFrequency();
@@ -491,6 +492,29 @@ void TestReadingActions::offsetFollowsTheReadings()
     QVERIFY(large->isVisible());
     QTest::keyClick(large, Qt::Key_F11);
     QTRY_VERIFY(large->windowState() & Qt::WindowFullScreen);
+}
+
+void TestReadingActions::silentCounterIsSaidUntilItAnswers()
+{
+    loadAndShow();
+    m_actions->setComparison({145e6, Nominal::Tolerance{10, Nominal::Tolerance::Unit::Ppm}, false},
+                             false);
+    sendReadings({QStringLiteral("145.0010")});
+    QTest::keyClick(m_window->form.get(), Qt::Key_F11);
+    auto *large = m_window->form->findChild<LargeDisplay *>(QStringLiteral("LargeDisplay"));
+    QVERIFY(large);
+    auto *status = large->findChild<QLabel *>(QStringLiteral("largeStatus"));
+    QVERIFY(status);
+
+    m_actions->setCounterSilent(true);
+    QCOMPARE(display()->accessibleDescription(),
+             QStringLiteral("The counter is silent: no answer to the last 10 queries. Offset "
+                            "from 145 MHz: +1000 Hz +6.9 ppm, within \u00B110 ppm"));
+    QVERIFY2(status->text().contains(QStringLiteral("counter silent")), qPrintable(status->text()));
+    m_actions->setCounterSilent(false);
+    QCOMPARE(display()->accessibleDescription(),
+             QStringLiteral("Offset from 145 MHz: +1000 Hz +6.9 ppm, within \u00B110 ppm"));
+    QVERIFY(!status->text().contains(QStringLiteral("silent")));
 }
 
 void TestReadingActions::nominalFromThisReading()

@@ -55,6 +55,14 @@ done
 run 2 --nominal 10MHz --tolerance 1%
 grep -q "option '--tolerance': '1%' is no tolerance" "$work/err" || fail "--tolerance 1% is not named"
 
+# A unit or an answer time that is none is named too.
+run 2 --unit1 GHz
+grep -q "option '--unit1': 'GHz' is no unit a counter reads in; give Hz, kHz or MHz" "$work/err" \
+    || fail "--unit1 GHz is not named: $(cat "$work/err")"
+run 2 --timeout2 0
+grep -q "option '--timeout2': '0' is no time an answer may take" "$work/err" \
+    || fail "--timeout2 0 is not named: $(cat "$work/err")"
+
 # A line setting that is none is named, with the form it must take.
 for value in 9600 9600/9n1 9600/8x1 9600/8n3 fast/8n1 10/8n1 9600/8n1/cts; do
     run 2 --line1 "$value"
@@ -103,4 +111,24 @@ for line in 9600/8n1 115200/8n2/rtscts; do
     [ "$(grep -cvxFf "$work/sent" "$work/got")" -eq 0 ] \
         || fail "at $line the readings recorded are not those sent: $(cat "$work/got")"
 done
+
+# A counter that must be asked, answering in Hz and leaving every fourth
+# question unanswered: each answer is recorded as sent, with its unit; a
+# dropped one is asked again, and is no reading and no error.
+kill "$sim_pid" 2>/dev/null || true
+rm -f "$work/sent" "$work/readings.csv"
+start_simulator --query --drop-every 4 --line 115200/8n1 --log "$work/sent"
+"$binary" --com1 "$work/com1" --line1 115200/8n1 --setup1 '*RST' --query1 'READ?' --unit1 Hz \
+    --timeout1 0.3 --record "$recording" 2>"$work/stderr" &
+app_pid=$!
+children="$children $app_pid"
+wait_rows 1 8
+kill "$app_pid"
+wait_exit
+[ "$status" -eq 0 ] || fail "asked: exit status $status after SIGTERM"
+cut -d, -f4 "$recording" | tr -d '\r' | grep -v '^reading$' >"$work/got"
+grep -qvx '+[0-9.]*E+08 Hz' "$work/got" && fail "asked: not every reading is in Hz: $(cat "$work/got")"
+sed 's/ Hz$//' "$work/got" >"$work/got.bare"
+[ "$(grep -cvxFf "$work/sent" "$work/got.bare")" -eq 0 ] \
+    || fail "asked: the readings recorded are not those answered: $(cat "$work/got")"
 echo "PASS"

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linesettings.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace freqcounter;
@@ -12,22 +11,11 @@ class TestLineSettings : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void understood_data();
     void understood();
     void refused_data();
     void refused();
-    void keptPerDevice();
-
-private:
-    QTemporaryDir m_settings; // what a user keeps takes no part
 };
-
-void TestLineSettings::initTestCase()
-{
-    QVERIFY(m_settings.isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_settings.path()));
-}
 
 void TestLineSettings::understood_data()
 {
@@ -90,19 +78,6 @@ void TestLineSettings::refused()
 {
     QFETCH(QString, given);
     QCOMPARE(LineSettings::parse(given), std::nullopt);
-}
-
-void TestLineSettings::keptPerDevice()
-{
-    // Each device keeps its own, also under a name with slashes in it.
-    const QString byId = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R-if00-port0");
-    const QString other = QStringLiteral("/dev/ttyUSB1");
-    QCOMPARE(LineSettings::keptFor(byId), std::nullopt);
-    LineSettings::parse(u"9600/7e1")->keepFor(byId);
-    LineSettings::parse(u"115200/8n1/rtscts")->keepFor(other);
-    QCOMPARE(LineSettings::keptFor(byId), LineSettings::parse(u"9600/7e1"));
-    QCOMPARE(LineSettings::keptFor(other), LineSettings::parse(u"115200/8n1/rtscts"));
-    QCOMPARE(LineSettings::keptFor(QStringLiteral("/dev/serial/by-id")), std::nullopt);
 }
 
 QTEST_GUILESS_MAIN(TestLineSettings)

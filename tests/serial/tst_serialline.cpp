@@ -179,10 +179,10 @@ void TestSerialLine::settingsReachTheDevice()
 
     QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter")).clear();
     if (!kept.isEmpty())
-        LineSettings::parse(kept)->keepFor(m_pty->devicePath());
+        PortSettings{*LineSettings::parse(kept)}.keepFor(m_pty->devicePath());
     PortDevices devices;
     if (!given.isEmpty())
-        devices.setLine(1, *LineSettings::parse(given));
+        devices.setOverrides(1, {LineSettings::parse(given)});
     SerialLine line;
     line.setPortDevices(devices);
     line.setPortOpen(true);
@@ -436,7 +436,7 @@ void TestSerialLine::failures_data()
     QTest::newRow("a line the device cannot take, named") << Step([](SerialLine &line, PtyPair &) {
         qputenv("FREQCOUNTER_COM1", "/dev/null");
         PortDevices devices;
-        devices.setLine(1, *LineSettings::parse(u"19200/7e2/rtscts"));
+        devices.setOverrides(1, {LineSettings::parse(u"19200/7e2/rtscts")});
         line.setPortDevices(devices);
         line.setPortOpen(true);
     }) << 8015 << QStringLiteral("19200/7e2/rtscts (19200 baud, 7 data bits, even parity");

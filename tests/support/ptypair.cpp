@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
 #include <pty.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
@@ -56,6 +57,22 @@ int queuedAt(int fd)
 }
 
 } // namespace
+
+QByteArray PtyPair::received(int waitMs)
+{
+    QByteArray got;
+    pollfd end{m_master, POLLIN, 0};
+    int wait = waitMs;
+    while (::poll(&end, 1, wait) > 0 && (end.revents & POLLIN) != 0) {
+        char chunk[256];
+        const ssize_t n = ::read(m_master, chunk, sizeof chunk);
+        if (n <= 0)
+            break;
+        got.append(chunk, n);
+        wait = 0;
+    }
+    return got;
+}
 
 bool PtyPair::write(const QByteArray &bytes)
 {

@@ -31,6 +31,10 @@ public:
     // without waiting for their delivery. Safe to call from another thread.
     bool write(const QByteArray &bytes);
 
+    // What the program has sent the instrument since the last call, waiting
+    // up to the time given for the first byte.
+    QByteArray received(int waitMs = 0);
+
     // Closes the instrument's end: the device hangs up, as a USB adapter
     // does when it is unplugged.
     void hangUp();

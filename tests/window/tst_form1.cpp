@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 freqcounter developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "linesettings.h"
+#include "portsettings.h"
 #include "windowonptys.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
@@ -21,6 +22,7 @@
 
 using namespace freqcounter;
 using freqcounter::test::kWaiting;
+using freqcounter::test::PtyPair;
 using freqcounter::test::TickRecorder;
 using freqcounter::test::WindowOnPtys;
 
@@ -75,6 +77,8 @@ private Q_SLOTS:
     void wideReadingsShrinkToFit();
     void accessibleToScreenReaders();
     void lineSettingsReopenThePortAndAreKept();
+    void askedCounterIsAskedOnceItsLastAnswerIsIn();
+    void askedCounterSilentAfterTenUnansweredQueries();
 
     void startUpFailureReportsOnceAndNeverShows_data();
     void startUpFailureReportsOnceAndNeverShows();
@@ -353,12 +357,86 @@ void TestForm1::lineSettingsReopenThePortAndAreKept()
     QCOMPARE(::tcgetattr(m_window->pty().deviceFd(), &applied), 0);
     QCOMPARE(::cfgetospeed(&applied), speed_t(B9600));
     QCOMPARE(applied.c_cflag & CRTSCTS, tcflag_t(CRTSCTS));
-    QCOMPARE(LineSettings::keptFor(m_window->pty().devicePath()),
+    QCOMPARE(PortSettings::keptFor(m_window->pty().devicePath()).line,
              LineSettings::parse(u"9600/8n1/rtscts"));
     QVERIFY(m_window->errors.isEmpty());
     // The reopened line reads on, from the first line end on.
     QVERIFY(m_window->pty().send("45.2371\r\n145.2371\r\n"));
     QCOMPARE(nextTicks(1), QStringList{QStringLiteral("145.2371 MHz")});
+}
+
+namespace {
+
+// A bench counter on the pseudo-terminal: set up and asked, answering in Hz.
+void keepAskedCounter(const QString &device, std::chrono::milliseconds answerTime)
+{
+    PortSettings asked;
+    asked.setup = QStringLiteral("*RST;:CONF:FREQ");
+    asked.query = QStringLiteral("READ?");
+    asked.unit = CounterUnit::Hz;
+    asked.answerTime = answerTime;
+    asked.keepFor(device);
+}
+
+} // namespace
+
+void TestForm1::askedCounterIsAskedOnceItsLastAnswerIsIn()
+{
+    keepAskedCounter(m_window->pty().devicePath(), std::chrono::milliseconds(500));
+    QSignalSpy readings(m_window->form.get(), &Form1::readingReceived);
+    loadAndSettle();
+    PtyPair &counter = m_window->pty();
+    QByteArray heard = counter.received(1000);
+    QTRY_VERIFY((heard += counter.received()).size() >= 22);
+    QCOMPARE(heard, QByteArray("*RST;:CONF:FREQ\nREAD?\n"));
+    // Not asked again while the answer is awaited.
+    nextTicks(2);
+    QCOMPARE(counter.received(), QByteArray());
+
+    // An answer in Hz shows in MHz with exactly its digits, and the next
+    // question follows it.
+    QVERIFY(counter.send("+1.00000000012345E+07\r\n"));
+    QCOMPARE(nextTicks(1), QStringList{QStringLiteral("10.0000000012345 MHz")});
+    QCOMPARE(counter.received(1000), QByteArray("READ?\n"));
+    QCOMPARE(readings.size(), 1);
+    const auto reading = readings.at(0).at(0).value<ReceivedReading>();
+    QCOMPARE(reading.text, QStringLiteral("10.0000000012345"));
+    QCOMPARE(reading.asSent(), QStringLiteral("+1.00000000012345E+07 Hz"));
+
+    // An error answer and an overflow mark are no readings: gaps.
+    QVERIFY(counter.send("-113,\"Undefined header\"\r\n"));
+    QCOMPARE(nextTicks(1), QStringList{QStringLiteral("10.0000000012345 MHz")});
+    QCOMPARE(counter.received(1000), QByteArray("READ?\n"));
+    QVERIFY(counter.send("9.91E37\r\n"));
+    QCOMPARE(nextTicks(1), QStringList{QStringLiteral("10.0000000012345 MHz")});
+    QCOMPARE(readings.size(), 1);
+
+    // A dropped answer: asked again once its time has passed, not before.
+    QElapsedTimer awaited;
+    awaited.start();
+    QCOMPARE(counter.received(1000), QByteArray("READ?\n"));
+    QByteArray again;
+    QTRY_VERIFY_WITH_TIMEOUT(!(again += counter.received()).isEmpty(), 2000);
+    QCOMPARE(again, QByteArray("READ?\n"));
+    QVERIFY2(awaited.elapsed() >= 400, qPrintable(QString::number(awaited.elapsed())));
+    QVERIFY(m_window->errors.isEmpty());
+}
+
+void TestForm1::askedCounterSilentAfterTenUnansweredQueries()
+{
+    keepAskedCounter(m_window->pty().devicePath(), std::chrono::milliseconds(100));
+    QSignalSpy silence(m_window->form.get(), &Form1::counterSilenceChanged);
+    loadAndSettle();
+    // The first question, and nine more that time out, are not yet silence.
+    QTRY_COMPARE_WITH_TIMEOUT(silence.size(), 1, 5000);
+    QCOMPARE(silence.at(0).at(0).toBool(), true);
+    // Eleven questions: the first, and ten asked again; one more may be out.
+    const qsizetype asked = m_window->pty().received().count("READ?\n");
+    QVERIFY2(asked == 11 || asked == 12, qPrintable(QString::number(asked)));
+    QVERIFY(m_window->pty().send("+1.45000000000000E+08\r\n"));
+    QTRY_COMPARE(silence.size(), 2);
+    QCOMPARE(silence.at(1).at(0).toBool(), false);
+    QCOMPARE(item<QLabel>("Label1")->text(), QStringLiteral("145.000000000000 MHz"));
 }
 
 void TestForm1::startUpFailureReportsOnceAndNeverShows_data()
