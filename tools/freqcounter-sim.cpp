@@ -15,6 +15,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <arpa/inet.h>
 #include <atomic>
 #include <cerrno>
 #include <cmath>
@@ -23,12 +24,14 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <netinet/in.h>
 #include <optional>
 #include <poll.h>
 #include <pty.h>
 #include <random>
 #include <string>
 #include <sys/ioctl.h>
+#include <sys/socket.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -55,6 +58,7 @@ struct Options
     QString log;
     freqcounter::LineSettings line;
     bool query = false;
+    std::optional<quint16> listen;
     long delayMs = 0;
     long dropEvery = 0;
 };
@@ -131,8 +135,13 @@ Options parseOptions(const QCoreApplication &app)
             QStringLiteral("drop-every"),
             QStringLiteral("With --query: leave every Nth question unanswered (default: none)."),
             QStringLiteral("N"), QStringLiteral("0"));
-    parser.addOptions(
-            {link, device, frequency, interval, eol, count, seed, log, line, query, delay, drop});
+    const QCommandLineOption listen(
+            QStringLiteral("listen"),
+            QStringLiteral("Serve on TCP at 127.0.0.1:PORT instead (0: any free port), one "
+                           "connection at a time; prints tcp://127.0.0.1:PORT."),
+            QStringLiteral("PORT"));
+    parser.addOptions({link, device, frequency, interval, eol, count, seed, log, line, query, delay,
+                       drop, listen});
     parser.process(app);
 
     Options options;
@@ -150,6 +159,14 @@ Options parseOptions(const QCoreApplication &app)
     if (!ok || options.intervalMs < 0)
         fail(QStringLiteral("--interval wants a number of milliseconds"));
     options.query = parser.isSet(query);
+    if (parser.isSet(listen)) {
+        const uint port = parser.value(listen).toUInt(&ok);
+        if (!ok || port > 65535)
+            fail(QStringLiteral("--listen wants a TCP port number"));
+        if (!options.link.isEmpty() || !options.device.isEmpty())
+            fail(QStringLiteral("--listen excludes --link and --device"));
+        options.listen = quint16(port);
+    }
     options.delayMs = parser.value(delay).toLong(&ok);
     if (!ok || options.delayMs < 0)
         fail(QStringLiteral("--delay wants a number of milliseconds"));
@@ -280,6 +297,43 @@ void letTheLineDrain(int out, int slave)
     }
 }
 
+// A TCP socket listening on 127.0.0.1 at the port (0: any free one); what
+// it listens at is printed as tcp://127.0.0.1:PORT.
+int listenOnLoopback(quint16 port)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int yes = 1;
+    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0
+        || ::listen(fd, 1) != 0
+        || ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) != 0) {
+        fail(QStringLiteral("cannot listen on 127.0.0.1:%1: %2")
+                     .arg(port)
+                     .arg(QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    std::printf("tcp://127.0.0.1:%u\n", unsigned(ntohs(address.sin_port)));
+    return fd;
+}
+
+// The next connection, or -1 when asked to stop first.
+int acceptOne(int listener)
+{
+    while (!g_stop) {
+        pollfd waiting{listener, POLLIN, 0};
+        if (::poll(&waiting, 1, 100) > 0 && (waiting.revents & POLLIN) != 0) {
+            const int client = ::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
+            if (client >= 0)
+                return client;
+        }
+    }
+    return -1;
+}
+
 // Answers each question that comes (a line ending in '?'), after the delay,
 // leaving every dropEvery-th unanswered; other lines (a setup) get none.
 // Ends after count answers, or when asked to stop.
@@ -294,8 +348,10 @@ void answerQuestions(int fd, const Options &options, Answer answer)
         if (::poll(&line, 1, 100) < 0 && errno != EINTR)
             return;
         char received[256];
-        const ssize_t got = (line.revents & POLLIN) ? ::read(fd, received, sizeof received) : 0;
-        if (got <= 0) {
+        const ssize_t got = (line.revents & POLLIN) ? ::read(fd, received, sizeof received) : -1;
+        if (got == 0)
+            return; // a network client left
+        if (got < 0) {
             // Nobody has the port open: a pseudo-terminal's end says so at
             // once, again and again.
             if (line.revents & (POLLHUP | POLLERR)) {
@@ -345,7 +401,10 @@ int main(int argc, char *argv[])
 
     int out = -1;
     int slave = -1;
-    if (!options.device.isEmpty()) {
+    int listener = -1;
+    if (options.listen) {
+        listener = listenOnLoopback(*options.listen);
+    } else if (!options.device.isEmpty()) {
         out = ::open(options.device.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
         if (out < 0)
             fail(QStringLiteral("cannot open %1: %2")
@@ -399,7 +458,8 @@ int main(int argc, char *argv[])
             if (!sleepUntil(next))
                 break;
             if (::write(out, &c, 1) != 1) {
-                if (!g_stop) {
+                // A network client that leaves ends its session only.
+                if (!g_stop && !options.listen) {
                     std::fprintf(stderr, "freqcounter-sim: write failed: %s\n",
                                  std::strerror(errno));
                     status = 1;
@@ -422,29 +482,44 @@ int main(int argc, char *argv[])
         return frequency;
     };
 
-    if (options.query) {
-        answerQuestions(out, options, [&] {
-            // As bench counters answer: in Hz, with a sign and an exponent.
-            char answer[64];
-            std::snprintf(answer, sizeof answer, "%+.14E", nextFrequency() * 1e6);
+    // One session: the line's, or one network connection's.
+    const auto serve = [&] {
+        if (options.query) {
+            answerQuestions(out, options, [&] {
+                // As bench counters answer: in Hz, with a sign and an exponent.
+                char answer[64];
+                std::snprintf(answer, sizeof answer, "%+.14E", nextFrequency() * 1e6);
+                ::clock_gettime(CLOCK_MONOTONIC, &next);
+                return send(answer);
+            });
+            return;
+        }
+        for (long sent = 0; !g_stop && (options.count == 0 || sent < options.count); ++sent) {
+            if (!sleepUntil(next))
+                break;
+            timespec readingStart = next;
+            dropStale(slave);
+            // With a decimal point whatever the locale, as a counter sends it.
+            if (!send(QByteArray::number(nextFrequency(), 'f', 4).toStdString()))
+                break;
+            addNanos(readingStart, options.intervalMs * 1'000'000L);
+            if (laterThan(readingStart, next))
+                next = readingStart;
+        }
+    };
+    if (listener < 0) {
+        serve();
+    } else {
+        // Connection after connection, until asked to stop.
+        while (!g_stop && (out = acceptOne(listener)) >= 0) {
             ::clock_gettime(CLOCK_MONOTONIC, &next);
-            return send(answer);
-        });
-    }
-    for (long sent = 0; !options.query && !g_stop && (options.count == 0 || sent < options.count);
-         ++sent) {
-        if (!sleepUntil(next))
-            break;
-        timespec readingStart = next;
-        dropStale(slave);
-        // With a decimal point whatever the locale, as a counter sends it.
-        send(QByteArray::number(nextFrequency(), 'f', 4).toStdString());
-        addNanos(readingStart, options.intervalMs * 1'000'000L);
-        if (laterThan(readingStart, next))
-            next = readingStart;
+            serve();
+            ::close(out);
+            out = -1;
+        }
     }
 
-    if (!g_stop)
+    if (!g_stop && out >= 0)
         letTheLineDrain(out, slave);
     if (sentLog != nullptr)
         std::fclose(sentLog);
@@ -452,6 +527,9 @@ int main(int argc, char *argv[])
         ::unlink(options.link.toLocal8Bit().constData());
     if (slave >= 0)
         ::close(slave);
-    ::close(out);
+    if (out >= 0)
+        ::close(out);
+    if (listener >= 0)
+        ::close(listener);
     return status;
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
+#include "networkaddress.h"
 #include "nominal.h"
 #include "windowdefinition.h"
 
@@ -127,6 +128,20 @@ std::optional<std::chrono::milliseconds> parseSeconds(const QString &value)
     return std::chrono::milliseconds(qRound64(seconds * 1000.0));
 }
 
+// A device, or a counter on the network as tcp://HOST:PORT.
+void takeDevice(Parsed &parsed, qint16 port, const QString &value)
+{
+    if (NetworkAddress::isAddress(value) && !NetworkAddress::parse(value)) {
+        if (parsed.mistake.isEmpty()) {
+            parsed.mistake = QStringLiteral("option '%1': %2 is no network address; give "
+                                            "tcp://HOST:PORT, such as tcp://192.168.1.20:5025")
+                                     .arg(PortDevices::option(port), quoted(value));
+        }
+        return;
+    }
+    parsed.devices.name(port, value);
+}
+
 void takeLine(Parsed &parsed, qint16 port, const QString &value)
 {
     takeFor(parsed, port, &PortOverrides::line, LineSettings::parse(value),
@@ -248,16 +263,17 @@ const QList<Option> &options()
              QStringLiteral("[--com1 DEVICE]"),
              Usage::Run,
              QStringLiteral("the device of the Com1 button, such as /dev/ttyUSB0,\n"
-                            "/dev/serial/by-id/usb-FTDI_...-port0 or COM5"),
+                            "/dev/serial/by-id/usb-FTDI_...-port0 or COM5; or a\n"
+                            "counter on the network, tcp://HOST:PORT"),
              needsADevice(1),
-             [](Parsed &parsed, const QString &value) { parsed.devices.name(1, value); }},
+             [](Parsed &parsed, const QString &value) { takeDevice(parsed, 1, value); }},
             {{QStringLiteral("com2")},
              QStringLiteral("DEVICE"),
              QStringLiteral("[--com2 DEVICE]"),
              Usage::Run,
              QStringLiteral("the device of the Com2 button"),
              needsADevice(2),
-             [](Parsed &parsed, const QString &value) { parsed.devices.name(2, value); }},
+             [](Parsed &parsed, const QString &value) { takeDevice(parsed, 2, value); }},
     } + portOptions(1) + portOptions(2) + QList<Option>{
             {{QStringLiteral("record")},
              QStringLiteral("FILE"),

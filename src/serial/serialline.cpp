@@ -33,13 +33,21 @@ bool permissionDenied(const QString &device)
 SerialLine::SerialLine(QObject *parent)
     : QObject(parent)
     , m_port(new QSerialPort(this))
+    , m_link(new NetworkLink(this))
 {
     connect(m_port, &QSerialPort::errorOccurred, this, &SerialLine::onPortError);
 }
 
 bool SerialLine::portOpen() const
 {
+    if (m_onNetwork)
+        return m_link->isOpen();
     return m_port->isOpen() && !m_lost;
+}
+
+bool SerialLine::held() const
+{
+    return m_onNetwork ? m_link->isHeld() : m_port->isOpen();
 }
 
 void SerialLine::setPortOpen(bool open)
@@ -60,7 +68,7 @@ void SerialLine::setCommPort(qint16 port)
                                   .arg(kFirstPort)
                                   .arg(kLastPort));
     }
-    if (m_port->isOpen()) {
+    if (held()) {
         throw SerialError(SerialErrorCode::PortAlreadyOpen,
                           tr("Cannot choose port %1 while serial %2 is open; close it first.")
                                   .arg(port)
@@ -72,6 +80,8 @@ void SerialLine::setCommPort(qint16 port)
 qint16 SerialLine::inBufferCount()
 {
     checkReadable();
+    if (m_onNetwork)
+        return static_cast<qint16>(qMin(m_link->waiting(), m_settings.inBufferSize));
     const qint64 waiting = m_port->bytesAvailable() + systemQueued();
     return static_cast<qint16>(qMin(waiting, m_settings.inBufferSize));
 }
@@ -79,6 +89,8 @@ qint16 SerialLine::inBufferCount()
 QString SerialLine::input()
 {
     checkReadable();
+    if (m_onNetwork)
+        return QString::fromLatin1(m_link->read(m_settings.inBufferSize));
     // Counted before the buffer opens: on Windows, opening it starts a read
     // that moves the driver's characters out of its count.
     const qint64 wanted = qMin(m_port->bytesAvailable() + systemQueued(), m_settings.inBufferSize);
@@ -93,7 +105,7 @@ QString SerialLine::input()
 void SerialLine::open()
 {
     raiseIfLost();
-    if (m_port->isOpen()) {
+    if (held()) {
         throw SerialError(SerialErrorCode::PortAlreadyOpen,
                           tr("Serial %1 is already open.").arg(portLabel()));
     }
@@ -110,6 +122,11 @@ void SerialLine::open()
                                   .arg(m_settings.commPort)
                                   .arg(remedy()));
     }
+    if (NetworkAddress::isAddress(device)) {
+        openOnNetwork(device, portSettingsFor(device));
+        return;
+    }
+    m_onNetwork = false;
     // Lock files are named after the device; a link (such as a name under
     // /dev/serial/by-id) must lock the same device other programs lock.
     const QString resolved = QFileInfo(device).canonicalFilePath();
@@ -142,8 +159,29 @@ void SerialLine::open()
         output(port.setupBytes());
 }
 
+void SerialLine::openOnNetwork(const QString &device, const PortSettings &port)
+{
+    const std::optional<NetworkAddress> address = NetworkAddress::parse(device);
+    if (!address) {
+        throw SerialError(SerialErrorCode::PortNotFound,
+                          tr("Port %1: %2 is no network address; give tcp://HOST:PORT, such "
+                             "as tcp://192.168.1.20:5025, or %3.")
+                                  .arg(m_settings.commPort)
+                                  .arg(device, remedy()));
+    }
+    m_onNetwork = true;
+    m_openDevice = device;
+    m_link->open(*address, tr("port %1 (%2)").arg(m_settings.commPort).arg(device));
+    if (!port.setup.isEmpty())
+        output(port.setupBytes());
+}
+
 void SerialLine::close()
 {
+    if (m_onNetwork) {
+        m_link->close();
+        return;
+    }
     raiseIfLost();
     if (!m_port->isOpen())
         return;
@@ -176,7 +214,7 @@ void SerialLine::raiseLost()
 void SerialLine::checkReadable()
 {
     raiseIfLost();
-    if (!m_port->isOpen()) {
+    if (!held()) {
         throw SerialError(SerialErrorCode::PortNotOpen,
                           tr("Serial %1 is not open.").arg(portLabel()));
     }
@@ -307,7 +345,7 @@ PortSettings SerialLine::portSettingsFor(const QString &device) const
 
 PortSettings SerialLine::portSettings() const
 {
-    return portSettingsFor(m_port->isOpen() ? m_openDevice : deviceName());
+    return portSettingsFor(held() ? m_openDevice : deviceName());
 }
 
 void SerialLine::changePortSettings(const PortSettings &settings)
@@ -324,6 +362,10 @@ void SerialLine::changePortSettings(const PortSettings &settings)
 void SerialLine::output(const QByteArray &bytes)
 {
     checkReadable();
+    if (m_onNetwork) {
+        m_link->write(bytes);
+        return;
+    }
     // Out at once, as far as the line takes it; QSerialPort writes the rest
     // as it can.
     const QScopedValueRollback ownCall(m_inOwnCall, true);
@@ -335,7 +377,7 @@ QString SerialLine::portLabel() const
 {
     // A closed line names its device only when one is named: finding one
     // would mean enumerating the system's ports for an error message.
-    const QString device = m_port->isOpen() ? m_openDevice : m_devices.named(m_settings.commPort);
+    const QString device = held() ? m_openDevice : m_devices.named(m_settings.commPort);
     if (device.isEmpty())
         return tr("port %1").arg(m_settings.commPort);
     return tr("port %1 (%2)").arg(m_settings.commPort).arg(device);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "networklink.h"
 #include "portdevices.h"
 #include "portsettings.h"
 #include "serialerror.h"
@@ -18,7 +19,8 @@ namespace freqcounter {
 // The serial line the window holds: its stored settings and the five
 // operations performed on it, open and close (PortOpen), choose port
 // (CommPort), count (InBufferCount) and read (Input). It only receives,
-// unless its counter must be set up or asked: then it sends that too.
+// unless its counter must be set up or asked: then it sends that too. A
+// port named tcp://HOST:PORT is a counter on the network, read the same way.
 // Every operation that fails raises a SerialError; nothing is reported or
 // shown from here.
 class SerialLine : public QObject
@@ -91,6 +93,8 @@ private:
     void close();
     void raiseIfLost();
     void checkReadable();
+    bool held() const;
+    void openOnNetwork(const QString &device, const PortSettings &port);
     void pullFromSystem(qint64 wanted);
     qint64 systemQueued();
     void onPortError(QSerialPort::SerialPortError error);
@@ -104,6 +108,8 @@ private:
     SerialSettings m_settings;
     PortDevices m_devices;
     QSerialPort *m_port = nullptr;
+    NetworkLink *m_link = nullptr;
+    bool m_onNetwork = false; // whether the line was last opened on the network
     QString m_openDevice;
     std::optional<QList<PortDescription>> m_lastFound;
     bool m_inOwnCall = false;

@@ -50,6 +50,10 @@ void TestCommandLine::understood_data()
     QTest::newRow("devices after a space and after '='")
             << command({"--com1", "/dev/ttyUSB0", "--com2=COM12"}) << Request::Run
             << QStringLiteral("/dev/ttyUSB0") << QStringLiteral("COM12") << none << noQt;
+    QTest::newRow("counters on the network, IPv6 in brackets")
+            << command({"--com1", "tcp://[::1]:5025", "--com2", "tcp://shack-pi:4001"})
+            << Request::Run << QStringLiteral("tcp://[::1]:5025")
+            << QStringLiteral("tcp://shack-pi:4001") << none << noQt;
     QTest::newRow("the last of one option twice")
             << command({"--com1", "COM3", "--com1", "COM5"}) << Request::Run
             << QStringLiteral("COM5") << none << none << noQt;
@@ -153,6 +157,14 @@ void TestCommandLine::mistakes_data()
             << command({"--nominal", "10MHz", "--tolerance", "10"})
             << QStringLiteral("option '--tolerance': '10' is no tolerance above 0 in ppm, ppb "
                               "or Hz; give one such as 10ppm, 0.5 ppm, 50ppb or 25Hz");
+    QTest::newRow("a network address without a port")
+            << command({"--com1", "tcp://192.168.1.20"})
+            << QStringLiteral("option '--com1': 'tcp://192.168.1.20' is no network address; give "
+                              "tcp://HOST:PORT, such as tcp://192.168.1.20:5025");
+    QTest::newRow("a network address with a path")
+            << command({"--com2=tcp://counter:5025/scpi"})
+            << QStringLiteral("option '--com2': 'tcp://counter:5025/scpi' is no network "
+                              "address; give tcp://HOST:PORT, such as tcp://192.168.1.20:5025");
     QTest::newRow("a line with no format")
             << command({"--line1", "9600"})
             << QStringLiteral("option '--line1': '9600' is no line setting; give "

@@ -131,4 +131,34 @@ grep -qvx '+[0-9.]*E+08 Hz' "$work/got" && fail "asked: not every reading is in 
 sed 's/ Hz$//' "$work/got" >"$work/got.bare"
 [ "$(grep -cvxFf "$work/sent" "$work/got.bare")" -eq 0 ] \
     || fail "asked: the readings recorded are not those answered: $(cat "$work/got")"
+
+# The same counter on the network: named by its address, asked the same way.
+kill "$sim_pid" 2>/dev/null || true
+rm -f "$work/sent" "$work/readings.csv"
+"$simulator" --listen 0 --query --log "$work/sent" >"$work/address" &
+sim_pid=$!
+children="$children $sim_pid"
+tries=0
+until grep -q '^tcp://' "$work/address" 2>/dev/null; do
+    tries=$((tries + 1))
+    [ "$tries" -gt 200 ] && fail "the network counter did not start"
+    sleep 0.05
+done
+address=$(cat "$work/address")
+"$binary" --com1 "$address" --query1 'READ?' --unit1 Hz --record "$recording" 2>"$work/stderr" &
+app_pid=$!
+children="$children $app_pid"
+wait_rows 1 5
+kill "$app_pid"
+wait_exit
+[ "$status" -eq 0 ] || fail "on the network: exit status $status after SIGTERM"
+grep -q ",1,$address,+[0-9.]*E+08 Hz" "$recording" || fail "on the network: $(cat "$recording")"
+cut -d, -f4 "$recording" | tr -d '\r' | grep -v '^reading$' | sed 's/ Hz$//' >"$work/got"
+[ "$(grep -cvxFf "$work/sent" "$work/got")" -eq 0 ] \
+    || fail "on the network: the readings recorded are not those answered: $(cat "$work/got")"
+
+# An address that is none is a usage error.
+run 2 --com2 tcp://counter.lab
+grep -q "option '--com2': 'tcp://counter.lab' is no network address; give tcp://HOST:PORT" \
+    "$work/err" || fail "a malformed address is not named: $(cat "$work/err")"
 echo "PASS"

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Readings under Wine, end to end: two simulated counters on pseudo-terminals
 # that the prefix's COM5 and COM6 name, the Windows program started with
-# --com1 COM5 --com2 COM6 --record into a folder with a non-ASCII name, and
+# --com1 COM5 --line1 9600/8n1 --com2 COM6 --record into a folder with a
+# non-ASCII name, and
 # switched to Com2 with the keyboard. The recording, read back, holds each
 # counter's readings as it sent them, whole and in order: COM5's, then
 # COM6's.
@@ -41,7 +42,7 @@ in_order() {
 start_x
 # A Wine server that is still up draws on the display it started with.
 wineserver --kill 2>/dev/null || true
-start_simulator --name com5 --frequency 145.2 --interval 200 --log "$work/com5.sent"
+start_simulator --name com5 --frequency 145.2 --interval 200 --line 9600/8n1 --log "$work/com5.sent"
 start_simulator --name com6 --frequency 433.92 --interval 200 --log "$work/com6.sent"
 register_ports COM5 "$(cat "$work/com5.device")" COM6 "$(cat "$work/com6.device")"
 
@@ -49,7 +50,7 @@ folder="$WINEPREFIX/drive_c/Μετρήσεις 读数"
 rm -rf "$folder"
 mkdir -p "$folder"
 recording="$folder/readings.csv"
-wine "$binary" --com1 COM5 --com2 COM6 --record 'C:\Μετρήσεις 读数\readings.csv' 2>"$work/stderr" &
+wine "$binary" --com1 COM5 --line1 9600/8n1 --com2 COM6 --record 'C:\Μετρήσεις 读数\readings.csv' 2>"$work/stderr" &
 app_pid=$!
 children="$children $app_pid"
 TITLE="$TITLE — recording"
