@@ -18,6 +18,7 @@ namespace freqcounter::bench {
 QList<double> displayLatencies(int readings, std::mt19937 &random);
 QList<double> ptyHandOvers(int samples);
 QList<double> portSwitches(int switches);
+QList<double> queryLatencies(int readings);
 
 void addReadings(ReadingHistory &history, qsizetype count, std::mt19937 &random);
 QList<double> chartRedraws(int runs, std::mt19937 &random);

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -82,6 +83,20 @@ public:
             m_p99.runs.append(percentile(latencies, 0.99));
             m_pmax.runs.append(*std::max_element(latencies.begin(), latencies.end()));
             m_handOver.runs.append(percentile(ptyHandOvers(500), 0.99));
+        }
+    }
+
+    void query()
+    {
+        const int readings = m_options.quick ? 30 : 100;
+        for (int run = 0; run < m_repeats; ++run) {
+            log(QStringLiteral("asked counter: run %1 of %2, %3 answers")
+                        .arg(run + 1)
+                        .arg(m_repeats)
+                        .arg(readings));
+            const QList<double> latencies = queryLatencies(readings);
+            m_queryP50.runs.append(percentile(latencies, 0.50));
+            m_queryMax.runs.append(*std::max_element(latencies.begin(), latencies.end()));
         }
     }
 
@@ -258,6 +273,9 @@ private:
     Figure m_p99{QStringLiteral("display latency p99"), QStringLiteral("ms"), 100};
     Figure m_pmax{QStringLiteral("display latency max"), QStringLiteral("ms")};
     Figure m_handOver{QStringLiteral("  of which pty hand-over, p99"), QStringLiteral("ms")};
+    Figure m_queryP50{QStringLiteral("asked counter, 115200 baud: answer to screen, p50"),
+                      QStringLiteral("ms")};
+    Figure m_queryMax{QStringLiteral("  the same, max (one poll)"), QStringLiteral("ms"), 100};
     Figure m_idle{QStringLiteral("idle CPU, port open, nothing arriving"),
                   QStringLiteral("% core")};
     Figure m_floor{QStringLiteral("bare loop sleeping 100 ms at a time"), QStringLiteral("% core")};
@@ -268,6 +286,10 @@ private:
     Figure m_resident{QStringLiteral("resident memory 3 s after the window is shown"),
                       QStringLiteral("MB"), 30};
     Figure m_idleLarge{QStringLiteral("  idle CPU, large display open"), QStringLiteral("% core")};
+    Figure m_idleNetwork{QStringLiteral("  idle CPU, a silent counter on the network"),
+                         QStringLiteral("% core")};
+    Figure m_networkRatio{QStringLiteral("  idle CPU on the network / on a serial port"),
+                          QStringLiteral("x"), 1.1};
     Figure m_residentLarge{QStringLiteral("  resident memory, large display open"),
                            QStringLiteral("MB")};
     Figure m_startup{QStringLiteral("start-up, exec to window mapped"), QStringLiteral("ms"), 80};
@@ -314,6 +336,13 @@ void Bench::idleRun(double seconds)
     test::PtyPair quietToo;
     Program large(m_options.display, m_options.program, quietToo.devicePath());
     large.press(QStringLiteral("F11"));
+    // A counter on the network that never sends: the kernel takes the
+    // connection into the listening queue, so nothing need accept it.
+    QTcpServer silent;
+    if (!silent.listen(QHostAddress::LocalHost))
+        fail("cannot listen on the loopback address");
+    Program network(m_options.display, m_options.program,
+                    QStringLiteral("tcp://127.0.0.1:%1").arg(silent.serverPort()));
     QProcess loop;
     startSelf(loop, "--sleep-loop");
     QProcess window;
@@ -323,12 +352,14 @@ void Bench::idleRun(double seconds)
     m_resident.runs.append(double(test::residentKiB(program.pid())) / 1024.0);
     m_residentLarge.runs.append(double(test::residentKiB(large.pid())) / 1024.0);
     const qint64 largeBefore = cpuNs(large.pid());
+    const qint64 networkBefore = cpuNs(network.pid());
     const qint64 programBefore = cpuNs(program.pid());
     const qint64 loopBefore = cpuNs(loop.processId());
     const qint64 windowBefore = cpuNs(window.processId());
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
     const double programCpu = percentOfCore(program.pid(), programBefore, seconds);
     m_idleLarge.runs.append(percentOfCore(large.pid(), largeBefore, seconds));
+    const double networkCpu = percentOfCore(network.pid(), networkBefore, seconds);
     const double loopCpu = percentOfCore(loop.processId(), loopBefore, seconds);
     const double windowCpu = percentOfCore(window.processId(), windowBefore, seconds);
     loop.kill();
@@ -338,6 +369,8 @@ void Bench::idleRun(double seconds)
     m_qtWindow.runs.append(windowCpu);
     m_qtRatio.runs.append(windowCpu / loopCpu);
     m_idle.runs.append(programCpu);
+    m_idleNetwork.runs.append(networkCpu);
+    m_networkRatio.runs.append(networkCpu / programCpu);
     m_floor.runs.append(loopCpu);
     m_ratio.runs.append(programCpu / loopCpu);
 }
@@ -382,8 +415,12 @@ void Bench::report() const
                                         &m_p99,
                                         &m_pmax,
                                         &m_handOver,
+                                        &m_queryP50,
+                                        &m_queryMax,
                                         &m_idle,
                                         &m_idleLarge,
+                                        &m_idleNetwork,
+                                        &m_networkRatio,
                                         &m_floor,
                                         &m_ratio,
                                         &m_qtWindow,
@@ -498,11 +535,12 @@ int main(int argc, char *argv[])
     Bench bench(parseOptions(QCoreApplication::arguments()));
     // The memory growth runs in the background through all the others.
     const std::pair<const char *, void (Bench::*)()> groups[]
-            = {{"memory", &Bench::startMemory},  {"latency", &Bench::latency},
-               {"idle", &Bench::idle},           {"busy", &Bench::busy},
-               {"startup", &Bench::startup},     {"switch", &Bench::portSwitch},
-               {"fault", &Bench::fault},         {"chart", &Bench::chart},
-               {"recording", &Bench::recording}, {"memory", &Bench::finishMemory}};
+            = {{"memory", &Bench::startMemory}, {"latency", &Bench::latency},
+               {"query", &Bench::query},        {"idle", &Bench::idle},
+               {"busy", &Bench::busy},          {"startup", &Bench::startup},
+               {"switch", &Bench::portSwitch},  {"fault", &Bench::fault},
+               {"chart", &Bench::chart},        {"recording", &Bench::recording},
+               {"memory", &Bench::finishMemory}};
     for (const auto &[group, measure] : groups) {
         if (bench.wanted(group))
             (bench.*measure)();

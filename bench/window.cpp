@@ -4,6 +4,7 @@
 // measured on a real window in this process.
 #include "inprocess.h"
 
+#include "counteranswer.h"
 #include "form1.h"
 #include "serialline.h"
 
@@ -12,7 +13,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <atomic>
+#include <map>
+#include <mutex>
 #include <poll.h>
+#include <thread>
 #include <unistd.h>
 
 namespace freqcounter::bench {
@@ -54,6 +59,67 @@ QList<double> displayLatencies(int readings, std::mt19937 &random)
     if (!QTest::qWaitFor([&] { return latencies.size() >= readings; }, readings * 400))
         fail("readings went missing on their way to the display");
     counter.stop();
+    return latencies;
+}
+
+// Milliseconds from each answer's line end to the moment the display showed
+// it, for a counter that must be asked, answering at once at 115200 baud.
+QList<double> queryLatencies(int readings)
+{
+    test::PtyPair pty;
+    PortDevices devices;
+    PortOverrides asked;
+    asked.line = LineSettings::parse(u"115200/8n1");
+    asked.query = QStringLiteral("READ?");
+    asked.unit = CounterUnit::Hz;
+    devices.name(1, pty.devicePath());
+    devices.setOverrides(1, asked);
+    Runtime runtime(std::make_unique<FailingReporter>());
+    Form1 form(runtime, devices);
+
+    // The counter: each question answered at once, its line end timed.
+    std::mutex lock;
+    std::map<QString, Clock::time_point> answeredAt; // by what the display shows
+    std::atomic<bool> stop{false};
+    std::thread counter([&] {
+        long answer = 0;
+        QByteArray heard;
+        while (!stop) {
+            heard += pty.received(20);
+            while (heard.contains("READ?\n")) {
+                heard.remove(0, heard.indexOf("READ?\n") + 6);
+                char text[64];
+                std::snprintf(text, sizeof text, "%+.14E", 145e6 + double(++answer) * 0.001);
+                const auto shown = readCounterLine(QString::fromLatin1(text), -6, u"Hz", true);
+                if (!pty.write(QByteArray(text) + "\r\n"))
+                    return;
+                const std::lock_guard guard(lock);
+                answeredAt[shown->shown + QStringLiteral(" MHz")] = Clock::now();
+            }
+        }
+    });
+    if (!form.load())
+        fail("the window did not load");
+    form.show();
+    auto *label = form.findChild<QLabel *>(QStringLiteral("Label1"));
+    auto *timer = form.findChild<QTimer *>(QStringLiteral("Timer1"));
+    QList<double> latencies;
+    QObject watching;
+    QObject::connect(timer, &QTimer::timeout, &watching, [&] {
+        const Clock::time_point now = Clock::now();
+        const std::lock_guard guard(lock);
+        const auto answered = answeredAt.find(label->text());
+        if (answered == answeredAt.end())
+            return;
+        latencies.append(msBetween(answered->second, now));
+        answeredAt.erase(answered);
+    });
+    const bool allShown
+            = QTest::qWaitFor([&] { return latencies.size() >= readings; }, readings * 1000);
+    stop = true;
+    counter.join();
+    if (!allShown)
+        fail("answers went missing on their way to the display");
     return latencies;
 }
 

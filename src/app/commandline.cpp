@@ -642,8 +642,9 @@ QString helpText()
             + QStringLiteral(
                     "\n"
                     "Each button's device is, first that applies: its option, the variable\n"
-                    "FREQCOUNTER_COM1 or FREQCOUNTER_COM2, or the serial ports found, USB\n"
-                    "adapters first (by serial number, then name), then the rest, such as\n"
+                    "FREQCOUNTER_COM1 or FREQCOUNTER_COM2, the device chosen in the menu's\n"
+                    "Line Settings before, or the serial ports found, USB adapters first\n"
+                    "(by serial number, then name), then the rest, such as\n"
                     "a mainboard's /dev/ttyS0 or COM1: Com1 takes the first, Com2 the\n"
                     "second. The device is looked up again each time its port is opened,\n"
                     "at start and at every click.\n"

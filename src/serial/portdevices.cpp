@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "portdevices.h"
 
+#include <QSettings>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSerialPortInfo>
@@ -112,7 +114,27 @@ QString PortDevices::named(qint16 port) const
     QString option = m_named.value(port);
     if (!option.isEmpty())
         return option;
-    return qEnvironmentVariable(environmentVariable(port).toLatin1().constData());
+    QString variable = qEnvironmentVariable(environmentVariable(port).toLatin1().constData());
+    if (!variable.isEmpty())
+        return variable;
+    return kept(port);
+}
+
+QString PortDevices::kept(qint16 port)
+{
+    return QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"))
+            .value(QStringLiteral("devices/com%1").arg(port))
+            .toString();
+}
+
+void PortDevices::keep(qint16 port, const QString &device)
+{
+    QSettings settings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"));
+    const QString key = QStringLiteral("devices/com%1").arg(port);
+    if (device.isEmpty())
+        settings.remove(key);
+    else
+        settings.setValue(key, device);
 }
 
 QString PortDevices::deviceFor(qint16 port) const

@@ -39,7 +39,8 @@ qsizetype indexOfPort(const QList<PortDescription> &found, const QString &device
 QList<PortDescription> inDiscoveryOrder(QList<PortDescription> ports);
 
 // Which device each port number stands for: a device named on the command
-// line, else FREQCOUNTER_COM<n>, else the n-th port found; and what the
+// line, else FREQCOUNTER_COM<n>, else one chosen from the menu before, else
+// the n-th port found; and what the
 // command line says of each port's line and counter.
 // Nothing is remembered between calls, so an adapter plugged in after start
 // is found the next time its port is opened. It opens nothing.
@@ -53,8 +54,14 @@ public:
 
     void name(qint16 port, const QString &device);
 
-    // The device named for a port by option or variable; empty if neither.
+    // The device named for a port by option, variable or an earlier choice;
+    // empty if none.
     QString named(qint16 port) const;
+
+    // A device chosen for a port from the menu, kept for the next start;
+    // empty for none (the port found then serves).
+    static QString kept(qint16 port);
+    static void keep(qint16 port, const QString &device);
 
     // The device a port stands for right now; empty when none is found.
     // Enumerates only when nothing is named.

@@ -348,10 +348,15 @@ PortSettings SerialLine::portSettings() const
     return portSettingsFor(held() ? m_openDevice : deviceName());
 }
 
-void SerialLine::changePortSettings(const PortSettings &settings)
+void SerialLine::changePortSettings(const PortSettings &settings,
+                                    const std::optional<QString> &device)
 {
     const bool wasOpen = portOpen();
     close();
+    if (device) {
+        m_devices.name(m_settings.commPort, *device);
+        PortDevices::keep(m_settings.commPort, *device);
+    }
     m_devices.setOverrides(m_settings.commPort, PortOverrides::all(settings));
     if (!wasOpen)
         return;

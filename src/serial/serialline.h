@@ -59,8 +59,11 @@ public:
     PortSettings portSettings() const;
     // Takes these from now on, for this run, reopening the line when it is
     // open; once it has opened so, keeps them for its device too. A device
-    // that refuses them raises, and they are not kept.
-    void changePortSettings(const PortSettings &settings);
+    // that refuses them raises, and they are not kept. With a device (or a
+    // network address), the port stands for it from now on, and at the next
+    // start; an empty one leaves the port to the ports found.
+    void changePortSettings(const PortSettings &settings,
+                            const std::optional<QString> &device = std::nullopt);
 
     // Sends to the counter: a query. Raises as a read does when the line is
     // not open or is lost.

@@ -156,13 +156,21 @@ void Form1::selectPort(qint16 port)
 
 void Form1::chooseLineSettings()
 {
+    QStringList found;
+    for (const PortDescription &port : MSComm1->portDevices().found())
+        found.append(port.device);
+    const QString device = MSComm1->openDevice();
     LineSettingsDialog dialog(MSComm1->portSettings(),
-                              MSComm1->commPort() == 1 ? Option1->text() : Option2->text(), this);
+                              MSComm1->commPort() == 1 ? Option1->text() : Option2->text(), device,
+                              found, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_runtime.run([&] {
-        MSComm1->changePortSettings(dialog.settings());
+        MSComm1->changePortSettings(dialog.settings(),
+                                    dialog.device() == device ? std::nullopt
+                                                              : std::optional(dialog.device()));
         opened();
+        describeKnownPorts();
     });
 }
 

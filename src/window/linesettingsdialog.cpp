@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linesettingsdialog.h"
 
+#include "networkaddress.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -34,6 +36,7 @@ QComboBox *choices(QWidget *parent, const char *name, const QList<std::pair<QStr
 } // namespace
 
 LineSettingsDialog::LineSettingsDialog(const PortSettings &settings, const QString &portName,
+                                       const QString &device, const QStringList &found,
                                        QWidget *parent)
     : QDialog(parent)
     , m_settings(settings)
@@ -41,6 +44,14 @@ LineSettingsDialog::LineSettingsDialog(const PortSettings &settings, const QStri
     const LineSettings &line = settings.line;
     setObjectName(QStringLiteral("lineSettings"));
     setWindowTitle(tr("Line Settings: %1").arg(portName));
+
+    m_device = new QComboBox(this);
+    m_device->setObjectName(QStringLiteral("device"));
+    m_device->setEditable(true);
+    m_device->setInsertPolicy(QComboBox::NoInsert);
+    m_device->addItems(found);
+    m_device->setCurrentText(device);
+    m_device->lineEdit()->setPlaceholderText(tr("the port found, or tcp://HOST:PORT"));
 
     // Any speed may be typed, for adapters that take custom ones.
     m_baud = new QComboBox(this);
@@ -88,6 +99,7 @@ LineSettingsDialog::LineSettingsDialog(const PortSettings &settings, const QStri
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
     auto *form = new QFormLayout;
+    form->addRow(tr("De&vice or address:"), m_device);
     form->addRow(tr("&Baud rate:"), m_baud);
     form->addRow(tr("&Data bits:"), m_dataBits);
     form->addRow(tr("&Parity:"), m_parity);
@@ -102,7 +114,8 @@ LineSettingsDialog::LineSettingsDialog(const PortSettings &settings, const QStri
     layout->addWidget(m_problem);
     layout->addWidget(m_buttons);
 
-    connect(m_baud, &QComboBox::currentTextChanged, this, &LineSettingsDialog::check);
+    for (QComboBox *box : {m_device, m_baud})
+        connect(box, &QComboBox::currentTextChanged, this, &LineSettingsDialog::check);
     for (QComboBox *box : {m_dataBits, m_parity, m_stopBits, m_flow, m_unit})
         connect(box, &QComboBox::currentIndexChanged, this, &LineSettingsDialog::check);
     for (QLineEdit *edit : {m_setup, m_query})
@@ -113,19 +126,29 @@ LineSettingsDialog::LineSettingsDialog(const PortSettings &settings, const QStri
     check();
 }
 
+QString LineSettingsDialog::device() const
+{
+    return m_device->currentText().trimmed();
+}
+
 void LineSettingsDialog::check()
 {
     bool isNumber = false;
     const qint32 baudRate = m_baud->currentText().trimmed().toInt(&isNumber);
-    const bool valid
-            = isNumber && baudRate >= LineSettings::kSlowest && baudRate <= LineSettings::kFastest;
-    m_problem->setText(valid ? QString()
-                             : tr("The baud rate must be a whole number from %1 to %2.")
-                                       .arg(LineSettings::kSlowest)
-                                       .arg(LineSettings::kFastest));
-    m_problem->setVisible(!valid);
-    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(valid);
-    if (!valid)
+    QString problem;
+    if (NetworkAddress::isAddress(device()) && !NetworkAddress::parse(device())) {
+        problem = tr("A counter on the network is named tcp://HOST:PORT, such as "
+                     "tcp://192.168.1.20:5025.");
+    } else if (!isNumber || baudRate < LineSettings::kSlowest
+               || baudRate > LineSettings::kFastest) {
+        problem = tr("The baud rate must be a whole number from %1 to %2.")
+                          .arg(LineSettings::kSlowest)
+                          .arg(LineSettings::kFastest);
+    }
+    m_problem->setText(problem);
+    m_problem->setVisible(!problem.isEmpty());
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());
+    if (!problem.isEmpty())
         return;
     LineSettings &line = m_settings.line;
     line.baudRate = baudRate;

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -77,6 +79,7 @@ private Q_SLOTS:
     void wideReadingsShrinkToFit();
     void accessibleToScreenReaders();
     void lineSettingsReopenThePortAndAreKept();
+    void networkAddressChosenInLineSettingsIsKept();
     void askedCounterIsAskedOnceItsLastAnswerIsIn();
     void askedCounterSilentAfterTenUnansweredQueries();
 
@@ -363,6 +366,36 @@ void TestForm1::lineSettingsReopenThePortAndAreKept()
     // The reopened line reads on, from the first line end on.
     QVERIFY(m_window->pty().send("45.2371\r\n145.2371\r\n"));
     QCOMPARE(nextTicks(1), QStringList{QStringLiteral("145.2371 MHz")});
+}
+
+void TestForm1::networkAddressChosenInLineSettingsIsKept()
+{
+    QTcpServer counter;
+    QVERIFY(counter.listen(QHostAddress::LocalHost));
+    const QString address = QStringLiteral("tcp://127.0.0.1:%1").arg(counter.serverPort());
+    loadAndSettle();
+    bool refusedNoAddress = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QPushButton *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        auto *device = dialog->findChild<QComboBox *>(QStringLiteral("device"));
+        QCOMPARE(device->currentText(), m_window->pty().devicePath());
+        device->setCurrentText(QStringLiteral("tcp://127.0.0.1"));
+        refusedNoAddress = !ok->isEnabled();
+        device->setCurrentText(address);
+        ok->click();
+    });
+    m_window->form->chooseLineSettings();
+    QVERIFY(refusedNoAddress);
+    QVERIFY(counter.waitForNewConnection(5000));
+    QTcpSocket *connected = counter.nextPendingConnection();
+    QCOMPARE(PortDevices::kept(1), address);
+    // The counter on the network is read as the serial one was.
+    connected->write("145.2371\r\n433.9200\r\n");
+    QVERIFY(connected->waitForBytesWritten(1000));
+    QTRY_COMPARE(item<QLabel>("Label1")->text(), QStringLiteral("433.9200 MHz"));
+    QVERIFY(m_window->errors.isEmpty());
 }
 
 namespace {
