@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "portsettings.h"
 
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,6 +30,10 @@ void TestPortSettings::initTestCase()
 {
     QVERIFY(m_settings.isValid());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_settings.path()));
+    // Where settings are the registry's (under Wine), none is left from
+    // an earlier run.
+    QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"))
+            .remove(QStringLiteral("ports"));
 }
 
 void TestPortSettings::sentAsWritten_data()
