@@ -104,16 +104,18 @@ QList<double> queryLatencies(int readings)
     auto *label = form.findChild<QLabel *>(QStringLiteral("Label1"));
     auto *timer = form.findChild<QTimer *>(QStringLiteral("Timer1"));
     QList<double> latencies;
+    // The connection ends with `watching`, before what it reads.
     QObject watching;
-    QObject::connect(timer, &QTimer::timeout, &watching, [&] {
-        const Clock::time_point now = Clock::now();
-        const std::lock_guard guard(lock);
-        const auto answered = answeredAt.find(label->text());
-        if (answered == answeredAt.end())
-            return;
-        latencies.append(msBetween(answered->second, now));
-        answeredAt.erase(answered);
-    });
+    QObject::connect(timer, &QTimer::timeout, &watching,
+                     [label, lockAt = &lock, answeredAtAt = &answeredAt, latenciesAt = &latencies] {
+                         const Clock::time_point now = Clock::now();
+                         const std::lock_guard guard(*lockAt);
+                         const auto answered = answeredAtAt->find(label->text());
+                         if (answered == answeredAtAt->end())
+                             return;
+                         latenciesAt->append(msBetween(answered->second, now));
+                         answeredAtAt->erase(answered);
+                     });
     const bool allShown
             = QTest::qWaitFor([&] { return latencies.size() >= readings; }, readings * 1000);
     stop = true;

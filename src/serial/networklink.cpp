@@ -19,7 +19,7 @@ QString midSentence(QString text)
 
 // Enough for any answer; beyond it the sender waits, instead of this
 // program's memory growing.
-constexpr qint64 kReadBufferSize = 64 * 1024;
+constexpr qint64 kReadBufferSize = qint64{64} * 1024;
 
 } // namespace
 
