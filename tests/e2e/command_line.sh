@@ -135,16 +135,7 @@ sed 's/ Hz$//' "$work/got" >"$work/got.bare"
 # The same counter on the network: named by its address, asked the same way.
 kill "$sim_pid" 2>/dev/null || true
 rm -f "$work/sent" "$work/readings.csv"
-"$simulator" --listen 0 --query --log "$work/sent" >"$work/address" &
-sim_pid=$!
-children="$children $sim_pid"
-tries=0
-until grep -q '^tcp://' "$work/address" 2>/dev/null; do
-    tries=$((tries + 1))
-    [ "$tries" -gt 200 ] && fail "the network counter did not start"
-    sleep 0.05
-done
-address=$(cat "$work/address")
+start_network_counter --query --log "$work/sent"
 "$binary" --com1 "$address" --query1 'READ?' --unit1 Hz --record "$recording" 2>"$work/stderr" &
 app_pid=$!
 children="$children $app_pid"

@@ -113,6 +113,21 @@ start_simulator() {
     done
 }
 
+# start_network_counter [SIMULATOR OPTION ...]: a simulated counter on the
+# network, on the loopback address; its address in $address.
+start_network_counter() {
+    "$simulator" --listen 0 "$@" >"$work/address" &
+    sim_pid=$!
+    children="$children $sim_pid"
+    tries=0
+    until grep -q '^tcp://' "$work/address" 2>/dev/null; do
+        tries=$((tries + 1))
+        [ "$tries" -gt 200 ] && fail "the network counter did not start"
+        sleep 0.05
+    done
+    address=$(cat "$work/address")
+}
+
 # Prints the ids of the visible windows titled like the program's; with a
 # process id, only that process's windows.
 visible_windows() {

@@ -15,16 +15,7 @@ command -v wine >/dev/null 2>&1 || { echo "SKIP: wine is not installed"; exit 77
 
 start_x
 wineserver --kill 2>/dev/null || true
-"$simulator" --listen 0 --query --log "$work/sent" >"$work/address" &
-sim_pid=$!
-children="$children $sim_pid"
-tries=0
-until grep -q '^tcp://' "$work/address" 2>/dev/null; do
-    tries=$((tries + 1))
-    [ "$tries" -gt 200 ] && fail "the network counter did not start"
-    sleep 0.05
-done
-address=$(cat "$work/address")
+start_network_counter --query --log "$work/sent"
 
 recording="$WINEPREFIX/drive_c/network.csv"
 rm -f "$recording"
