@@ -104,10 +104,15 @@ void Form1::opened()
     m_pacing.reset();
     if (m_port.asks())
         m_pacing.emplace(m_port.answerTime);
-    if (m_silent) {
-        m_silent = false;
-        Q_EMIT counterSilenceChanged(false);
-    }
+    setSilent(false);
+}
+
+void Form1::setSilent(bool silent)
+{
+    if (silent == m_silent)
+        return;
+    m_silent = silent;
+    Q_EMIT counterSilenceChanged(silent);
 }
 
 void Form1::ask()
@@ -116,10 +121,7 @@ void Form1::ask()
     if (!m_pacing || !m_pacing->askNow(m_clock.nowMsecs()))
         return;
     MSComm1->output(m_port.queryBytes());
-    if (m_pacing->silent() != m_silent) {
-        m_silent = m_pacing->silent();
-        Q_EMIT counterSilenceChanged(m_silent);
-    }
+    setSilent(m_pacing->silent());
 }
 
 void Form1::timer1Tick()
@@ -180,10 +182,7 @@ void Form1::showReadings(const QList<ReadingFramer::Completed> &readings)
         return;
     if (m_pacing) {
         m_pacing->answered();
-        if (m_silent) {
-            m_silent = false;
-            Q_EMIT counterSilenceChanged(false);
-        }
+        setSilent(false);
     }
     // Each reading is given the time its line end arrived, as near as the
     // tick can tell: the characters that followed it in the same read came

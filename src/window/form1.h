@@ -76,6 +76,7 @@ private:
     void selectPort(qint16 port);
     void opened();
     void ask();
+    void setSilent(bool silent);
     void showReadings(const QList<ReadingFramer::Completed> &readings);
     void placeCentred();
     void describeKnownPorts();
