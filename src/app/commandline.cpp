@@ -315,6 +315,37 @@ const QList<Option> &options()
                                     .arg(quoted(value)),
                             parsed);
              }},
+            {{QStringLiteral("scale")},
+             QStringLiteral("FACTOR"),
+             QStringLiteral("[--scale FACTOR] [--offset FREQ]"),
+             Usage::Run,
+             QStringLiteral("show FACTOR times each reading: 64 behind a\n"
+                            "divide-by-64 prescaler, -1 for IF - LO; for this\n"
+                            "run only, as --offset"),
+             QStringLiteral("option '--scale' needs a factor, for example --scale 64"),
+             [](Parsed &parsed, const QString &value) {
+                 const bool factor = CounterMath::isFactor(value);
+                 takeOrNote(parsed.scale, factor ? std::optional(value) : std::nullopt,
+                            QStringLiteral("option '--scale': %1 is no factor; give a number "
+                                           "other than 0, such as 64, -1 or 0.5")
+                                    .arg(quoted(value)),
+                            parsed);
+             }},
+            {{QStringLiteral("offset")},
+             QStringLiteral("FREQ"),
+             {},
+             Usage::None,
+             QStringLiteral("add FREQ, with its sign and unit, to each reading:\n"
+                            "-10.7MHz shows LO - IF, +455kHz LO + IF"),
+             QStringLiteral("option '--offset' needs a frequency, for example --offset -10.7MHz"),
+             [](Parsed &parsed, const QString &value) {
+                 const bool offset = CounterMath::isOffset(value);
+                 takeOrNote(parsed.offset, offset ? std::optional(value) : std::nullopt,
+                            QStringLiteral("option '--offset': %1 is no frequency with its unit; "
+                                           "give one such as -10.7MHz, +455kHz or 0Hz")
+                                    .arg(quoted(value)),
+                            parsed);
+             }},
             {{QStringLiteral("list-ports")},
              {},
              QStringLiteral("[--list-ports]"),
@@ -360,8 +391,9 @@ const QList<Option> &options()
 }
 
 // Whether the argument after one of our options is its value: anything but
-// the next option, and for a frequency or a tolerance a negative number too,
-// so that it is named as the mistake it is.
+// the next option, and for a frequency, a tolerance or a factor a negative
+// number too: a negative factor or offset is meant, a negative nominal is
+// named as the mistake it is.
 bool takesAsValue(const Option &option, const QString &next)
 {
     if (!next.startsWith(u'-'))
@@ -369,7 +401,9 @@ bool takesAsValue(const Option &option, const QString &next)
     const bool number = next.size() > 1 && (next.at(1).isDigit() || next.at(1) == u'.');
     return number
             && (option.name() == QStringLiteral("nominal")
-                || option.name() == QStringLiteral("tolerance"));
+                || option.name() == QStringLiteral("tolerance")
+                || option.name() == QStringLiteral("scale")
+                || option.name() == QStringLiteral("offset"));
 }
 
 // The arguments as QCommandLineParser is to take them: it takes whatever

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "countermath.h"
 #include "nominal.h"
 #include "portdevices.h"
 
@@ -11,7 +12,8 @@
 #include <optional>
 
 // The command line: --com1 and --com2 name the ports' devices, --line1 and
-// --line2 how their lines speak, --record
+// --line2 how their lines speak, --scale and --offset the counter math for
+// the run, --record
 // names a file to record the readings to from the start, --view and
 // --stability a recording to look at or to print the figures of, --list-ports,
 // --help and --version answer and end the program, Qt's own options
@@ -37,6 +39,9 @@ struct Parsed
     // What the readings are compared with, when given.
     std::optional<double> nominalHz;
     std::optional<Nominal::Tolerance> tolerance;
+    // The counter math for this run, as given; checked.
+    std::optional<QString> scale;
+    std::optional<QString> offset;
     // What QApplication is given: the program's name and Qt's own options.
     QStringList qtArguments;
 };

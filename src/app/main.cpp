@@ -72,5 +72,12 @@ int main(int argc, char *argv[])
     } else if (parsed.tolerance) {
         comparison.tolerance = parsed.tolerance;
     }
-    return runProgram(parsed.devices, parsed.recordPath, comparison);
+    // Counter math given on the command line is for this run alone.
+    CounterMath math = CounterMath::kept();
+    if (parsed.scale || parsed.offset) {
+        math = CounterMath::make(parsed.scale.value_or(QStringLiteral("1")),
+                                 parsed.offset.value_or(QStringLiteral("0Hz")))
+                       .value_or(CounterMath());
+    }
+    return runProgram(parsed.devices, parsed.recordPath, comparison, math);
 }

@@ -84,9 +84,11 @@ void connectToWindow(Form1 &form, ReadingActions &actions)
                      &ReadingActions::setCounterSilent);
     QObject::connect(&actions, &ReadingActions::lineSettingsAsked, &form,
                      &Form1::chooseLineSettings);
+    QObject::connect(&actions, &ReadingActions::counterMathChanged, &form, &Form1::setCounterMath);
 }
 
-int runProgram(const PortDevices &devices, const QString &recordPath, const Comparison &comparison)
+int runProgram(const PortDevices &devices, const QString &recordPath, const Comparison &comparison,
+               const CounterMath &math)
 {
     QApplication::setWindowIcon(applicationIcon());
     Runtime runtime(std::make_unique<MessageBoxReporter>());
@@ -98,6 +100,7 @@ int runProgram(const PortDevices &devices, const QString &recordPath, const Comp
     auto *actions = new ReadingActions(form, runtime);
     connectToWindow(form, *actions);
     actions->setComparison(comparison, false);
+    actions->setCounterMath(math, false);
     if (!form.load())
         return Runtime::kFailureExitStatus;
     if (!recordPath.isEmpty() && !runtime.run([&] { actions->startRecording(recordPath); }))
@@ -148,7 +151,7 @@ int printStabilityTable(const QString &path)
     QString error;
     if (file.open(&error)) {
         const RecordingFile::Sink sink = [&run](const RecordingFile::Reading &reading) {
-            run.add(reading.port, reading.device, reading.msecs, reading.mhz);
+            run.add(reading.port, reading.device, reading.msecs, reading.mhz, reading.math);
         };
         // The lines are counted in a step of their own, before the first
         // reading.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "comparison.h"
+#include "countermath.h"
 #include "portdevices.h"
 
 #include <QString>
@@ -23,8 +24,9 @@ void connectToWindow(Form1 &form, ReadingActions &actions);
 // When a record path is given, every reading shown is recorded to it from
 // the start.
 // The comparison is what the readings are compared with at start.
+// The math is the counter math the readings are shown with at start.
 int runProgram(const PortDevices &devices, const QString &recordPath,
-               const Comparison &comparison = {});
+               const Comparison &comparison = {}, const CounterMath &math = {});
 
 // A recording looked at again, in a history window of its own: no port is
 // opened and the main window is not shown. Returns the exit status; a file

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "readingactions.h"
 
+#include "countermathdialog.h"
 #include "csvrecorder.h"
+#include "frequencytext.h"
 #include "historywindow.h"
 #include "largedisplay.h"
 #include "nominaldialog.h"
@@ -46,6 +48,14 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
     m_clearNominal = new QAction(tr("C&lear Nominal"), this);
     m_soundWhenOutside = new QAction(tr("&Sound When Outside"), this);
     m_soundWhenOutside->setCheckable(true);
+    m_counterMath = new QAction(tr("Counter &Math\u2026"), this);
+    m_counterMath->setObjectName(QStringLiteral("counterMath"));
+    m_clearMath = new QAction(tr("Clear Counter Mat&h"), this);
+    m_clearMath->setObjectName(QStringLiteral("clearCounterMath"));
+    m_runtime.connectHandler(m_counterMath, &QAction::triggered, this,
+                             [this] { chooseCounterMath(); });
+    m_runtime.connectHandler(m_clearMath, &QAction::triggered, this,
+                             [this] { setCounterMath({}, true); });
     m_lineSettings = new QAction(tr("L&ine Settings\u2026"), this);
     m_lineSettings->setObjectName(QStringLiteral("lineSettings"));
     connect(m_lineSettings, &QAction::triggered, this, &ReadingActions::lineSettingsAsked);
@@ -142,7 +152,7 @@ void ReadingActions::add(const ReceivedReading &reading)
 
 void ReadingActions::startRecording(const QString &path)
 {
-    m_recorder = std::make_unique<CsvRecorder>(path);
+    m_recorder = std::make_unique<CsvRecorder>(path, m_math.isOn());
     m_recordingHasAll = m_history.added() == 0;
     updateState();
 }
@@ -239,6 +249,9 @@ void ReadingActions::showMenu(const QPoint &globalAt)
         m_menu->addAction(m_clearNominal);
         m_menu->addAction(m_soundWhenOutside);
         m_menu->addSeparator();
+        m_menu->addAction(m_counterMath);
+        m_menu->addAction(m_clearMath);
+        m_menu->addSeparator();
         m_menu->addAction(m_lineSettings);
         m_menu->addSeparator();
         m_menu->addAction(m_about);
@@ -271,7 +284,14 @@ void ReadingActions::updateState()
 {
     m_copy->setEnabled(m_last.has_value());
     m_record->setText(isRecording() ? tr("&Stop Recording") : tr("&Record to File\u2026"));
-    m_window.setWindowTitle(isRecording() ? m_title + tr(" \u2014 recording") : m_title);
+    // The title says that the number is not the counter's own.
+    QString title = m_title;
+    if (m_math.isOn())
+        title += QStringLiteral(" \u2014 ") + m_math.name();
+    if (isRecording())
+        title += tr(" \u2014 recording");
+    m_window.setWindowTitle(title);
+    m_clearMath->setEnabled(m_math.isOn());
     if (m_largeDisplayWindow)
         m_largeDisplayWindow->setRecording(isRecording());
     if (m_historyWindow)
@@ -309,9 +329,36 @@ void ReadingActions::nominalFromThisReading()
     setComparison(changed, true);
 }
 
+void ReadingActions::setCounterMath(const CounterMath &math, bool keep)
+{
+    m_math = math;
+    if (keep)
+        m_math.keep();
+    // The newest reading is shown with the new math at once; the history
+    // keeps each reading as it was shown.
+    if (m_last) {
+        m_last = m_math.shown(*m_last);
+        if (m_largeDisplayWindow && m_largeDisplayWindow->isVisible())
+            m_largeDisplayWindow->readingReceived(*m_last);
+    }
+    updateState();
+    Q_EMIT counterMathChanged(m_math);
+    compare();
+}
+
+void ReadingActions::chooseCounterMath()
+{
+    const QString reading = !m_last  ? QString()
+            : m_last->math.isEmpty() ? m_last->text
+                                     : m_last->raw;
+    CounterMathDialog dialog(m_math, reading, &m_window);
+    if (dialog.exec() == QDialog::Accepted)
+        setCounterMath(dialog.math(), true);
+}
+
 double ReadingActions::newestMHz() const
 {
-    return m_history.isEmpty() ? std::nan("") : m_history.at(m_history.size() - 1).mhz;
+    return m_last ? frequencyMHz(m_last->text) : std::nan("");
 }
 
 QString ReadingActions::offsetLine() const
@@ -324,14 +371,18 @@ void ReadingActions::compare()
     m_compared = m_nominal.compare(m_last ? m_last->text : QString(), newestMHz());
     if (m_largeDisplayWindow)
         m_largeDisplayWindow->setComparison(m_compared.line, m_compared.outside);
+    QStringList description;
     if (m_counterSilent) {
-        const QString silent = tr("The counter is silent: no answer to the last %1 queries.")
-                                       .arg(QueryPacing::kSilentAfter);
-        Q_EMIT readingDescribed(
-                m_compared.description.isEmpty() ? silent : silent + u' ' + m_compared.description);
-    } else {
-        Q_EMIT readingDescribed(m_compared.description);
+        description.append(tr("The counter is silent: no answer to the last %1 queries.")
+                                   .arg(QueryPacing::kSilentAfter));
     }
+    if (m_last && !m_last->math.isEmpty() && m_last->raw != m_last->text) {
+        description.append(
+                tr("The counter reads %1 MHz; shown is %2.").arg(m_last->raw, m_last->math));
+    }
+    if (!m_compared.description.isEmpty())
+        description.append(m_compared.description);
+    Q_EMIT readingDescribed(description.join(u' '));
     if (m_compared.leftTheBand && comparison().soundWhenOutside)
         QApplication::beep();
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "countermath.h"
 #include "nominalcomparison.h"
 #include "readinghistory.h"
 #include "receivedreading.h"
@@ -27,7 +28,8 @@ class Runtime;
 // The main window's context menu and what it offers: copying the reading on
 // show, recording the readings to a CSV file, the history window, the
 // reading full screen, keeping the window on top, comparing the readings
-// with a nominal frequency and a tolerance, and what the program is. The
+// with a nominal frequency and a tolerance, the counter math that makes the
+// frequency shown of the counter's reading, and what the program is. The
 // window hands it each reading it shows and knows nothing else of it; it
 // never touches the window's items. A recording file that fails while
 // recording stops the recording with a message, and the program goes on;
@@ -67,6 +69,11 @@ public:
     // large display says it; empty without a nominal.
     QString offsetLine() const;
 
+    // The counter math the readings are shown with; the menu's choice is
+    // kept for the next start, one given here only when keep is set.
+    const CounterMath &counterMath() const { return m_math; }
+    void setCounterMath(const CounterMath &math, bool keep);
+
     // What About freqcounter says: the version, the licence, Qt's version.
     static QString aboutText();
 
@@ -76,6 +83,8 @@ Q_SIGNALS:
     void readingDescribed(const QString &description);
     // Line Settings... was chosen: the window asks how its port speaks.
     void lineSettingsAsked();
+    // The counter math changed: the window shows its readings so.
+    void counterMathChanged(const freqcounter::CounterMath &math);
 
 private:
     void add(const ReceivedReading &reading);
@@ -93,6 +102,7 @@ private:
     // is none.
     double newestMHz() const;
     void chooseComparison();
+    void chooseCounterMath();
     void showAbout();
 
     QWidget &m_window;
@@ -108,9 +118,12 @@ private:
     QAction *m_nominalFromReading = nullptr;
     QAction *m_clearNominal = nullptr;
     QAction *m_soundWhenOutside = nullptr;
+    QAction *m_counterMath = nullptr;
+    QAction *m_clearMath = nullptr;
     QAction *m_lineSettings = nullptr;
     QAction *m_about = nullptr;
     QAction *m_aboutQt = nullptr;
+    CounterMath m_math;
     NominalComparison m_nominal;
     NominalComparison::Compared m_compared; // the newest reading's
     bool m_counterSilent = false;

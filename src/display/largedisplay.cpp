@@ -73,6 +73,7 @@ void LargeDisplay::showOn(const QWidget &window)
 void LargeDisplay::readingReceived(const ReceivedReading &reading)
 {
     m_source = Def::instrumentName(reading.port, reading.device);
+    m_math = reading.math;
     updateStatus();
     showText(reading.text + QString(Def::kUnit));
 }
@@ -132,6 +133,9 @@ void LargeDisplay::updateStatus()
     QStringList parts;
     if (!m_source.isEmpty())
         parts.append(m_source);
+    // The frequency shown is not the counter's own.
+    if (!m_math.isEmpty())
+        parts.append(m_math);
     if (m_counterSilent)
         parts.append(tr("counter silent"));
     if (m_recording)

@@ -14,7 +14,8 @@ namespace freqcounter {
 
 // The reading full screen, for reading it across the room: the display's
 // text in the display's colours, drawn as large as the screen allows, and
-// under it in small text the port and device and whether a recording runs.
+// under it in small text the port and device, the counter math it is shown
+// with and whether a recording runs.
 // It is fed the readings the window receives and does nothing while
 // hidden; Esc or a double-click closes it, F11 makes it a window and full
 // screen again.
@@ -57,6 +58,7 @@ private:
     // reading after another keep their size.
     QHash<qsizetype, qreal> m_pointsByLength;
     QString m_source; // port and device of the last reading
+    QString m_math; // the counter math it was shown with
     bool m_counterSilent = false;
     bool m_recording = false;
 };

@@ -162,7 +162,7 @@ void HistoryWindow::readOn()
     ReadingHistory &history = *m_ownHistory;
     history.reserve(m_loading->rowsAtMost());
     const RecordingFile::Sink sink = [&history](const RecordingFile::Reading &reading) {
-        history.add(reading.port, reading.device, reading.msecs, reading.mhz);
+        history.add(reading.port, reading.device, reading.msecs, reading.mhz, reading.math);
     };
     if (m_loading->readOn(kReadingStep, sink)) {
         m_progress->setValue(int(m_loading->progress() * 1000));
@@ -386,6 +386,9 @@ void HistoryWindow::refresh()
                              .arg(WindowDefinition::instrumentName(whose.port, whose.device),
                                   since.toString(today ? QStringLiteral("HH:mm:ss")
                                                        : QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        // Figures of the frequency shown say that it is not the counter's own.
+        if (!whose.math.isEmpty())
+            instrument = tr("%1; counter math %2").arg(instrument, whose.math);
     }
     const QStringList texts = FigureTexts::texts(m_figures, instrument, m_nominalHz);
     for (qsizetype i = 0; i < texts.size(); ++i) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "counteranswer.h"
 
+#include "decimal.h"
 #include "frequencytext.h"
 
 #include <QRegularExpression>
@@ -9,34 +10,6 @@
 #include <cmath>
 
 namespace freqcounter {
-
-namespace {
-
-// The number's text moved by a power of ten: its digits kept, its point
-// moved, zeros added only where the point moves past the digits.
-QString movedByPowerOfTen(const QRegularExpressionMatch &number, int power)
-{
-    const QString whole = number.captured(2);
-    const QString fraction = number.captured(3);
-    QString digits = whole + fraction;
-    qsizetype point = whole.size() + number.captured(4).toInt() + power;
-    // Leading zeros carry no digit of the reading; one before the point is
-    // written anew where needed.
-    while (digits.size() > 1 && digits.front() == u'0') {
-        digits.remove(0, 1);
-        --point;
-    }
-    QString moved;
-    if (point <= 0)
-        moved = QStringLiteral("0.") + QString(-point, u'0') + digits;
-    else if (point >= digits.size())
-        moved = digits + QString(point - digits.size(), u'0');
-    else
-        moved = digits.first(point) + u'.' + digits.sliced(point);
-    return number.captured(1) == QStringLiteral("-") ? u'-' + moved : moved;
-}
-
-} // namespace
 
 std::optional<CounterReading> readCounterLine(const QString &text, int powerToMHz,
                                               QStringView unitName, bool asked)
@@ -59,7 +32,11 @@ std::optional<CounterReading> readCounterLine(const QString &text, int powerToMH
         return std::nullopt;
     if (powerToMHz == 0)
         return CounterReading{kept, kept};
-    return CounterReading{movedByPowerOfTen(number, powerToMHz), kept};
+    const QString magnitude = number.captured(2) + u'.' + number.captured(3) + u'e'
+            + (number.captured(4).isEmpty() ? QStringLiteral("0") : number.captured(4));
+    return CounterReading{
+            Decimal::of(magnitude, number.captured(1) == QStringLiteral("-"), powerToMHz).text(),
+            kept};
 }
 
 } // namespace freqcounter

@@ -39,23 +39,38 @@ bool isDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-// The factor from a unit to MHz; zero when it is no unit of frequency.
-double toMHz(QStringView unit)
+// The power of ten that takes a unit to MHz; nothing when it is no unit of
+// frequency.
+std::optional<int> powerToMHz(QStringView unit)
 {
     if (unit.isEmpty() || unit.compare(u"MHz", Qt::CaseInsensitive) == 0)
-        return 1.0;
+        return 0;
     if (unit.compare(u"kHz", Qt::CaseInsensitive) == 0)
-        return 1e-3;
+        return -3;
     if (unit.compare(u"Hz", Qt::CaseInsensitive) == 0)
-        return 1e-6;
+        return -6;
     if (unit.compare(u"GHz", Qt::CaseInsensitive) == 0)
+        return 3;
+    return std::nullopt;
+}
+
+double unitFactor(int powerToMHz)
+{
+    switch (powerToMHz) {
+    case -6:
+        return 1e-6;
+    case -3:
+        return 1e-3;
+    case 3:
         return 1e3;
-    return 0.0;
+    default:
+        return 1.0;
+    }
 }
 
 } // namespace
 
-double frequencyMHz(QStringView text)
+std::optional<FrequencyNumber> frequencyNumber(QStringView text)
 {
     text = text.trimmed();
     qsizetype at = 0;
@@ -68,16 +83,17 @@ double frequencyMHz(QStringView text)
     while (at < text.size() && isAsciiLetter(text[at]))
         ++at;
     if (!isFrequencyPrefix(text.first(at)))
-        return kNotAReading;
+        return std::nullopt;
+    FrequencyNumber found;
+    found.prefixed = at > 0;
     if (at > 0 && at < text.size() && (text[at] == u'=' || text[at] == u':'))
         ++at;
     skipSpaces();
 
     // The number: a sign, digits with at most one point, an exponent of one
     // to three digits.
-    bool negative = false;
     if (at < text.size() && (text[at] == u'+' || text[at] == u'-')) {
-        negative = text[at] == u'-';
+        found.negative = text[at] == u'-';
         ++at;
     }
     const qsizetype magnitude = at;
@@ -94,7 +110,7 @@ double frequencyMHz(QStringView text)
         }
     }
     if (digits == 0)
-        return kNotAReading;
+        return std::nullopt;
     if (at < text.size() && (text[at] == u'e' || text[at] == u'E')) {
         qsizetype exponent = at + 1;
         if (exponent < text.size() && (text[exponent] == u'+' || text[exponent] == u'-'))
@@ -103,24 +119,34 @@ double frequencyMHz(QStringView text)
         while (exponent + exponentDigits < text.size() && isDigit(text[exponent + exponentDigits]))
             ++exponentDigits;
         if (exponentDigits < 1 || exponentDigits > 3)
-            return kNotAReading;
+            return std::nullopt;
         at = exponent + exponentDigits;
     }
-    const QByteArray number = text.sliced(magnitude, at - magnitude).toLatin1();
+    found.magnitude = text.sliced(magnitude, at - magnitude);
 
     skipSpaces();
-    const double factor = toMHz(text.sliced(at));
-    if (factor == 0.0)
-        return kNotAReading;
+    found.unit = text.sliced(at);
+    const std::optional<int> power = powerToMHz(found.unit);
+    if (!power)
+        return std::nullopt;
+    found.powerToMHz = *power;
+    return found;
+}
 
+double frequencyMHz(QStringView text)
+{
+    const std::optional<FrequencyNumber> found = frequencyNumber(text);
+    if (!found)
+        return kNotAReading;
+    const QByteArray number = found->magnitude.toLatin1();
     double value = 0;
     const auto [end, error] = std::from_chars(number.cbegin(), number.cend(), value);
     if (error != std::errc() || end != number.cend())
         return kNotAReading;
-    value *= factor;
+    value *= unitFactor(found->powerToMHz);
     if (!std::isfinite(value) || value >= kLimitMHz)
         return kNotAReading;
-    return negative ? -value : value;
+    return found->negative ? -value : value;
 }
 
 } // namespace freqcounter

@@ -4,6 +4,8 @@
 
 #include <QStringView>
 
+#include <optional>
+
 namespace freqcounter {
 
 // Reads the frequency a counter's line of text stands for, in MHz, the unit
@@ -15,5 +17,18 @@ namespace freqcounter {
 // code even with a number ("ERR 3", "OVF 1", "E5"), an overflow marker
 // (100 GHz or more), text that is no number. It never changes what the display shows.
 double frequencyMHz(QStringView text);
+
+// The parts of a frequency's text, as it gives them.
+struct FrequencyNumber
+{
+    bool prefixed = false; // a prefix such as "F=" came first
+    bool negative = false;
+    QStringView magnitude; // digits, point and exponent, without the sign
+    QStringView unit; // empty for MHz
+    int powerToMHz = 0; // -6 for Hz
+};
+// The parts of text that frequencyMHz() reads, without the limit it sets
+// on the number's size; nothing when it is no frequency's text.
+std::optional<FrequencyNumber> frequencyNumber(QStringView text);
 
 } // namespace freqcounter

@@ -16,20 +16,21 @@ void ReadingHistory::add(const ReceivedReading &reading)
 {
     add(reading.port, reading.device,
         reading.steadyMsecs != 0 ? reading.steadyMsecs : reading.time.toMSecsSinceEpoch(),
-        frequencyMHz(reading.text));
+        frequencyMHz(reading.text), reading.math);
 }
 
-void ReadingHistory::add(qint16 port, const QString &device, qint64 msecs, double mhz)
+void ReadingHistory::add(qint16 port, const QString &device, qint64 msecs, double mhz,
+                         const QString &math)
 {
     Sample sample;
     sample.msecs = m_samples.isEmpty() ? msecs : std::max(msecs, m_samples.last().msecs);
     sample.mhz = mhz;
     sample.port = port;
     const bool another = m_instruments.empty() || m_instruments.back().port != port
-            || m_instruments.back().device != device;
+            || m_instruments.back().device != device || m_instruments.back().math != math;
     sample.portChanged = another && !m_instruments.empty();
     if (another)
-        m_instruments.push_back({port, device, sequence(size())});
+        m_instruments.push_back({port, device, sequence(size()), math});
     m_samples.append(sample);
     if (m_instruments.size() > 1 && m_instruments[1].firstSequence <= m_samples.firstIndex())
         m_instruments.pop_front();

@@ -20,12 +20,13 @@ struct Sample
 };
 
 // One instrument: the port and device whose readings run from its first one
-// to the next instrument's.
+// to the next instrument's, shown with one counter math or none.
 struct Instrument
 {
     qint16 port = 1;
     QString device;
     qint64 firstSequence = 0; // of its first reading, counted since start
+    QString math{}; // the counter math its readings were shown with, if any
 };
 
 // The readings received since start, for the chart and the statistics: the
@@ -33,7 +34,8 @@ struct Instrument
 // only here; what is not one is kept as NaN, counted but never drawn. Times
 // are the steady clock's where the readings have them, and never go
 // backwards, even when the wall clock does. A reading from another port
-// or device than the one before begins another instrument's run.
+// or device than the one before, or shown with other counter math, begins
+// another instrument's run.
 class ReadingHistory
 {
 public:
@@ -44,7 +46,8 @@ public:
 
     void add(const ReceivedReading &reading);
     // A reading already read as a frequency: NaN when it is no number.
-    void add(qint16 port, const QString &device, qint64 msecs, double mhz);
+    void add(qint16 port, const QString &device, qint64 msecs, double mhz,
+             const QString &math = {});
     // Holds at least this many readings from now on, such as a file's.
     void reserve(qsizetype capacity);
     // How many it can hold before it drops its oldest.

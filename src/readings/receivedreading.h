@@ -9,7 +9,8 @@ namespace freqcounter {
 
 // One whole reading the line delivered: the port and device it came from,
 // when its line end arrived, its text in MHz without the unit, and what the
-// counter sent where that differs. Its time is the
+// counter sent where that differs, and the counter math that made the text
+// of it. Its time is the
 // wall clock's, which the recording keeps; the history is timed by the
 // steady clock where a reading has that time too.
 struct ReceivedReading
@@ -22,6 +23,10 @@ struct ReceivedReading
     // As the counter sent it, with its unit where it gave none; empty when
     // that is the text.
     QString sent{};
+    // While counter math is on, its name, and the reading in MHz that the
+    // text was made of; both empty without it.
+    QString math{};
+    QString raw{};
 
     const QString &asSent() const { return sent.isEmpty() ? text : sent; }
 };

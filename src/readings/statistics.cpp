@@ -309,13 +309,15 @@ void RunStatistics::reserve(qsizetype readings)
     m_state->series.reserve(readings);
 }
 
-void RunStatistics::add(qint16 port, const QString &device, qint64 msecs, double mhz)
+void RunStatistics::add(qint16 port, const QString &device, qint64 msecs, double mhz,
+                        const QString &math)
 {
-    if (!m_instrument || m_instrument->first != port || m_instrument->second != device) {
+    if (!m_instrument || std::get<0>(*m_instrument) != port || std::get<1>(*m_instrument) != device
+        || std::get<2>(*m_instrument) != math) {
         m_state->series.restart();
         m_state->sums.clear();
         m_count = 0;
-        m_instrument = {port, device};
+        m_instrument = {port, device, math};
     }
     // Time never goes back, as in a history.
     m_lastMsecs = m_count == 0 ? msecs : std::max(msecs, m_lastMsecs);

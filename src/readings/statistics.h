@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 namespace freqcounter {
@@ -123,13 +124,15 @@ public:
     // Room for this many readings, made once.
     void reserve(qsizetype readings);
     // A reading, NaN when it is no number; one from another port or device
-    // than the one before begins another instrument's run.
-    void add(qint16 port, const QString &device, qint64 msecs, double mhz);
+    // than the one before, or shown with other counter math, begins another
+    // instrument's run.
+    void add(qint16 port, const QString &device, qint64 msecs, double mhz,
+             const QString &math = {});
     Statistics figures();
 
 private:
     std::unique_ptr<SpanStatistics::State> m_state;
-    std::optional<std::pair<qint16, QString>> m_instrument;
+    std::optional<std::tuple<qint16, QString, QString>> m_instrument;
     qsizetype m_count = 0;
     qint64 m_lastMsecs = 0;
 };

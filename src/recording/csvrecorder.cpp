@@ -20,7 +20,7 @@ namespace freqcounter {
 
 namespace {
 
-constexpr QByteArrayView kHeader = "time,port,device,reading\r\n";
+constexpr QByteArrayView kHeader = "time,port,device,reading";
 
 bool endsTorn(const QString &path)
 {
@@ -34,7 +34,7 @@ bool endsTorn(const QString &path)
 
 } // namespace
 
-CsvRecorder::CsvRecorder(const QString &path)
+CsvRecorder::CsvRecorder(const QString &path, bool shownColumn)
     : m_file(path)
 {
 #ifdef Q_OS_UNIX
@@ -48,7 +48,7 @@ CsvRecorder::CsvRecorder(const QString &path)
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         raiseFileError(tr("could not be opened"));
     if (m_file.size() == 0)
-        write(kHeader.toByteArray());
+        write(kHeader.toByteArray() + (shownColumn ? ",shown\r\n" : "\r\n"));
     else if (torn)
         write(QByteArrayLiteral("\r\n"));
 }
@@ -61,7 +61,8 @@ void CsvRecorder::append(const ReceivedReading &reading)
 QByteArray CsvRecorder::line(const ReceivedReading &reading)
 {
     return field(timestamp(reading.time)) + ',' + QByteArray::number(reading.port) + ','
-            + field(reading.device) + ',' + field(reading.asSent());
+            + field(reading.device) + ',' + field(reading.asSent())
+            + (reading.math.isEmpty() ? QByteArray() : ',' + field(reading.text));
 }
 
 QByteArray CsvRecorder::field(const QString &text)

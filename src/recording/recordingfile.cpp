@@ -50,6 +50,7 @@ qint64 digits(QByteArrayView text, qsizetype at, qsizetype count)
 
 // The header's and the export's lines, as the program writes them.
 constexpr QByteArrayView kCsvHeader = "time,port,device,reading";
+constexpr QByteArrayView kCsvHeaderShown = "time,port,device,reading,shown";
 constexpr QByteArrayView kFirstReading = "# first reading: ";
 constexpr QByteArrayView kInterval = "# tau0: ";
 constexpr QByteArrayView kPort = "# port: Com";
@@ -72,25 +73,36 @@ void readPort(QByteArrayView text, qint16 &port, QString &device)
         device = QString::fromUtf8(text.sliced(open + 1, text.size() - open - 2));
 }
 
-// The four fields of a row, without copying them where nothing is quoted.
-std::optional<std::array<QByteArray, 4>> rowFields(QByteArrayView line)
+// The fields of a row, without copying them where nothing is quoted: four,
+// or five with the shown frequency.
+struct Row
 {
-    std::array<QByteArray, 4> row;
+    std::array<QByteArray, 5> fields;
+    bool shown = false;
+};
+std::optional<Row> rowFields(QByteArrayView line)
+{
+    Row row;
     if (!line.contains('"')) {
         qsizetype start = 0;
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            const qsizetype comma = i + 1 < row.size() ? line.indexOf(',', start) : line.size();
-            if (comma < 0 || (i + 1 == row.size() && line.sliced(start).contains(',')))
-                return std::nullopt;
-            row[i] = QByteArray::fromRawData(line.data() + start, comma - start);
+        std::size_t count = 0;
+        for (; count < row.fields.size() && start <= line.size(); ++count) {
+            qsizetype comma = line.indexOf(',', start);
+            if (comma < 0)
+                comma = line.size();
+            row.fields[count] = QByteArray::fromRawData(line.data() + start, comma - start);
             start = comma + 1;
         }
+        if (count < 4 || start <= line.size())
+            return std::nullopt;
+        row.shown = count == 5;
         return row;
     }
     const std::optional<QList<QByteArray>> quoted = RecordingFile::fields(line);
-    if (!quoted || quoted->size() != 4)
+    if (!quoted || quoted->size() < 4 || quoted->size() > 5)
         return std::nullopt;
-    std::copy(quoted->cbegin(), quoted->cend(), row.begin());
+    std::copy(quoted->cbegin(), quoted->cend(), row.fields.begin());
+    row.shown = quoted->size() == 5;
     return row;
 }
 
@@ -99,6 +111,12 @@ std::optional<std::array<QByteArray, 4>> rowFields(QByteArrayView line)
 constexpr qint64 kBlock = 1 << 20;
 
 } // namespace
+
+const QString &RecordingFile::shownMath()
+{
+    static const QString on = tr("on");
+    return on;
+}
 
 RecordingFile::RecordingFile(const QString &path)
     : m_file(path)
@@ -206,21 +224,23 @@ void RecordingFile::readLine(QByteArrayView line, const Sink &sink)
 
 void RecordingFile::readCsvRow(QByteArrayView line, const Sink &sink)
 {
-    if (line == kCsvHeader)
+    if (line == kCsvHeader || line == kCsvHeaderShown)
         return;
-    const std::optional<std::array<QByteArray, 4>> row = rowFields(line);
-    const std::optional<qint64> msecs = row ? epochMsecs(row->at(0)) : std::nullopt;
+    const std::optional<Row> row = rowFields(line);
+    const std::optional<qint64> msecs = row ? epochMsecs(row->fields[0]) : std::nullopt;
     bool portRead = false;
-    const int port = row ? row->at(1).toInt(&portRead) : 0;
+    const int port = row ? row->fields[1].toInt(&portRead) : 0;
     if (!msecs || !portRead || port < 1 || port > 16) {
         ++m_loaded.unreadable;
         return;
     }
-    if (m_deviceBytes != row->at(2)) {
-        m_deviceBytes = QByteArray(row->at(2).constData(), row->at(2).size());
+    if (m_deviceBytes != row->fields[2]) {
+        m_deviceBytes = QByteArray(row->fields[2].constData(), row->fields[2].size());
         m_device = QString::fromUtf8(m_deviceBytes);
     }
-    hand(sink, qint16(port), *msecs, frequencyMHz(QString::fromUtf8(row->at(3))));
+    // Where counter math was on, the frequency shown is the reading.
+    const QByteArray &reading = row->fields[row->shown ? 4 : 3];
+    hand(sink, qint16(port), *msecs, frequencyMHz(QString::fromUtf8(reading)), row->shown);
 }
 
 void RecordingFile::readExportHeader(QByteArrayView line)
@@ -267,9 +287,10 @@ void RecordingFile::readExportLine(QByteArrayView line, const Sink &sink)
     ++m_slot;
 }
 
-void RecordingFile::hand(const Sink &sink, qint16 port, qint64 msecs, double mhz)
+void RecordingFile::hand(const Sink &sink, qint16 port, qint64 msecs, double mhz, bool shown)
 {
-    sink({port, m_device, msecs, mhz});
+    static const QString none;
+    sink({port, m_device, msecs, mhz, shown ? shownMath() : none});
     ++m_loaded.readings;
 }
 
@@ -353,7 +374,7 @@ std::optional<RecordingFile::Loaded> RecordingFile::load(const QString &path,
     if (!file.open(error))
         return std::nullopt;
     const Sink sink = [&history](const Reading &reading) {
-        history.add(reading.port, reading.device, reading.msecs, reading.mhz);
+        history.add(reading.port, reading.device, reading.msecs, reading.mhz, reading.math);
     };
     // The lines are counted in a step of their own, before the first reading.
     do {

@@ -17,11 +17,11 @@ namespace freqcounter {
 
 // Reads a recording back, a part at a time, so that a long one can show its
 // progress and be cancelled: the program's own CSV (time,port,device,
-// reading), timed by its own time stamps, or an export for analysis, timed
-// from its first time stamp, a line a slot of its interval, a zero line an
-// empty slot. A row or header line that cannot be read is skipped and
-// counted, never fatal; a reading that is no number is kept as one, as it
-// was live. It keeps nothing of the readings itself.
+// reading, and where counter math was on the shown frequency), timed by its own time stamps, or an
+// export for analysis, timed from its first time stamp, a line a slot of its interval, a zero line
+// an empty slot. A row or header line that cannot be read is skipped and counted, never fatal; a
+// reading that is no number is kept as one, as it was live. It keeps nothing of the readings
+// itself.
 class RecordingFile
 {
     Q_DECLARE_TR_FUNCTIONS(RecordingFile)
@@ -40,10 +40,17 @@ public:
         const QString &device;
         qint64 msecs = 0; // since the epoch
         double mhz = 0; // NaN when it is no number
+        // The counter math it was shown with: shownMath() for a row with
+        // the shown frequency, else empty.
+        const QString &math;
     };
     using Sink = std::function<void(const Reading &)>;
 
     explicit RecordingFile(const QString &path);
+
+    // What a recording says of the counter math it was shown with: only
+    // that it was on.
+    static const QString &shownMath();
 
     // Opens the file; false, with the reason in error, when it cannot be.
     bool open(QString *error = nullptr);
@@ -83,7 +90,7 @@ private:
     void readCsvRow(QByteArrayView line, const Sink &sink);
     void readExportLine(QByteArrayView line, const Sink &sink);
     void readExportHeader(QByteArrayView line);
-    void hand(const Sink &sink, qint16 port, qint64 msecs, double mhz);
+    void hand(const Sink &sink, qint16 port, qint64 msecs, double mhz, bool shown = false);
 
     bool countOn(std::chrono::milliseconds budget);
 

@@ -191,7 +191,7 @@ void Form1::showReadings(const QList<ReadingFramer::Completed> &readings)
     const qint64 steadyNow = m_clock.nowMsecs();
     const auto characterTime = MSComm1->settings().characterTime();
     const bool converted = m_port.asks() || m_port.unit != CounterUnit::MHz;
-    std::optional<QString> newest;
+    std::optional<ReceivedReading> newest;
     for (const ReadingFramer::Completed &reading : readings) {
         // What a counter answers that is no reading leaves a gap.
         std::optional<CounterReading> read = CounterReading{reading.text, {}};
@@ -204,14 +204,29 @@ void Form1::showReadings(const QList<ReadingFramer::Completed> &readings)
         const qint64 before = std::chrono::duration_cast<std::chrono::milliseconds>(
                                       characterTime * reading.charactersAfter)
                                       .count();
-        Q_EMIT readingReceived({MSComm1->commPort(), MSComm1->openDevice(), now.addMSecs(-before),
-                                read->shown, steadyNow - before,
-                                read->kept == read->shown ? QString() : read->kept});
-        newest = read->shown;
+        newest = m_math.shown({MSComm1->commPort(), MSComm1->openDevice(), now.addMSecs(-before),
+                               read->shown, steadyNow - before,
+                               read->kept == read->shown ? QString() : read->kept});
+        Q_EMIT readingReceived(*newest);
     }
     if (!newest)
         return;
-    const QString text = *newest + QString(Def::kUnit);
+    m_newest = std::move(newest);
+    showText(m_newest->text);
+}
+
+void Form1::setCounterMath(const CounterMath &math)
+{
+    m_math = math;
+    if (m_newest) {
+        m_newest = m_math.shown(*m_newest);
+        showText(m_newest->text);
+    }
+}
+
+void Form1::showText(const QString &reading)
+{
+    const QString text = reading + QString(Def::kUnit);
     if (text == Label1->text())
         return;
     Label1->setFont(fontFittingWidth(m_displayFont, text, Label1->contentsRect().width(), Label1));

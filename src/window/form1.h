@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "countermath.h"
 #include "portdevices.h"
 #include "portsettings.h"
 #include "querypacing.h"
@@ -51,6 +52,10 @@ public:
     // display's text and colours stay as they are.
     void setReadingDescription(const QString &description);
 
+    // Counter math: each reading from now on, and the newest at once, is
+    // shown as the math makes it.
+    void setCounterMath(const freqcounter::CounterMath &math);
+
     // Line Settings: asks how the port in use speaks and what its counter
     // needs, then reopens it so.
     void chooseLineSettings();
@@ -78,6 +83,7 @@ private:
     void ask();
     void setSilent(bool silent);
     void showReadings(const QList<ReadingFramer::Completed> &readings);
+    void showText(const QString &text);
     void placeCentred();
     void describeKnownPorts();
     void describeFoundPorts();
@@ -95,6 +101,8 @@ private:
     SteadyClock m_clock; // times the readings for the history
     PortSettings m_port; // as the line was last opened
     std::optional<QueryPacing> m_pacing; // for a counter that must be asked
+    CounterMath m_math;
+    std::optional<ReceivedReading> m_newest; // as shown
     bool m_silent = false;
     bool m_placed = false;
     // Whether each button's description names its device.

@@ -175,6 +175,20 @@ void TestCommandLine::mistakes_data()
             << command({"--line2", "--com1", "/dev/ttyUSB0"})
             << QStringLiteral("option '--line2' needs the line's settings, for example --line2 "
                               "9600/8n1");
+    const QString noFactor = QStringLiteral(
+            "option '--scale': '%1' is no factor; give a number other than 0, such as 64, -1 or "
+            "0.5");
+    QTest::newRow("a factor of 0") << command({"--scale", "0"}) << noFactor.arg(u"0");
+    QTest::newRow("an infinite factor") << command({"--scale=inf"}) << noFactor.arg(u"inf");
+    QTest::newRow("a factor that is no number")
+            << command({"--scale", "nan"}) << noFactor.arg(u"nan");
+    const QString noOffset = QStringLiteral(
+            "option '--offset': '%1' is no frequency with its unit; give one such as -10.7MHz, "
+            "+455kHz or 0Hz");
+    QTest::newRow("an offset with no unit")
+            << command({"--offset", "-10.7"}) << noOffset.arg(u"-10.7");
+    QTest::newRow("an offset that is no frequency")
+            << command({"--scale", "-1", "--offset", "IF"}) << noOffset.arg(u"IF");
     QTest::newRow("the first mistake is the one named")
             << command({"--record", "--bogus"})
             << QStringLiteral("option '--record' needs a file, for example --record readings.csv");

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 freqcounter developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "countermathdialog.h"
 #include "displaylook.h"
 #include "historywindow.h"
 #include "largedisplay.h"
@@ -12,6 +13,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
@@ -60,6 +62,9 @@ private Q_SLOTS:
     void nominalFromThisReading();
     void dialogRefusesWhatIsNoFrequency_data();
     void dialogRefusesWhatIsNoFrequency();
+    void counterMathIsSaidWhereverTheReadingIs();
+    void mathDialogChecksAsTyped_data();
+    void mathDialogChecksAsTyped();
     void aboutNamesTheVersionAndTheLicence();
 
 private:
@@ -574,6 +579,95 @@ void TestReadingActions::dialogRefusesWhatIsNoFrequency()
     QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("problem"))->text().isEmpty(), accepted);
     if (accepted)
         QVERIFY(dialog.comparison().nominalHz);
+}
+
+void TestReadingActions::counterMathIsSaidWhereverTheReadingIs()
+{
+    loadAndShow();
+    const QString title = QStringLiteral("2GHz Frequency counter");
+    const QString name = QStringLiteral("LO \u2212 10.7 MHz");
+    m_actions->setComparison({7.1e6, Nominal::Tolerance{10, Nominal::Tolerance::Unit::Ppm}, false},
+                             false);
+    sendReadings({QStringLiteral("17.800000")});
+    QCOMPARE(m_window->form->windowTitle(), title);
+    // Turned on, it shows the newest reading as the frequency meant at once.
+    m_actions->setCounterMath(*CounterMath::make(QStringLiteral("1"), QStringLiteral("-10.7MHz")),
+                              false);
+    QCOMPARE(shown(), QStringLiteral("7.100000 MHz"));
+    QCOMPARE(m_window->form->windowTitle(), title + QStringLiteral(" \u2014 ") + name);
+
+    QVERIFY(m_window->pty().send("17.800010\r\n"));
+    QTRY_COMPARE(shown(), QStringLiteral("7.100010 MHz"));
+    const QString description = QStringLiteral(
+            "The counter reads 17.800010 MHz; shown is LO \u2212 10.7 MHz. Offset from 7.1 MHz: "
+            "+10 Hz +1.4 ppm, within \u00B110 ppm");
+    QCOMPARE(display()->accessibleDescription(), description);
+    QCOMPARE(display()->toolTip(), description);
+    QTest::keyClick(m_window->form.get(), Qt::Key_F11);
+    auto *large = m_window->form->findChild<LargeDisplay *>(QStringLiteral("LargeDisplay"));
+    QVERIFY(large);
+    QCOMPARE(large->findChild<QLabel *>(QStringLiteral("largeReading"))->text(), shown());
+    const QString status = large->findChild<QLabel *>(QStringLiteral("largeStatus"))->text();
+    QVERIFY2(status.contains(name), qPrintable(status));
+    QTest::keyClick(large, Qt::Key_Escape);
+    m_actions->showHistory();
+    auto *history = m_window->form->findChild<QWidget *>(QStringLiteral("History"));
+    const QString whose = history->findChild<QLabel *>(QStringLiteral("instrument"))->text();
+    QVERIFY2(whose.endsWith(QStringLiteral("; counter math ") + name), qPrintable(whose));
+    QCOMPARE(m_actions->history().at(m_actions->history().size() - 1).mhz, 7.10001);
+
+    // Cleared from the menu: the counter's own reading, and nothing said of math.
+    auto *clear = m_actions->findChild<QAction *>(QStringLiteral("clearCounterMath"));
+    QVERIFY(clear && clear->isEnabled());
+    clear->trigger();
+    QCOMPARE(shown(), QStringLiteral("17.800010 MHz"));
+    QCOMPARE(m_window->form->windowTitle(), title);
+    QVERIFY(!clear->isEnabled());
+    QVERIFY(!display()->accessibleDescription().contains(QStringLiteral("counter reads")));
+    QVERIFY(!CounterMath::kept().isOn());
+}
+
+void TestReadingActions::mathDialogChecksAsTyped_data()
+{
+    QTest::addColumn<QString>("factor");
+    QTest::addColumn<QString>("offset");
+    QTest::addColumn<int>("pick"); // the common case picked after typing; -1 for none
+    QTest::addColumn<QString>("result"); // empty when refused
+
+    QTest::newRow("LO - IF") << QStringLiteral("1") << QStringLiteral("-10.7 MHz") << -1
+                             << QStringLiteral("The newest reading, 17.800000 MHz, shows as "
+                                               "7.100000 MHz.");
+    QTest::newRow("IF - LO picked keeps the IF typed")
+            << QStringLiteral("1") << QStringLiteral("+455 kHz") << 2
+            << QStringLiteral("The newest reading, 17.800000 MHz, shows as -17.345000 MHz.");
+    QTest::newRow("prescaler picked")
+            << QStringLiteral("1") << QStringLiteral("-10.7 MHz") << 3
+            << QStringLiteral("The newest reading, 17.800000 MHz, shows as 178.00000 MHz.");
+    QTest::newRow("empty fields are no math")
+            << QString() << QString() << -1
+            << QStringLiteral("The newest reading, 17.800000 MHz, shows as 17.800000 MHz.");
+    QTest::newRow("refused: factor 0")
+            << QStringLiteral("0") << QStringLiteral("0 Hz") << -1 << QString();
+    QTest::newRow("refused: an offset with no unit")
+            << QStringLiteral("1") << QStringLiteral("-10.7") << -1 << QString();
+}
+
+void TestReadingActions::mathDialogChecksAsTyped()
+{
+    QFETCH(QString, factor);
+    QFETCH(QString, offset);
+    QFETCH(int, pick);
+    QFETCH(QString, result);
+    CounterMathDialog dialog({}, QStringLiteral("17.800000"));
+    dialog.findChild<QLineEdit *>(QStringLiteral("factor"))->setText(factor);
+    dialog.findChild<QLineEdit *>(QStringLiteral("offset"))->setText(offset);
+    if (pick >= 0)
+        Q_EMIT dialog.findChild<QComboBox *>(QStringLiteral("case"))->activated(pick);
+    auto *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    QCOMPARE(ok->isEnabled(), !result.isEmpty());
+    QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("problem"))->text().isEmpty(),
+             !result.isEmpty());
+    QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("result"))->text(), result);
 }
 
 void TestReadingActions::aboutNamesTheVersionAndTheLicence()

@@ -55,6 +55,13 @@ done
 run 2 --nominal 10MHz --tolerance 1%
 grep -q "option '--tolerance': '1%' is no tolerance" "$work/err" || fail "--tolerance 1% is not named"
 
+# Counter math that is none is named: a factor of 0, an offset with no unit.
+run 2 --scale 0
+grep -q "option '--scale': '0' is no factor" "$work/err" || fail "--scale 0 is not named"
+run 2 --offset -10.7
+grep -q "option '--offset': '-10.7' is no frequency with its unit" "$work/err" \
+    || fail "--offset -10.7 is not named: $(cat "$work/err")"
+
 # A unit or an answer time that is none is named too.
 run 2 --unit1 GHz
 grep -q "option '--unit1': 'GHz' is no unit a counter reads in; give Hz, kHz or MHz" "$work/err" \

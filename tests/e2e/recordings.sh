@@ -56,6 +56,36 @@ env -u DISPLAY "$binary" --stability "$work/long.csv" >"$work/long table" 2>"$wo
 grep -q '^oadev,0.1,1199999,' "$work/long table" \
     || fail "not every reading is analysed: $(grep '^oadev,0.1,' "$work/long table")"
 
+# Counter math on: the shown column is the reading. The same deviations in
+# Hz make fractional ones larger by the ratio of the means, 17.8 to 7.1 MHz.
+for column in reading shown; do
+    awk -v column="$column" 'BEGIN {
+        printf "time,port,device,reading%s\r\n", column == "shown" ? ",shown" : ""
+        for (i = 0; i < 400; i++) {
+            r = (i * 7919) % 97
+            printf "2026-12-07T15:%02d:%02d.000Z,1,/dev/ttyUSB0,17.800%03d", int(i / 60), i % 60, r
+            if (column == "shown")
+                printf ",7.100%03d", r
+            printf "\r\n"
+        }
+    }' >"$work/$column.csv"
+    env -u DISPLAY "$binary" --stability "$work/$column.csv" >"$work/$column table" \
+        || fail "--stability on the $column column exited $?"
+done
+awk -F, '
+    FNR == 1 { file++ }
+    FNR > 1 && file <= 2 { sum[file] += $NF; n[file]++ }
+    file > 2 && /^oadev,1,/ { dev[file - 2] = $4 }
+    END {
+        expected = (sum[1] / n[1]) / (sum[2] / n[2])
+        got = dev[2] / dev[1]
+        if (got / expected - 1 > 1e-5 || expected / got - 1 > 1e-5) {
+            printf "shown deviations are %.7f times the counter'"'"'s, not %.7f\n", got, expected
+            exit 1
+        }
+    }' "$work/reading.csv" "$work/shown.csv" "$work/reading table" "$work/shown table" \
+    || fail "--stability does not use the shown column"
+
 status=0
 env -u DISPLAY "$binary" --stability "$work/no such file.csv" >"$work/out" 2>"$work/err" || status=$?
 [ "$status" -eq 1 ] || fail "--stability on a missing file exited $status"

@@ -22,14 +22,16 @@ class TestHistoryWindow : public QObject
 private Q_SLOTS:
     void init();
     void recordingIsReadWhole();
+    void recordingWithMathSaysSo();
     void cancelEndsTheReading();
     void recordingWithNoReadingsSaysSo();
     void droppedReadingsAreSaid();
     void figuresSayWhyThereAreNone();
 
 private:
-    // A recording of `rows` readings a second apart, from 15:00 UTC on.
-    QString recording(int rows);
+    // A recording of `rows` readings a second apart, from 15:00 UTC on;
+    // shown as 10.7 MHz less where shown is set.
+    QString recording(int rows, bool shown = false);
     QString figure(const QWidget &window, const char *name) const
     {
         return test::item<QLabel>(&window, name)->text();
@@ -46,17 +48,18 @@ void TestHistoryWindow::init()
     m_runtime = std::make_unique<Runtime>(std::make_unique<test::RecordingReporter>(m_errors));
 }
 
-QString TestHistoryWindow::recording(int rows)
+QString TestHistoryWindow::recording(int rows, bool shown)
 {
-    QString path = m_dir.filePath(QStringLiteral("r%1.csv").arg(rows));
+    QString path = m_dir.filePath(QStringLiteral("r%1%2.csv").arg(rows).arg(shown ? u"s" : u""));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {};
-    file.write("time,port,device,reading\r\n");
+    file.write(shown ? "time,port,device,reading,shown\r\n" : "time,port,device,reading\r\n");
     const QDateTime start = QDateTime::fromMSecsSinceEpoch(1'796'655'600'000, Qt::UTC);
     for (int i = 0; i < rows; ++i) {
         file.write(start.addSecs(i).toString(Qt::ISODateWithMs).toLatin1()
-                   + ",1,/dev/ttyUSB0,10.00000" + QByteArray::number(i % 7) + "\r\n");
+                   + ",1,/dev/ttyUSB0,10.00000" + QByteArray::number(i % 7)
+                   + (shown ? ",-0.69999" + QByteArray::number(9 - i % 7) : QByteArray()) + "\r\n");
     }
     return path;
 }
@@ -77,6 +80,20 @@ void TestHistoryWindow::recordingIsReadWhole()
     QVERIFY(m_errors.isEmpty());
     window->close();
     QTRY_VERIFY(!window);
+}
+
+void TestHistoryWindow::recordingWithMathSaysSo()
+{
+    QPointer<HistoryWindow> window = HistoryWindow::openRecording(recording(60, true), *m_runtime);
+    QVERIFY(window);
+    window->show();
+    QTRY_VERIFY(!window->isLoading());
+    // Of the frequency shown, and saying so.
+    QVERIFY2(figure(*window, "mean").startsWith(QStringLiteral("-0.699")),
+             qPrintable(figure(*window, "mean")));
+    QVERIFY2(figure(*window, "instrument").endsWith(QStringLiteral("; counter math on")),
+             qPrintable(figure(*window, "instrument")));
+    window->close();
 }
 
 void TestHistoryWindow::cancelEndsTheReading()

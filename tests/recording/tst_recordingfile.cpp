@@ -24,6 +24,7 @@ private slots:
     void badTimeStamps_data();
     void badTimeStamps();
     void readsBackWhatWasRecorded();
+    void shownColumnIsTheReadingWhileMathIsOn();
     void exportKeepsEveryDigit();
     void exportKeepsItsGaps();
     void exportHeaderThatCannotBeRead();
@@ -110,6 +111,41 @@ void TestRecordingFile::readsBackWhatWasRecorded()
     QCOMPARE(history.at(2).msecs, start.toMSecsSinceEpoch() + 2000);
     QVERIFY(history.at(2).portChanged);
     QCOMPARE(history.instrumentOf(2).device, QStringLiteral("COM5, \"left\""));
+}
+
+void TestRecordingFile::shownColumnIsTheReadingWhileMathIsOn()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("dial.csv"));
+    const QDateTime start = QDateTime::fromMSecsSinceEpoch(1'796'657'021'118);
+    const QString device = QStringLiteral("/dev/ttyUSB0");
+    ReceivedReading lower{1, device, start, QStringLiteral("7.100000")};
+    lower.sent = lower.raw = QStringLiteral("17.800000");
+    lower.math = QStringLiteral("LO \u2212 10.7 MHz");
+    {
+        CsvRecorder recorder(path, true);
+        recorder.append(lower);
+        // Math cleared: the counter's own reading, in four fields.
+        recorder.append({1, device, start.addMSecs(1000), QStringLiteral("17.800001")});
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.at(0), QByteArray("time,port,device,reading,shown\r"));
+    // What the counter sent stays in the fourth field, for any reader of four.
+    QVERIFY2(lines.at(1).endsWith(",1,/dev/ttyUSB0,17.800000,7.100000\r"), lines.at(1).constData());
+    QVERIFY2(lines.at(2).endsWith(",1,/dev/ttyUSB0,17.800001\r"), lines.at(2).constData());
+
+    ReadingHistory history;
+    const std::optional<RecordingFile::Loaded> loaded = RecordingFile::load(path, history);
+    QVERIFY(loaded);
+    QCOMPARE(loaded->unreadable, 0);
+    QCOMPARE(history.at(0).mhz, 7.1);
+    QCOMPARE(history.instrumentOf(0).math, RecordingFile::shownMath());
+    QCOMPARE(history.at(1).mhz, 17.800001);
+    // The counter's own readings are not figured with the shown ones.
+    QVERIFY(history.at(1).portChanged);
+    QVERIFY(history.instrumentOf(1).math.isEmpty());
 }
 
 void TestRecordingFile::exportKeepsEveryDigit()
