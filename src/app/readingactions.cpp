@@ -50,7 +50,7 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
     m_soundWhenOutside->setCheckable(true);
     m_counterMath = new QAction(tr("Counter &Math\u2026"), this);
     m_counterMath->setObjectName(QStringLiteral("counterMath"));
-    m_clearMath = new QAction(tr("Clear Counter Mat&h"), this);
+    m_clearMath = new QAction(tr("Cl&ear Counter Math"), this);
     m_clearMath->setObjectName(QStringLiteral("clearCounterMath"));
     m_runtime.connectHandler(m_counterMath, &QAction::triggered, this,
                              [this] { chooseCounterMath(); });
