@@ -24,6 +24,10 @@ QByteArray analysisText(const ReadingHistory &history, qsizetype from, qsizetype
         text += "# port: "
                 + WindowDefinition::instrumentName(instrument.port, instrument.device).toUtf8()
                 + '\n';
+        if (!instrument.math.isEmpty()) {
+            text += "# counter math: " + instrument.math.toUtf8()
+                    + " (the frequencies shown, not the counter's readings)\n";
+        }
         text += "# first reading: "
                 + CsvRecorder::timestamp(QDateTime::fromMSecsSinceEpoch(history.at(from).msecs))
                           .toUtf8()

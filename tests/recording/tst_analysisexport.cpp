@@ -29,22 +29,35 @@ void TestAnalysisExport::analysisNamesItsInstrument_data()
 {
     QTest::addColumn<qint16>("port");
     QTest::addColumn<QString>("device");
+    QTest::addColumn<QString>("math");
     QTest::addColumn<QByteArray>("named");
 
-    QTest::newRow("a device behind the port") << qint16(2) << QStringLiteral("/dev/ttyUSB1")
-                                              << QByteArray("# port: Com2 (/dev/ttyUSB1)\n");
-    QTest::newRow("no device known") << qint16(1) << QString() << QByteArray("# port: Com1\n");
+    QTest::newRow("a device behind the port")
+            << qint16(2) << QStringLiteral("/dev/ttyUSB1") << QString()
+            << QByteArray("# port: Com2 (/dev/ttyUSB1)\n# first reading: ");
+    QTest::newRow("no device known")
+            << qint16(1) << QString() << QString() << QByteArray("# port: Com1\n# first reading: ");
+    QTest::newRow("counter math on")
+            << qint16(1) << QString() << QStringLiteral("\u00F764 prescaler")
+            << QByteArray("# port: Com1\n# counter math: \xC3\xB7"
+                          "64 prescaler (the frequencies "
+                          "shown, not the counter's readings)\n");
 }
 
 void TestAnalysisExport::analysisNamesItsInstrument()
 {
     QFETCH(qint16, port);
     QFETCH(QString, device);
+    QFETCH(QString, math);
     QFETCH(QByteArray, named);
 
     ReadingHistory history;
-    history.add({port, device, kStart, QStringLiteral("145.1234567")});
-    history.add({port, device, kStart.addSecs(1), QStringLiteral("ERR")});
+    ReceivedReading reading{port, device, kStart, QStringLiteral("145.1234567")};
+    reading.math = math;
+    history.add(reading);
+    reading.time = kStart.addSecs(1);
+    reading.text = QStringLiteral("ERR");
+    history.add(reading);
     const QByteArray text = analysisText(history, 0, 2, Statistics::of(history, 0, 2));
     QVERIFY2(text.contains(named), text.constData());
     // Every digit the counter sent, and nothing for what is not a number.
