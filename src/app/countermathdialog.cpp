@@ -85,44 +85,28 @@ void CounterMathDialog::pick(int which)
     const QString offset = m_math.offsetText();
     const QString intermediate
             = offset.startsWith(u'0') ? QStringLiteral("10.7 MHz") : offset.mid(1);
-    switch (Case(which)) {
-    case LoMinusIf:
+    switch (CounterMath::Case(which)) {
+    case CounterMath::Case::LoMinusIf:
         m_factor->setText(QStringLiteral("1"));
         m_offset->setText(QStringLiteral("-") + intermediate);
         break;
-    case LoPlusIf:
+    case CounterMath::Case::LoPlusIf:
         m_factor->setText(QStringLiteral("1"));
         m_offset->setText(QStringLiteral("+") + intermediate);
         break;
-    case IfMinusLo:
+    case CounterMath::Case::IfMinusLo:
         m_factor->setText(QStringLiteral("-1"));
         m_offset->setText(QStringLiteral("+") + intermediate);
         break;
-    case Prescaler:
-        if (caseOf(m_math) != Prescaler)
+    case CounterMath::Case::Prescaler:
+        if (m_math.commonCase() != CounterMath::Case::Prescaler)
             m_factor->setText(QStringLiteral("10"));
         m_offset->setText(QStringLiteral("0 Hz"));
         break;
-    case Other:
+    case CounterMath::Case::Other:
         break;
     }
     m_factor->setFocus();
-}
-
-CounterMathDialog::Case CounterMathDialog::caseOf(const CounterMath &math) const
-{
-    const QString factor = math.factorText();
-    const QString offset = math.offsetText();
-    if (factor == QStringLiteral("1") && offset.startsWith(u'-'))
-        return LoMinusIf;
-    if (factor == QStringLiteral("1") && offset.startsWith(u'+'))
-        return LoPlusIf;
-    if (factor == QStringLiteral("-1") && offset.startsWith(u'+'))
-        return IfMinusLo;
-    if (offset.startsWith(u'0') && !factor.contains(u'.') && !factor.startsWith(u'-')
-        && factor != QStringLiteral("1"))
-        return Prescaler;
-    return Other;
 }
 
 void CounterMathDialog::check()
@@ -144,7 +128,7 @@ void CounterMathDialog::check()
         return;
     }
     m_math = CounterMath::make(factor, offset).value_or(CounterMath());
-    m_case->setCurrentIndex(caseOf(m_math));
+    m_case->setCurrentIndex(int(m_math.commonCase()));
     const std::optional<QString> shown = m_math.applied(m_reading);
     if (m_reading.isEmpty())
         m_result->setText(tr("No reading yet to try it on."));

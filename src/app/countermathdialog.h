@@ -29,11 +29,8 @@ public:
     CounterMath math() const { return m_math; }
 
 private:
-    enum Case { LoMinusIf, LoPlusIf, IfMinusLo, Prescaler, Other };
-
     void pick(int which);
     void check();
-    Case caseOf(const CounterMath &math) const;
 
     CounterMath m_math;
     QString m_reading;

@@ -139,6 +139,20 @@ QString CounterMath::offsetText() const
     return QString(offset.negative ? u'-' : u'+') + frequencyText(offset);
 }
 
+CounterMath::Case CounterMath::commonCase() const
+{
+    const bool below = m_offsetMHz.startsWith(u'-');
+    const bool none = m_offsetMHz == QStringLiteral("0");
+    if (m_factor == QStringLiteral("1") && !none)
+        return below ? Case::LoMinusIf : Case::LoPlusIf;
+    if (m_factor == QStringLiteral("-1") && !none && !below)
+        return Case::IfMinusLo;
+    const bool whole = !m_factor.contains(u'.') && !m_factor.startsWith(u'-');
+    if (none && whole && m_factor != QStringLiteral("1"))
+        return Case::Prescaler;
+    return Case::Other;
+}
+
 QString CounterMath::name() const
 {
     if (!isOn())
@@ -147,13 +161,17 @@ QString CounterMath::name() const
     const Decimal offset = Decimal::of(m_offsetMHz);
     const QString offsetName = frequencyText(offset);
     const QString sign = offset.negative ? minus : QStringLiteral("+");
-    if (m_factor == QStringLiteral("1"))
+    switch (commonCase()) {
+    case Case::LoMinusIf:
+    case Case::LoPlusIf:
         return tr("LO %1 %2").arg(sign, offsetName);
-    if (m_factor == QStringLiteral("-1") && !offset.isZero() && !offset.negative)
+    case Case::IfMinusLo:
         return tr("%1 %2 LO").arg(offsetName, minus);
-    const bool whole = !m_factor.contains(u'.') && !m_factor.startsWith(u'-');
-    if (offset.isZero() && whole)
+    case Case::Prescaler:
         return tr("\u00F7%1 prescaler").arg(m_factor);
+    case Case::Other:
+        break;
+    }
     QString factor = m_factor;
     factor.replace(u'-', minus);
     if (offset.isZero())

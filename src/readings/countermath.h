@@ -34,6 +34,11 @@ public:
     static bool isFactor(QStringView factor);
     static bool isOffset(QStringView offset);
 
+    // The common cases, as a receiver or a prescaler has them; Other for
+    // any other math, and for none.
+    enum class Case { LoMinusIf, LoPlusIf, IfMinusLo, Prescaler, Other };
+    Case commonCase() const;
+
     // Whether it changes the reading at all.
     bool isOn() const
     {
