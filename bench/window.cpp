@@ -90,7 +90,8 @@ QList<double> queryLatencies(int readings)
                 heard.remove(0, heard.indexOf("READ?\n") + 6);
                 char text[64];
                 std::snprintf(text, sizeof text, "%+.14E", 145e6 + double(++answer) * 0.001);
-                const auto shown = readCounterLine(QString::fromLatin1(text), -6, u"Hz", true);
+                const auto shown
+                        = readCounterLine(QString::fromLatin1(text), CounterUnit::Hz, true);
                 if (!pty.write(QByteArray(text) + "\r\n"))
                     return;
                 const std::lock_guard guard(lock);

@@ -85,6 +85,10 @@ void connectToWindow(Form1 &form, ReadingActions &actions)
     QObject::connect(&actions, &ReadingActions::lineSettingsAsked, &form,
                      &Form1::chooseLineSettings);
     QObject::connect(&actions, &ReadingActions::counterMathChanged, &form, &Form1::setCounterMath);
+    QObject::connect(&form, &Form1::counterNotice, &actions, [](const QString &notice) {
+        ConsoleAnswer::write(QStringLiteral("freqcounter: %1\n").arg(notice),
+                             ConsoleAnswer::Stream::Error);
+    });
 }
 
 int runProgram(const PortDevices &devices, const QString &recordPath, const Comparison &comparison,

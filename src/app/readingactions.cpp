@@ -4,7 +4,6 @@
 
 #include "countermathdialog.h"
 #include "csvrecorder.h"
-#include "frequencytext.h"
 #include "historywindow.h"
 #include "largedisplay.h"
 #include "nominaldialog.h"
@@ -358,7 +357,7 @@ void ReadingActions::chooseCounterMath()
 
 double ReadingActions::newestMHz() const
 {
-    return m_last ? frequencyMHz(m_last->text) : std::nan("");
+    return m_last ? m_last->mhz() : std::nan("");
 }
 
 QString ReadingActions::offsetLine() const

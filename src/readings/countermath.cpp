@@ -44,7 +44,8 @@ QString frequencyText(Decimal mhz)
 std::optional<QString> factorOf(QStringView text)
 {
     static const QRegularExpression number(
-            QStringLiteral(R"(^([+-]?)(\d+\.?\d*|\.\d+)([eE][+-]?\d{1,3})?$)"));
+            QStringLiteral(R"(^([+-]?)(\d+\.?\d*|\.\d+)([eE][+-]?\d{1,%1})?$)")
+                    .arg(kMaxExponentDigits));
     text = text.trimmed();
     const QRegularExpressionMatch match = number.match(text);
     if (!match.hasMatch())
@@ -108,7 +109,10 @@ std::optional<QString> CounterMath::applied(QStringView reading) const
     // never a digit of the reading.
     Decimal scaled = read * factor;
     scaled.dropTrailingZeros(std::max(read.scale + factor.scale - factor.trailingZeros(), 0));
-    return (scaled + Decimal::of(m_offsetMHz)).text();
+    QString result = (scaled + Decimal::of(m_offsetMHz)).text();
+    if (result.size() > kMaxMadeLength)
+        return std::nullopt;
+    return result;
 }
 
 ReceivedReading CounterMath::shown(ReceivedReading reading) const

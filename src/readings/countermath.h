@@ -46,7 +46,8 @@ public:
     }
 
     // The shown frequency's text in MHz, of a reading's text in MHz (or with
-    // its own unit or prefix); nothing when the reading is no number.
+    // its own unit or prefix); nothing when the reading is no number, or the
+    // result would be longer than any number made of a reading.
     std::optional<QString> applied(QStringView reading) const;
 
     // The reading as shown with this math: its text the math's result of

@@ -118,7 +118,7 @@ std::optional<FrequencyNumber> frequencyNumber(QStringView text)
         qsizetype exponentDigits = 0;
         while (exponent + exponentDigits < text.size() && isDigit(text[exponent + exponentDigits]))
             ++exponentDigits;
-        if (exponentDigits < 1 || exponentDigits > 3)
+        if (exponentDigits < 1 || exponentDigits > kMaxExponentDigits)
             return std::nullopt;
         at = exponent + exponentDigits;
     }
@@ -133,7 +133,9 @@ std::optional<FrequencyNumber> frequencyNumber(QStringView text)
     return found;
 }
 
-double frequencyMHz(QStringView text)
+namespace {
+
+double valueMHz(QStringView text, double limitMHz)
 {
     const std::optional<FrequencyNumber> found = frequencyNumber(text);
     if (!found)
@@ -144,9 +146,21 @@ double frequencyMHz(QStringView text)
     if (error != std::errc() || end != number.cend())
         return kNotAReading;
     value *= unitFactor(found->powerToMHz);
-    if (!std::isfinite(value) || value >= kLimitMHz)
+    if (!std::isfinite(value) || value >= limitMHz)
         return kNotAReading;
     return found->negative ? -value : value;
+}
+
+} // namespace
+
+double frequencyMHz(QStringView text)
+{
+    return valueMHz(text, kLimitMHz);
+}
+
+double shownFrequencyMHz(QStringView text)
+{
+    return valueMHz(text, std::numeric_limits<double>::infinity());
 }
 
 } // namespace freqcounter

@@ -18,6 +18,18 @@ namespace freqcounter {
 // (100 GHz or more), text that is no number. It never changes what the display shows.
 double frequencyMHz(QStringView text);
 
+// The frequency a text the program made stands for, in MHz, of any finite
+// size: the counter math may show 100 GHz and more of a reading below it.
+// NaN when it is no number.
+double shownFrequencyMHz(QStringView text);
+
+// The most digits an exponent has, wherever a number is read.
+constexpr int kMaxExponentDigits = 3;
+// The longest number the program makes of a reading, by its unit or by the
+// counter math; a longer one is no reading (0E-999 in MHz would be a
+// thousand digits).
+constexpr qsizetype kMaxMadeLength = 40;
+
 // The parts of a frequency's text, as it gives them.
 struct FrequencyNumber
 {

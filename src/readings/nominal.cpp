@@ -103,7 +103,7 @@ double resolutionMHz(QStringView readingText)
         }
     }
     double resolution = std::pow(10.0, -double(decimals));
-    const double value = frequencyMHz(readingText);
+    const double value = shownFrequencyMHz(readingText);
     const double shown = readingText.sliced(start, end - start).toString().toDouble();
     if (std::isfinite(value) && shown != 0 && value != 0)
         resolution *= std::abs(value / shown);

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "readinghistory.h"
 
-#include "frequencytext.h"
-
 #include <algorithm>
 
 namespace freqcounter {
@@ -16,7 +14,7 @@ void ReadingHistory::add(const ReceivedReading &reading)
 {
     add(reading.port, reading.device,
         reading.steadyMsecs != 0 ? reading.steadyMsecs : reading.time.toMSecsSinceEpoch(),
-        frequencyMHz(reading.text), reading.math);
+        reading.mhz(), reading.math);
 }
 
 void ReadingHistory::add(qint16 port, const QString &device, qint64 msecs, double mhz,

@@ -29,6 +29,10 @@ struct ReceivedReading
     QString raw{};
 
     const QString &asSent() const { return sent.isEmpty() ? text : sent; }
+    // The frequency shown, in MHz, as everything after the display takes
+    // it: of any size the math makes, where the counter sent a frequency
+    // (below 100 GHz); NaN where it sent none.
+    double mhz() const;
 };
 
 } // namespace freqcounter

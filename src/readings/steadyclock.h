@@ -15,8 +15,9 @@ namespace freqcounter {
 class SteadyClock
 {
 public:
-    SteadyClock()
-        : m_anchor(QDateTime::currentMSecsSinceEpoch())
+    // Anchored where the wall clock reads now, or where a test says.
+    explicit SteadyClock(qint64 anchorMsecs = QDateTime::currentMSecsSinceEpoch())
+        : m_anchor(anchorMsecs)
     {
         m_elapsed.start();
     }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <chrono>
 #include <optional>
 
 namespace freqcounter {
@@ -33,6 +34,18 @@ struct LineSettings
     QString text() const;
     // "9600 baud, 7 data bits, even parity, 2 stop bits, RTS/CTS".
     QString description() const;
+
+    // How long one character takes on the line: its start bit, data bits,
+    // parity bit and stop bits at the line speed (8.3 ms at 1200 baud, 8N1).
+    std::chrono::microseconds characterTime() const
+    {
+        const double stop = stopBits == QSerialPort::OneAndHalfStop ? 1.5
+                : stopBits == QSerialPort::TwoStop                  ? 2.0
+                                                                    : 1.0;
+        const double bits
+                = 1.0 + double(dataBits) + (parity == QSerialPort::NoParity ? 0.0 : 1.0) + stop;
+        return std::chrono::microseconds(qint64(bits * 1e6 / double(baudRate)));
+    }
 
     bool operator==(const LineSettings &) const = default;
 };

@@ -17,160 +17,127 @@ QString midSentence(QString text)
     return text;
 }
 
-// Enough for any answer; beyond it the sender waits, instead of this
-// program's memory growing.
-constexpr qint64 kReadBufferSize = qint64{64} * 1024;
-
 } // namespace
 
 NetworkLink::NetworkLink(QObject *parent)
-    : QObject(parent)
+    : Link(parent)
     , m_socket(new QTcpSocket(this))
     , m_connectTimer(new QTimer(this))
 {
+    m_inPieces = true;
     m_socket->setReadBufferSize(kReadBufferSize);
     m_connectTimer->setSingleShot(true);
     m_connectTimer->setInterval(kConnectTime);
-    connect(m_socket, &QTcpSocket::connected, this, &NetworkLink::onConnected);
+    connect(m_socket, &QTcpSocket::connected, this, [this] {
+        m_connectTimer->stop();
+        m_stalled.restart();
+        Q_EMIT established();
+    });
     connect(m_socket, &QTcpSocket::errorOccurred, this, &NetworkLink::onError);
     connect(m_socket, &QTcpSocket::bytesWritten, this, [this] { m_stalled.restart(); });
     connect(m_connectTimer, &QTimer::timeout, this, [this] {
         fail(SerialErrorCode::DeviceLost,
              tr("Network %1 did not answer within %2 s. Check that the counter is on the "
-                "network and its address is right.")
-                     .arg(m_label)
-                     .arg(kConnectTime.count() / 1000));
+                "network and its address is right, or %3.")
+                     .arg(m_naming.label)
+                     .arg(kConnectTime.count() / 1000)
+                     .arg(m_naming.wayOut));
     });
 }
 
-void NetworkLink::open(const NetworkAddress &address, const QString &label)
+void NetworkLink::open(const QString &device, const LineSettings &, bool, const Naming &naming)
 {
-    m_address = address;
-    m_label = label;
-    m_pending.clear();
-    m_failure.reset();
+    m_naming = naming;
+    const std::optional<NetworkAddress> address = NetworkAddress::parse(device);
+    if (!address) {
+        throw SerialError(SerialErrorCode::PortNotFound,
+                          tr("Network %1: %2 is no network address; give tcp://HOST:PORT, "
+                             "such as tcp://192.168.1.20:5025, or %3.")
+                                  .arg(naming.label, device, naming.wayOut));
+    }
+    m_address = *address;
+    m_failed = false;
+    m_stalled.invalidate();
     // A counter's answers are small: each is sent as soon as it is written.
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
-    m_socket->connectToHost(address.host, address.port);
+    m_socket->connectToHost(m_address.host, m_address.port);
     m_connectTimer->start();
 }
 
-void NetworkLink::close()
+QIODevice &NetworkLink::device()
 {
-    raiseIfFailed();
-    m_connectTimer->stop();
-    m_pending.clear();
-    m_failure.reset();
-    m_socket->abort();
+    return *m_socket;
 }
 
-bool NetworkLink::isOpen() const
+bool NetworkLink::isEstablished() const
 {
-    return !m_failure && m_socket->state() != QAbstractSocket::UnconnectedState;
+    return m_socket->state() == QAbstractSocket::ConnectedState;
 }
 
-qint64 NetworkLink::waiting()
+qint64 NetworkLink::queued()
 {
-    raiseIfFailed();
-    if (m_socket->state() != QAbstractSocket::ConnectedState)
+    if (!isEstablished())
         return 0;
     // What has come since the event loop last looked, also a hang-up.
     if (m_socket->bytesAvailable() == 0)
         m_socket->waitForReadyRead(0);
-    raiseIfFailed();
     if (m_socket->bytesToWrite() > 0 && m_stalled.isValid()
         && m_stalled.elapsed() > kStallTime.count()) {
         fail(SerialErrorCode::DeviceLost,
              tr("Network %1 was lost while open: it has taken nothing sent for %2 s.")
-                     .arg(m_label)
+                     .arg(m_naming.label)
                      .arg(kStallTime.count() / 1000));
-        raiseIfFailed();
     }
-    return m_socket->bytesAvailable();
+    return 0;
 }
 
-QByteArray NetworkLink::read(qint64 most)
+QString NetworkLink::read(qint64 most)
 {
-    raiseIfFailed();
-    return m_socket->read(most);
-}
-
-void NetworkLink::write(const QByteArray &bytes)
-{
-    raiseIfFailed();
-    if (m_socket->state() != QAbstractSocket::ConnectedState) {
-        m_pending += bytes;
-        return;
-    }
-    if (m_socket->bytesToWrite() == 0)
-        m_stalled.restart();
-    m_socket->write(bytes);
-    m_socket->flush();
-}
-
-void NetworkLink::onConnected()
-{
-    m_connectTimer->stop();
-    m_stalled.restart();
-    if (!m_pending.isEmpty()) {
-        m_socket->write(m_pending);
-        m_pending.clear();
-    }
+    return QString::fromLatin1(m_socket->read(most));
 }
 
 void NetworkLink::onError(QAbstractSocket::SocketError error)
 {
-    if (m_failure || error == QAbstractSocket::SocketTimeoutError)
+    if (error == QAbstractSocket::SocketTimeoutError)
         return;
-    const bool connecting = m_connectTimer->isActive();
+    const QString &label = m_naming.label;
     switch (error) {
     case QAbstractSocket::HostNotFoundError:
         fail(SerialErrorCode::PortNotFound,
-             tr("Network %1: the host %2 was not found. Check the address.")
-                     .arg(m_label, m_address.host));
+             tr("Network %1: the host %2 was not found. Check the address, or %3.")
+                     .arg(label, m_address.host, m_naming.wayOut));
         return;
     case QAbstractSocket::ConnectionRefusedError:
         fail(SerialErrorCode::PortNotFound,
              tr("Network %1 refused the connection: nothing listens on port %2 of %3. Check "
-                "the address and that the counter (or its adapter) takes connections.")
-                     .arg(m_label)
+                "the address and that the counter (or its adapter) takes connections, or %4.")
+                     .arg(label)
                      .arg(m_address.port)
-                     .arg(m_address.host));
+                     .arg(m_address.host, m_naming.wayOut));
         return;
     default:
         break;
     }
-    if (connecting) {
+    if (m_connectTimer->isActive()) {
         fail(SerialErrorCode::PortNotFound,
-             tr("Network %1 could not be reached: %2.")
-                     .arg(m_label, midSentence(m_socket->errorString())));
+             tr("Network %1 could not be reached: %2. Check the address, or %3.")
+                     .arg(label, midSentence(m_socket->errorString()), m_naming.wayOut));
     } else {
         fail(SerialErrorCode::DeviceLost,
              tr("Network %1 was lost while open: %2. Reconnect the counter, then start the "
                 "program again.")
-                     .arg(m_label, midSentence(m_socket->errorString())));
+                     .arg(label, midSentence(m_socket->errorString())));
     }
 }
 
 void NetworkLink::fail(SerialErrorCode code, const QString &description)
 {
-    if (m_failure)
+    if (m_failed)
         return;
+    m_failed = true;
     m_connectTimer->stop();
-    m_failure.emplace(code, description);
-}
-
-void NetworkLink::raiseIfFailed()
-{
-    if (!m_failure)
-        return;
-    // Raised once; afterwards the link is simply closed.
-    const SerialError failure = *m_failure;
-    m_failure.reset();
-    m_pending.clear();
-    m_socket->abort();
-    throw failure;
+    Q_EMIT failed(SerialError(code, description));
 }
 
 } // namespace freqcounter

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "portdevices.h"
 
-#include <QSettings>
-
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSerialPortInfo>
+#include <QSettings>
 
 #include <algorithm>
 #include <tuple>
@@ -172,6 +172,25 @@ QString PortDevices::describe(qint16 port, const QList<PortDescription> &found) 
     if (!described.manufacturer.isEmpty())
         text += QStringLiteral(" (%1)").arg(described.manufacturer);
     return text;
+}
+
+QString PortDevices::keptNote(qint16 port, const QString &device) const
+{
+    const QString variable = environmentVariable(port);
+    if (device.isEmpty() || !m_named.value(port).isEmpty()
+        || !qEnvironmentVariable(variable.toLatin1().constData()).isEmpty() || kept(port) != device)
+        return {};
+    return QCoreApplication::translate("PortDevices",
+                                       " Line Settings\u2026 kept %1 for Com%2: %3 or %4 names "
+                                       "another device for a run, and %5 forgets it.")
+            .arg(device)
+            .arg(port)
+            .arg(option(port), variable, forgetOption(port));
+}
+
+QString PortDevices::forgetOption(qint16 port)
+{
+    return QStringLiteral("--forget-com%1").arg(port);
 }
 
 QString PortDevices::environmentVariable(qint16 port)

@@ -81,8 +81,14 @@ public:
     // it: "/dev/ttyUSB0: FT232R USB UART (FTDI)".
     QString describe(qint16 port, const QList<PortDescription> &found) const;
 
+    // What a failure to open the device kept from Line Settings for a port
+    // says of the way past it, after a space; empty for any other device.
+    QString keptNote(qint16 port, const QString &device) const;
+
     static QString environmentVariable(qint16 port);
     static QString option(qint16 port);
+    // The option that forgets the device kept for a port: --forget-com1.
+    static QString forgetOption(qint16 port);
 
 private:
     QMap<qint16, QString> m_named;

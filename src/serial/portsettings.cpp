@@ -24,36 +24,6 @@ QString groupFor(const QString &device)
 
 } // namespace
 
-std::optional<CounterUnit> parseCounterUnit(QStringView text)
-{
-    const QStringView unit = text.trimmed();
-    for (const CounterUnit known : {CounterUnit::Hz, CounterUnit::kHz, CounterUnit::MHz}) {
-        if (unit.compare(counterUnitName(known), Qt::CaseInsensitive) == 0)
-            return known;
-    }
-    return std::nullopt;
-}
-
-QString counterUnitName(CounterUnit unit)
-{
-    switch (unit) {
-    case CounterUnit::Hz:
-        return QStringLiteral("Hz");
-    case CounterUnit::kHz:
-        return QStringLiteral("kHz");
-    case CounterUnit::MHz:
-        break;
-    }
-    return QStringLiteral("MHz");
-}
-
-QByteArray PortSettings::bytesOf(const QString &written)
-{
-    QByteArray bytes = written.toLatin1();
-    bytes.replace("\\r", "\r").replace("\\n", "\n");
-    return bytes + '\n';
-}
-
 PortSettings PortSettings::keptFor(const QString &device)
 {
     PortSettings kept;
@@ -63,13 +33,14 @@ PortSettings PortSettings::keptFor(const QString &device)
     stored.beginGroup(groupFor(device));
     kept.line = LineSettings::parse(stored.value(QStringLiteral("line")).toString())
                         .value_or(LineSettings());
-    kept.setup = stored.value(QStringLiteral("setup")).toString();
-    kept.query = stored.value(QStringLiteral("query")).toString();
-    kept.unit = parseCounterUnit(stored.value(QStringLiteral("unit")).toString())
-                        .value_or(CounterUnit::MHz);
+    CounterSettings &counter = kept.counter;
+    counter.setup = stored.value(QStringLiteral("setup")).toString();
+    counter.query = stored.value(QStringLiteral("query")).toString();
+    counter.unit = parseCounterUnit(stored.value(QStringLiteral("unit")).toString())
+                           .value_or(CounterUnit::MHz);
     const qint64 answerMs = stored.value(QStringLiteral("answerTimeMs")).toLongLong();
     if (answerMs > 0)
-        kept.answerTime = std::chrono::milliseconds(answerMs);
+        counter.answerTime = std::chrono::milliseconds(answerMs);
     return kept;
 }
 
@@ -80,25 +51,26 @@ void PortSettings::keepFor(const QString &device) const
     QSettings stored = settings();
     stored.beginGroup(groupFor(device));
     stored.setValue(QStringLiteral("line"), line.text());
-    stored.setValue(QStringLiteral("setup"), setup);
-    stored.setValue(QStringLiteral("query"), query);
-    stored.setValue(QStringLiteral("unit"), counterUnitName(unit));
-    stored.setValue(QStringLiteral("answerTimeMs"), qint64(answerTime.count()));
+    stored.setValue(QStringLiteral("setup"), counter.setup);
+    stored.setValue(QStringLiteral("query"), counter.query);
+    stored.setValue(QStringLiteral("unit"), counterUnitName(counter.unit));
+    stored.setValue(QStringLiteral("answerTimeMs"), qint64(counter.answerTime.count()));
 }
 
 PortSettings PortOverrides::over(PortSettings kept) const
 {
     kept.line = line.value_or(kept.line);
-    kept.setup = setup.value_or(kept.setup);
-    kept.query = query.value_or(kept.query);
-    kept.unit = unit.value_or(kept.unit);
-    kept.answerTime = answerTime.value_or(kept.answerTime);
+    kept.counter.setup = setup.value_or(kept.counter.setup);
+    kept.counter.query = query.value_or(kept.counter.query);
+    kept.counter.unit = unit.value_or(kept.counter.unit);
+    kept.counter.answerTime = answerTime.value_or(kept.counter.answerTime);
     return kept;
 }
 
 PortOverrides PortOverrides::all(const PortSettings &settings)
 {
-    return {settings.line, settings.setup, settings.query, settings.unit, settings.answerTime};
+    const CounterSettings &counter = settings.counter;
+    return {settings.line, counter.setup, counter.query, counter.unit, counter.answerTime};
 }
 
 } // namespace freqcounter

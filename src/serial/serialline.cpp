@@ -2,52 +2,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "serialline.h"
 
-#include <QByteArray>
-#include <QFileInfo>
-#include <QMetaObject>
-#include <QScopedValueRollback>
+#include "networkaddress.h"
+#include "networklink.h"
+#include "serialportlink.h"
 
-#if defined(Q_OS_UNIX)
-#include <cerrno>
-#include <sys/ioctl.h>
-#include <unistd.h>
-#elif defined(Q_OS_WIN)
-#include <QDeadlineTimer>
-#include <windows.h>
-#endif
+#include <QMetaObject>
 
 namespace freqcounter {
 
-namespace {
-
-#ifdef Q_OS_UNIX
-bool permissionDenied(const QString &device)
-{
-    const QByteArray path = device.toLocal8Bit();
-    return ::access(path.constData(), R_OK) != 0 && (errno == EACCES || errno == EPERM);
-}
-#endif
-
-} // namespace
-
 SerialLine::SerialLine(QObject *parent)
     : QObject(parent)
-    , m_port(new QSerialPort(this))
-    , m_link(new NetworkLink(this))
+    , m_serialPort(new SerialPortLink(this))
+    , m_network(new NetworkLink(this))
+    , m_link(m_serialPort)
 {
-    connect(m_port, &QSerialPort::errorOccurred, this, &SerialLine::onPortError);
+    for (Link *link : {static_cast<Link *>(m_serialPort), static_cast<Link *>(m_network)}) {
+        connect(link, &Link::failed, this, [this, link](const SerialError &error) {
+            if (link == m_link)
+                onFailed(error);
+        });
+        connect(link, &Link::established, this, [this, link] {
+            if (link == m_link && m_open)
+                keepOnceEstablished();
+        });
+    }
 }
+
+SerialLine::~SerialLine() = default;
 
 bool SerialLine::portOpen() const
 {
-    if (m_onNetwork)
-        return m_link->isOpen();
-    return m_port->isOpen() && !m_lost;
+    return m_open && !m_failure;
 }
 
 bool SerialLine::held() const
 {
-    return m_onNetwork ? m_link->isHeld() : m_port->isOpen();
+    return m_open;
 }
 
 void SerialLine::setPortOpen(bool open)
@@ -60,7 +50,6 @@ void SerialLine::setPortOpen(bool open)
 
 void SerialLine::setCommPort(qint16 port)
 {
-    raiseIfLost();
     if (port < kFirstPort || port > kLastPort) {
         throw SerialError(SerialErrorCode::InvalidPortNumber,
                           tr("Invalid port number %1: choose a port from %2 to %3.")
@@ -80,31 +69,44 @@ void SerialLine::setCommPort(qint16 port)
 qint16 SerialLine::inBufferCount()
 {
     checkReadable();
-    if (m_onNetwork)
-        return static_cast<qint16>(qMin(m_link->waiting(), m_settings.inBufferSize));
-    const qint64 waiting = m_port->bytesAvailable() + systemQueued();
+    const qint64 queued = m_failure ? 0 : m_link->queued();
+    // What the device held when it failed is read before the failure is told.
+    const qint64 waiting
+            = m_failure ? m_leftOver.size() : m_link->device().bytesAvailable() + queued;
+    if (waiting == 0 && m_failure)
+        raiseFailure();
     return static_cast<qint16>(qMin(waiting, m_settings.inBufferSize));
 }
 
 QString SerialLine::input()
 {
     checkReadable();
-    if (m_onNetwork)
-        return QString::fromLatin1(m_link->read(m_settings.inBufferSize));
-    // Counted before the buffer opens: on Windows, opening it starts a read
-    // that moves the driver's characters out of its count.
-    const qint64 wanted = qMin(m_port->bytesAvailable() + systemQueued(), m_settings.inBufferSize);
-    // Open the port's buffer to the receive buffer's size for this read only.
-    m_port->setReadBufferSize(m_settings.inBufferSize);
-    pullFromSystem(wanted);
-    const QByteArray received = m_port->read(m_settings.inBufferSize);
-    m_port->setReadBufferSize(kFetchAhead);
-    return QString::fromLatin1(received);
+    if (!m_failure) {
+        QString received = m_link->read(m_settings.inBufferSize);
+        if (!m_failure)
+            return received;
+    }
+    if (m_leftOver.isEmpty())
+        raiseFailure();
+    const QByteArray part = m_leftOver.first(qMin(m_leftOver.size(), m_settings.inBufferSize));
+    m_leftOver.remove(0, part.size());
+    return m_link->decode(part);
+}
+
+void SerialLine::output(const QByteArray &bytes)
+{
+    checkReadable();
+    if (m_failure)
+        raiseFailure();
+    // Out at once, as far as the line takes it; the device writes the rest
+    // as it can (a network link, once it is connected).
+    QIODevice &device = m_link->device();
+    device.write(bytes);
+    device.waitForBytesWritten(0);
 }
 
 void SerialLine::open()
 {
-    raiseIfLost();
     if (held()) {
         throw SerialError(SerialErrorCode::PortAlreadyOpen,
                           tr("Serial %1 is already open.").arg(portLabel()));
@@ -120,222 +122,114 @@ void SerialLine::open()
                           tr("No serial port was found for port %1. Plug in the counter's USB "
                              "serial adapter, or %2.")
                                   .arg(m_settings.commPort)
-                                  .arg(remedy()));
+                                  .arg(naming(device).wayOut));
     }
-    if (NetworkAddress::isAddress(device)) {
-        openOnNetwork(device, portSettingsFor(device));
-        return;
-    }
-    m_onNetwork = false;
-    // Lock files are named after the device; a link (such as a name under
-    // /dev/serial/by-id) must lock the same device other programs lock.
-    const QString resolved = QFileInfo(device).canonicalFilePath();
-    m_port->setPortName(resolved.isEmpty() ? device : resolved);
+    Link *link = NetworkAddress::isAddress(device) ? static_cast<Link *>(m_network)
+                                                   : static_cast<Link *>(m_serialPort);
     const PortSettings port = portSettingsFor(device);
-    const LineSettings &line = port.line;
-    m_settings.baudRate = line.baudRate;
-    m_settings.dataBits = line.dataBits;
-    m_settings.parity = line.parity;
-    m_settings.stopBits = line.stopBits;
-    m_settings.flowControl = line.flowControl;
-    m_port->setBaudRate(m_settings.baudRate);
-    m_port->setDataBits(m_settings.dataBits);
-    m_port->setParity(m_settings.parity);
-    m_port->setStopBits(m_settings.stopBits);
-    m_port->setFlowControl(m_settings.flowControl);
-    m_port->setReadBufferSize(kFetchAhead);
-
-    bool opened = false;
-    {
-        const QScopedValueRollback ownCall(m_inOwnCall, true);
-        // Nothing is sent to a counter that talks by itself.
-        const bool sends = port.asks() || !port.setup.isEmpty();
-        opened = m_port->open(sends ? QIODevice::ReadWrite : QIODevice::ReadOnly);
+    try {
+        link->open(device, port.line, port.counter.sends(), naming(device));
+    } catch (const SerialError &error) {
+        throw SerialError(SerialErrorCode(error.number()),
+                          error.description() + m_devices.keptNote(m_settings.commPort, device));
     }
-    if (!opened)
-        raiseOpenFailure(device);
+    m_link = link;
+    m_open = true;
+    m_failure.reset();
+    m_leftOver.clear();
     m_openDevice = device;
-    if (!port.setup.isEmpty())
-        output(port.setupBytes());
-}
-
-void SerialLine::openOnNetwork(const QString &device, const PortSettings &port)
-{
-    const std::optional<NetworkAddress> address = NetworkAddress::parse(device);
-    if (!address) {
-        throw SerialError(SerialErrorCode::PortNotFound,
-                          tr("Port %1: %2 is no network address; give tcp://HOST:PORT, such "
-                             "as tcp://192.168.1.20:5025, or %3.")
-                                  .arg(m_settings.commPort)
-                                  .arg(device, remedy()));
-    }
-    m_onNetwork = true;
-    m_openDevice = device;
-    m_link->open(*address, tr("port %1 (%2)").arg(m_settings.commPort).arg(device));
-    if (!port.setup.isEmpty())
-        output(port.setupBytes());
+    m_settings.line = port.line;
 }
 
 void SerialLine::close()
 {
-    if (m_onNetwork) {
-        m_link->close();
+    if (!held())
         return;
-    }
-    raiseIfLost();
-    if (!m_port->isOpen())
-        return;
-    const QScopedValueRollback ownCall(m_inOwnCall, true);
-    m_port->close();
+    if (m_failure)
+        raiseFailure();
+    closeDevice();
 }
 
-void SerialLine::raiseIfLost()
+void SerialLine::closeDevice()
 {
-    if (!m_lost)
-        return;
-    raiseLost();
+    m_open = false;
+    m_deviceToKeep.reset();
+    m_settingsToKeep.reset();
+    m_link->device().close();
 }
 
-void SerialLine::raiseLost()
+void SerialLine::onFailed(const SerialError &error)
 {
-    // The loss is raised once; afterwards the line is simply closed.
-    const QString label = portLabel();
-    m_lost = false;
-    if (m_port->isOpen()) {
-        const QScopedValueRollback ownCall(m_inOwnCall, true);
-        m_port->close();
-    }
-    throw SerialError(SerialErrorCode::DeviceLost,
-                      tr("Serial %1 was lost while open: the device hung up or was unplugged. "
-                         "Reconnect it, then start the program again.")
-                              .arg(label));
+    if (!m_open || m_failure)
+        return;
+    // A connection that never came about, to a device kept from Line
+    // Settings, says how to get past it.
+    QString description = error.description();
+    if (!m_link->isEstablished())
+        description += m_devices.keptNote(m_settings.commPort, m_openDevice);
+    m_failure.emplace(SerialErrorCode(error.number()), description);
+    // What it received before is read first. The device is closed as soon
+    // as control is back in the event loop: some Qt versions keep reporting
+    // a hang-up as fast as they can while a port stays open, and closing it
+    // here would delete the notifier that is reporting.
+    Link *failed = m_link;
+    m_leftOver += failed->device().readAll();
+    QMetaObject::invokeMethod(
+            this,
+            [this, failed] {
+                if (m_failure && m_link == failed && failed->device().isOpen()) {
+                    m_leftOver += failed->device().readAll();
+                    failed->device().close();
+                }
+            },
+            Qt::QueuedConnection);
+}
+
+void SerialLine::raiseFailure()
+{
+    // Told once; afterwards the line is simply closed.
+    const SerialError failure = *m_failure;
+    m_failure.reset();
+    m_leftOver.clear();
+    closeDevice();
+    throw failure;
 }
 
 void SerialLine::checkReadable()
 {
-    raiseIfLost();
     if (!held()) {
         throw SerialError(SerialErrorCode::PortNotOpen,
                           tr("Serial %1 is not open.").arg(portLabel()));
     }
 }
 
-qint64 SerialLine::systemQueued()
+void SerialLine::keepOnceEstablished()
 {
-    // A device that hung up or was unplugged answers every request with an
-    // error, whether or not the event loop has run since: asking how much it
-    // holds is also asking whether it is still there.
-#if defined(Q_OS_UNIX)
-    int queued = 0;
-    if (::ioctl(static_cast<int>(m_port->handle()), FIONREAD, &queued) != 0)
-        raiseLost();
-    return queued;
-#elif defined(Q_OS_WIN)
-    COMSTAT status{};
-    if (::ClearCommError(m_port->handle(), nullptr, &status) == 0)
-        raiseLost();
-    return status.cbInQue;
-#else
-    return 0;
-#endif
+    if (m_deviceToKeep)
+        PortDevices::keep(m_settings.commPort, *m_deviceToKeep);
+    if (m_settingsToKeep)
+        m_settingsToKeep->keepFor(m_openDevice);
+    m_deviceToKeep.reset();
+    m_settingsToKeep.reset();
 }
 
-void SerialLine::pullFromSystem(qint64 wanted)
+Link::Naming SerialLine::naming(const QString &device) const
 {
-    // QSerialPort fetches bytes only when the event loop lets it; a read must
-    // also take what the device had received when it was counted.
-    if (m_port->bytesAvailable() >= wanted)
-        return;
-    const QScopedValueRollback ownCall(m_inOwnCall, true);
-#ifdef Q_OS_WIN
-    // There the characters come through completions of reads QSerialPort
-    // has started, and one that brings nothing may come first: wait, briefly,
-    // until those counted are in.
-    const QDeadlineTimer deadline(kPullLimitMs);
-    while (m_port->bytesAvailable() < wanted && !deadline.hasExpired())
-        m_port->waitForReadyRead(int(deadline.remainingTime()));
-#else
-    m_port->waitForReadyRead(0);
-#endif
-}
-
-void SerialLine::onPortError(QSerialPort::SerialPortError error)
-{
-    if (m_inOwnCall || m_lost || !m_port->isOpen())
-        return;
-    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
-        return;
-    // The first real error while open means the device is gone. Some Qt
-    // versions keep reporting it as fast as they can while the port stays
-    // open, so it is closed as soon as control is back in the event loop
-    // (closing here would delete the notifier that is reporting), and the
-    // next operation raises the loss.
-    m_lost = true;
-    QMetaObject::invokeMethod(this, &SerialLine::dropLostPort, Qt::QueuedConnection);
-}
-
-void SerialLine::dropLostPort()
-{
-    if (m_lost && m_port->isOpen()) {
-        const QScopedValueRollback ownCall(m_inOwnCall, true);
-        m_port->close();
-    }
-}
-
-void SerialLine::raiseOpenFailure(const QString &device)
-{
-    const QString label = tr("port %1 (%2)").arg(m_settings.commPort).arg(device);
-    switch (m_port->error()) {
-    case QSerialPort::DeviceNotFoundError:
-        throw SerialError(
-                SerialErrorCode::PortNotFound,
-                tr("Serial %1 does not exist. Connect the counter, or %2.").arg(label, remedy()));
-    case QSerialPort::ResourceError:
-        throw SerialError(SerialErrorCode::PortNotFound,
-                          tr("Serial %1 has no serial hardware behind it. Connect the "
-                             "counter, or %2.")
-                                  .arg(label, remedy()));
-    case QSerialPort::PermissionError:
-#ifdef Q_OS_UNIX
-        if (permissionDenied(device)) {
-            // Name the device's own group when it is one a user can join.
-            QString group = QFileInfo(device).group();
-            if (group.isEmpty() || group == QLatin1StringView("root"))
-                group = QStringLiteral("dialout");
-            throw SerialError(SerialErrorCode::PermissionDenied,
-                              tr("Permission denied on serial %1. Add your user to the "
-                                 "group %2 that owns serial devices "
-                                 "(sudo usermod -aG %2 $USER), then log out and in again.")
-                                      .arg(label, group));
-        }
-#endif
-        [[fallthrough]];
-    case QSerialPort::OpenError:
-        throw SerialError(SerialErrorCode::PortInUse,
-                          tr("Serial %1 is in use by another program. Close that "
-                             "program, then start again.")
-                                  .arg(label));
-    default:
-        throw SerialError(SerialErrorCode::SetupFailed,
-                          tr("Serial %1 could not be set up as a serial line at %2 (%3): %4.")
-                                  .arg(label, portSettingsFor(device).line.text(),
-                                       portSettingsFor(device).line.description(),
-                                       m_port->errorString()));
-    }
-}
-
-QString SerialLine::remedy() const
-{
+    const qint16 port = m_settings.commPort;
+    const QString label
+            = device.isEmpty() ? tr("port %1").arg(port) : tr("port %1 (%2)").arg(port).arg(device);
 #ifdef Q_OS_WIN
     // Windows numbers its ports itself; Device Manager tells which is which.
-    return tr("name its port (Device Manager lists them under Ports (COM & LPT)) with %1 or %2")
-            .arg(PortDevices::option(m_settings.commPort),
-                 PortDevices::environmentVariable(m_settings.commPort));
-#else
-    return tr("name the device with %1 or %2")
-            .arg(PortDevices::option(m_settings.commPort),
-                 PortDevices::environmentVariable(m_settings.commPort));
+    if (!NetworkAddress::isAddress(device)) {
+        return {label,
+                tr("name its port (Device Manager lists them under Ports (COM & LPT)) with %1 "
+                   "or %2")
+                        .arg(PortDevices::option(port), PortDevices::environmentVariable(port))};
+    }
 #endif
+    return {label,
+            tr("name the device with %1 or %2")
+                    .arg(PortDevices::option(port), PortDevices::environmentVariable(port))};
 }
 
 PortSettings SerialLine::portSettingsFor(const QString &device) const
@@ -348,34 +242,34 @@ PortSettings SerialLine::portSettings() const
     return portSettingsFor(held() ? m_openDevice : deviceName());
 }
 
+Counter::Line SerialLine::counterLine() const
+{
+    return {m_settings.commPort, m_openDevice, portSettings().counter, m_link->characterTime(),
+            m_link->inPieces()};
+}
+
 void SerialLine::changePortSettings(const PortSettings &settings,
                                     const std::optional<QString> &device)
 {
     const bool wasOpen = portOpen();
     close();
+    const qint16 port = m_settings.commPort;
     if (device) {
-        m_devices.name(m_settings.commPort, *device);
-        PortDevices::keep(m_settings.commPort, *device);
+        m_devices.name(port, *device);
+        // Forgetting the device can lock no one out: at once. Another is
+        // kept once the line has opened on it.
+        if (device->isEmpty())
+            PortDevices::keep(port, QString());
     }
-    m_devices.setOverrides(m_settings.commPort, PortOverrides::all(settings));
+    m_devices.setOverrides(port, PortOverrides::all(settings));
     if (!wasOpen)
         return;
     open();
-    settings.keepFor(m_openDevice);
-}
-
-void SerialLine::output(const QByteArray &bytes)
-{
-    checkReadable();
-    if (m_onNetwork) {
-        m_link->write(bytes);
-        return;
-    }
-    // Out at once, as far as the line takes it; QSerialPort writes the rest
-    // as it can.
-    const QScopedValueRollback ownCall(m_inOwnCall, true);
-    m_port->write(bytes);
-    m_port->flush();
+    if (device && !device->isEmpty())
+        m_deviceToKeep = device;
+    m_settingsToKeep = settings;
+    if (m_link->isEstablished())
+        keepOnceEstablished();
 }
 
 QString SerialLine::portLabel() const

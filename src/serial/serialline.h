@@ -2,26 +2,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "networklink.h"
+#include "counter.h"
+#include "link.h"
 #include "portdevices.h"
 #include "portsettings.h"
 #include "serialerror.h"
 #include "serialsettings.h"
 
+#include <QByteArray>
 #include <QObject>
-#include <QSerialPort>
 #include <QString>
 
 #include <optional>
 
 namespace freqcounter {
 
+class NetworkLink;
+class SerialPortLink;
+
 // The serial line the window holds: its stored settings and the five
 // operations performed on it, open and close (PortOpen), choose port
-// (CommPort), count (InBufferCount) and read (Input). It only receives,
-// unless its counter must be set up or asked: then it sends that too. A
-// port named tcp://HOST:PORT is a counter on the network, read the same way.
-// Every operation that fails raises a SerialError; nothing is reported or
+// (CommPort), count (InBufferCount) and read (Input), and a sixth, send,
+// for a counter that must be set up or asked. A port named tcp://HOST:PORT
+// is a counter on the network: the line then reaches it through a network
+// link instead of a serial port, and reads, writes, counts and closes it
+// the same way. Every operation that fails raises a SerialError; what
+// arrived before a device failed is read first. Nothing is reported or
 // shown from here.
 class SerialLine : public QObject
 {
@@ -32,6 +38,7 @@ public:
     static constexpr qint16 kLastPort = 16;
 
     explicit SerialLine(QObject *parent = nullptr);
+    ~SerialLine() override;
 
     // PortOpen. Opening a line that is already open raises; closing one that
     // is closed does nothing.
@@ -44,12 +51,18 @@ public:
 
     // InBufferCount: characters received and not yet read, counting those
     // still held by the operating system's driver; never more than the
-    // receive buffer. A device that has gone raises its loss here at once.
+    // receive buffer. A device that has gone raises its loss here, once
+    // everything it received has been read.
     qint16 inBufferCount();
 
     // Input: takes every waiting character, up to the receive buffer's size,
-    // one character per received byte.
+    // one character per received byte, and U+FFFD for one received with a
+    // parity or framing error.
     QString input();
+
+    // Sends to the counter: a setup or a query. Raises as a read does when
+    // the line is not open or is lost.
+    void output(const QByteArray &bytes);
 
     const SerialSettings &settings() const { return m_settings; }
 
@@ -60,14 +73,14 @@ public:
     // Takes these from now on, for this run, reopening the line when it is
     // open; once it has opened so, keeps them for its device too. A device
     // that refuses them raises, and they are not kept. With a device (or a
-    // network address), the port stands for it from now on, and at the next
-    // start; an empty one leaves the port to the ports found.
+    // network address), the port stands for it from now on, and, once it
+    // has opened, at the next start too; an empty one leaves the port to
+    // the ports found.
     void changePortSettings(const PortSettings &settings,
                             const std::optional<QString> &device = std::nullopt);
 
-    // Sends to the counter: a query. Raises as a read does when the line is
-    // not open or is lost.
-    void output(const QByteArray &bytes);
+    // What the counter read through this line is told at each opening.
+    Counter::Line counterLine() const;
 
     // Which device each port number stands for; asked anew at every open.
     const PortDevices &portDevices() const { return m_devices; }
@@ -85,38 +98,33 @@ public:
     const std::optional<QList<PortDescription>> &lastFound() const { return m_lastFound; }
 
 private:
-    // Between reads QSerialPort fetches no more than this on its own: it then
-    // stops watching the device, instead of waking the program for every
-    // character that arrives. Reads take the rest straight from the device.
-    static constexpr qint64 kFetchAhead = 1;
-    // The longest a read waits for characters the driver has already counted.
-    static constexpr int kPullLimitMs = 50;
-
     void open();
     void close();
-    void raiseIfLost();
     void checkReadable();
     bool held() const;
-    void openOnNetwork(const QString &device, const PortSettings &port);
-    void pullFromSystem(qint64 wanted);
-    qint64 systemQueued();
-    void onPortError(QSerialPort::SerialPortError error);
-    void dropLostPort();
-    [[noreturn]] void raiseOpenFailure(const QString &device);
-    QString remedy() const;
-    [[noreturn]] void raiseLost();
+    void onFailed(const SerialError &error);
+    void closeDevice();
+    void keepOnceEstablished();
+    [[noreturn]] void raiseFailure();
+    Link::Naming naming(const QString &device) const;
     QString portLabel() const;
     PortSettings portSettingsFor(const QString &device) const;
 
     SerialSettings m_settings;
     PortDevices m_devices;
-    QSerialPort *m_port = nullptr;
-    NetworkLink *m_link = nullptr;
-    bool m_onNetwork = false; // whether the line was last opened on the network
+    SerialPortLink *m_serialPort = nullptr;
+    NetworkLink *m_network = nullptr;
+    Link *m_link = nullptr; // the one the line was last opened on
     QString m_openDevice;
     std::optional<QList<PortDescription>> m_lastFound;
-    bool m_inOwnCall = false;
-    bool m_lost = false;
+    bool m_open = false;
+    // What went wrong while open, raised once what came before it is read.
+    std::optional<SerialError> m_failure;
+    QByteArray m_leftOver; // what the device held when it failed
+    // A device and settings chosen in Line Settings, kept once the line
+    // has opened on them.
+    std::optional<QString> m_deviceToKeep;
+    std::optional<PortSettings> m_settingsToKeep;
 };
 
 } // namespace freqcounter

@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QSerialPort>
-#include <QtGlobal>
+#include "linesettings.h"
 
-#include <chrono>
+#include <QtGlobal>
 
 namespace freqcounter {
 
@@ -15,29 +14,15 @@ namespace freqcounter {
 struct SerialSettings
 {
     qint16 commPort = 1;
-    qint32 baudRate = 1200;
-    QSerialPort::DataBits dataBits = QSerialPort::Data8;
-    QSerialPort::Parity parity = QSerialPort::NoParity;
-    QSerialPort::StopBits stopBits = QSerialPort::OneStop;
-    QSerialPort::FlowControl flowControl = QSerialPort::NoFlowControl;
+    LineSettings line{}; // 1200 baud, 8 data bits, no parity, 1 stop bit
     qint64 inBufferSize = 1024;
     qint64 outBufferSize = 512;
-    // Stands in for a character received with a parity error. With no
-    // parity checked it never comes into play; it is kept so that the line
-    // carries the whole stored definition.
+    // Stands for a character received with a parity error where the line
+    // cannot tell it apart from one the counter sends; the line marks such a
+    // character as received in error instead, so that no reading holding it
+    // is ever shown. Kept so that the line carries the whole stored
+    // definition.
     char parityReplace = '?';
-
-    // How long one character takes on the line: its start bit, data bits,
-    // parity bit and stop bits at the line speed (8.3 ms at 1200 baud, 8N1).
-    std::chrono::microseconds characterTime() const
-    {
-        const double stop = stopBits == QSerialPort::OneAndHalfStop ? 1.5
-                : stopBits == QSerialPort::TwoStop                  ? 2.0
-                                                                    : 1.0;
-        const double bits
-                = 1.0 + double(dataBits) + (parity == QSerialPort::NoParity ? 0.0 : 1.0) + stop;
-        return std::chrono::microseconds(qint64(bits * 1e6 / double(baudRate)));
-    }
 };
 
 } // namespace freqcounter

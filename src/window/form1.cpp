@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form1.h"
 
-#include "counteranswer.h"
 #include "displayfit.h"
 #include "displaylook.h"
 #include "linesettingsdialog.h"
@@ -10,7 +9,6 @@
 #include "serialline.h"
 #include "windowdefinition.h"
 
-#include <QDateTime>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
@@ -99,11 +97,9 @@ void Form1::formLoad()
 
 void Form1::opened()
 {
-    m_readings.restart();
-    m_port = MSComm1->portSettings();
-    m_pacing.reset();
-    if (m_port.asks())
-        m_pacing.emplace(m_port.answerTime);
+    const QByteArray setup = m_counter.opened(MSComm1->counterLine());
+    if (!setup.isEmpty())
+        MSComm1->output(setup);
     setSilent(false);
 }
 
@@ -115,24 +111,19 @@ void Form1::setSilent(bool silent)
     Q_EMIT counterSilenceChanged(silent);
 }
 
-void Form1::ask()
-{
-    // Once the last answer is in, or once it has had its time.
-    if (!m_pacing || !m_pacing->askNow(m_clock.nowMsecs()))
-        return;
-    MSComm1->output(m_port.queryBytes());
-    setSilent(m_pacing->silent());
-}
-
 void Form1::timer1Tick()
 {
     const qint16 waiting = MSComm1->inBufferCount();
-    if (waiting != 0) {
-        showReadings(m_readings.take(MSComm1->input()));
-    } else if (std::optional<QString> reading = m_readings.silence()) {
-        showReadings({{std::move(*reading), 0}});
-    }
-    ask();
+    // A tick that finds nothing waiting tells the counter so: for a counter
+    // that has never sent a line end, it ends a reading.
+    const Counter::Polled polled
+            = m_counter.poll(waiting != 0 ? std::optional(MSComm1->input()) : std::nullopt);
+    if (!polled.send.isEmpty())
+        MSComm1->output(polled.send);
+    if (!polled.notice.isEmpty())
+        Q_EMIT counterNotice(polled.notice);
+    setSilent(m_counter.silent());
+    showReadings(polled.readings);
 }
 
 void Form1::option1Click()
@@ -176,50 +167,21 @@ void Form1::chooseLineSettings()
     });
 }
 
-void Form1::showReadings(const QList<ReadingFramer::Completed> &readings)
+void Form1::showReadings(const QList<ReceivedReading> &readings)
 {
+    for (const ReceivedReading &reading : readings)
+        Q_EMIT readingReceived(reading);
     if (readings.isEmpty())
         return;
-    if (m_pacing) {
-        m_pacing->answered();
-        setSilent(false);
-    }
-    // Each reading is given the time its line end arrived, as near as the
-    // tick can tell: the characters that followed it in the same read came
-    // after it, one character time each.
-    const QDateTime now = QDateTime::currentDateTime();
-    const qint64 steadyNow = m_clock.nowMsecs();
-    const auto characterTime = MSComm1->settings().characterTime();
-    const bool converted = m_port.asks() || m_port.unit != CounterUnit::MHz;
-    std::optional<ReceivedReading> newest;
-    for (const ReadingFramer::Completed &reading : readings) {
-        // What a counter answers that is no reading leaves a gap.
-        std::optional<CounterReading> read = CounterReading{reading.text, {}};
-        if (converted) {
-            read = readCounterLine(reading.text, int(m_port.unit), counterUnitName(m_port.unit),
-                                   m_port.asks());
-        }
-        if (!read)
-            continue;
-        const qint64 before = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                      characterTime * reading.charactersAfter)
-                                      .count();
-        newest = m_math.shown({MSComm1->commPort(), MSComm1->openDevice(), now.addMSecs(-before),
-                               read->shown, steadyNow - before,
-                               read->kept == read->shown ? QString() : read->kept});
-        Q_EMIT readingReceived(*newest);
-    }
-    if (!newest)
-        return;
-    m_newest = std::move(newest);
+    m_newest = readings.constLast();
     showText(m_newest->text);
 }
 
 void Form1::setCounterMath(const CounterMath &math)
 {
-    m_math = math;
+    m_counter.setMath(math);
     if (m_newest) {
-        m_newest = m_math.shown(*m_newest);
+        m_newest = math.shown(*m_newest);
         showText(m_newest->text);
     }
 }

@@ -2,13 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "countermath.h"
+#include "counter.h"
 #include "portdevices.h"
-#include "portsettings.h"
-#include "querypacing.h"
-#include "readingframer.h"
 #include "receivedreading.h"
-#include "steadyclock.h"
 
 #include <QFont>
 #include <QWidget>
@@ -28,9 +24,9 @@ class SerialLine;
 // The program's one window. It builds its items from the window definition,
 // binds the load, tick and the two click events to their handlers, and runs every
 // handler through the runtime, which reports whatever a handler raises.
-// Between the serial line and the display it keeps the reading framer, so
-// that only whole readings are shown, and asks a counter that must be asked.
-// Beside the handlers, it keeps each radio
+// Between the serial line and the display it keeps the counter, which
+// makes whole readings of what the line delivers and says what to ask; the
+// window shows the newest. Beside the handlers, it keeps each radio
 // button's tooltip and accessible description saying which device the button
 // stands for.
 class Form1 : public QWidget
@@ -68,6 +64,9 @@ Q_SIGNALS:
     // A counter that must be asked has left many questions in a row
     // unanswered (or answers again).
     void counterSilenceChanged(bool silent);
+    // The counter drops readings, said once: left unfinished, or received
+    // in error.
+    void counterNotice(const QString &notice);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -80,9 +79,8 @@ private:
     void option2Click();
     void selectPort(qint16 port);
     void opened();
-    void ask();
     void setSilent(bool silent);
-    void showReadings(const QList<ReadingFramer::Completed> &readings);
+    void showReadings(const QList<ReceivedReading> &readings);
     void showText(const QString &text);
     void placeCentred();
     void describeKnownPorts();
@@ -97,11 +95,7 @@ private:
     QTimer *Timer1 = nullptr;
     SerialLine *MSComm1 = nullptr;
     QFont m_displayFont;
-    ReadingFramer m_readings;
-    SteadyClock m_clock; // times the readings for the history
-    PortSettings m_port; // as the line was last opened
-    std::optional<QueryPacing> m_pacing; // for a counter that must be asked
-    CounterMath m_math;
+    Counter m_counter;
     std::optional<ReceivedReading> m_newest; // as shown
     bool m_silent = false;
     bool m_placed = false;

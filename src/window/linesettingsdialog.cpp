@@ -77,10 +77,10 @@ LineSettingsDialog::LineSettingsDialog(const PortSettings &settings, const QStri
                       {tr("RTS/CTS"), QSerialPort::HardwareControl},
                       {tr("XON/XOFF"), QSerialPort::SoftwareControl}},
                      line.flowControl);
-    m_setup = new QLineEdit(settings.setup, this);
+    m_setup = new QLineEdit(settings.counter.setup, this);
     m_setup->setObjectName(QStringLiteral("setup"));
     m_setup->setPlaceholderText(tr("none, or such as *RST;:CONF:FREQ"));
-    m_query = new QLineEdit(settings.query, this);
+    m_query = new QLineEdit(settings.counter.query, this);
     m_query->setObjectName(QStringLiteral("query"));
     m_query->setPlaceholderText(tr("none: the counter talks by itself; or such as READ?"));
     m_answerTime = new QDoubleSpinBox(this);
@@ -88,12 +88,12 @@ LineSettingsDialog::LineSettingsDialog(const PortSettings &settings, const QStri
     m_answerTime->setRange(0.1, 60.0);
     m_answerTime->setDecimals(1);
     m_answerTime->setSuffix(tr(" s"));
-    m_answerTime->setValue(double(settings.answerTime.count()) / 1000.0);
+    m_answerTime->setValue(double(settings.counter.answerTime.count()) / 1000.0);
     m_unit = choices(this, "unit",
                      {{counterUnitName(CounterUnit::MHz), int(CounterUnit::MHz)},
                       {counterUnitName(CounterUnit::kHz), int(CounterUnit::kHz)},
                       {counterUnitName(CounterUnit::Hz), int(CounterUnit::Hz)}},
-                     int(settings.unit));
+                     int(settings.counter.unit));
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("problem"));
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -156,10 +156,11 @@ void LineSettingsDialog::check()
     line.parity = QSerialPort::Parity(m_parity->currentData().toInt());
     line.stopBits = QSerialPort::StopBits(m_stopBits->currentData().toInt());
     line.flowControl = QSerialPort::FlowControl(m_flow->currentData().toInt());
-    m_settings.setup = m_setup->text().trimmed();
-    m_settings.query = m_query->text().trimmed();
-    m_settings.answerTime = std::chrono::milliseconds(qRound(m_answerTime->value() * 1000.0));
-    m_settings.unit = CounterUnit(m_unit->currentData().toInt());
+    m_settings.counter.setup = m_setup->text().trimmed();
+    m_settings.counter.query = m_query->text().trimmed();
+    m_settings.counter.answerTime
+            = std::chrono::milliseconds(qRound(m_answerTime->value() * 1000.0));
+    m_settings.counter.unit = CounterUnit(m_unit->currentData().toInt());
 }
 
 } // namespace freqcounter

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frequencytext.h"
 #include "readinghistory.h"
-#include "statistics.h"
 
 #include <QTest>
 

@@ -54,6 +54,8 @@ void TestAnalysisExport::analysisNamesItsInstrument()
     ReadingHistory history;
     ReceivedReading reading{port, device, kStart, QStringLiteral("145.1234567")};
     reading.math = math;
+    if (!math.isEmpty())
+        reading.raw = QStringLiteral("2.267554"); // what the counter read
     history.add(reading);
     reading.time = kStart.addSecs(1);
     reading.text = QStringLiteral("ERR");

@@ -15,10 +15,6 @@ class TestPortSettings : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void sentAsWritten_data();
-    void sentAsWritten();
-    void units_data();
-    void units();
     void keptPerDevice();
     void commandLineOverKept();
 
@@ -36,45 +32,6 @@ void TestPortSettings::initTestCase()
             .remove(QStringLiteral("ports"));
 }
 
-void TestPortSettings::sentAsWritten_data()
-{
-    QTest::addColumn<QString>("written");
-    QTest::addColumn<QByteArray>("sent");
-
-    QTest::newRow("a query, a line feed after") << QStringLiteral("READ?") << QByteArray("READ?\n");
-    QTest::newRow("a carriage return asked for")
-            << QStringLiteral(":MEAS:FREQ?\\r") << QByteArray(":MEAS:FREQ?\r\n");
-    QTest::newRow("two commands on two lines")
-            << QStringLiteral("*RST\\n:CONF:FREQ") << QByteArray("*RST\n:CONF:FREQ\n");
-}
-
-void TestPortSettings::sentAsWritten()
-{
-    QFETCH(QString, written);
-    QFETCH(QByteArray, sent);
-    QCOMPARE(PortSettings::bytesOf(written), sent);
-}
-
-void TestPortSettings::units_data()
-{
-    QTest::addColumn<QString>("given");
-    QTest::addColumn<int>("powerToMHz"); // 1 for no unit
-
-    QTest::newRow("Hz") << QStringLiteral("Hz") << -6;
-    QTest::newRow("kHz, any case") << QStringLiteral(" KHZ ") << -3;
-    QTest::newRow("MHz") << QStringLiteral("mhz") << 0;
-    QTest::newRow("GHz is no counter's unit here") << QStringLiteral("GHz") << 1;
-    QTest::newRow("a prefix alone") << QStringLiteral("k") << 1;
-}
-
-void TestPortSettings::units()
-{
-    QFETCH(QString, given);
-    QFETCH(int, powerToMHz);
-    const std::optional<CounterUnit> unit = parseCounterUnit(given);
-    QCOMPARE(unit ? int(*unit) : 1, powerToMHz);
-}
-
 void TestPortSettings::keptPerDevice()
 {
     // Each device keeps its own, also under a name with slashes in it.
@@ -83,10 +40,8 @@ void TestPortSettings::keptPerDevice()
     QCOMPARE(PortSettings::keptFor(byId), PortSettings());
     PortSettings bench;
     bench.line = *LineSettings::parse(u"115200/8n1/rtscts");
-    bench.setup = QStringLiteral("*RST;:CONF:FREQ");
-    bench.query = QStringLiteral("READ?");
-    bench.unit = CounterUnit::Hz;
-    bench.answerTime = 1500ms;
+    bench.counter
+            = {QStringLiteral("*RST;:CONF:FREQ"), QStringLiteral("READ?"), CounterUnit::Hz, 1500ms};
     bench.keepFor(byId);
     PortSettings hobby;
     hobby.line = *LineSettings::parse(u"9600/7e1");
@@ -100,16 +55,16 @@ void TestPortSettings::commandLineOverKept()
 {
     PortSettings kept;
     kept.line = *LineSettings::parse(u"9600/8n1");
-    kept.query = QStringLiteral("READ?");
-    kept.unit = CounterUnit::Hz;
+    kept.counter.query = QStringLiteral("READ?");
+    kept.counter.unit = CounterUnit::Hz;
     PortOverrides given;
     given.query = QString(); // asked to talk by itself this run
     given.unit = CounterUnit::kHz;
     const PortSettings run = given.over(kept);
     QCOMPARE(run.line, kept.line);
-    QVERIFY(!run.asks());
-    QCOMPARE(run.unit, CounterUnit::kHz);
-    QCOMPARE(run.answerTime, PortSettings::kDefaultAnswerTime);
+    QVERIFY(!run.counter.asks());
+    QCOMPARE(run.counter.unit, CounterUnit::kHz);
+    QCOMPARE(run.counter.answerTime, CounterSettings::kDefaultAnswerTime);
 }
 
 QTEST_GUILESS_MAIN(TestPortSettings)

@@ -15,13 +15,14 @@ bool isLineEnd(QChar c)
 
 } // namespace
 
-void ReadingFramer::restart()
+void ReadingFramer::restart(bool byLineEnds)
 {
     m_pending.clear();
-    m_dropping = true;
+    m_dropping = Drop::ToAnyEnd;
+    m_byLineEnds = byLineEnds;
 }
 
-QList<ReadingFramer::Completed> ReadingFramer::take(QStringView received)
+QList<ReadingFramer::Completed> ReadingFramer::take(QStringView received, qint64 atMsecs)
 {
     QList<Completed> completed;
     qsizetype start = 0;
@@ -31,18 +32,23 @@ QList<ReadingFramer::Completed> ReadingFramer::take(QStringView received)
             ++end;
 
         const QStringView piece = received.sliced(start, end - start);
-        if (!m_dropping) {
+        if (m_dropping == Drop::None) {
             if (m_pending.size() + piece.size() > kMaxReadingLength) {
                 // Nothing this long is a reading; keep memory bounded and
                 // wait for the next reading end to find the thread again.
                 m_pending.clear();
-                m_dropping = true;
+                m_dropping = m_byLineEnds ? Drop::ToLineEnd : Drop::ToAnyEnd;
             } else {
+                if (m_pending.isEmpty() && !piece.isEmpty())
+                    m_pendingSince = atMsecs;
                 m_pending.append(piece);
             }
         }
 
         if (end < received.size()) {
+            // The counter ends its readings with line ends: from now on
+            // only they do.
+            m_byLineEnds = true;
             if (std::optional<QString> reading = endReading())
                 completed.append({std::move(*reading), received.size() - end - 1});
         }
@@ -53,13 +59,28 @@ QList<ReadingFramer::Completed> ReadingFramer::take(QStringView received)
 
 std::optional<QString> ReadingFramer::silence()
 {
+    if (m_dropping == Drop::ToAnyEnd) {
+        m_dropping = Drop::None;
+        return std::nullopt;
+    }
+    if (m_byLineEnds || m_dropping == Drop::ToLineEnd)
+        return std::nullopt;
     return endReading();
+}
+
+bool ReadingFramer::dropUnfinishedSince(qint64 msecs)
+{
+    if (!m_byLineEnds || m_pending.isEmpty() || m_pendingSince >= msecs)
+        return false;
+    m_pending.clear();
+    m_dropping = Drop::ToLineEnd;
+    return true;
 }
 
 std::optional<QString> ReadingFramer::endReading()
 {
-    if (m_dropping) {
-        m_dropping = false;
+    if (m_dropping != Drop::None) {
+        m_dropping = Drop::None;
         return std::nullopt;
     }
     if (m_pending.isEmpty())
