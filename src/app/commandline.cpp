@@ -274,6 +274,21 @@ const QList<Option> &options()
              QStringLiteral("the device of the Com2 button"),
              needsADevice(2),
              [](Parsed &parsed, const QString &value) { takeDevice(parsed, 2, value); }},
+            {{QStringLiteral("forget-com1")},
+             {},
+             QStringLiteral("[--forget-com1] [--forget-com2]"),
+             Usage::Run,
+             QStringLiteral("forget the device or address Line Settings... kept\n"
+                            "for the Com1 button, then start"),
+             {},
+             [](Parsed &parsed, const QString &) { parsed.forget.append(1); }},
+            {{QStringLiteral("forget-com2")},
+             {},
+             {},
+             Usage::None,
+             QStringLiteral("the same for Com2"),
+             {},
+             [](Parsed &parsed, const QString &) { parsed.forget.append(2); }},
     } + portOptions(1) + portOptions(2) + QList<Option>{
             {{QStringLiteral("record")},
              QStringLiteral("FILE"),
@@ -461,7 +476,9 @@ void takeValues(const QCommandLineParser &parser, Parsed &parsed)
         if (option.take == nullptr || !parser.isSet(option.name()))
             continue;
         const QString value = parser.value(option.name());
-        if (value.isEmpty() && parsed.mistake.isEmpty())
+        if (option.valueName.isEmpty())
+            option.take(parsed, {});
+        else if (value.isEmpty() && parsed.mistake.isEmpty())
             parsed.mistake = option.missing;
         else if (!value.isEmpty())
             option.take(parsed, value);

@@ -31,6 +31,8 @@ struct Parsed
     QString mistake;
     // The ports' devices, with those named on the command line.
     PortDevices devices;
+    // The ports whose device kept from Line Settings is to be forgotten.
+    QList<qint16> forget;
     // The file to record to from the start; empty for none.
     QString recordPath;
     // A recording to look at again, or to print the stability table of.

@@ -66,6 +66,15 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(FREQCOUNTER_VERSION));
     if (parsed.request == CommandLine::Request::View)
         return viewRecording(parsed.viewPath);
+    for (const qint16 port : parsed.forget) {
+        const QString kept = PortDevices::kept(port);
+        if (kept.isEmpty())
+            continue;
+        PortDevices::keep(port, QString());
+        ConsoleAnswer::write(
+                QStringLiteral("freqcounter: Com%1 no longer stands for %2.\n").arg(port).arg(kept),
+                Stream::Error);
+    }
     if (parsed.nominalHz) {
         comparison.nominalHz = parsed.nominalHz;
         comparison.tolerance = parsed.tolerance;

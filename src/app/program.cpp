@@ -42,7 +42,8 @@ void onTerminationSignal(int)
 }
 
 // Ctrl-C in a terminal, or the session ending, closes the window as the user
-// would, so the port is closed and its lock file removed.
+// would, so the port is closed and its lock file removed; at any time, the
+// box that reports a failure included.
 void quitOnTerminationSignals(QObject *context)
 {
     if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
@@ -51,6 +52,14 @@ void quitOnTerminationSignals(QObject *context)
     QObject::connect(notifier, &QSocketNotifier::activated, context, [] {
         char signalled = 0;
         while (::read(g_signalPipe[0], &signalled, 1) > 0) {}
+        // A box in an event loop of its own, such as the one a failure at
+        // start shows before the main loop runs, is closed too: quitting
+        // alone would end only the main loop, and only once it runs.
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (QWidget *window : windows) {
+            if (window->isModal() && window->isVisible())
+                window->close();
+        }
         QCoreApplication::quit();
     });
     struct sigaction action = {};

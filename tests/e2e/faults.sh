@@ -106,6 +106,23 @@ network_refused)
     start_app FREQCOUNTER_COM1="$address"
     expect_one_box 8001 "Network port 1 ($address) refused the connection"
     ;;
+network_kept_refused)
+    # An address kept from Line Settings where nothing listens now: the box
+    # says how to get past it, and the way it names works.
+    start_network_counter
+    kill "$sim_pid" && wait "$sim_pid" || true
+    mkdir -p "$XDG_CONFIG_HOME/freqcounter"
+    printf '[devices]\ncom1=%s\n' "$address" >"$XDG_CONFIG_HOME/freqcounter/freqcounter.conf"
+    start_app
+    expect_one_box 8001 "Line Settings… kept $address for Com1: --com1 or FREQCOUNTER_COM1 names another device for a run, and --forget-com1 forgets it"
+    "$binary" --forget-com1 --com1 "$work/no-such-port" 2>"$work/stderr" &
+    app_pid=$!
+    box=$(wait_window _NET_WM_WINDOW_TYPE_DIALOG) || fail "no error box appeared"
+    dismiss_and_expect_failure "$box"
+    grep -q "Com1 no longer stands for $address" "$work/stderr" || fail "--forget-com1 said nothing"
+    ! grep -q "$address" "$XDG_CONFIG_HOME/freqcounter/freqcounter.conf" ||
+        fail "--forget-com1 left the address kept"
+    ;;
 lost_while_idle)
     start_simulator --interval 1000
     start_watched_app FREQCOUNTER_COM1="$work/com1"

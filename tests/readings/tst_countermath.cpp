@@ -83,6 +83,16 @@ void TestCounterMath::shown_data()
     QTest::newRow("a factor and an offset")
             << QStringLiteral("-0.5") << QStringLiteral("+1 MHz") << QStringLiteral("4.000")
             << QStringLiteral("-1.0000") << minus + QStringLiteral("0.5 \u00D7 reading + 1 MHz");
+    QTest::newRow("minus the reading, minus an IF: no receiver's case")
+            << QStringLiteral("-1") << QStringLiteral("-10.7MHz") << QStringLiteral("1.5")
+            << QStringLiteral("-12.2")
+            << minus + QStringLiteral("1 \u00D7 reading ") + minus + QStringLiteral(" 10.7 MHz");
+    QTest::newRow("a whole factor with an offset: no prescaler")
+            << QStringLiteral("64") << QStringLiteral("+1MHz") << QStringLiteral("15.625001")
+            << QStringLiteral("1001.000064") << QStringLiteral("64 \u00D7 reading + 1 MHz");
+    QTest::newRow("a sum that carries into a new first digit")
+            << QStringLiteral("1") << QStringLiteral("+10.7MHz") << QStringLiteral("98.3")
+            << QStringLiteral("109.0") << QStringLiteral("LO + 10.7 MHz");
     QTest::newRow("a factor in exponent form, its zeros dropped")
             << QStringLiteral("1.000e2") << QStringLiteral("0 GHz") << QStringLiteral("1.2345")
             << QStringLiteral("123.45") << QStringLiteral("\u00F7100 prescaler");

@@ -98,6 +98,12 @@ void TestReadingHistory::steadyClockKeepsTheOrder()
         QVERIFY(history.at(i).msecs >= history.at(i - 1).msecs);
     QVERIFY(history.at(0).msecs >= first);
     QVERIFY(history.at(history.size() - 1).msecs <= last);
+
+    // The clock reads its own time, never the wall clock's: anchored an
+    // hour back, it stays an hour back.
+    const SteadyClock behind(QDateTime::currentMSecsSinceEpoch() - 3'600'000);
+    const qint64 lag = QDateTime::currentMSecsSinceEpoch() - behind.nowMsecs();
+    QVERIFY2(lag >= 3'599'000 && lag <= 3'600'000, qPrintable(QString::number(lag)));
 }
 
 QTEST_GUILESS_MAIN(TestReadingHistory)

@@ -7,6 +7,8 @@
 #include <QSerialPort>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -90,6 +92,9 @@ private Q_SLOTS:
     void permissionDeniedNamesTheRemedy();
     void lossIsRaisedOnceThenTheLineIsClosed();
     void hangUpDoesNotSpin();
+    void networkGivesWhatCameBeforeThePeerClosed();
+    void keptDeviceThatFailsNamesTheWayPast_data();
+    void keptDeviceThatFailsNamesTheWayPast();
 
 private:
     std::unique_ptr<PtyPair> m_pty;
@@ -559,6 +564,79 @@ void TestSerialLine::hangUpDoesNotSpin()
     QVERIFY2(errors.size() < 50, qPrintable(QString::number(errors.size())));
     QVERIFY2(cpuUsed < 100, qPrintable(QStringLiteral("%1 ms of CPU").arg(cpuUsed)));
     QCOMPARE(errorNumberOf([&] { line.input(); }), 8020);
+}
+
+void TestSerialLine::networkGivesWhatCameBeforeThePeerClosed()
+{
+    QTcpServer counter;
+    QVERIFY(counter.listen(QHostAddress::LocalHost));
+    qputenv("FREQCOUNTER_COM1", "tcp://127.0.0.1:" + QByteArray::number(counter.serverPort()));
+    SerialLine line;
+    line.setPortOpen(true);
+    QVERIFY(counter.waitForNewConnection(5000));
+    QTcpSocket *peer = counter.nextPendingConnection();
+    peer->write("10.000009\r\n");
+    peer->disconnectFromHost();
+
+    // Whenever the close is seen, the reading comes first, then the loss.
+    QString received;
+    int number = 0;
+    QVERIFY(QTest::qWaitFor(
+            [&] {
+                number = errorNumberOf([&] {
+                    if (line.inBufferCount() > 0)
+                        received += line.input();
+                });
+                return number != 0;
+            },
+            5000));
+    QCOMPARE(number, 8020);
+    QCOMPARE(received, QStringLiteral("10.000009\r\n"));
+    QCOMPARE(errorNumberOf([&] { line.inBufferCount(); }), 8012);
+}
+
+void TestSerialLine::keptDeviceThatFailsNamesTheWayPast_data()
+{
+    QTest::addColumn<bool>("network");
+    QTest::addColumn<int>("number");
+
+    QTest::newRow("a serial device, at its open") << false << 8001;
+    QTest::newRow("a network address, once refused") << true << 8001;
+}
+
+void TestSerialLine::keptDeviceThatFailsNamesTheWayPast()
+{
+    QFETCH(bool, network);
+    QFETCH(int, number);
+
+    QTcpServer gone;
+    QVERIFY(gone.listen(QHostAddress::LocalHost));
+    const QString device = network ? QStringLiteral("tcp://127.0.0.1:%1").arg(gone.serverPort())
+                                   : QStringLiteral("/dev/freqcounter-no-such-port");
+    gone.close();
+    qunsetenv("FREQCOUNTER_COM1");
+    PortDevices::keep(1, device);
+    SerialLine line;
+    QString description;
+    // A serial device fails to open; a connection, once it is refused.
+    int raised = errorNumberOf([&] { line.setPortOpen(true); }, &description);
+    QCOMPARE(raised == 0, network);
+    QVERIFY(QTest::qWaitFor([&] {
+        if (raised == 0)
+            raised = errorNumberOf([&] { line.inBufferCount(); }, &description);
+        return raised != 0;
+    }));
+    PortDevices::keep(1, QString());
+    QCOMPARE(raised, number);
+    QVERIFY2(description.startsWith(network ? QStringLiteral("Network port 1")
+                                            : QStringLiteral("Serial port 1")),
+             qPrintable(description));
+    QVERIFY2(description.endsWith(QStringLiteral(" Line Settings\u2026 kept %1 for Com1: --com1 "
+                                                 "or FREQCOUNTER_COM1 names another device for a "
+                                                 "run, and --forget-com1 forgets it.")
+                                          .arg(device)),
+             qPrintable(description));
+    QCOMPARE(errorNumberOf([&] { line.setPortOpen(false); }), 0);
 }
 
 QTEST_GUILESS_MAIN(TestSerialLine)
