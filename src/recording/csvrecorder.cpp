@@ -34,7 +34,7 @@ bool endsTorn(const QString &path)
 
 } // namespace
 
-CsvRecorder::CsvRecorder(const QString &path, bool shownColumn)
+CsvRecorder::CsvRecorder(const QString &path, bool mathColumns)
     : m_file(path)
 {
 #ifdef Q_OS_UNIX
@@ -48,7 +48,7 @@ CsvRecorder::CsvRecorder(const QString &path, bool shownColumn)
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         raiseFileError(tr("could not be opened"));
     if (m_file.size() == 0)
-        write(kHeader.toByteArray() + (shownColumn ? ",shown\r\n" : "\r\n"));
+        write(kHeader.toByteArray() + (mathColumns ? ",shown,math\r\n" : "\r\n"));
     else if (torn)
         write(QByteArrayLiteral("\r\n"));
 }
@@ -62,7 +62,8 @@ QByteArray CsvRecorder::line(const ReceivedReading &reading)
 {
     return field(timestamp(reading.time)) + ',' + QByteArray::number(reading.port) + ','
             + field(reading.device) + ',' + field(reading.asSent())
-            + (reading.math.isEmpty() ? QByteArray() : ',' + field(reading.text));
+            + (reading.math.isEmpty() ? QByteArray()
+                                      : ',' + field(reading.text) + ',' + field(reading.math));
 }
 
 QByteArray CsvRecorder::field(const QString &text)

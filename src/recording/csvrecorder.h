@@ -13,19 +13,19 @@ namespace freqcounter {
 
 // Writes each reading as one line of a CSV file (RFC 4180, UTF-8):
 // time,port,device,reading as the counter sent it, and while counter math
-// is on a fifth field, shown, with the frequency shown. An existing file is appended to, never
-// overwritten, and gets the header only when empty; a last line left torn
-// is ended first. Every line reaches the disk before append() returns, so a
-// crash or a power cut loses at most the line being written. Every failure
+// is on two fields more: shown, the frequency shown, and math, the math's
+// name. An existing file is appended to, never overwritten, and gets the
+// header only when empty; a last line left torn is ended first. Every line reaches the disk before
+// append() returns, so a crash or a power cut loses at most the line being written. Every failure
 // raises a RecordingError.
 class CsvRecorder
 {
     Q_DECLARE_TR_FUNCTIONS(CsvRecorder)
 
 public:
-    // shownColumn: counter math is on, so a new file's header names the
-    // fifth field too.
-    explicit CsvRecorder(const QString &path, bool shownColumn = false);
+    // mathColumns: counter math is on, so a new file's header names the
+    // shown and math fields too.
+    explicit CsvRecorder(const QString &path, bool mathColumns = false);
 
     QString path() const { return m_file.fileName(); }
     void append(const ReceivedReading &reading);

@@ -51,6 +51,7 @@ qint64 digits(QByteArrayView text, qsizetype at, qsizetype count)
 // The header's and the export's lines, as the program writes them.
 constexpr QByteArrayView kCsvHeader = "time,port,device,reading";
 constexpr QByteArrayView kCsvHeaderShown = "time,port,device,reading,shown";
+constexpr QByteArrayView kCsvHeaderMath = "time,port,device,reading,shown,math";
 constexpr QByteArrayView kFirstReading = "# first reading: ";
 constexpr QByteArrayView kInterval = "# tau0: ";
 constexpr QByteArrayView kPort = "# port: Com";
@@ -74,36 +75,40 @@ void readPort(QByteArrayView text, qint16 &port, QString &device)
 }
 
 // The fields of a row, without copying them where nothing is quoted: four,
-// or five with the shown frequency.
+// five with the shown frequency, or six with the math's name too.
 struct Row
 {
-    std::array<QByteArray, 5> fields;
-    bool shown = false;
+    std::array<QByteArray, 6> fields;
+    qsizetype count = 0;
 };
 std::optional<Row> rowFields(QByteArrayView line)
 {
     Row row;
     if (!line.contains('"')) {
         qsizetype start = 0;
-        std::size_t count = 0;
-        for (; count < row.fields.size() && start <= line.size(); ++count) {
+        for (; row.count < qsizetype(row.fields.size()) && start <= line.size(); ++row.count) {
             qsizetype comma = line.indexOf(',', start);
             if (comma < 0)
                 comma = line.size();
-            row.fields[count] = QByteArray::fromRawData(line.data() + start, comma - start);
+            row.fields[row.count] = QByteArray::fromRawData(line.data() + start, comma - start);
             start = comma + 1;
         }
-        if (count < 4 || start <= line.size())
+        if (row.count < 4 || start <= line.size())
             return std::nullopt;
-        row.shown = count == 5;
         return row;
     }
     const std::optional<QList<QByteArray>> quoted = RecordingFile::fields(line);
-    if (!quoted || quoted->size() < 4 || quoted->size() > 5)
+    if (!quoted || quoted->size() < 4 || quoted->size() > qsizetype(row.fields.size()))
         return std::nullopt;
     std::copy(quoted->cbegin(), quoted->cend(), row.fields.begin());
-    row.shown = quoted->size() == 5;
+    row.count = quoted->size();
     return row;
+}
+
+const QString &noMath()
+{
+    static const QString none;
+    return none;
 }
 
 // A block read at a time: large enough that reading costs little, small
@@ -224,7 +229,7 @@ void RecordingFile::readLine(QByteArrayView line, const Sink &sink)
 
 void RecordingFile::readCsvRow(QByteArrayView line, const Sink &sink)
 {
-    if (line == kCsvHeader || line == kCsvHeaderShown)
+    if (line == kCsvHeader || line == kCsvHeaderShown || line == kCsvHeaderMath)
         return;
     const std::optional<Row> row = rowFields(line);
     const std::optional<qint64> msecs = row ? epochMsecs(row->fields[0]) : std::nullopt;
@@ -238,9 +243,18 @@ void RecordingFile::readCsvRow(QByteArrayView line, const Sink &sink)
         m_deviceBytes = QByteArray(row->fields[2].constData(), row->fields[2].size());
         m_device = QString::fromUtf8(m_deviceBytes);
     }
+    // A row of six names its counter math; one of five, from before rows did,
+    // says only that math was on.
+    if (row->count == 6 && m_mathBytes != row->fields[5]) {
+        m_mathBytes = QByteArray(row->fields[5].constData(), row->fields[5].size());
+        m_math = QString::fromUtf8(m_mathBytes);
+    }
+    const QString &math = row->count == 4
+            ? noMath()
+            : (row->count == 6 && !m_math.isEmpty() ? m_math : shownMath());
     // Where counter math was on, the frequency shown is the reading.
-    const QByteArray &reading = row->fields[row->shown ? 4 : 3];
-    hand(sink, qint16(port), *msecs, frequencyMHz(QString::fromUtf8(reading)), row->shown);
+    const QByteArray &reading = row->fields[row->count > 4 ? 4 : 3];
+    hand(sink, qint16(port), *msecs, frequencyMHz(QString::fromUtf8(reading)), math);
 }
 
 void RecordingFile::readExportHeader(QByteArrayView line)
@@ -282,15 +296,15 @@ void RecordingFile::readExportLine(QByteArrayView line, const Sink &sink)
     if (hz != 0) {
         const qint64 msecs
                 = m_first.value_or(0) + std::llround(double(m_slot) * m_intervalMs.value_or(0));
-        hand(sink, m_port, msecs, hz / 1e6);
+        hand(sink, m_port, msecs, hz / 1e6, noMath());
     }
     ++m_slot;
 }
 
-void RecordingFile::hand(const Sink &sink, qint16 port, qint64 msecs, double mhz, bool shown)
+void RecordingFile::hand(const Sink &sink, qint16 port, qint64 msecs, double mhz,
+                         const QString &math)
 {
-    static const QString none;
-    sink({port, m_device, msecs, mhz, shown ? shownMath() : none});
+    sink({port, m_device, msecs, mhz, math});
     ++m_loaded.readings;
 }
 

@@ -17,11 +17,12 @@ namespace freqcounter {
 
 // Reads a recording back, a part at a time, so that a long one can show its
 // progress and be cancelled: the program's own CSV (time,port,device,
-// reading, and where counter math was on the shown frequency), timed by its own time stamps, or an
-// export for analysis, timed from its first time stamp, a line a slot of its interval, a zero line
-// an empty slot. A row or header line that cannot be read is skipped and counted, never fatal; a
-// reading that is no number is kept as one, as it was live. It keeps nothing of the readings
-// itself.
+// reading, and where counter math was on the shown frequency and the math's
+// name), timed by its own time stamps, or an export for analysis, timed from
+// its first time stamp, a line a slot of its interval, a zero line an empty
+// slot. A row or header line that cannot be read is skipped and counted,
+// never fatal; a reading that is no number is kept as one, as it was live.
+// It keeps nothing of the readings itself.
 class RecordingFile
 {
     Q_DECLARE_TR_FUNCTIONS(RecordingFile)
@@ -40,16 +41,17 @@ public:
         const QString &device;
         qint64 msecs = 0; // since the epoch
         double mhz = 0; // NaN when it is no number
-        // The counter math it was shown with: shownMath() for a row with
-        // the shown frequency, else empty.
+        // The counter math it was shown with: the name a row gives, or
+        // shownMath() for a row with the shown frequency and no name; empty
+        // without math.
         const QString &math;
     };
     using Sink = std::function<void(const Reading &)>;
 
     explicit RecordingFile(const QString &path);
 
-    // What a recording says of the counter math it was shown with: only
-    // that it was on.
+    // What a recording from before rows named their counter math says of
+    // it: only that it was on.
     static const QString &shownMath();
 
     // Opens the file; false, with the reason in error, when it cannot be.
@@ -90,7 +92,7 @@ private:
     void readCsvRow(QByteArrayView line, const Sink &sink);
     void readExportLine(QByteArrayView line, const Sink &sink);
     void readExportHeader(QByteArrayView line);
-    void hand(const Sink &sink, qint16 port, qint64 msecs, double mhz, bool shown = false);
+    void hand(const Sink &sink, qint16 port, qint64 msecs, double mhz, const QString &math);
 
     bool countOn(std::chrono::milliseconds budget);
 
@@ -105,6 +107,8 @@ private:
     Format m_format = Format::Unknown;
     QByteArray m_deviceBytes;
     QString m_device; // shared from row to row while it stays the same
+    QByteArray m_mathBytes;
+    QString m_math; // shared likewise
     // An export's header and the slot its next line takes.
     std::optional<qint64> m_first;
     std::optional<double> m_intervalMs;

@@ -3,9 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A recording looked at again through the real binary: --stability prints
 # its table as CSV with no display and exits 0, for every reading of a file
-# past the million the live history keeps, or names a file it cannot read,
-# or that gives no figures, and exits 1; --view opens the history window for
-# it, and only that, with no serial port present and no error.
+# past the million the live history keeps, of the last run where the counter
+# math changed; or names a file it cannot read, or that gives no figures, and
+# exits 1; --view opens the history window for it, and only that, with no
+# serial port present and no error.
 set -eu
 binary=$1
 simulator=$2
@@ -85,6 +86,27 @@ awk -F, '
         }
     }' "$work/reading.csv" "$work/shown.csv" "$work/reading table" "$work/shown table" \
     || fail "--stability does not use the shown column"
+
+# Two counter maths, 100 readings each: the figures are the last run's
+# alone, the same as of a file of its rows only (99 terms at 1 s, not 199).
+for from in 0 100; do
+    awk -v from="$from" 'BEGIN {
+        printf "time,port,device,reading,shown,math\r\n"
+        for (i = from; i < 200; i++) {
+            r = (i * 7919) % 97
+            printf "2026-12-07T15:%02d:%02d.000Z,1,/dev/ttyUSB0,", int(i / 60), i % 60
+            if (i < 100)
+                printf "17.800%03d,7.100%03d,LO − 10.7 MHz\r\n", r, r
+            else
+                printf "25.000%03d,1600.%06d,÷64 prescaler\r\n", r, 64 * r
+        }
+    }' >"$work/maths from $from.csv"
+    env -u DISPLAY "$binary" --stability "$work/maths from $from.csv" >"$work/maths table $from" \
+        2>"$work/err" || fail "--stability on two maths from $from exited $?: $(cat "$work/err")"
+done
+grep -q '^adev,1,99,' "$work/maths table 100" || fail "the last run: $(cat "$work/maths table 100")"
+cmp -s "$work/maths table 0" "$work/maths table 100" \
+    || fail "two maths are figured as one: $(diff "$work/maths table 0" "$work/maths table 100")"
 
 status=0
 env -u DISPLAY "$binary" --stability "$work/no such file.csv" >"$work/out" 2>"$work/err" || status=$?

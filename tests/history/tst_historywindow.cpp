@@ -22,6 +22,7 @@ class TestHistoryWindow : public QObject
 private Q_SLOTS:
     void init();
     void recordingIsReadWhole();
+    void recordingWithMathSaysSo_data();
     void recordingWithMathSaysSo();
     void cancelEndsTheReading();
     void recordingWithNoReadingsSaysSo();
@@ -29,9 +30,9 @@ private Q_SLOTS:
     void figuresSayWhyThereAreNone();
 
 private:
-    // A recording of `rows` readings a second apart, from 15:00 UTC on;
-    // shown as 10.7 MHz less where shown is set.
-    QString recording(int rows, bool shown = false);
+    // A recording of `rows` readings a second apart, from 15:00 UTC on; of
+    // five or six fields, shown as 10.7 MHz less, the sixth naming the math.
+    QString recording(int rows, int fields = 4);
     QString figure(const QWidget &window, const char *name) const
     {
         return test::item<QLabel>(&window, name)->text();
@@ -48,18 +49,22 @@ void TestHistoryWindow::init()
     m_runtime = std::make_unique<Runtime>(std::make_unique<test::RecordingReporter>(m_errors));
 }
 
-QString TestHistoryWindow::recording(int rows, bool shown)
+QString TestHistoryWindow::recording(int rows, int fields)
 {
-    QString path = m_dir.filePath(QStringLiteral("r%1%2.csv").arg(rows).arg(shown ? u"s" : u""));
+    QString path = m_dir.filePath(QStringLiteral("r%1-%2.csv").arg(rows).arg(fields));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {};
-    file.write(shown ? "time,port,device,reading,shown\r\n" : "time,port,device,reading\r\n");
+    const bool shown = fields > 4;
+    const QByteArray math = fields > 5 ? ",LO \xE2\x88\x92 10.7 MHz" : "";
+    file.write(QByteArrayLiteral("time,port,device,reading") + (shown ? ",shown" : "")
+               + (math.isEmpty() ? "" : ",math") + "\r\n");
     const QDateTime start = QDateTime::fromMSecsSinceEpoch(1'796'655'600'000, Qt::UTC);
     for (int i = 0; i < rows; ++i) {
         file.write(start.addSecs(i).toString(Qt::ISODateWithMs).toLatin1()
                    + ",1,/dev/ttyUSB0,10.00000" + QByteArray::number(i % 7)
-                   + (shown ? ",-0.69999" + QByteArray::number(9 - i % 7) : QByteArray()) + "\r\n");
+                   + (shown ? ",-0.69999" + QByteArray::number(9 - i % 7) : QByteArray()) + math
+                   + "\r\n");
     }
     return path;
 }
@@ -82,16 +87,29 @@ void TestHistoryWindow::recordingIsReadWhole()
     QTRY_VERIFY(!window);
 }
 
+void TestHistoryWindow::recordingWithMathSaysSo_data()
+{
+    QTest::addColumn<int>("fields");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("a recording naming its math")
+            << 6 << QStringLiteral("; counter math LO \u2212 10.7 MHz");
+    QTest::newRow("an older one, saying only that math was on")
+            << 5 << QStringLiteral("; counter math on");
+}
+
 void TestHistoryWindow::recordingWithMathSaysSo()
 {
-    QPointer<HistoryWindow> window = HistoryWindow::openRecording(recording(60, true), *m_runtime);
+    QFETCH(int, fields);
+    QFETCH(QString, says);
+    QPointer<HistoryWindow> window
+            = HistoryWindow::openRecording(recording(60, fields), *m_runtime);
     QVERIFY(window);
     window->show();
     QTRY_VERIFY(!window->isLoading());
     // Of the frequency shown, and saying so.
     QVERIFY2(figure(*window, "mean").startsWith(QStringLiteral("-0.699")),
              qPrintable(figure(*window, "mean")));
-    QVERIFY2(figure(*window, "instrument").endsWith(QStringLiteral("; counter math on")),
+    QVERIFY2(figure(*window, "instrument").endsWith(says),
              qPrintable(figure(*window, "instrument")));
     window->close();
 }

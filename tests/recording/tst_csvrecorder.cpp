@@ -37,6 +37,7 @@ private Q_SLOTS:
     void timestampIsLocalWithOffset();
     void timestampInAHalfHourZone_data();
     void timestampInAHalfHourZone();
+    void headerOnlyOnceAcrossTwoRuns_data();
     void headerOnlyOnceAcrossTwoRuns();
     void tornLastLineIsEndedFirst();
 };
@@ -103,27 +104,63 @@ void TestCsvRecorder::timestampInAHalfHourZone()
     QCOMPARE(CsvRecorder::timestamp(QDateTime::fromMSecsSinceEpoch(msecs)), stamp);
 }
 
+void TestCsvRecorder::headerOnlyOnceAcrossTwoRuns_data()
+{
+    QTest::addColumn<QString>("sent");
+    QTest::addColumn<QString>("shown"); // empty with counter math off
+    QTest::addColumn<QString>("math");
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<QByteArray>("secondEnds");
+
+    QTest::newRow("counter math off")
+            << QStringLiteral("433,92") << QString() << QString()
+            << QByteArray("time,port,device,reading") << QByteArray(",2,/dev/ttyS0,\"433,92\"");
+    QTest::newRow("counter math on: what was sent, what was shown, the math's name")
+            << QStringLiteral("17.800012") << QStringLiteral("7.100012")
+            << QStringLiteral("LO \u2212 10.7 MHz")
+            << QByteArray("time,port,device,reading,shown,math")
+            << QByteArray(",2,/dev/ttyS0,17.800012,7.100012,LO \xE2\x88\x92 10.7 MHz");
+    QTest::newRow("a math's name with a comma, quoted")
+            << QStringLiteral("17.800012") << QStringLiteral("7.100012")
+            << QStringLiteral("LO \u2212 10,7 MHz")
+            << QByteArray("time,port,device,reading,shown,math")
+            << QByteArray(",2,/dev/ttyS0,17.800012,7.100012,\"LO \xE2\x88\x92 10,7 MHz\"");
+}
+
 void TestCsvRecorder::headerOnlyOnceAcrossTwoRuns()
 {
+    QFETCH(QString, sent);
+    QFETCH(QString, shown);
+    QFETCH(QString, math);
+    QFETCH(QByteArray, header);
+    QFETCH(QByteArray, secondEnds);
+
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("readings.csv"));
-    const ReceivedReading first{1, QStringLiteral("/dev/ttyUSB0"), kStart, QStringLiteral("145.2")};
-    const ReceivedReading second{2, QStringLiteral("/dev/ttyS0"), kStart.addSecs(1),
-                                 QStringLiteral("433,92")};
+    const auto reading = [&](qint16 port, const QString &device, const QDateTime &time) {
+        ReceivedReading made{port, device, time, shown.isEmpty() ? sent : shown};
+        if (!math.isEmpty()) {
+            made.sent = made.raw = sent;
+            made.math = math;
+        }
+        return made;
+    };
+    const ReceivedReading first = reading(1, QStringLiteral("/dev/ttyUSB0"), kStart);
+    const ReceivedReading second = reading(2, QStringLiteral("/dev/ttyS0"), kStart.addSecs(1));
     {
-        CsvRecorder run(path);
+        CsvRecorder run(path, !math.isEmpty());
         run.append(first);
     }
     {
-        CsvRecorder run(path);
+        CsvRecorder run(path, !math.isEmpty());
         run.append(second);
     }
     const QList<QByteArray> lines = fileLines(path);
     QCOMPARE(lines.size(), 3);
-    QCOMPARE(lines.at(0), QByteArray("time,port,device,reading\r"));
+    QCOMPARE(lines.at(0), header + '\r');
     QCOMPARE(lines.at(1), CsvRecorder::line(first) + '\r');
     QCOMPARE(lines.at(2), CsvRecorder::line(second) + '\r');
-    QVERIFY(lines.at(2).endsWith(",2,/dev/ttyS0,\"433,92\"\r"));
+    QVERIFY2(lines.at(2).endsWith(secondEnds + '\r'), lines.at(2).constData());
 }
 
 void TestCsvRecorder::tornLastLineIsEndedFirst()

@@ -25,6 +25,9 @@ private slots:
     void badTimeStamps();
     void readsBackWhatWasRecorded();
     void shownColumnIsTheReadingWhileMathIsOn();
+    void mathOfARow_data();
+    void mathOfARow();
+    void changeOfMathBeginsARun();
     void exportKeepsEveryDigit();
     void exportKeepsItsGaps();
     void exportHeaderThatCannotBeRead();
@@ -131,9 +134,10 @@ void TestRecordingFile::shownColumnIsTheReadingWhileMathIsOn()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
-    QCOMPARE(lines.at(0), QByteArray("time,port,device,reading,shown\r"));
+    QCOMPARE(lines.at(0), QByteArray("time,port,device,reading,shown,math\r"));
     // What the counter sent stays in the fourth field, for any reader of four.
-    QVERIFY2(lines.at(1).endsWith(",1,/dev/ttyUSB0,17.800000,7.100000\r"), lines.at(1).constData());
+    QVERIFY2(lines.at(1).endsWith(",1,/dev/ttyUSB0,17.800000,7.100000,LO \xE2\x88\x92 10.7 MHz\r"),
+             lines.at(1).constData());
     QVERIFY2(lines.at(2).endsWith(",1,/dev/ttyUSB0,17.800001\r"), lines.at(2).constData());
 
     ReadingHistory history;
@@ -141,11 +145,131 @@ void TestRecordingFile::shownColumnIsTheReadingWhileMathIsOn()
     QVERIFY(loaded);
     QCOMPARE(loaded->unreadable, 0);
     QCOMPARE(history.at(0).mhz, 7.1);
-    QCOMPARE(history.instrumentOf(0).math, RecordingFile::shownMath());
+    QCOMPARE(history.instrumentOf(0).math, lower.math);
     QCOMPARE(history.at(1).mhz, 17.800001);
     // The counter's own readings are not figured with the shown ones.
     QVERIFY(history.at(1).portChanged);
     QVERIFY(history.instrumentOf(1).math.isEmpty());
+}
+
+void TestRecordingFile::mathOfARow_data()
+{
+    QTest::addColumn<QByteArray>("fields"); // after the time stamp
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<double>("mhz");
+    QTest::addColumn<QString>("math");
+
+    QTest::newRow("four fields: the counter's own reading")
+            << QByteArray(",1,/dev/ttyUSB0,17.800012") << true << 17.800012 << QString();
+    QTest::newRow("five fields, from before rows named their math: math on")
+            << QByteArray(",1,/dev/ttyUSB0,17.800012,7.100012") << true << 7.100012
+            << QStringLiteral("on");
+    QTest::newRow("six fields: the math named")
+            << QByteArray(",1,/dev/ttyUSB0,17.800012,7.100012,LO \xE2\x88\x92 10.7 MHz") << true
+            << 7.100012 << QStringLiteral("LO \u2212 10.7 MHz");
+    QTest::newRow("six fields, quoted")
+            << QByteArray(",1,\"/dev/ttyUSB0\",17.800012,7.100012,\"LO \xE2\x88\x92 10,7 MHz\"")
+            << true << 7.100012 << QStringLiteral("LO \u2212 10,7 MHz");
+    QTest::newRow("six fields, the name empty: math on")
+            << QByteArray(",1,/dev/ttyUSB0,17.800012,7.100012,") << true << 7.100012
+            << QStringLiteral("on");
+    QTest::newRow("seven fields") << QByteArray(",1,/dev/ttyUSB0,17.800012,7.100012,LO,x") << false
+                                  << 0.0 << QString();
+    QTest::newRow("seven fields, quoted")
+            << QByteArray(",1,\"/dev/ttyUSB0\",17.800012,7.100012,LO,x") << false << 0.0
+            << QString();
+}
+
+void TestRecordingFile::mathOfARow()
+{
+    QFETCH(QByteArray, fields);
+    QFETCH(bool, readable);
+    QFETCH(double, mhz);
+    QFETCH(QString, math);
+
+    QTemporaryDir dir;
+    QFile written(dir.filePath(QStringLiteral("rows.csv")));
+    QVERIFY(written.open(QIODevice::WriteOnly));
+    written.write("time,port,device,reading\r\n2026-12-07T11:53:41.118-03:30" + fields
+                  + "\r\n2026-12-07T11:53:42.118-03:30" + fields + "\r\n");
+    written.close();
+
+    RecordingFile file(written.fileName());
+    QVERIFY(file.open());
+    ReadingHistory history;
+    const RecordingFile::Sink sink = [&history](const RecordingFile::Reading &reading) {
+        history.add(reading.port, reading.device, reading.msecs, reading.mhz, reading.math);
+    };
+    while (file.readOn(std::chrono::hours(1), sink)) {}
+    QCOMPARE(file.loaded().readings, readable ? 2 : 0);
+    QCOMPARE(file.loaded().unreadable, readable ? 0 : 2);
+    if (!readable)
+        return;
+    QCOMPARE(history.at(1).mhz, mhz);
+    QCOMPARE(history.instrumentOf(1).device, QStringLiteral("/dev/ttyUSB0"));
+    QCOMPARE(history.instrumentOf(1).math, math);
+    // Both rows are one instrument's.
+    QVERIFY(!history.at(1).portChanged);
+}
+
+void TestRecordingFile::changeOfMathBeginsARun()
+{
+    // A reading a second, each 1 ppm above or below 7.1 MHz behind a
+    // receiver's LO, then each 0.04 ppm above or below 1600 MHz behind a
+    // prescaler. Alternating by d, a run's fractional frequencies differ by
+    // 2 d from one to the next: its Allan deviation at 1 s is
+    // sqrt(1/2 (2 d)^2) = sqrt(2) d.
+    struct Run
+    {
+        QString math;
+        QString sentAbove, sentBelow, shownAbove, shownBelow;
+    };
+    const Run runs[] = {
+            {QStringLiteral("LO \u2212 10.7 MHz"), QStringLiteral("17.8000071"),
+             QStringLiteral("17.7999929"), QStringLiteral("7.1000071"),
+             QStringLiteral("7.0999929")},
+            {QStringLiteral("\u00F764 prescaler"), QStringLiteral("25.000001"),
+             QStringLiteral("24.999999"), QStringLiteral("1600.000064"),
+             QStringLiteral("1599.999936")},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("two maths.csv"));
+    const QDateTime start = QDateTime::fromMSecsSinceEpoch(1'796'657'021'118);
+    {
+        CsvRecorder recorder(path, true);
+        int second = 0;
+        for (const Run &run : runs) {
+            for (int i = 0; i < 100; ++i, ++second) {
+                const bool above = i % 2 == 0;
+                ReceivedReading reading{1, QStringLiteral("/dev/ttyUSB0"), start.addSecs(second),
+                                        above ? run.shownAbove : run.shownBelow};
+                reading.sent = reading.raw = above ? run.sentAbove : run.sentBelow;
+                reading.math = run.math;
+                recorder.append(reading);
+            }
+        }
+    }
+    const auto near
+            = [](double value, double expected) { return std::abs(value / expected - 1) < 1e-6; };
+
+    ReadingHistory history;
+    const std::optional<RecordingFile::Loaded> loaded = RecordingFile::load(path, history);
+    QVERIFY(loaded);
+    QCOMPARE(loaded->readings, 200);
+    QCOMPARE(loaded->unreadable, 0);
+    QCOMPARE(history.instrumentOf(0).math, runs[0].math);
+    QCOMPARE(history.instrumentStart(199), 100);
+    QCOMPARE(history.instrumentOf(199).math, runs[1].math);
+    const Statistics first = Statistics::of(history, 0, 100);
+    QVERIFY(first.meanMHz && near(*first.meanMHz, 7.1));
+    QVERIFY(!first.allan.isEmpty());
+    QVERIFY2(near(first.allan.at(0).value, std::sqrt(2.0) * 1e-6),
+             qPrintable(QString::number(first.allan.at(0).value)));
+    const Statistics second = Statistics::of(history, 100, 200);
+    QVERIFY(second.meanMHz && near(*second.meanMHz, 1600));
+    QVERIFY(!second.allan.isEmpty());
+    QVERIFY2(near(second.allan.at(0).value, std::sqrt(2.0) * 4e-8),
+             qPrintable(QString::number(second.allan.at(0).value)));
 }
 
 void TestRecordingFile::exportKeepsEveryDigit()
