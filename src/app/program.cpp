@@ -173,12 +173,28 @@ int printStabilityTable(const QString &path)
         } while (file.readOn(std::chrono::hours(1), sink));
         error = file.failure().value_or(QString());
     }
-    const auto fail = [&path](const QString &why) {
+    const auto tell = [&path](const QString &what) {
         ConsoleAnswer::write(
-                QStringLiteral("freqcounter: %1: %2.\n").arg(QDir::toNativeSeparators(path), why),
+                QStringLiteral("freqcounter: %1: %2.\n").arg(QDir::toNativeSeparators(path), what),
                 ConsoleAnswer::Stream::Error);
+    };
+    const auto fail = [&tell](const QString &why) {
+        tell(why);
         return Runtime::kFailureExitStatus;
     };
+    // Rows that could not be read are told of, figures or not.
+    if (const RecordingFile::Loaded &loaded = file.loaded(); loaded.unreadable > 0) {
+        tell(loaded.unreadable == 1
+                     ? QCoreApplication::translate("Program",
+                                                   "1 row could not be read, at line %1; it is "
+                                                   "left out")
+                               .arg(loaded.firstUnreadableLine)
+                     : QCoreApplication::translate("Program",
+                                                   "%1 rows could not be read, the first at line "
+                                                   "%2; they are left out")
+                               .arg(loaded.unreadable)
+                               .arg(loaded.firstUnreadableLine));
+    }
     if (!error.isEmpty())
         return fail(error);
     // The last instrument's readings, as the history window shows them.

@@ -176,6 +176,7 @@ void HistoryWindow::readOn()
         return;
     }
     m_unreadable = file->loaded().unreadable;
+    m_firstUnreadableLine = file->loaded().firstUnreadableLine;
     m_loadingBar->hide();
     for (QWidget *widget : std::as_const(m_figuresWidgets))
         widget->setEnabled(true);
@@ -200,8 +201,11 @@ QString HistoryWindow::note() const
 {
     QStringList notes;
     if (m_unreadable > 0) {
-        notes.append(m_unreadable == 1 ? tr("1 row could not be read")
-                                       : tr("%1 rows could not be read").arg(m_unreadable));
+        notes.append(m_unreadable == 1
+                             ? tr("1 row could not be read, at line %1").arg(m_firstUnreadableLine)
+                             : tr("%1 rows could not be read, the first at line %2")
+                                       .arg(m_unreadable)
+                                       .arg(m_firstUnreadableLine));
     }
     // A bounded history drops its oldest readings; never silently.
     if (m_history.added() > m_history.size()) {

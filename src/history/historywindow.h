@@ -38,11 +38,11 @@ public:
     // A window of its own for a recording, which it reads into a history it
     // keeps, every reading of it: a part at a time, showing how far it has
     // come, with Cancel. Its title names the file, its span is all of it,
-    // and it says how many rows could not be read. It ends itself when
-    // closed, and the program with it when it has no parent. Nothing, with
-    // the reason in error, when the file cannot be opened; when it cannot be
-    // read through, or holds no readings, the window says so with
-    // recordingFailed and closes.
+    // and it says how many rows could not be read and the first one's line.
+    // It ends itself when closed, and the program with it when it has no
+    // parent. Nothing, with the reason in error, when the file cannot be
+    // opened; when it cannot be read through, or holds no readings, the
+    // window says so with recordingFailed and closes.
     static HistoryWindow *openRecording(const QString &path, Runtime &runtime,
                                         QWidget *parent = nullptr, QString *error = nullptr);
     // Opens and shows one, as Open Recording does; a file that cannot be
@@ -112,7 +112,9 @@ private:
     QList<std::pair<QLabel *, QString>> m_figureLabels;
     std::optional<double> m_nominalHz;
     bool m_everythingRecorded = false;
-    qsizetype m_unreadable = 0; // rows of its recording
+    // Rows of its recording that could not be read, and the first one's line.
+    qsizetype m_unreadable = 0;
+    qsizetype m_firstUnreadableLine = 0;
     // While its recording is read.
     std::unique_ptr<RecordingFile> m_loading;
     QWidget *m_loadingBar = nullptr;

@@ -215,6 +215,7 @@ std::optional<QString> RecordingFile::failure() const
 
 void RecordingFile::readLine(QByteArrayView line, const Sink &sink)
 {
+    ++m_line;
     if (line.endsWith('\r'))
         line.chop(1);
     if (line.trimmed().isEmpty())
@@ -236,7 +237,7 @@ void RecordingFile::readCsvRow(QByteArrayView line, const Sink &sink)
     bool portRead = false;
     const int port = row ? row->fields[1].toInt(&portRead) : 0;
     if (!msecs || !portRead || port < 1 || port > 16) {
-        ++m_loaded.unreadable;
+        skipLine();
         return;
     }
     if (m_deviceBytes != row->fields[2]) {
@@ -277,7 +278,7 @@ void RecordingFile::readExportHeader(QByteArrayView line)
     }
     // Every other line of the header only describes.
     if (!read)
-        ++m_loaded.unreadable;
+        skipLine();
 }
 
 void RecordingFile::readExportLine(QByteArrayView line, const Sink &sink)
@@ -289,7 +290,7 @@ void RecordingFile::readExportLine(QByteArrayView line, const Sink &sink)
     bool isNumber = false;
     const double hz = line.trimmed().toByteArray().toDouble(&isNumber);
     if (!isNumber || !std::isfinite(hz)) {
-        ++m_loaded.unreadable;
+        skipLine();
         return;
     }
     // A zero is a slot with no reading, as the analysis tools mark a gap.
@@ -306,6 +307,12 @@ void RecordingFile::hand(const Sink &sink, qint16 port, qint64 msecs, double mhz
 {
     sink({port, m_device, msecs, mhz, math});
     ++m_loaded.readings;
+}
+
+void RecordingFile::skipLine()
+{
+    if (m_loaded.unreadable++ == 0)
+        m_loaded.firstUnreadableLine = m_line;
 }
 
 std::optional<qint64> RecordingFile::epochMsecs(QByteArrayView stamp)

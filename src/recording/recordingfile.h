@@ -32,6 +32,7 @@ public:
     {
         qsizetype readings = 0;
         qsizetype unreadable = 0; // rows skipped
+        qsizetype firstUnreadableLine = 0; // from 1 on; 0 when every row was read
     };
 
     // One reading of the file, as long as the sink is called.
@@ -93,6 +94,8 @@ private:
     void readExportLine(QByteArrayView line, const Sink &sink);
     void readExportHeader(QByteArrayView line);
     void hand(const Sink &sink, qint16 port, qint64 msecs, double mhz, const QString &math);
+    // Counts the line being read as one that could not be.
+    void skipLine();
 
     bool countOn(std::chrono::milliseconds budget);
 
@@ -109,6 +112,7 @@ private:
     QString m_device; // shared from row to row while it stays the same
     QByteArray m_mathBytes;
     QString m_math; // shared likewise
+    qsizetype m_line = 0; // the line being read, from 1 on
     // An export's header and the slot its next line takes.
     std::optional<qint64> m_first;
     std::optional<double> m_intervalMs;

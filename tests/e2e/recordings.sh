@@ -4,9 +4,10 @@
 # A recording looked at again through the real binary: --stability prints
 # its table as CSV with no display and exits 0, for every reading of a file
 # past the million the live history keeps, of the last run where the counter
-# math changed; or names a file it cannot read, or that gives no figures, and
-# exits 1; --view opens the history window for it, and only that, with no
-# serial port present and no error.
+# math changed, telling of the rows it could not read; or names a file it
+# cannot read, or that gives no figures, and exits 1; --view opens the
+# history window for it, and only that, with no serial port present and no
+# error.
 set -eu
 binary=$1
 simulator=$2
@@ -34,6 +35,8 @@ env -u DISPLAY -u WAYLAND_DISPLAY "$binary" --stability "$recording" >"$work/tab
     || fail "--stability exited $?: $(cat "$work/err")"
 [ "$(head -n 1 "$work/table" | tr -d '\r')" = "statistic,tau,terms,deviation,low,high,noise,edf" ] \
     || fail "--stability's header: $(head -n 1 "$work/table")"
+grep -Fqx "freqcounter: $recording: 1 row could not be read, at line 402; it is left out." \
+    "$work/err" || fail "the torn row is not told of: $(cat "$work/err")"
 for statistic in adev oadev mdev ohdev tdev; do
     grep -q "^$statistic,1,[0-9]*,[0-9.e+-]*,[0-9.e+-]*,[0-9.e+-]*,[a-z ]*\(PM\|FM\),[0-9.]*" \
         "$work/table" || fail "--stability has no $statistic at 1 s: $(cat "$work/table")"
@@ -107,6 +110,22 @@ done
 grep -q '^adev,1,99,' "$work/maths table 100" || fail "the last run: $(cat "$work/maths table 100")"
 cmp -s "$work/maths table 0" "$work/maths table 100" \
     || fail "two maths are figured as one: $(diff "$work/maths table 0" "$work/maths table 100")"
+
+# Rows that cannot be read are told of, how many and where the first is; the
+# figures are the rest's, with status 0.
+awk 'BEGIN {
+    printf "time,port,device,reading\r\n"
+    for (i = 0; i < 50; i++)
+        printf "2026-12-07T15:00:%02d.000Z,1,/dev/ttyUSB0,10.000%03d\r\n", i, (i * 7919) % 97
+    for (i = 0; i < 50; i++)
+        printf "garbage %d\r\n", i
+}' >"$work/readings.csv"
+env -u DISPLAY "$binary" --stability "$work/readings.csv" >"$work/out" 2>"$work/err" \
+    || fail "--stability with rows it cannot read exited $?: $(cat "$work/err")"
+told="50 rows could not be read, the first at line 52; they are left out."
+grep -Fqx "freqcounter: $work/readings.csv: $told" "$work/err" \
+    || fail "the rows that could not be read: $(cat "$work/err")"
+grep -q '^adev,1,49,' "$work/out" || fail "the figures of the rows read: $(cat "$work/out")"
 
 status=0
 env -u DISPLAY "$binary" --stability "$work/no such file.csv" >"$work/out" 2>"$work/err" || status=$?

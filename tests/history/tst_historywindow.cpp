@@ -72,7 +72,12 @@ QString TestHistoryWindow::recording(int rows, int fields)
 void TestHistoryWindow::recordingIsReadWhole()
 {
     // Half an hour: more than the span a live window opens on.
-    QPointer<HistoryWindow> window = HistoryWindow::openRecording(recording(1800), *m_runtime);
+    const QString path = recording(1800);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("garbage\r\n");
+    file.close();
+    QPointer<HistoryWindow> window = HistoryWindow::openRecording(path, *m_runtime);
     QVERIFY(window);
     window->show();
     QVERIFY(window->isLoading());
@@ -80,6 +85,7 @@ void TestHistoryWindow::recordingIsReadWhole()
     QTRY_VERIFY(!window->isLoading());
     QVERIFY(!window->findChild<QProgressBar *>(QStringLiteral("reading"))->isVisible());
     QCOMPARE(figure(*window, "count"), QStringLiteral("1800"));
+    QCOMPARE(figure(*window, "note"), QStringLiteral("1 row could not be read, at line 1802"));
     QCOMPARE(test::item<QComboBox>(window, "span")->currentText(),
              QStringLiteral("Everything recorded"));
     QVERIFY(m_errors.isEmpty());

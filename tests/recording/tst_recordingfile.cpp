@@ -107,6 +107,7 @@ void TestRecordingFile::readsBackWhatWasRecorded()
     QVERIFY(loaded);
     QCOMPARE(loaded->readings, 3);
     QCOMPARE(loaded->unreadable, 2);
+    QCOMPARE(loaded->firstUnreadableLine, 5);
     QCOMPARE(history.size(), 3);
     QCOMPARE(history.at(0).msecs, start.toMSecsSinceEpoch());
     QCOMPARE(history.at(0).mhz, 145.0012);
@@ -203,6 +204,7 @@ void TestRecordingFile::mathOfARow()
     while (file.readOn(std::chrono::hours(1), sink)) {}
     QCOMPARE(file.loaded().readings, readable ? 2 : 0);
     QCOMPARE(file.loaded().unreadable, readable ? 0 : 2);
+    QCOMPARE(file.loaded().firstUnreadableLine, readable ? 0 : 2);
     if (!readable)
         return;
     QCOMPARE(history.at(1).mhz, mhz);
@@ -372,6 +374,7 @@ void TestRecordingFile::exportHeaderThatCannotBeRead()
             = RecordingFile::load(file.fileName(), history);
     QVERIFY(loaded);
     QCOMPARE(loaded->unreadable, 2);
+    QCOMPARE(loaded->firstUnreadableLine, 2);
     QCOMPARE(loaded->readings, 2);
     // With no interval, the figures say why there are none.
     QCOMPARE(Statistics::of(history, 0, history.size()).missing,
