@@ -253,9 +253,13 @@ void RecordingFile::readCsvRow(QByteArrayView line, const Sink &sink)
     const QString &math = row->count == 4
             ? noMath()
             : (row->count == 6 && !m_math.isEmpty() ? m_math : shownMath());
-    // Where counter math was on, the frequency shown is the reading.
-    const QByteArray &reading = row->fields[row->count > 4 ? 4 : 3];
-    hand(sink, qint16(port), *msecs, frequencyMHz(QString::fromUtf8(reading)), math);
+    // Where counter math was on, the frequency shown is the reading, of any
+    // size, where the counter sent a frequency.
+    const double sent = frequencyMHz(QString::fromUtf8(row->fields[3]));
+    const double mhz = row->count == 4 || !std::isfinite(sent)
+            ? sent
+            : shownFrequencyMHz(QString::fromUtf8(row->fields[4]));
+    hand(sink, qint16(port), *msecs, mhz, math);
 }
 
 void RecordingFile::readExportHeader(QByteArrayView line)

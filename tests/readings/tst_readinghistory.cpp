@@ -24,6 +24,8 @@ private Q_SLOTS:
     void historyIsBoundedAndMarksPortSwitches();
     void wallClockSetBackLeavesTheHistoryInTime();
     void steadyClockKeepsTheOrder();
+    void shownFrequencyGoesDownstream_data();
+    void shownFrequencyGoesDownstream();
 };
 
 void TestReadingHistory::historyIsBoundedAndMarksPortSwitches()
@@ -104,6 +106,39 @@ void TestReadingHistory::steadyClockKeepsTheOrder()
     const SteadyClock behind(QDateTime::currentMSecsSinceEpoch() - 3'600'000);
     const qint64 lag = QDateTime::currentMSecsSinceEpoch() - behind.nowMsecs();
     QVERIFY2(lag >= 3'599'000 && lag <= 3'600'000, qPrintable(QString::number(lag)));
+}
+
+void TestReadingHistory::shownFrequencyGoesDownstream_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("raw"); // the counter's, under counter math
+    QTest::addColumn<double>("mhz");
+
+    QTest::newRow("the counter's reading") << QStringLiteral("145.2") << QString() << 145.2;
+    QTest::newRow("the counter's overflow mark") << QStringLiteral("9.91E37") << QString()
+                                                 << qQNaN();
+    QTest::newRow("shown at 100 GHz or more by the math")
+            << QStringLiteral("102400.000000") << QStringLiteral("1600.000000") << 102400.0;
+    QTest::newRow("the counter's overflow mark under the math")
+            << QStringLiteral("9.91E37") << QStringLiteral("9.91E37") << qQNaN();
+    QTest::newRow("words under the math") << QStringLiteral("ERR") << QStringLiteral("ERR")
+                                          << qQNaN();
+}
+
+void TestReadingHistory::shownFrequencyGoesDownstream()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, raw);
+    QFETCH(double, mhz);
+
+    ReceivedReading reading{1, {}, QDateTime::currentDateTime(), text};
+    if (!raw.isEmpty()) {
+        reading.raw = raw;
+        reading.math = QStringLiteral("\u00F764 prescaler");
+    }
+    ReadingHistory history;
+    history.add(reading);
+    QCOMPARE(history.at(0).mhz, mhz);
 }
 
 QTEST_GUILESS_MAIN(TestReadingHistory)
