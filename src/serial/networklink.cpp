@@ -56,6 +56,9 @@ void NetworkLink::open(const QString &device, const LineSettings &, bool, const 
                                   .arg(naming.label, device, naming.wayOut));
     }
     m_address = *address;
+    // A connection closed while it still had something to send may linger
+    // until the peer takes it: it is dropped.
+    m_socket->abort();
     m_failed = false;
     m_stalled.invalidate();
     // A counter's answers are small: each is sent as soon as it is written.

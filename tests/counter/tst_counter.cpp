@@ -67,6 +67,8 @@ struct Run
     QStringList polls;
     QList<ReceivedReading> readings;
     QStringList notices;
+    qsizetype unfinished = 0;
+    qsizetype inError = 0;
 };
 Run run(const Counter::Line &line, const Polls &polls, const CounterMath &math = {})
 {
@@ -91,6 +93,8 @@ Run run(const Counter::Line &line, const Polls &polls, const CounterMath &math =
         if (!polled.notice.isEmpty())
             done.notices.append(polled.notice);
     }
+    done.unfinished = counter.unfinished();
+    done.inError = counter.receivedInError();
     return done;
 }
 
@@ -248,6 +252,9 @@ void TestCounter::droppedReadingsAreSaidOnce()
     const Run done = run(networkLine(),
                          {read(u"145.2"), quiet(2100), read(u"\r\n145.\uFFFD\r\n"), read(u"145.3"),
                           quiet(2100), read(u"\r\n1.5\uFFFD\r\n")});
+    // Each kind counted, and said once.
+    QCOMPARE(done.unfinished, 2);
+    QCOMPARE(done.inError, 2);
     QCOMPARE(done.notices.size(), 2);
     QVERIFY2(done.notices.at(0).contains(QStringLiteral("unfinished for 2 s")),
              qPrintable(done.notices.at(0)));

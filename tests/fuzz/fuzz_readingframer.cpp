@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 freqcounter developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the reading framer. The input is a script of polls:
-// each control byte picks a silent tick, a reopened line, or a read of the
-// next few bytes as text. Whatever the input, every reading shown must be
+// each control byte picks a silent tick, a reopened line (framed by line
+// ends only, or not), an unfinished reading's time running out, or a read
+// of the next few bytes as text. Whatever the input, every reading shown must be
 // non-empty, hold no line end, be a contiguous piece of what was received
 // since the line was opened, be completed inside the read that completed it,
 // and the framer must hold no more than its bound.
@@ -53,15 +54,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QString received;
 
     size_t at = 0;
+    qint64 now = 0;
     while (at < size) {
         const uint8_t control = data[at++];
-        switch (control % 4) {
+        now += 100;
+        switch (control % 5) {
         case 0:
             check(framer.silence(), received);
             break;
         case 1:
-            framer.restart();
+            framer.restart((control & 0x80) != 0);
             received.clear();
+            break;
+        case 2:
+            framer.dropUnfinishedSince(now - (control >> 3) * 100);
             break;
         default: {
             // Up to 63 bytes, or a long run of one repeated byte.
@@ -70,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 const QString run(qsizetype(data[at] % 8) * 512 + 1, QChar(data[at] & 0x7f));
                 ++at;
                 received += run;
-                check(framer.take(run), run, received);
+                check(framer.take(run, now), run, received);
                 break;
             }
             length = std::min(length, size - at);
@@ -78,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                                                      qsizetype(length));
             at += length;
             received += text;
-            check(framer.take(text), text, received);
+            check(framer.take(text, now), text, received);
             break;
         }
         }

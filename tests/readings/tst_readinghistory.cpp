@@ -115,14 +115,14 @@ void TestReadingHistory::shownFrequencyGoesDownstream_data()
     QTest::addColumn<double>("mhz");
 
     QTest::newRow("the counter's reading") << QStringLiteral("145.2") << QString() << 145.2;
-    QTest::newRow("the counter's overflow mark") << QStringLiteral("9.91E37") << QString()
-                                                 << qQNaN();
+    QTest::newRow("the counter's overflow mark")
+            << QStringLiteral("9.91E37") << QString() << qQNaN();
     QTest::newRow("shown at 100 GHz or more by the math")
             << QStringLiteral("102400.000000") << QStringLiteral("1600.000000") << 102400.0;
     QTest::newRow("the counter's overflow mark under the math")
             << QStringLiteral("9.91E37") << QStringLiteral("9.91E37") << qQNaN();
-    QTest::newRow("words under the math") << QStringLiteral("ERR") << QStringLiteral("ERR")
-                                          << qQNaN();
+    QTest::newRow("words under the math")
+            << QStringLiteral("ERR") << QStringLiteral("ERR") << qQNaN();
 }
 
 void TestReadingHistory::shownFrequencyGoesDownstream()

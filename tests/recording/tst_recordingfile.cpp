@@ -175,11 +175,13 @@ void TestRecordingFile::mathOfARow_data()
             << QByteArray(",1,/dev/ttyUSB0,17.800012,7.100012,") << true << 7.100012
             << QStringLiteral("on");
     QTest::newRow("shown 100 GHz or more: still a number")
-            << QByteArray(",1,/dev/ttyUSB0,1600.000000,102400.000000,\xC3\xB7" "64 prescaler")
+            << QByteArray(",1,/dev/ttyUSB0,1600.000000,102400.000000,\xC3\xB7"
+                          "64 prescaler")
             << true << 102400.0 << QStringLiteral("\u00F764 prescaler");
     QTest::newRow("an overflow mark shown under the math: no number")
-            << QByteArray(",1,/dev/ttyUSB0,9.91E37,9.91E37,\xC3\xB7" "64 prescaler") << true
-            << qQNaN() << QStringLiteral("\u00F764 prescaler");
+            << QByteArray(",1,/dev/ttyUSB0,9.91E37,9.91E37,\xC3\xB7"
+                          "64 prescaler")
+            << true << qQNaN() << QStringLiteral("\u00F764 prescaler");
     QTest::newRow("seven fields") << QByteArray(",1,/dev/ttyUSB0,17.800012,7.100012,LO,x") << false
                                   << 0.0 << QString();
     QTest::newRow("seven fields, quoted")
