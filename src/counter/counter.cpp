@@ -28,7 +28,7 @@ QByteArray Counter::opened(const Line &line)
     m_inError = 0;
     if (settings.setup.isEmpty())
         return {};
-    const QByteArray setup = settings.setupBytes();
+    QByteArray setup = settings.setupBytes();
     expectEcho(setup);
     return setup;
 }

@@ -98,11 +98,13 @@ void SerialLine::output(const QByteArray &bytes)
     checkReadable();
     if (m_failure)
         raiseFailure();
-    // Out at once, as far as the line takes it; the device writes the rest
-    // as it can (a network link, once it is connected).
+    // Out at once, as far as the line takes it, and the rest as it can. A
+    // network link still connecting sends it once connected: waiting on it
+    // now would give the connection up.
     QIODevice &device = m_link->device();
     device.write(bytes);
-    device.waitForBytesWritten(0);
+    if (m_link->isEstablished())
+        device.waitForBytesWritten(0);
 }
 
 void SerialLine::open()

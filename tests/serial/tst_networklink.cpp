@@ -1,26 +1,27 @@
 // SPDX-FileCopyrightText: 2026 freqcounter developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "networklink.h"
+#include "unanswering.h"
 
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <optional>
-#include <vector>
 
 using namespace freqcounter;
+using freqcounter::test::Unanswering;
 
 namespace {
 
-const Link::Naming kNaming{QStringLiteral("port 1 (test)"),
-                           QStringLiteral("name the device with --com1 or FREQCOUNTER_COM1")};
+const Link::Naming &naming()
+{
+    static const Link::Naming named{
+            QStringLiteral("port 1 (test)"),
+            QStringLiteral("name the device with --com1 or FREQCOUNTER_COM1")};
+    return named;
+}
 
 // A link with what it tells: whether it got through, and what went wrong.
 struct Watched
@@ -40,47 +41,6 @@ QString addressOf(const QTcpServer &server)
 {
     return QStringLiteral("tcp://127.0.0.1:%1").arg(server.serverPort());
 }
-
-// A listener on the loopback address whose queue of connections is full:
-// a connection to it is never answered.
-class Unanswering
-{
-public:
-    Unanswering()
-    {
-        m_listener = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof address;
-        if (m_listener < 0 || ::bind(m_listener, reinterpret_cast<sockaddr *>(&address), size) != 0
-            || ::listen(m_listener, 0) != 0
-            || ::getsockname(m_listener, reinterpret_cast<sockaddr *>(&address), &size) != 0)
-            return;
-        m_port = ntohs(address.sin_port);
-        // Never accepted, they fill the queue.
-        for (int i = 0; i < 4; ++i) {
-            const int filler = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
-            ::connect(filler, reinterpret_cast<const sockaddr *>(&address), sizeof address);
-            m_fillers.push_back(filler);
-        }
-    }
-    ~Unanswering()
-    {
-        for (const int fd : m_fillers)
-            ::close(fd);
-        ::close(m_listener);
-    }
-    Unanswering(const Unanswering &) = delete;
-    Unanswering &operator=(const Unanswering &) = delete;
-
-    quint16 port() const { return m_port; }
-
-private:
-    int m_listener = -1;
-    quint16 m_port = 0;
-    std::vector<int> m_fillers;
-};
 
 } // namespace
 
@@ -134,11 +94,11 @@ void TestNetworkLink::addresses()
     // Refused before anything is sent to the network.
     Watched watched;
     try {
-        watched.link.open(device, {}, true, kNaming);
+        watched.link.open(device, {}, true, naming());
         QFAIL("no address was taken for one");
     } catch (const SerialError &error) {
         QCOMPARE(error.number(), 8001);
-        QVERIFY2(error.description().contains(kNaming.wayOut), qPrintable(error.description()));
+        QVERIFY2(error.description().contains(naming().wayOut), qPrintable(error.description()));
     }
 }
 
@@ -150,12 +110,12 @@ void TestNetworkLink::refusedConnectionNamesTheWayOut()
     gone.close();
 
     Watched watched;
-    watched.link.open(address, {}, true, kNaming);
+    watched.link.open(address, {}, true, naming());
     QTRY_VERIFY(watched.failure);
     QCOMPARE(watched.failure->number(), 8001);
     QVERIFY2(watched.failure->description().contains(QStringLiteral("refused the connection")),
              qPrintable(watched.failure->description()));
-    QVERIFY(watched.failure->description().contains(kNaming.wayOut));
+    QVERIFY(watched.failure->description().contains(naming().wayOut));
     QVERIFY(!watched.established);
 }
 
@@ -166,7 +126,7 @@ void TestNetworkLink::hostThatNeverAnswersFailsAfterItsTime()
     Watched watched;
     QElapsedTimer waited;
     waited.start();
-    watched.link.open(QStringLiteral("tcp://127.0.0.1:%1").arg(host.port()), {}, true, kNaming);
+    watched.link.open(QStringLiteral("tcp://127.0.0.1:%1").arg(host.port()), {}, true, naming());
     QTRY_VERIFY_WITH_TIMEOUT(watched.failure, 8000);
     const qint64 after = waited.elapsed();
     // Qt's timer may fire a few percent early.
@@ -182,13 +142,13 @@ void TestNetworkLink::readingIsBoundedWhileTheCounterSendsFaster()
     QTcpServer counter;
     QVERIFY(counter.listen(QHostAddress::LocalHost));
     Watched watched;
-    watched.link.open(addressOf(counter), {}, false, kNaming);
+    watched.link.open(addressOf(counter), {}, false, naming());
     QVERIFY(counter.waitForNewConnection(5000));
     QTcpSocket *peer = counter.nextPendingConnection();
     QTRY_VERIFY(watched.established);
 
     // Far more than the link buffers, and nothing read meanwhile.
-    const QByteArray flood(8 * 1024 * 1024, '7');
+    const QByteArray flood(qsizetype{8} * 1024 * 1024, '7');
     peer->write(flood);
     qint64 most = 0;
     QElapsedTimer sending;
@@ -213,7 +173,7 @@ void TestNetworkLink::ipv6HostInBrackets()
         QSKIP("no IPv6 on the loopback interface here");
     Watched watched;
     watched.link.open(QStringLiteral("tcp://[::1]:%1").arg(counter.serverPort()), {}, false,
-                      kNaming);
+                      naming());
     QVERIFY(counter.waitForNewConnection(5000));
     counter.nextPendingConnection()->write("145.2\r\n");
     QTRY_VERIFY(watched.established);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ptypair.h"
 #include "serialline.h"
+#include "unanswering.h"
 
 #include <QFile>
 #include <QSerialPort>
@@ -93,6 +94,7 @@ private Q_SLOTS:
     void lossIsRaisedOnceThenTheLineIsClosed();
     void hangUpDoesNotSpin();
     void networkGivesWhatCameBeforeThePeerClosed();
+    void questionSentWhileConnectingGoesOutOnceConnected();
     void keptDeviceThatFailsNamesTheWayPast_data();
     void keptDeviceThatFailsNamesTheWayPast();
 
@@ -593,6 +595,22 @@ void TestSerialLine::networkGivesWhatCameBeforeThePeerClosed()
     QCOMPARE(number, 8020);
     QCOMPARE(received, QStringLiteral("10.000009\r\n"));
     QCOMPARE(errorNumberOf([&] { line.inBufferCount(); }), 8012);
+}
+
+void TestSerialLine::questionSentWhileConnectingGoesOutOnceConnected()
+{
+    test::Unanswering counter;
+    QVERIFY(counter.port() != 0);
+    qputenv("FREQCOUNTER_COM1", "tcp://127.0.0.1:" + QByteArray::number(counter.port()));
+    SerialLine line;
+    line.setPortOpen(true);
+    line.output("READ?\n");
+    // The connection is made at its next attempt, within the link's time.
+    counter.letGo();
+    QByteArray heard;
+    QVERIFY(QTest::qWaitFor([&] { return (heard += counter.received()).size() >= 6; }, 4000));
+    QCOMPARE(heard, QByteArray("READ?\n"));
+    QCOMPARE(errorNumberOf([&] { line.inBufferCount(); }), 0);
 }
 
 void TestSerialLine::keptDeviceThatFailsNamesTheWayPast_data()
