@@ -3,7 +3,6 @@
 #pragma once
 
 #include "countersettings.h"
-#include "frequencytext.h"
 
 #include <QString>
 
@@ -26,7 +25,7 @@ struct CounterReading
 // none a binary float would add: "+1.00000000012345E+07" in Hz shows as
 // "10.0000000012345". A plain number in MHz shows as it came. An overflow
 // mark (9.91E37), anything of 100 GHz or more, and a number that would run
-// past kMaxMadeLength characters are no readings; nor is an answer that
+// past kMaxMadeLength (frequencytext.h) characters are no readings; nor is an answer that
 // says no frequency, such as a SCPI error. Nothing when the line is no
 // reading. Text from a counter that talks by itself, and that is no number,
 // is shown as it came.

@@ -140,7 +140,6 @@ void SerialLine::open()
     m_failure.reset();
     m_leftOver.clear();
     m_openDevice = device;
-    m_settings.line = port.line;
 }
 
 void SerialLine::close()

@@ -64,8 +64,6 @@ public:
     // the line is not open or is lost.
     void output(const QByteArray &bytes);
 
-    const SerialSettings &settings() const { return m_settings; }
-
     // How the line speaks and what its counter needs, while open or at its
     // next open: as given for this run, else as kept for its device, else
     // the counter's own (1200/8n1, talking by itself, in MHz).

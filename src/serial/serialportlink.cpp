@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "serialportlink.h"
 
+#include "counter.h"
+
 #include <QFileInfo>
 #include <QScopedValueRollback>
 
@@ -30,8 +32,6 @@ bool permissionDenied(const QString &device)
 // counter's text never holds it.
 constexpr char kErrorByte = '\xFF';
 #endif
-
-constexpr QChar kReceivedInError{0xFFFD};
 
 } // namespace
 
@@ -156,13 +156,13 @@ QString SerialPortLink::decode(const QByteArray &bytes)
             text.append(QChar(0xFF));
             m_markBegun.clear();
         } else if (m_markBegun.size() == 3) {
-            text.append(kReceivedInError);
+            text.append(Counter::kReceivedInError);
             m_markBegun.clear();
         }
     }
 #else
     for (const char byte : bytes)
-        text.append(byte == kErrorByte ? kReceivedInError : QChar(QLatin1Char(byte)));
+        text.append(byte == kErrorByte ? Counter::kReceivedInError : QChar(QLatin1Char(byte)));
 #endif
     return text;
 }

@@ -2,19 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "linesettings.h"
-
 #include <QtGlobal>
 
 namespace freqcounter {
 
 // The serial line's stored settings: what the window definition fixes for
-// the line before it is ever opened. At run time only the port number
-// changes, and the line's speed and format where a user gives them.
+// the line before it is ever opened, beside its speed and format, which
+// LineSettings' own defaults are (1200 baud, 8 data bits, no parity, 1 stop
+// bit). At run time only the port number changes, and the line's speed and
+// format where a user gives them.
 struct SerialSettings
 {
     qint16 commPort = 1;
-    LineSettings line{}; // 1200 baud, 8 data bits, no parity, 1 stop bit
     qint64 inBufferSize = 1024;
     qint64 outBufferSize = 512;
     // Stands for a character received with a parity error where the line

@@ -36,15 +36,7 @@ for step in sys.argv[1:]:
         break
 time.sleep(60)
 PY
-    sim_pid=$!
-    children="$children $sim_pid"
-    tries=0
-    until grep -q '^tcp://' "$work/address" 2>/dev/null; do
-        tries=$((tries + 1))
-        [ "$tries" -gt 200 ] && fail "the test's server did not start"
-        sleep 0.05
-    done
-    address=$(cat "$work/address")
+    wait_address $!
 }
 
 # The program on that server, recording; the server's first step waits out

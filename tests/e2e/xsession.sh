@@ -117,12 +117,18 @@ start_simulator() {
 # network, on the loopback address; its address in $address.
 start_network_counter() {
     "$simulator" --listen 0 "$@" >"$work/address" &
-    sim_pid=$!
+    wait_address $!
+}
+
+# wait_address PID: waits for the server started as PID to print where it
+# listens, tcp://HOST:PORT, to $work/address; puts it in $address.
+wait_address() {
+    sim_pid=$1
     children="$children $sim_pid"
     tries=0
     until grep -q '^tcp://' "$work/address" 2>/dev/null; do
         tries=$((tries + 1))
-        [ "$tries" -gt 200 ] && fail "the network counter did not start"
+        [ "$tries" -gt 200 ] && fail "the counter on the network did not start"
         sleep 0.05
     done
     address=$(cat "$work/address")
