@@ -146,7 +146,7 @@ QString SerialPortLink::decode(const QByteArray &bytes)
 #if defined(Q_OS_UNIX)
     // 0xFF 0xFF is 0xFF; 0xFF 0x00 c is c received in error (and 0xFF 0x00
     // 0x00 a break).
-    for (const char byte : m_markBegun + bytes) {
+    for (const char byte : bytes) {
         if (m_markBegun.isEmpty() && byte != '\xFF') {
             text.append(QLatin1Char(byte));
             continue;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ptypair.h"
 #include "serialline.h"
+#include "serialportlink.h"
 #include "unanswering.h"
 
 #include <QFile>
@@ -79,6 +80,8 @@ private Q_SLOTS:
     void settingsReachTheDevice();
     void countAndRead_data();
     void countAndRead();
+    void charactersReceivedInErrorAreMarked_data();
+    void charactersReceivedInErrorAreMarked();
     void readRightAfterOpenTakesWhatWaited();
     void moreWaitingThanTheBufferHolds();
     void closeReleasesThePort();
@@ -224,6 +227,46 @@ void TestSerialLine::countAndRead()
         QCOMPARE(received.at(i).unicode(), char16_t(static_cast<unsigned char>(sent.at(i))));
     QCOMPARE(line.inBufferCount(), qint16(0));
     QCOMPARE(line.input(), QString());
+}
+
+void TestSerialLine::charactersReceivedInErrorAreMarked_data()
+{
+    QTest::addColumn<QList<QByteArray>>("reads");
+    QTest::addColumn<QString>("text");
+
+    // What the driver gives once told to mark errors: a pseudo-terminal
+    // has no parity to get wrong, so the marks are given here as the
+    // driver would.
+    const QString inError(Counter::kReceivedInError);
+    QTest::newRow("a character with a parity or framing error")
+            << QList<QByteArray>{QByteArray("14\xFF\x00"
+                                            "5.2",
+                                            7)}
+            << QStringLiteral("14") + inError + QStringLiteral(".2");
+    QTest::newRow("a break") << QList<QByteArray>{QByteArray("1\xFF\x00\x00"
+                                                             "2",
+                                                             5)}
+                             << QStringLiteral("1") + inError + QStringLiteral("2");
+    QTest::newRow("0xFF itself, doubled")
+            << QList<QByteArray>{QByteArray("\xFF\xFF")} << QString(QChar(0xFF));
+    QTest::newRow("a mark split across reads")
+            << QList<QByteArray>{QByteArray("1\xFF"), QByteArray("\x00", 1), QByteArray("52")}
+            << QStringLiteral("1") + inError + QStringLiteral("2");
+}
+
+void TestSerialLine::charactersReceivedInErrorAreMarked()
+{
+    QFETCH(QList<QByteArray>, reads);
+    QFETCH(QString, text);
+
+    SerialLine line;
+    line.setPortOpen(true);
+    auto *port = line.findChild<SerialPortLink *>();
+    QVERIFY(port);
+    QString decoded;
+    for (const QByteArray &read : reads)
+        decoded += port->decode(read);
+    QCOMPARE(decoded, text);
 }
 
 void TestSerialLine::readRightAfterOpenTakesWhatWaited()
