@@ -96,8 +96,13 @@ QString SerialLine::input()
 void SerialLine::output(const QByteArray &bytes)
 {
     checkReadable();
-    if (m_failure)
-        raiseFailure();
+    // A line that has failed sends nothing; the failure is raised once what
+    // came before it has been read.
+    if (m_failure) {
+        if (m_leftOver.isEmpty())
+            raiseFailure();
+        return;
+    }
     // Out at once, as far as the line takes it, and the rest as it can. A
     // network link still connecting sends it once connected: waiting on it
     // now would give the connection up.

@@ -118,12 +118,14 @@ void Form1::timer1Tick()
     // that has never sent a line end, it ends a reading.
     const Counter::Polled polled
             = m_counter.poll(waiting != 0 ? std::optional(MSComm1->input()) : std::nullopt);
-    if (!polled.send.isEmpty())
-        MSComm1->output(polled.send);
     if (!polled.notice.isEmpty())
         Q_EMIT counterNotice(polled.notice);
     setSilent(m_counter.silent());
+    // Shown and passed on before anything is sent, which may find the line
+    // lost.
     showReadings(polled.readings);
+    if (!polled.send.isEmpty())
+        MSComm1->output(polled.send);
 }
 
 void Form1::option1Click()
