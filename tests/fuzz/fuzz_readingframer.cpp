@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             received.clear();
             break;
         case 2:
-            framer.dropUnfinishedSince(now - (control >> 3) * 100);
+            framer.dropUnfinishedSince(now - qint64{control >> 3} * 100);
             break;
         default: {
             // Up to 63 bytes, or a long run of one repeated byte.
