@@ -7,8 +7,6 @@
 
 #include <QRegularExpression>
 
-#include <cmath>
-
 namespace freqcounter {
 
 Counter::Counter(std::unique_ptr<CounterClock> clock)

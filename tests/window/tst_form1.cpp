@@ -80,6 +80,7 @@ private Q_SLOTS:
     void accessibleToScreenReaders();
     void lineSettingsReopenThePortAndAreKept();
     void networkAddressChosenInLineSettingsIsKept();
+    void refusedAddressChosenInLineSettingsIsNeverKept();
     void askedCounterIsAskedOnceItsLastAnswerIsIn();
     void askedCounterSilentAfterTenUnansweredQueries();
 
@@ -96,6 +97,9 @@ private:
     void startRecordingTicks();
     QStringList nextTicks(int n) { return m_ticks->next(n); }
     void loadAndSettle();
+    // Types a device into Line Settings and takes it; whether the dialog
+    // refused an address without its port on the way.
+    bool chooseDeviceInLineSettings(const QString &device);
 
     std::unique_ptr<WindowOnPtys> m_window;
     std::unique_ptr<TickRecorder> m_ticks;
@@ -368,35 +372,54 @@ void TestForm1::lineSettingsReopenThePortAndAreKept()
     QCOMPARE(nextTicks(1), QStringList{QStringLiteral("145.2371 MHz")});
 }
 
+bool TestForm1::chooseDeviceInLineSettings(const QString &device)
+{
+    bool refusedNoAddress = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QPushButton *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        auto *field = dialog->findChild<QComboBox *>(QStringLiteral("device"));
+        QCOMPARE(field->currentText(), m_window->pty().devicePath());
+        field->setCurrentText(QStringLiteral("tcp://127.0.0.1"));
+        refusedNoAddress = !ok->isEnabled();
+        field->setCurrentText(device);
+        ok->click();
+    });
+    m_window->form->chooseLineSettings();
+    return refusedNoAddress;
+}
+
 void TestForm1::networkAddressChosenInLineSettingsIsKept()
 {
     QTcpServer counter;
     QVERIFY(counter.listen(QHostAddress::LocalHost));
     const QString address = QStringLiteral("tcp://127.0.0.1:%1").arg(counter.serverPort());
     loadAndSettle();
-    bool refusedNoAddress = false;
-    QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        QPushButton *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
-        auto *device = dialog->findChild<QComboBox *>(QStringLiteral("device"));
-        QCOMPARE(device->currentText(), m_window->pty().devicePath());
-        device->setCurrentText(QStringLiteral("tcp://127.0.0.1"));
-        refusedNoAddress = !ok->isEnabled();
-        device->setCurrentText(address);
-        ok->click();
-    });
-    m_window->form->chooseLineSettings();
-    QVERIFY(refusedNoAddress);
+    QVERIFY(chooseDeviceInLineSettings(address));
     QVERIFY(counter.waitForNewConnection(5000));
     QTcpSocket *connected = counter.nextPendingConnection();
-    // Kept once the connection is made, not before.
     QTRY_COMPARE(PortDevices::kept(1), address);
     // The counter on the network is read as the serial one was.
     connected->write("145.2371\r\n433.9200\r\n");
     QVERIFY(connected->waitForBytesWritten(1000));
     QTRY_COMPARE(item<QLabel>("Label1")->text(), QStringLiteral("433.9200 MHz"));
     QVERIFY(m_window->errors.isEmpty());
+}
+
+void TestForm1::refusedAddressChosenInLineSettingsIsNeverKept()
+{
+    QTcpServer gone;
+    QVERIFY(gone.listen(QHostAddress::LocalHost));
+    const QString address = QStringLiteral("tcp://127.0.0.1:%1").arg(gone.serverPort());
+    gone.close();
+    PortDevices::keep(1, QString());
+    loadAndSettle();
+    QVERIFY(chooseDeviceInLineSettings(address));
+    // Kept once the connection is made: this one never is.
+    QTRY_COMPARE(m_window->errors.size(), 1);
+    QCOMPARE(m_window->errors.first().number, 8001);
+    QCOMPARE(PortDevices::kept(1), QString());
 }
 
 namespace {
