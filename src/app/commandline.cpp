@@ -606,7 +606,7 @@ QString portListing(const PortDevices &devices, const QList<PortDescription> &fo
         qsizetype at = indexOfPort(rows, device);
         if (at < 0) {
             at = rows.size();
-            rows.append(PortDescription{device, {}, {}, {}, {}, false});
+            rows.append(PortDescription{.device = device});
             buttons.append(QStringList());
         }
         buttons[at].append(QStringLiteral("Com%1").arg(port));

@@ -61,6 +61,8 @@ QList<PortDescription> availablePorts()
         port.manufacturer = info.manufacturer();
         port.serialNumber = info.serialNumber();
         port.usb = info.hasVendorIdentifier() && info.hasProductIdentifier();
+        port.vendorId = info.vendorIdentifier();
+        port.productId = info.productIdentifier();
         ports.append(port);
     }
     return ports;
@@ -83,6 +85,42 @@ qsizetype indexOfPort(const QList<PortDescription> &found, const QString &device
             return i;
     }
     return -1;
+}
+
+AdapterIdentity AdapterIdentity::of(const QString &device, const QList<PortDescription> &found)
+{
+    AdapterIdentity identity;
+    identity.device = device;
+    const qsizetype at = indexOfPort(found, device);
+    if (at < 0)
+        return identity;
+    const PortDescription &port = found.at(at);
+    identity.stableName = port.stableName;
+    identity.serialNumber = port.serialNumber;
+    identity.vendorId = port.vendorId;
+    identity.productId = port.productId;
+    identity.usb = port.usb;
+    return identity;
+}
+
+QString AdapterIdentity::findIn(const QList<PortDescription> &found) const
+{
+    if (!listed())
+        return device;
+    const auto same = [this](const PortDescription &port) {
+        if (usb && !serialNumber.isEmpty()) {
+            return port.usb && port.vendorId == vendorId && port.productId == productId
+                    && port.serialNumber == serialNumber;
+        }
+        if (!stableName.isEmpty())
+            return port.stableName == stableName;
+        // Without a serial number one adapter of a make looks like the next:
+        // only the one at the same place is taken for it.
+        return port.usb && port.vendorId == vendorId && port.productId == productId
+                && indexOfPort({port}, device) == 0;
+    };
+    const auto back = std::find_if(found.cbegin(), found.cend(), same);
+    return back == found.cend() ? QString() : back->device;
 }
 
 QList<PortDescription> inDiscoveryOrder(QList<PortDescription> ports)

@@ -16,12 +16,39 @@ namespace freqcounter {
 // One serial port the system has, as its enumeration describes it.
 struct PortDescription
 {
-    QString device; // /dev/ttyUSB0, COM3
-    QString stableName; // its /dev/serial/by-id name, where it has one
-    QString description;
-    QString manufacturer;
-    QString serialNumber;
+    QString device = {}; // /dev/ttyUSB0, COM3
+    QString stableName = {}; // its /dev/serial/by-id name, where it has one
+    QString description = {};
+    QString manufacturer = {};
+    QString serialNumber = {};
     bool usb = false;
+    quint16 vendorId = 0; // with the product, where it is a USB adapter
+    quint16 productId = 0;
+};
+
+// What tells a serial adapter from any other wherever the system puts it
+// next: its vendor, product and serial number, else its /dev/serial/by-id
+// name, else its device name. An adapter that comes back under another name
+// (ttyUSB1 for ttyUSB0) is found again by it, and another adapter is never
+// taken for it.
+struct AdapterIdentity
+{
+    QString device; // as it was opened
+    QString stableName;
+    QString serialNumber;
+    quint16 vendorId = 0;
+    quint16 productId = 0;
+    bool usb = false;
+
+    // The device's identity among the ports found. One that is not among
+    // them (a pseudo-terminal, a port Qt does not list) is known by its name
+    // alone.
+    static AdapterIdentity of(const QString &device, const QList<PortDescription> &found);
+    // Whether finding it again needs the ports found: a device known by its
+    // name alone is simply opened by it.
+    bool listed() const { return usb || !stableName.isEmpty(); }
+    // Where it is among the ports found now; empty while it is not back.
+    QString findIn(const QList<PortDescription> &found) const;
 };
 
 // The serial ports Qt finds on this system, in no particular order.

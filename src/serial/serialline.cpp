@@ -131,9 +131,22 @@ void SerialLine::open()
                                   .arg(m_settings.commPort)
                                   .arg(naming(device).wayOut));
     }
+    openOn(device, portSettingsFor(device));
+}
+
+void SerialLine::reopen(const QString &device)
+{
+    if (held()) {
+        throw SerialError(SerialErrorCode::PortAlreadyOpen,
+                          tr("Serial %1 is already open.").arg(portLabel()));
+    }
+    openOn(device, m_openSettings);
+}
+
+void SerialLine::openOn(const QString &device, const PortSettings &port)
+{
     Link *link = NetworkAddress::isAddress(device) ? static_cast<Link *>(m_network)
                                                    : static_cast<Link *>(m_serialPort);
-    const PortSettings port = portSettingsFor(device);
     try {
         link->open(device, port.line, port.counter.sends(), naming(device));
     } catch (const SerialError &error) {
@@ -145,6 +158,12 @@ void SerialLine::open()
     m_failure.reset();
     m_leftOver.clear();
     m_openDevice = device;
+    m_openSettings = port;
+}
+
+bool SerialLine::isEstablished() const
+{
+    return portOpen() && m_link->isEstablished();
 }
 
 void SerialLine::close()
@@ -245,7 +264,7 @@ PortSettings SerialLine::portSettingsFor(const QString &device) const
 
 PortSettings SerialLine::portSettings() const
 {
-    return portSettingsFor(held() ? m_openDevice : deviceName());
+    return held() ? m_openSettings : portSettingsFor(deviceName());
 }
 
 Counter::Line SerialLine::counterLine() const

@@ -64,6 +64,15 @@ public:
     // the line is not open or is lost.
     void output(const QByteArray &bytes);
 
+    // Opens the line again on a device, after it was lost: the same adapter,
+    // found perhaps under another name, with the settings it had. Raises as
+    // an open does.
+    void reopen(const QString &device);
+
+    // Whether its counter can be reached: open, not failed, and for the
+    // network connected.
+    bool isEstablished() const;
+
     // How the line speaks and what its counter needs, while open or at its
     // next open: as given for this run, else as kept for its device, else
     // the counter's own (1200/8n1, talking by itself, in MHz).
@@ -97,6 +106,7 @@ public:
 
 private:
     void open();
+    void openOn(const QString &device, const PortSettings &settings);
     void close();
     void checkReadable();
     bool held() const;
@@ -114,6 +124,7 @@ private:
     NetworkLink *m_network = nullptr;
     Link *m_link = nullptr; // the one the line was last opened on
     QString m_openDevice;
+    PortSettings m_openSettings; // what it was last opened with
     std::optional<QList<PortDescription>> m_lastFound;
     bool m_open = false;
     // What went wrong while open, raised once what came before it is read.

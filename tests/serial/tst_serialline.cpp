@@ -43,16 +43,22 @@ int errorNumberOf(const std::function<void()> &step, QString *description = null
     return 0;
 }
 
-PortDescription usbAdapter(const char *device, const char *serialNumber)
+PortDescription usbAdapter(const char *device, const char *serialNumber, quint16 product = 0x6001,
+                           const char *stableName = "")
 {
-    return {QString::fromLatin1(device),       {},
-            QStringLiteral("FT232R USB UART"), QStringLiteral("FTDI"),
-            QString::fromLatin1(serialNumber), true};
+    return {.device = QString::fromLatin1(device),
+            .stableName = QString::fromLatin1(stableName),
+            .description = QStringLiteral("FT232R USB UART"),
+            .manufacturer = QStringLiteral("FTDI"),
+            .serialNumber = QString::fromLatin1(serialNumber),
+            .usb = true,
+            .vendorId = 0x0403,
+            .productId = product};
 }
 
 PortDescription mainboardPort(const char *device)
 {
-    return {QString::fromLatin1(device), {}, {}, {}, {}, false};
+    return {.device = QString::fromLatin1(device)};
 }
 
 // Devices that only an enumeration of our own making reports.
@@ -64,6 +70,7 @@ PortDevices discovering(const QList<PortDescription> &ports)
 } // namespace
 
 Q_DECLARE_METATYPE(Step)
+Q_DECLARE_METATYPE(PortDescription)
 Q_DECLARE_METATYPE(QList<PortDescription>)
 
 class TestSerialLine : public QObject
@@ -90,6 +97,10 @@ private Q_SLOTS:
     void optionOverVariableOverDiscovery_data();
     void optionOverVariableOverDiscovery();
     void adapterPluggedInLaterIsFoundAtTheNextOpen();
+    void adapterComesBack_data();
+    void adapterComesBack();
+    void anotherAdapterIsRefused_data();
+    void anotherAdapterIsRefused();
 
     void failures_data();
     void failures();
@@ -424,6 +435,75 @@ void TestSerialLine::adapterPluggedInLaterIsFoundAtTheNextOpen()
     plugged->append(usbAdapter(qPrintable(m_pty->devicePath()), "A1"));
     line.setPortOpen(true);
     QCOMPARE(line.deviceName(), m_pty->devicePath());
+}
+
+void TestSerialLine::adapterComesBack_data()
+{
+    QTest::addColumn<PortDescription>("opened");
+    QTest::addColumn<QList<PortDescription>>("now");
+    QTest::addColumn<QString>("device");
+
+    const auto by = "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0";
+    QTest::newRow("under another name, by its serial number")
+            << usbAdapter("/dev/ttyUSB0", "A5") << QList{usbAdapter("/dev/ttyUSB1", "A5")}
+            << QStringLiteral("/dev/ttyUSB1");
+    QTest::newRow("under another name while another adapter took its own")
+            << usbAdapter("/dev/ttyUSB0", "A5")
+            << QList{usbAdapter("/dev/ttyUSB0", "B7"), usbAdapter("/dev/ttyUSB1", "A5")}
+            << QStringLiteral("/dev/ttyUSB1");
+    QTest::newRow("no serial number: by its by-id name")
+            << usbAdapter("/dev/ttyUSB0", "", 0x6001, by)
+            << QList{usbAdapter("/dev/ttyUSB2", "", 0x6001, by)} << QStringLiteral("/dev/ttyUSB2");
+    QTest::newRow("neither: the same make at the same name")
+            << usbAdapter("/dev/ttyUSB0", "") << QList{usbAdapter("/dev/ttyUSB0", "")}
+            << QStringLiteral("/dev/ttyUSB0");
+    QTest::newRow("Windows: back on its COM port")
+            << usbAdapter("COM5", "A5") << QList{usbAdapter("COM5", "A5")}
+            << QStringLiteral("COM5");
+    QTest::newRow("not listed (a pseudo-terminal): by its name")
+            << mainboardPort("/tmp/counter") << QList<PortDescription>{}
+            << QStringLiteral("/tmp/counter");
+}
+
+void TestSerialLine::adapterComesBack()
+{
+    QFETCH(PortDescription, opened);
+    QFETCH(QList<PortDescription>, now);
+    QFETCH(QString, device);
+
+    // What was found at the open knows the device only when it is listed.
+    QList<PortDescription> atOpen;
+    if (opened.usb)
+        atOpen = {opened, usbAdapter("/dev/ttyUSB9", "Z9")};
+    QCOMPARE(AdapterIdentity::of(opened.device, atOpen).findIn(now), device);
+}
+
+void TestSerialLine::anotherAdapterIsRefused_data()
+{
+    QTest::addColumn<PortDescription>("opened");
+    QTest::addColumn<QList<PortDescription>>("now");
+
+    QTest::newRow("not back yet") << usbAdapter("/dev/ttyUSB0", "A5") << QList<PortDescription>{};
+    QTest::newRow("another adapter at its name")
+            << usbAdapter("/dev/ttyUSB0", "A5") << QList{usbAdapter("/dev/ttyUSB0", "B7")};
+    QTest::newRow("its serial number on another product")
+            << usbAdapter("/dev/ttyUSB0", "A5") << QList{usbAdapter("/dev/ttyUSB1", "A5", 0x6015)};
+    QTest::newRow("no serial number: another make at its name")
+            << usbAdapter("/dev/ttyUSB0", "") << QList{usbAdapter("/dev/ttyUSB0", "", 0x6015)};
+    QTest::newRow("no serial number: the same make elsewhere")
+            << usbAdapter("/dev/ttyUSB0", "") << QList{usbAdapter("/dev/ttyUSB1", "")};
+    QTest::newRow("by-id name: another one at its name")
+            << usbAdapter("/dev/ttyUSB0", "", 0x6001, "/dev/serial/by-id/usb-a")
+            << QList{usbAdapter("/dev/ttyUSB0", "", 0x6001, "/dev/serial/by-id/usb-b")};
+}
+
+void TestSerialLine::anotherAdapterIsRefused()
+{
+    QFETCH(PortDescription, opened);
+    QFETCH(QList<PortDescription>, now);
+
+    const QList<PortDescription> atOpen{opened};
+    QCOMPARE(AdapterIdentity::of(opened.device, atOpen).findIn(now), QString());
 }
 
 void TestSerialLine::failures_data()

@@ -288,12 +288,11 @@ void TestForm1::accessibleToScreenReaders()
 {
     // Com1 is named; Com2 is whatever is found second, nothing at first.
     auto found = std::make_shared<QList<PortDescription>>(
-            QList{PortDescription{m_window->pty().devicePath(),
-                                  {},
-                                  QStringLiteral("FT232R USB UART"),
-                                  QStringLiteral("FTDI"),
-                                  QStringLiteral("A50285BI"),
-                                  true}});
+            QList{PortDescription{.device = m_window->pty().devicePath(),
+                                  .description = QStringLiteral("FT232R USB UART"),
+                                  .manufacturer = QStringLiteral("FTDI"),
+                                  .serialNumber = QStringLiteral("A50285BI"),
+                                  .usb = true}});
     m_window->form
             = std::make_unique<Form1>(*m_window->runtime, PortDevices([found] { return *found; }));
     auto *label = item<QLabel>("Label1");
@@ -331,7 +330,7 @@ void TestForm1::accessibleToScreenReaders()
     QCOMPARE(hover("Option2"), QStringLiteral("No serial port found"));
     QCOMPARE(description("Option1"),
              m_window->pty().devicePath() + QStringLiteral(": FT232R USB UART (FTDI)"));
-    found->append(PortDescription{QStringLiteral("/dev/ttyACM0"), {}, {}, {}, {}, true});
+    found->append(PortDescription{.device = QStringLiteral("/dev/ttyACM0"), .usb = true});
     QCOMPARE(hover("Option2"), QStringLiteral("/dev/ttyACM0"));
     // Reached with the keyboard, as a screen reader's user reaches it.
     found->clear();
