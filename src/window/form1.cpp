@@ -5,6 +5,7 @@
 #include "displayfit.h"
 #include "displaylook.h"
 #include "linesettingsdialog.h"
+#include "reconnection.h"
 #include "runtime.h"
 #include "serialline.h"
 #include "windowdefinition.h"
@@ -16,6 +17,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+
+#include <chrono>
 
 namespace freqcounter {
 
@@ -30,6 +33,12 @@ Item *createItem(QWidget *form, const Def::ItemDefinition &definition)
     item->setObjectName(QString(definition.name));
     item->setGeometry(definition.rect.toPixels());
     return item;
+}
+
+qint64 steadyNowMsecs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 } // namespace
@@ -67,6 +76,8 @@ Form1::Form1(Runtime &runtime, PortDevices devices, QWidget *parent)
     MSComm1 = new SerialLine(this);
     MSComm1->setObjectName(QString(Def::kMSComm1Name));
     MSComm1->setPortDevices(std::move(devices));
+    m_reconnection = std::make_unique<Reconnection>(
+            *MSComm1, [this](const QString &line) { Q_EMIT counterNotice(line); });
     Option1->installEventFilter(this);
     Option2->installEventFilter(this);
 
@@ -97,6 +108,14 @@ void Form1::formLoad()
 
 void Form1::opened()
 {
+    if (m_reconnect)
+        m_reconnection->opened();
+    setWaiting({});
+    setUpCounter();
+}
+
+void Form1::setUpCounter()
+{
     const QByteArray setup = m_counter.opened(MSComm1->counterLine());
     if (!setup.isEmpty())
         MSComm1->output(setup);
@@ -113,6 +132,31 @@ void Form1::setSilent(bool silent)
 
 void Form1::timer1Tick()
 {
+    const qint64 now = steadyNowMsecs();
+    if (m_reconnection->waiting()) {
+        // A tick while the line is lost only tries it again, when due.
+        if (m_reconnection->reopenIfDue(now))
+            setUpCounter();
+        if (m_reconnection->state() == Reconnection::State::Open)
+            setWaiting({});
+        return;
+    }
+    try {
+        if (m_reconnection->state() == Reconnection::State::Trying) {
+            m_reconnection->check(now);
+            if (m_reconnection->state() == Reconnection::State::Open)
+                setWaiting({});
+        }
+        readLine();
+    } catch (const SerialError &error) {
+        if (!m_reconnect || !m_reconnection->lose(error, now))
+            throw;
+        setWaiting(m_reconnection->waitingText());
+    }
+}
+
+void Form1::readLine()
+{
     const qint16 waiting = MSComm1->inBufferCount();
     // A tick that finds nothing waiting tells the counter so: for a counter
     // that has never sent a line end, it ends a reading.
@@ -124,8 +168,34 @@ void Form1::timer1Tick()
     // Shown and passed on before anything is sent, which may find the line
     // lost.
     showReadings(polled.readings);
+    if (!polled.readings.isEmpty())
+        m_reconnection->readingArrived();
     if (!polled.send.isEmpty())
         MSComm1->output(polled.send);
+}
+
+void Form1::setWaiting(const QString &why)
+{
+    if (why == m_waitingFor)
+        return;
+    m_waitingFor = why;
+    // What was shown last is not the counter's reading any more.
+    if (!why.isEmpty()) {
+        m_newest.reset();
+        const QString text(Def::kLabel1.text);
+        Label1->setFont(
+                fontFittingWidth(m_displayFont, text, Label1->contentsRect().width(), Label1));
+        Label1->setText(text);
+    }
+    Q_EMIT lineWaiting(why);
+}
+
+void Form1::setReconnect(bool on)
+{
+    m_reconnect = on;
+    // What identifies the device is taken while it is there.
+    if (on && MSComm1->portOpen())
+        m_reconnection->opened();
 }
 
 void Form1::option1Click()

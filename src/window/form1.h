@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -18,6 +19,7 @@ class QTimer;
 
 namespace freqcounter {
 
+class Reconnection;
 class Runtime;
 class SerialLine;
 
@@ -52,6 +54,10 @@ public:
     // shown as the math makes it.
     void setCounterMath(const freqcounter::CounterMath &math);
 
+    // Reconnect When Lost: a line lost from now on is waited for and
+    // reopened, instead of ending the program.
+    void setReconnect(bool on);
+
     // Line Settings: asks how the port in use speaks and what its counter
     // needs, then reopens it so.
     void chooseLineSettings();
@@ -65,8 +71,11 @@ Q_SIGNALS:
     // unanswered (or answers again).
     void counterSilenceChanged(bool silent);
     // The counter drops readings, said once: left unfinished, or received
-    // in error.
+    // in error. Also each change of a lost line: lost, back.
     void counterNotice(const QString &notice);
+    // The line is lost and waited for, for this reason; empty once it is
+    // back.
+    void lineWaiting(const QString &why);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -79,6 +88,9 @@ private:
     void option2Click();
     void selectPort(qint16 port);
     void opened();
+    void setUpCounter();
+    void readLine();
+    void setWaiting(const QString &why);
     void setSilent(bool silent);
     void showReadings(const QList<ReceivedReading> &readings);
     void showText(const QString &text);
@@ -99,6 +111,9 @@ private:
     std::optional<ReceivedReading> m_newest; // as shown
     bool m_silent = false;
     bool m_placed = false;
+    bool m_reconnect = false;
+    std::unique_ptr<Reconnection> m_reconnection;
+    QString m_waitingFor; // why the line is waited for; empty while open
     // Whether each button's description names its device.
     std::array<bool, 2> m_deviceKnown{false, false};
 };

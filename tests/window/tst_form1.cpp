@@ -87,6 +87,7 @@ private Q_SLOTS:
     void startUpFailureReportsOnceAndNeverShows_data();
     void startUpFailureReportsOnceAndNeverShows();
     void lossWhileRunningReportsOnce();
+    void lossIsWaitedOutWhenAsked();
 
 private:
     template<typename T>
@@ -515,6 +516,38 @@ void TestForm1::startUpFailureReportsOnceAndNeverShows()
     QVERIFY(!m_window->form->isVisible());
     QVERIFY(!item<QTimer>("Timer1")->isActive());
     QVERIFY(m_window->runtime->hasFailed());
+}
+
+void TestForm1::lossIsWaitedOutWhenAsked()
+{
+    // The counter at a path of its own, which a new pseudo-terminal takes.
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("counter"));
+    QVERIFY(QFile::link(m_window->pty().devicePath(), link));
+    qputenv("FREQCOUNTER_COM1", QFile::encodeName(link));
+    m_window->form->setReconnect(true);
+    loadAndSettle();
+    QSignalSpy waiting(m_window->form.get(), &Form1::lineWaiting);
+    QVERIFY(waiting.isValid());
+    auto *label = item<QLabel>("Label1");
+    QVERIFY(m_window->pty().send("145.000001\r\n"));
+    QTRY_COMPARE(label->text(), QStringLiteral("145.000001 MHz"));
+
+    m_window->pty().hangUp();
+    QTRY_COMPARE(waiting.size(), 1);
+    QVERIFY(waiting.first().first().toString().startsWith(
+            QStringLiteral("Waiting for port 1 (%1) to come back.").arg(link)));
+    // The reading before is not shown as if it were the counter's now.
+    QCOMPARE(label->text(), QStringLiteral("Waiting"));
+
+    PtyPair back;
+    QVERIFY(QFile::remove(link) && QFile::link(back.devicePath(), link));
+    QTRY_COMPARE_WITH_TIMEOUT(waiting.size(), 2, 5000);
+    QCOMPARE(waiting.last().first().toString(), QString());
+    m_ticks->next(1);
+    QVERIFY(back.send("145.000002\r\n"));
+    QTRY_COMPARE(label->text(), QStringLiteral("145.000002 MHz"));
+    QVERIFY(m_window->errors.isEmpty());
 }
 
 void TestForm1::lossWhileRunningReportsOnce()
