@@ -9,6 +9,10 @@
 #include <algorithm>
 #include <cmath>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace freqcounter {
 
 namespace {
@@ -123,8 +127,9 @@ const QString &RecordingFile::shownMath()
     return on;
 }
 
-RecordingFile::RecordingFile(const QString &path)
+RecordingFile::RecordingFile(const QString &path, End end)
     : m_file(path)
+    , m_end(end)
 {}
 
 bool RecordingFile::open(QString *error)
@@ -151,11 +156,8 @@ bool RecordingFile::countOn(std::chrono::milliseconds budget)
         if (elapsed.elapsed() >= budget.count())
             return true;
     }
-    if (m_file.error() != QFileDevice::NoError || !m_file.seek(0)) {
-        m_failed = true;
-        m_error = m_file.errorString();
-        return false;
-    }
+    if (m_file.error() != QFileDevice::NoError || !m_file.seek(0))
+        return fail(m_file.errorString());
     m_lines += m_lastCounted != '\n' ? 1 : 0;
     m_counted = true;
     return true;
@@ -170,14 +172,15 @@ bool RecordingFile::readOn(std::chrono::milliseconds budget, const Sink &sink)
     while (!m_failed && m_file.isOpen()) {
         const QByteArray block = m_file.read(kBlock);
         if (block.isEmpty()) {
-            if (m_file.error() != QFileDevice::NoError) {
-                m_failed = true;
-                m_error = m_file.errorString();
-                return false;
+            if (m_file.error() != QFileDevice::NoError)
+                return fail(m_file.errorString());
+            m_ended = true;
+            // A followed file's last line may be half written yet.
+            if (m_end == End::Final) {
+                readLine(m_rest, sink);
+                m_rest.clear();
+                m_file.close();
             }
-            readLine(m_rest, sink);
-            m_rest.clear();
-            m_file.close();
             return false;
         }
         m_rest += block;
@@ -190,6 +193,43 @@ bool RecordingFile::readOn(std::chrono::milliseconds budget, const Sink &sink)
         if (elapsed.elapsed() >= budget.count())
             return true;
     }
+    return false;
+}
+
+bool RecordingFile::hasGrown()
+{
+    if (m_end != End::Followed || !m_ended || m_failed)
+        return false;
+    // A size and a name looked up: nothing is read while nothing changes.
+    // A file cut short and grown past where it was read between two looks
+    // goes unseen.
+    const qint64 size = m_file.size();
+    if (size < m_file.pos())
+        return fail(tr("it shrank"));
+    if (isReplaced())
+        return fail(tr("it was replaced or removed"));
+    return size > m_file.pos();
+}
+
+bool RecordingFile::isReplaced() const
+{
+#ifdef Q_OS_UNIX
+    struct stat named = {};
+    struct stat opened = {};
+    if (::stat(QFile::encodeName(m_file.fileName()).constData(), &named) != 0
+        || ::fstat(m_file.handle(), &opened) != 0)
+        return true;
+    return named.st_dev != opened.st_dev || named.st_ino != opened.st_ino;
+#else
+    // On Windows a file Qt holds open cannot be renamed or removed.
+    return false;
+#endif
+}
+
+bool RecordingFile::fail(const QString &why)
+{
+    m_failed = true;
+    m_error = why;
     return false;
 }
 
@@ -208,7 +248,7 @@ std::optional<QString> RecordingFile::failure() const
 {
     if (m_failed)
         return m_error;
-    if (!m_file.isOpen() && m_loaded.readings == 0)
+    if ((m_ended || !m_file.isOpen()) && m_loaded.readings == 0)
         return tr("it holds no readings");
     return std::nullopt;
 }

@@ -22,7 +22,8 @@ namespace freqcounter {
 // its first time stamp, a line a slot of its interval, a zero line an empty
 // slot. A row or header line that cannot be read is skipped and counted,
 // never fatal; a reading that is no number is kept as one, as it was live.
-// It keeps nothing of the readings itself.
+// Followed, it reads on from its end as a logger appends to it, a whole line
+// at a time. It keeps nothing of the readings itself.
 class RecordingFile
 {
     Q_DECLARE_TR_FUNCTIONS(RecordingFile)
@@ -49,7 +50,11 @@ public:
     };
     using Sink = std::function<void(const Reading &)>;
 
-    explicit RecordingFile(const QString &path);
+    // Whether the file's end is the recording's, or where a logger still
+    // writing it goes on.
+    enum class End { Final, Followed };
+
+    explicit RecordingFile(const QString &path, End end = End::Final);
 
     // What a recording from before rows named their counter math says of
     // it: only that it was on.
@@ -59,8 +64,14 @@ public:
     bool open(QString *error = nullptr);
     // Reads on for about the budget, handing the sink each reading; false
     // once the whole file is read, or reading failed. It counts the file's
-    // lines before the first reading.
+    // lines before the first reading. Followed, a last line not yet ended
+    // waits for its line end, and after the end it reads what has grown.
     bool readOn(std::chrono::milliseconds budget, const Sink &sink);
+    // Followed and read to its end: whether it has grown since, for readOn
+    // to read on. One that shrank or was replaced (cut short, rotated) is
+    // read no further, as what came after would be another file's: it fails,
+    // and failure() says why.
+    bool hasGrown();
     // The most readings the file can hold: its lines, once counted.
     qsizetype rowsAtMost() const { return m_lines; }
     // How much of the file has been read, from 0 to 1.
@@ -98,8 +109,12 @@ private:
     void skipLine();
 
     bool countOn(std::chrono::milliseconds budget);
+    bool fail(const QString &why);
+    bool isReplaced() const;
 
     QFile m_file;
+    End m_end = End::Final;
+    bool m_ended = false; // read to the end at least once
     qsizetype m_lines = 0;
     bool m_counted = false;
     char m_lastCounted = '\n';
