@@ -45,6 +45,8 @@ constexpr auto kRefreshInterval = 500ms;
 // How long one step of reading a recording takes, the window kept
 // responsive between steps.
 constexpr auto kReadingStep = 50ms;
+// How often a recording read through is looked at for what was appended.
+constexpr auto kFollowInterval = 1s;
 
 // Writes the whole file or, with the reason in error, nothing of it.
 bool writeWhole(const QString &path, const QByteArray &bytes, QString *error)
@@ -58,6 +60,18 @@ bool writeWhole(const QString &path, const QByteArray &bytes, QString *error)
     if (error)
         *error = file.errorString();
     return false;
+}
+
+// Every reading of a recording, into a history that holds them all: made as
+// large as the file's lines before the first, and grown by a quarter when a
+// followed file outgrows it, so that a reading appended copies none of them.
+RecordingFile::Sink everyReadingInto(ReadingHistory &history)
+{
+    return [&history](const RecordingFile::Reading &reading) {
+        if (history.size() == history.capacity())
+            history.reserve(history.capacity() + history.capacity() / 4 + 1);
+        history.add(reading.port, reading.device, reading.msecs, reading.mhz, reading.math);
+    };
 }
 
 } // namespace
@@ -100,6 +114,10 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
     m_refreshTimer->setSingleShot(true);
     m_refreshTimer->setInterval(kRefreshInterval);
     m_runtime.connectHandler(m_refreshTimer, &QTimer::timeout, this, [this] { refresh(); });
+    m_followTimer = new QTimer(this);
+    m_followTimer->setSingleShot(true);
+    m_followTimer->setInterval(kFollowInterval);
+    m_runtime.connectHandler(m_followTimer, &QTimer::timeout, this, [this] { followOn(); });
     m_runtime.connectHandler(m_spanChoice, &QComboBox::currentIndexChanged, this, [this] {
         m_chart->setSpan(std::chrono::milliseconds(m_spanChoice->currentData().toLongLong()));
         refresh();
@@ -110,7 +128,7 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
 HistoryWindow *HistoryWindow::openRecording(const QString &path, Runtime &runtime, QWidget *parent,
                                             QString *error)
 {
-    auto file = std::make_unique<RecordingFile>(path);
+    auto file = std::make_unique<RecordingFile>(path, RecordingFile::End::Followed);
     if (!file->open(error))
         return nullptr;
     // It grows to hold the whole file before the first reading comes.
@@ -159,17 +177,13 @@ void HistoryWindow::readOnSoon()
 void HistoryWindow::readOn()
 {
     // The lines are counted in steps of their own, before the first reading.
-    ReadingHistory &history = *m_ownHistory;
-    history.reserve(m_loading->rowsAtMost());
-    const RecordingFile::Sink sink = [&history](const RecordingFile::Reading &reading) {
-        history.add(reading.port, reading.device, reading.msecs, reading.mhz, reading.math);
-    };
-    if (m_loading->readOn(kReadingStep, sink)) {
+    m_ownHistory->reserve(m_loading->rowsAtMost());
+    if (m_loading->readOn(kReadingStep, everyReadingInto(*m_ownHistory))) {
         m_progress->setValue(int(m_loading->progress() * 1000));
         readOnSoon();
         return;
     }
-    const std::unique_ptr<RecordingFile> file = std::move(m_loading);
+    std::unique_ptr<RecordingFile> file = std::move(m_loading);
     if (const std::optional<QString> why = file->failure()) {
         Q_EMIT recordingFailed(tr("%1: %2.").arg(QDir::toNativeSeparators(file->path()), *why));
         close();
@@ -180,7 +194,31 @@ void HistoryWindow::readOn()
     m_loadingBar->hide();
     for (QWidget *widget : std::as_const(m_figuresWidgets))
         widget->setEnabled(true);
+    m_followed = std::move(file);
+    m_followTimer->start();
     refresh();
+}
+
+void HistoryWindow::followOn()
+{
+    // What has grown is read in steps, as the file was at first.
+    const bool grown = m_followed->hasGrown();
+    const bool more = grown && m_followed->readOn(kReadingStep, everyReadingInto(*m_ownHistory));
+    if (const std::optional<QString> why = m_followed->failure()) {
+        m_notFollowed = *why;
+        m_followed.reset();
+        refresh();
+        return;
+    }
+    if (grown) {
+        m_unreadable = m_followed->loaded().unreadable;
+        m_firstUnreadableLine = m_followed->loaded().firstUnreadableLine;
+        readingsAdded();
+    }
+    if (more)
+        QTimer::singleShot(0, this, [this] { m_runtime.run([this] { followOn(); }); });
+    else
+        m_followTimer->start();
 }
 
 HistoryWindow::~HistoryWindow()
@@ -207,6 +245,8 @@ QString HistoryWindow::note() const
                                        .arg(m_unreadable)
                                        .arg(m_firstUnreadableLine));
     }
+    if (!m_notFollowed.isEmpty())
+        notes.append(tr("no longer followed: %1").arg(m_notFollowed));
     // A bounded history drops its oldest readings; never silently.
     if (m_history.added() > m_history.size()) {
         const QLocale locale;

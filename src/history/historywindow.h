@@ -39,10 +39,12 @@ public:
     // keeps, every reading of it: a part at a time, showing how far it has
     // come, with Cancel. Its title names the file, its span is all of it,
     // and it says how many rows could not be read and the first one's line.
-    // It ends itself when closed, and the program with it when it has no
-    // parent. Nothing, with the reason in error, when the file cannot be
-    // opened; when it cannot be read through, or holds no readings, the
-    // window says so with recordingFailed and closes.
+    // Once read, the file is followed while the window is open: readings a
+    // logger appends join the history as they come. It ends itself when
+    // closed, and the program with it when it has no parent. Nothing, with
+    // the reason in error, when the file cannot be opened; when it cannot be
+    // read through, or holds no readings, the window says so with
+    // recordingFailed and closes.
     static HistoryWindow *openRecording(const QString &path, Runtime &runtime,
                                         QWidget *parent = nullptr, QString *error = nullptr);
     // Opens and shows one, as Open Recording does; a file that cannot be
@@ -88,6 +90,7 @@ private:
     void load(std::unique_ptr<RecordingFile> file);
     void readOn();
     void readOnSoon();
+    void followOn();
     QString note() const;
     void chooseRecording();
     void chooseStabilityTableFile();
@@ -120,6 +123,11 @@ private:
     QWidget *m_loadingBar = nullptr;
     QProgressBar *m_progress = nullptr;
     QList<QWidget *> m_figuresWidgets; // unusable until it is read
+    // Its recording once read, looked at for what a logger appends, and why
+    // it is followed no more.
+    std::unique_ptr<RecordingFile> m_followed;
+    QTimer *m_followTimer = nullptr;
+    QString m_notFollowed;
 };
 
 } // namespace freqcounter

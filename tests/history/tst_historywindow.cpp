@@ -22,6 +22,7 @@ class TestHistoryWindow : public QObject
 private Q_SLOTS:
     void init();
     void recordingIsReadWhole();
+    void recordingIsFollowed();
     void recordingWithMathSaysSo_data();
     void recordingWithMathSaysSo();
     void cancelEndsTheReading();
@@ -33,6 +34,8 @@ private:
     // A recording of `rows` readings a second apart, from 15:00 UTC on; of
     // five or six fields, shown as 10.7 MHz less, the sixth naming the math.
     QString recording(int rows, int fields = 4);
+    // Row i of such a recording, of four fields, without its line end.
+    static QByteArray row(int i);
     QString figure(const QWidget &window, const char *name) const
     {
         return test::item<QLabel>(&window, name)->text();
@@ -59,14 +62,18 @@ QString TestHistoryWindow::recording(int rows, int fields)
     const QByteArray math = fields > 5 ? ",LO \xE2\x88\x92 10.7 MHz" : "";
     file.write(QByteArrayLiteral("time,port,device,reading") + (shown ? ",shown" : "")
                + (math.isEmpty() ? "" : ",math") + "\r\n");
-    const QDateTime start = QDateTime::fromMSecsSinceEpoch(1'796'655'600'000, Qt::UTC);
     for (int i = 0; i < rows; ++i) {
-        file.write(start.addSecs(i).toString(Qt::ISODateWithMs).toLatin1()
-                   + ",1,/dev/ttyUSB0,10.00000" + QByteArray::number(i % 7)
-                   + (shown ? ",-0.69999" + QByteArray::number(9 - i % 7) : QByteArray()) + math
-                   + "\r\n");
+        file.write(row(i) + (shown ? ",-0.69999" + QByteArray::number(9 - i % 7) : QByteArray())
+                   + math + "\r\n");
     }
     return path;
+}
+
+QByteArray TestHistoryWindow::row(int i)
+{
+    const QDateTime start = QDateTime::fromMSecsSinceEpoch(1'796'655'600'000, Qt::UTC);
+    return start.addSecs(i).toString(Qt::ISODateWithMs).toLatin1() + ",1,/dev/ttyUSB0,10.00000"
+            + QByteArray::number(i % 7);
 }
 
 void TestHistoryWindow::recordingIsReadWhole()
@@ -88,6 +95,36 @@ void TestHistoryWindow::recordingIsReadWhole()
     QCOMPARE(figure(*window, "note"), QStringLiteral("1 row could not be read, at line 1802"));
     QCOMPARE(test::item<QComboBox>(window, "span")->currentText(),
              QStringLiteral("Everything recorded"));
+    QVERIFY(m_errors.isEmpty());
+    window->close();
+    QTRY_VERIFY(!window);
+}
+
+void TestHistoryWindow::recordingIsFollowed()
+{
+    const QString path = recording(60);
+    QPointer<HistoryWindow> window = HistoryWindow::openRecording(path, *m_runtime);
+    QVERIFY(window);
+    window->show();
+    QTRY_VERIFY(!window->isLoading());
+    QFile logger(path);
+    QVERIFY(logger.open(QIODevice::Append | QIODevice::Unbuffered));
+    logger.write(row(60) + "\r\n" + row(61) + "\r\n");
+    QTRY_COMPARE(figure(*window, "count"), QStringLiteral("62"));
+
+    // Seen half written, a row whose half would read as a reading waits for
+    // its line end; the row that cannot be read before it shows it was seen.
+    const QByteArray last = row(62);
+    logger.write("torn\r\n" + last.chopped(3));
+    const QString torn = QStringLiteral("1 row could not be read, at line 64");
+    QTRY_COMPARE(figure(*window, "note"), torn);
+    QCOMPARE(figure(*window, "count"), QStringLiteral("62"));
+    logger.write(last.last(3) + "\r\n");
+    QTRY_COMPARE(figure(*window, "count"), QStringLiteral("63"));
+
+    // Cut short, it is followed no further.
+    QVERIFY(logger.resize(0));
+    QTRY_COMPARE(figure(*window, "note"), torn + QStringLiteral("; no longer followed: it shrank"));
     QVERIFY(m_errors.isEmpty());
     window->close();
     QTRY_VERIFY(!window);
