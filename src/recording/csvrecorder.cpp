@@ -6,14 +6,16 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
 #include <csignal>
 #include <unistd.h>
-#elif defined(Q_OS_WIN)
-#include <io.h>
 #endif
 
 namespace freqcounter {
@@ -34,8 +36,11 @@ bool endsTorn(const QString &path)
 
 } // namespace
 
-CsvRecorder::CsvRecorder(const QString &path, bool mathColumns)
+CsvRecorder::CsvRecorder(const QString &path, bool mathColumns, SyncCadence cadence,
+                         RecorderSystem system)
     : m_file(path)
+    , m_cadence(cadence)
+    , m_system(std::move(system))
 {
 #ifdef Q_OS_UNIX
     // A file that reaches the size limit must fail the write, not end the
@@ -47,7 +52,8 @@ CsvRecorder::CsvRecorder(const QString &path, bool mathColumns)
     const bool torn = endsTorn(path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         raiseFileError(tr("could not be opened"));
-    if (m_file.size() == 0)
+    m_end = m_file.size();
+    if (m_end == 0)
         write(kHeader.toByteArray() + (mathColumns ? ",shown,math\r\n" : "\r\n"));
     else if (torn)
         write(QByteArrayLiteral("\r\n"));
@@ -56,6 +62,22 @@ CsvRecorder::CsvRecorder(const QString &path, bool mathColumns)
 void CsvRecorder::append(const ReceivedReading &reading)
 {
     write(line(reading) + "\r\n");
+}
+
+void CsvRecorder::syncIfDue()
+{
+    if (m_unsyncedSince && m_system.now() - *m_unsyncedSince >= kSyncAfter)
+        sync();
+}
+
+void CsvRecorder::sync()
+{
+    if (!m_unsyncedSince)
+        return;
+    // A device that cannot be synchronised (a pipe, /dev/null) needs not be.
+    if (m_system.sync(m_file.handle()) != 0 && errno != EINVAL && errno != EROFS)
+        raiseWriteError(errno);
+    m_unsyncedSince.reset();
 }
 
 QByteArray CsvRecorder::line(const ReceivedReading &reading)
@@ -93,30 +115,72 @@ QString CsvRecorder::timestamp(const QDateTime &time)
 
 void CsvRecorder::write(const QByteArray &bytes)
 {
-#ifdef Q_OS_UNIX
-    // With the system's own call, so that a failure names its real cause: a
-    // file size limit, say, which QFile reports as "Unknown error".
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(m_file.handle(), data, std::size_t(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0)
-            raiseWriteError(errno);
-        data += written;
-        left -= written;
+    const qint64 size = bytes.size();
+    const qint64 written = writeOnce(bytes.constData(), size);
+    if (written != size) {
+        // The system took part of the line, or none of it. Only a write of
+        // the rest says why (no room, a file size limit): should it go in
+        // after all, the line is whole and stays, else what was taken is cut
+        // back.
+        int failure = errno;
+        if (written >= 0) {
+            const qint64 more = writeOnce(bytes.constData() + written, size - written);
+            failure = more == size - written ? 0 : more >= 0 ? ENOSPC : errno;
+        }
+        if (failure != 0) {
+            cutBack();
+            raiseWriteError(failure);
+        }
     }
-    // A device that cannot be synchronised (a pipe, /dev/null) needs not be.
-    if (::fdatasync(m_file.handle()) != 0 && errno != EINVAL && errno != EROFS)
-        raiseWriteError(errno);
-#else
-    if (m_file.write(bytes) != bytes.size())
-        raiseFileError(tr("could not be written"));
+    m_end += size;
+    if (!m_unsyncedSince)
+        m_unsyncedSince = m_system.now();
+    if (m_cadence == SyncCadence::EveryLine)
+        sync();
+}
+
+qint64 CsvRecorder::writeOnce(const char *data, qint64 size)
+{
+    for (;;) {
+        const qint64 written = m_system.write(m_file.handle(), data, size);
+        if (written >= 0 || errno != EINTR)
+            return written;
+    }
+}
+
+void CsvRecorder::cutBack()
+{
+    const int fd = m_file.handle();
 #ifdef Q_OS_WIN
-    if (::_commit(m_file.handle()) != 0)
-        raiseWriteError(errno);
+    int failure = ::_chsize_s(fd, m_end);
+    if (failure == 0 && ::_lseeki64(fd, m_end, SEEK_SET) != m_end)
+        failure = errno;
+#else
+    const int failure = ::ftruncate(fd, off_t(m_end)) == 0 ? 0 : errno;
 #endif
+    // A device that cannot be cut (a pipe, /dev/full) keeps no file to tear.
+    if (failure != 0 && failure != EINVAL)
+        raise(RecordingErrorCode::DeviceIoError, tr("could not be cut back to its last whole line"),
+              QString::fromLocal8Bit(std::strerror(failure)));
+}
+
+qint64 RecorderSystem::fileWrite(int fd, const char *data, qint64 size)
+{
+#ifdef Q_OS_WIN
+    return ::_write(fd, data, unsigned(size));
+#else
+    // The system's own call, so that a failure names its real cause: a file
+    // size limit, say, which QFile reports as "Unknown error".
+    return ::write(fd, data, std::size_t(size));
+#endif
+}
+
+int RecorderSystem::fileSync(int fd)
+{
+#ifdef Q_OS_WIN
+    return ::_commit(fd);
+#else
+    return ::fdatasync(fd);
 #endif
 }
 

@@ -40,6 +40,8 @@ private Q_SLOTS:
     void headerOnlyOnceAcrossTwoRuns_data();
     void headerOnlyOnceAcrossTwoRuns();
     void tornLastLineIsEndedFirst();
+    void linesAreWrittenWholeAndSyncedByTheCadence_data();
+    void linesAreWrittenWholeAndSyncedByTheCadence();
 };
 
 void TestCsvRecorder::fieldQuoting_data()
@@ -181,6 +183,52 @@ void TestCsvRecorder::tornLastLineIsEndedFirst()
     QCOMPARE(lines.at(1), CsvRecorder::line(reading) + '\r');
     QCOMPARE(lines.at(2), QByteArray("2026-12-07T15:2\r"));
     QCOMPARE(lines.at(3), CsvRecorder::line(reading) + '\r');
+}
+
+void TestCsvRecorder::linesAreWrittenWholeAndSyncedByTheCadence_data()
+{
+    QTest::addColumn<SyncCadence>("cadence");
+    QTest::addColumn<QList<int>>("syncedAtMs");
+
+    // The header and a reading at 0 ms, readings at 400 and 1500 ms.
+    QTest::newRow("every line, the header's too")
+            << SyncCadence::EveryLine << QList<int>{0, 0, 400, 1500};
+    QTest::newRow("once a second, when the oldest line has waited one")
+            << SyncCadence::OnceASecond << QList<int>{1000, 2500};
+}
+
+void TestCsvRecorder::linesAreWrittenWholeAndSyncedByTheCadence()
+{
+    QFETCH(SyncCadence, cadence);
+    QFETCH(QList<int>, syncedAtMs);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("readings.csv"));
+    std::chrono::milliseconds now{0};
+    int writes = 0;
+    QList<int> synced;
+    RecorderSystem system;
+    system.write = [&](int fd, const char *data, qint64 size) {
+        ++writes;
+        return RecorderSystem::fileWrite(fd, data, size);
+    };
+    system.sync = [&](int) {
+        synced.append(int(now.count()));
+        return 0;
+    };
+    system.now = [&] { return RecorderSystem::Clock::time_point(now); };
+    CsvRecorder recorder(path, false, cadence, system);
+    const ReceivedReading reading{1, QStringLiteral("/dev/ttyUSB0"), kStart,
+                                  QStringLiteral("145.2")};
+    for (; now.count() <= 3000; now += std::chrono::milliseconds(100)) {
+        if (now.count() == 0 || now.count() == 400 || now.count() == 1500)
+            recorder.append(reading);
+        recorder.syncIfDue();
+    }
+    recorder.sync();
+    QCOMPARE(synced, syncedAtMs);
+    QCOMPARE(writes, 4); // the header and three lines, one write each
+    QCOMPARE(fileLines(path).size(), 4);
 }
 
 QTEST_GUILESS_MAIN(TestCsvRecorder)
