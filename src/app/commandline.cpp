@@ -76,7 +76,7 @@ void takeOrNote(std::optional<T> &into, std::optional<T> given, const QString &m
 }
 
 // Where a usage line shows an option.
-enum class Usage { None, Run, View, Stability };
+enum class Usage { None, Run, Log, View, Stability };
 
 // Each option of ours, one row: its names (the first is the long one), the
 // name of its value (none for a flag), how the usage line shows it and on
@@ -140,6 +140,8 @@ void takeDevice(Parsed &parsed, qint16 port, const QString &value)
         return;
     }
     parsed.devices.name(port, value);
+    if (!parsed.portsNamed.contains(port))
+        parsed.portsNamed.append(port);
 }
 
 void takeLine(Parsed &parsed, qint16 port, const QString &value)
@@ -298,6 +300,39 @@ const QList<Option> &options()
                             "start (appended to when it exists)"),
              needsAFile("record"),
              [](Parsed &parsed, const QString &value) { parsed.recordPath = value; }},
+            {{QStringLiteral("no-window")},
+             {},
+             QStringLiteral("--no-window"),
+             Usage::Log,
+             QStringLiteral("read the counter with no window and no display:\n"
+                            "record it (--record) or serve it (--serve), riding\n"
+                            "through lost lines, until ended by a signal"),
+             {},
+             nullptr,
+             Request::Log},
+            {{QStringLiteral("serve")},
+             QStringLiteral("PORT"),
+             QStringLiteral("[--serve [ADDRESS:]PORT]"),
+             Usage::Log,
+             QStringLiteral("serve each reading as the counter sent it, a line\n"
+                            "each, on TCP port PORT, to other windows reading\n"
+                            "tcp://HOST:PORT; to this machine alone unless given\n"
+                            "as ADDRESS:PORT, such as 0.0.0.0:5025 for every network"),
+             QStringLiteral("option '--serve' needs a port, for example --serve 5025"),
+             [](Parsed &parsed, const QString &value) {
+                 const ServeAddress::Parsed given = ServeAddress::parse(value);
+                 takeOrNote(parsed.serve, given.address,
+                            QStringLiteral("option '--serve': %1").arg(given.mistake),
+                            parsed);
+             }},
+            {{QStringLiteral("reconnect")},
+             {},
+             QStringLiteral("[--reconnect]"),
+             Usage::Run,
+             QStringLiteral("wait for a lost line and reopen it, instead of ending;\n"
+                            "for this run, as the menu's Reconnect When Lost"),
+             {},
+             [](Parsed &parsed, const QString &) { parsed.reconnect = true; }},
             {{QStringLiteral("nominal")},
              QStringLiteral("FREQ"),
              QStringLiteral("[--nominal FREQ [--tolerance TOL]]"),
@@ -586,6 +621,13 @@ Parsed parse(const QStringList &arguments, bool nominalKept)
         parsed.request = Request::Stability;
     else if (!parsed.viewPath.isEmpty())
         parsed.request = Request::View;
+    else if (asked(Request::Log))
+        parsed.request = Request::Log;
+    if (parsed.request == Request::Log && parsed.recordPath.isEmpty() && !parsed.serve) {
+        parsed.request = Request::Mistake;
+        parsed.mistake = QStringLiteral("option '--no-window' needs --record FILE or --serve "
+                                        "PORT: with no window there is nothing else to do");
+    }
     return parsed;
 }
 
@@ -647,20 +689,28 @@ QString portListing(const PortDevices &devices, const QList<PortDescription> &fo
 QString usageLine()
 {
     QStringList run;
+    QStringList log;
     QStringList view;
     QStringList stability;
     for (const Option &option : options()) {
         if (option.line == Usage::Run)
             run.append(option.usage);
+        else if (option.line == Usage::Log)
+            log.append(option.usage);
         else if (option.line == Usage::View)
             view.append(option.usage);
         else if (option.line == Usage::Stability)
             stability.append(option.usage);
     }
+    // The logger takes the window's options of the line, the counter and the
+    // file; the usage line names only its own.
+    log.insert(1, QStringLiteral("[--record FILE]"));
+    log.append(QStringLiteral("[--com1 DEVICE] [--com2 DEVICE] [...]"));
     return QStringLiteral("Usage: freqcounter %1 [Qt options]\n"
-                          "       freqcounter %2 [Qt options]\n"
-                          "       freqcounter %3\n")
-            .arg(run.join(u' '), view.join(u' '), stability.join(u' '));
+                          "       freqcounter %2\n"
+                          "       freqcounter %3 [Qt options]\n"
+                          "       freqcounter %4\n")
+            .arg(run.join(u' '), log.join(u' '), view.join(u' '), stability.join(u' '));
 }
 
 QString helpText()

@@ -5,6 +5,7 @@
 #include "countermath.h"
 #include "nominal.h"
 #include "portdevices.h"
+#include "readingserver.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,14 +16,16 @@
 // --line2 how their lines speak, --scale and --offset the counter math for
 // the run, --record
 // names a file to record the readings to from the start, --view and
-// --stability a recording to look at or to print the figures of, --list-ports,
+// --stability a recording to look at or to print the figures of,
+// --no-window reads the counter with no window (recording or serving it,
+// riding through lost lines), --list-ports,
 // --help and --version answer and end the program, Qt's own options
 // (-platform, -style, ...) are Qt's, and anything else is a mistake. All of
 // it is settled before Qt starts, so that every answer and every usage error
 // comes without a display.
 namespace freqcounter::CommandLine {
 
-enum class Request { Run, Help, Version, ListPorts, View, Stability, Mistake };
+enum class Request { Run, Log, Help, Version, ListPorts, View, Stability, Mistake };
 
 struct Parsed
 {
@@ -31,10 +34,16 @@ struct Parsed
     QString mistake;
     // The ports' devices, with those named on the command line.
     PortDevices devices;
+    // The ports whose device the command line names, in its order.
+    QList<qint16> portsNamed;
     // The ports whose device kept from Line Settings is to be forgotten.
     QList<qint16> forget;
     // The file to record to from the start; empty for none.
     QString recordPath;
+    // Where the readings are served to other windows, when given.
+    std::optional<ServeAddress> serve;
+    // A lost line is waited for and reopened, for this run.
+    bool reconnect = false;
     // A recording to look at again, or to print the stability table of.
     QString viewPath;
     QString stabilityPath;

@@ -9,6 +9,25 @@
 
 #include <vector>
 
+namespace {
+
+// --forget-com1, --forget-com2: the devices Line Settings kept go.
+void forgetDevices(const QList<qint16> &ports)
+{
+    using namespace freqcounter;
+    for (const qint16 port : ports) {
+        const QString kept = PortDevices::kept(port);
+        if (kept.isEmpty())
+            continue;
+        PortDevices::keep(port, QString());
+        ConsoleAnswer::write(
+                QStringLiteral("freqcounter: Com%1 no longer stands for %2.\n").arg(port).arg(kept),
+                ConsoleAnswer::Stream::Error);
+    }
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     using namespace freqcounter;
@@ -37,8 +56,29 @@ int main(int argc, char *argv[])
     case CommandLine::Request::Stability:
         return printStabilityTable(parsed.stabilityPath);
     case CommandLine::Request::Run:
+    case CommandLine::Request::Log:
     case CommandLine::Request::View:
         break;
+    }
+
+    // Counter math given on the command line is for this run alone.
+    CounterMath math = CounterMath::kept();
+    if (parsed.scale || parsed.offset) {
+        math = CounterMath::make(parsed.scale.value_or(QStringLiteral("1")),
+                                 parsed.offset.value_or(QStringLiteral("0Hz")))
+                       .value_or(CounterMath());
+    }
+    if (parsed.request == CommandLine::Request::Log) {
+        // No display is needed, nor looked for.
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("freqcounter"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(FREQCOUNTER_VERSION));
+        forgetDevices(parsed.forget);
+        Logger::Setup setup{parsed.devices, parsed.portsNamed, parsed.recordPath, math,
+                            parsed.serve};
+        if (setup.ports.isEmpty())
+            setup.ports = {1};
+        return runLogger(std::move(setup));
     }
 
     // QApplication keeps pointers into these for as long as it runs.
@@ -66,27 +106,13 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(FREQCOUNTER_VERSION));
     if (parsed.request == CommandLine::Request::View)
         return viewRecording(parsed.viewPath);
-    for (const qint16 port : parsed.forget) {
-        const QString kept = PortDevices::kept(port);
-        if (kept.isEmpty())
-            continue;
-        PortDevices::keep(port, QString());
-        ConsoleAnswer::write(
-                QStringLiteral("freqcounter: Com%1 no longer stands for %2.\n").arg(port).arg(kept),
-                Stream::Error);
-    }
+    forgetDevices(parsed.forget);
     if (parsed.nominalHz) {
         comparison.nominalHz = parsed.nominalHz;
         comparison.tolerance = parsed.tolerance;
     } else if (parsed.tolerance) {
         comparison.tolerance = parsed.tolerance;
     }
-    // Counter math given on the command line is for this run alone.
-    CounterMath math = CounterMath::kept();
-    if (parsed.scale || parsed.offset) {
-        math = CounterMath::make(parsed.scale.value_or(QStringLiteral("1")),
-                                 parsed.offset.value_or(QStringLiteral("0Hz")))
-                       .value_or(CounterMath());
-    }
-    return runProgram(parsed.devices, parsed.recordPath, comparison, math);
+    return runProgram(parsed.devices,
+                      {parsed.recordPath, comparison, math, parsed.serve, parsed.reconnect});
 }

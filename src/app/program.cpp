@@ -14,11 +14,14 @@
 #include "windowdefinition.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QIcon>
 #include <QMessageBox>
 
+#include <atomic>
 #include <chrono>
+#include <thread>
 
 #ifdef Q_OS_UNIX
 #include <QSocketNotifier>
@@ -26,6 +29,8 @@
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
+#elif defined(Q_OS_WIN)
+#include <windows.h>
 #endif
 
 namespace freqcounter {
@@ -55,10 +60,12 @@ void quitOnTerminationSignals(QObject *context)
         // A box in an event loop of its own, such as the one a failure at
         // start shows before the main loop runs, is closed too: quitting
         // alone would end only the main loop, and only once it runs.
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        for (QWidget *window : windows) {
-            if (window->isModal() && window->isVisible())
-                window->close();
+        if (qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr) {
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            for (QWidget *window : windows) {
+                if (window->isModal() && window->isVisible())
+                    window->close();
+            }
         }
         QCoreApplication::quit();
     });
@@ -69,7 +76,37 @@ void quitOnTerminationSignals(QObject *context)
     for (const int signal : {SIGINT, SIGTERM, SIGHUP})
         ::sigaction(signal, &action, nullptr);
 }
+#elif defined(Q_OS_WIN)
+std::atomic<bool> g_ended{false};
+
+// Ctrl-C or Ctrl-Break in the console, or the console closed: the logger
+// ends as at a termination signal. Windows ends the program once this
+// returns from a closed console, so it waits a moment for the end.
+BOOL WINAPI onConsoleControl(DWORD event)
+{
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                              Qt::QueuedConnection);
+    if (event == CTRL_CLOSE_EVENT || event == CTRL_LOGOFF_EVENT || event == CTRL_SHUTDOWN_EVENT) {
+        for (int i = 0; i < 40 && !g_ended; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return TRUE;
+}
 #endif
+
+// One line of the logger's for standard error: under systemd with the
+// journal's priority before it, elsewhere with the local time.
+QString loggerLine(const QString &line, Logger::Level level)
+{
+    if (qEnvironmentVariableIsSet("JOURNAL_STREAM")) {
+        const int priority = level == Logger::Level::Error ? 3
+                : level == Logger::Level::Warning          ? 4
+                                                           : 6;
+        return QStringLiteral("<%1>freqcounter: %2\n").arg(priority).arg(line);
+    }
+    return QStringLiteral("%1 freqcounter: %2\n")
+            .arg(QDateTime::currentDateTime().toString(Qt::ISODate), line);
+}
 
 // The program's own icon: every size built in (the installed theme icon is
 // the same drawing).
@@ -94,14 +131,44 @@ void connectToWindow(Form1 &form, ReadingActions &actions)
     QObject::connect(&actions, &ReadingActions::lineSettingsAsked, &form,
                      &Form1::chooseLineSettings);
     QObject::connect(&actions, &ReadingActions::counterMathChanged, &form, &Form1::setCounterMath);
+    QObject::connect(&actions, &ReadingActions::reconnectChanged, &form, &Form1::setReconnect);
+    QObject::connect(&form, &Form1::lineWaiting, &actions, &ReadingActions::setLineWaiting);
+    form.setReconnect(actions.reconnects());
     QObject::connect(&form, &Form1::counterNotice, &actions, [](const QString &notice) {
         ConsoleAnswer::write(QStringLiteral("freqcounter: %1\n").arg(notice),
                              ConsoleAnswer::Stream::Error);
     });
 }
 
-int runProgram(const PortDevices &devices, const QString &recordPath, const Comparison &comparison,
-               const CounterMath &math)
+namespace {
+
+// Every reading the window receives goes to the clients of a server of its
+// own; false, told, when it cannot listen.
+bool serveFromWindow(Form1 &form, const ServeAddress &where)
+{
+    auto *server = new ReadingServer(&form);
+    if (const std::optional<QString> why = server->listen(where)) {
+        ConsoleAnswer::write(QStringLiteral("freqcounter: %1\n").arg(*why),
+                             ConsoleAnswer::Stream::Error);
+        return false;
+    }
+    QObject::connect(&form, &Form1::readingReceived, server,
+                     [server](const ReceivedReading &reading) {
+                         server->send(reading.asSent().toLatin1());
+                     });
+    for (const auto signal : {&ReadingServer::clientConnected, &ReadingServer::clientLeft,
+                              &ReadingServer::clientDropped, &ReadingServer::clientRefused}) {
+        QObject::connect(server, signal, server, [](const QString &text) {
+            ConsoleAnswer::write(QStringLiteral("freqcounter: %1\n").arg(text),
+                                 ConsoleAnswer::Stream::Error);
+        });
+    }
+    return true;
+}
+
+} // namespace
+
+int runProgram(const PortDevices &devices, const WindowRun &run)
 {
     QApplication::setWindowIcon(applicationIcon());
     Runtime runtime(std::make_unique<MessageBoxReporter>());
@@ -112,15 +179,42 @@ int runProgram(const PortDevices &devices, const QString &recordPath, const Comp
     // The window owns its menu and what the menu made.
     auto *actions = new ReadingActions(form, runtime);
     connectToWindow(form, *actions);
-    actions->setComparison(comparison, false);
-    actions->setCounterMath(math, false);
+    actions->setComparison(run.comparison, false);
+    actions->setCounterMath(run.math, false);
+    if (run.reconnect)
+        actions->setReconnect(true, false);
+    if (run.serve && !serveFromWindow(form, *run.serve))
+        return Runtime::kFailureExitStatus;
     if (!form.load())
         return Runtime::kFailureExitStatus;
-    if (!recordPath.isEmpty() && !runtime.run([&] { actions->startRecording(recordPath); }))
+    if (!run.recordPath.isEmpty() && !runtime.run([&] { actions->startRecording(run.recordPath); }))
         return Runtime::kFailureExitStatus;
     form.show();
     const int status = QApplication::exec();
     return runtime.hasFailed() ? Runtime::kFailureExitStatus : status;
+}
+
+int runLogger(Logger::Setup setup)
+{
+    Logger logger(std::move(setup));
+    QObject::connect(&logger, &Logger::told, &logger, [](const QString &line, Logger::Level level) {
+        ConsoleAnswer::write(loggerLine(line, level), ConsoleAnswer::Stream::Error);
+    });
+    QObject::connect(&logger, &Logger::failed, &logger,
+                     [] { QCoreApplication::exit(Runtime::kFailureExitStatus); });
+#ifdef Q_OS_UNIX
+    quitOnTerminationSignals(&logger);
+#elif defined(Q_OS_WIN)
+    ::SetConsoleCtrlHandler(onConsoleControl, TRUE);
+#endif
+    if (!logger.start())
+        return Runtime::kFailureExitStatus;
+    const int status = QCoreApplication::exec();
+    logger.finish();
+#ifdef Q_OS_WIN
+    g_ended = true;
+#endif
+    return status;
 }
 
 int viewRecording(const QString &path)

@@ -4,7 +4,9 @@
 
 #include "comparison.h"
 #include "countermath.h"
+#include "logger.h"
 #include "portdevices.h"
+#include "readingserver.h"
 
 #include <QString>
 
@@ -22,11 +24,24 @@ void connectToWindow(Form1 &form, ReadingActions &actions);
 // closed or an error ends the program. Returns the exit status. The
 // devices say which device each port stands for.
 // When a record path is given, every reading shown is recorded to it from
-// the start.
-// The comparison is what the readings are compared with at start.
-// The math is the counter math the readings are shown with at start.
-int runProgram(const PortDevices &devices, const QString &recordPath,
-               const Comparison &comparison = {}, const CounterMath &math = {});
+// the start. The comparison is what the readings are compared with at
+// start, the math the counter math they are shown with at start.
+// With a serve address, every reading is served there too; with reconnect,
+// a lost line is waited for this run, whatever the menu kept.
+struct WindowRun
+{
+    QString recordPath;
+    Comparison comparison;
+    CounterMath math;
+    std::optional<ServeAddress> serve;
+    bool reconnect = false;
+};
+int runProgram(const PortDevices &devices, const WindowRun &run = {});
+
+// The counter read with no window until a termination signal, or a
+// failure that waiting cannot mend, ends it; each change of state is told
+// on standard error, a line each. Returns the exit status.
+int runLogger(Logger::Setup setup);
 
 // A recording looked at again, in a history window of its own: no port is
 // opened and the main window is not shown. Returns the exit status; a file

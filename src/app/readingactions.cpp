@@ -19,12 +19,19 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QSettings>
 #include <QShortcut>
 #include <QWidget>
 
 #include <cmath>
 
 namespace freqcounter {
+
+namespace {
+
+constexpr auto kReconnectKey = QLatin1StringView("reconnect");
+
+} // namespace
 
 ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
     : QObject(&window)
@@ -58,6 +65,13 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
     m_lineSettings = new QAction(tr("L&ine Settings\u2026"), this);
     m_lineSettings->setObjectName(QStringLiteral("lineSettings"));
     connect(m_lineSettings, &QAction::triggered, this, &ReadingActions::lineSettingsAsked);
+    m_reconnect = new QAction(tr("Reconnect &When Lost"), this);
+    m_reconnect->setObjectName(QStringLiteral("reconnect"));
+    m_reconnect->setCheckable(true);
+    m_reconnect->setChecked(QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"))
+                                    .value(kReconnectKey, false)
+                                    .toBool());
+    connect(m_reconnect, &QAction::triggered, this, [this](bool on) { setReconnect(on, true); });
     m_about = new QAction(tr("&About freqcounter"), this);
     m_about->setObjectName(QStringLiteral("about"));
     m_aboutQt = new QAction(tr("About &Qt"), this);
@@ -116,6 +130,27 @@ ReadingActions::~ReadingActions()
 void ReadingActions::readingReceived(const ReceivedReading &reading)
 {
     m_runtime.run([&] { add(reading); });
+}
+
+bool ReadingActions::reconnects() const
+{
+    return m_reconnect->isChecked();
+}
+
+void ReadingActions::setReconnect(bool on, bool keep)
+{
+    m_reconnect->setChecked(on);
+    if (keep) {
+        QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"))
+                .setValue(kReconnectKey, on);
+    }
+    Q_EMIT reconnectChanged(on);
+}
+
+void ReadingActions::setLineWaiting(const QString &why)
+{
+    m_lineWaiting = why;
+    compare();
 }
 
 void ReadingActions::setCounterSilent(bool silent)
@@ -252,6 +287,7 @@ void ReadingActions::showMenu(const QPoint &globalAt)
         m_menu->addAction(m_clearMath);
         m_menu->addSeparator();
         m_menu->addAction(m_lineSettings);
+        m_menu->addAction(m_reconnect);
         m_menu->addSeparator();
         m_menu->addAction(m_about);
         m_menu->addAction(m_aboutQt);
@@ -371,6 +407,8 @@ void ReadingActions::compare()
     if (m_largeDisplayWindow)
         m_largeDisplayWindow->setComparison(m_compared.line, m_compared.outside);
     QStringList description;
+    if (!m_lineWaiting.isEmpty())
+        description.append(m_lineWaiting);
     if (m_counterSilent) {
         description.append(tr("The counter is silent: no answer to the last %1 queries.")
                                    .arg(QueryPacing::kSilentAfter));

@@ -74,6 +74,14 @@ public:
     const CounterMath &counterMath() const { return m_math; }
     void setCounterMath(const CounterMath &math, bool keep);
 
+    // Whether a lost line is waited for and reopened; the menu's choice is
+    // kept for the next start, one given here only when keep is set.
+    bool reconnects() const;
+    void setReconnect(bool on, bool keep);
+    // The window waits for its lost line, for this reason (empty: it no
+    // longer waits); the description says so meanwhile.
+    void setLineWaiting(const QString &why);
+
     // What About freqcounter says: the version, the licence, Qt's version.
     static QString aboutText();
 
@@ -85,6 +93,8 @@ Q_SIGNALS:
     void lineSettingsAsked();
     // The counter math changed: the window shows its readings so.
     void counterMathChanged(const freqcounter::CounterMath &math);
+    // Reconnect When Lost was turned on or off.
+    void reconnectChanged(bool on);
 
 private:
     void add(const ReceivedReading &reading);
@@ -121,12 +131,14 @@ private:
     QAction *m_counterMath = nullptr;
     QAction *m_clearMath = nullptr;
     QAction *m_lineSettings = nullptr;
+    QAction *m_reconnect = nullptr;
     QAction *m_about = nullptr;
     QAction *m_aboutQt = nullptr;
     CounterMath m_math;
     NominalComparison m_nominal;
     NominalComparison::Compared m_compared; // the newest reading's
     bool m_counterSilent = false;
+    QString m_lineWaiting;
     ReadingHistory m_history;
     std::unique_ptr<CsvRecorder> m_recorder;
     // Whether the recording has every reading since the first.

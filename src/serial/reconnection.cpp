@@ -26,6 +26,16 @@ bool isLoss(const SerialError &error)
     }
 }
 
+// What a failure says of its cause, without the advice on what to do (such
+// as starting the program again), which waiting takes the place of: its
+// first sentence.
+QString causeOf(const SerialError &error)
+{
+    const QString &text = error.description();
+    const qsizetype end = text.indexOf(QStringLiteral(". "));
+    return end < 0 ? text : text.first(end + 1);
+}
+
 } // namespace
 
 Reconnection::Reconnection(SerialLine &line, Tell tell)
@@ -60,7 +70,7 @@ bool Reconnection::lose(const SerialError &error, qint64 nowMsecs)
         m_network = NetworkAddress::isAddress(m_line.deviceName());
     if (m_state == State::Open) {
         m_lostAt = nowMsecs;
-        m_why = error.description();
+        m_why = causeOf(error);
         // A connection that keeps dropping before its first reading is
         // tried less and less often, as one that never comes about is.
         m_wait = m_readSinceBack ? kFirstRetry : nextWait();
@@ -124,8 +134,15 @@ void Reconnection::check(qint64 nowMsecs)
     m_state = State::Open;
     m_readSinceBack = false;
     const qint64 seconds = (nowMsecs - m_lostAt + 500) / 1000;
-    m_tell(m_openedBefore ? tr("%1 is back after %2 s.").arg(label()).arg(seconds)
-                          : tr("%1 is open after %2 s.").arg(label()).arg(seconds));
+    const QString device = m_line.openDevice();
+    m_tell(m_openedBefore ? tr("Port %1 (%2) is back after %3 s.")
+                                    .arg(m_line.commPort())
+                                    .arg(device)
+                                    .arg(seconds)
+                          : tr("Port %1 (%2) is open after %3 s.")
+                                    .arg(m_line.commPort())
+                                    .arg(device)
+                                    .arg(seconds));
 }
 
 void Reconnection::readingArrived()
