@@ -406,9 +406,13 @@ void ReadingActions::compare()
     m_compared = m_nominal.compare(m_last ? m_last->text : QString(), newestMHz());
     if (m_largeDisplayWindow)
         m_largeDisplayWindow->setComparison(m_compared.line, m_compared.outside);
+    // While the line is waited for, that alone: the last reading's offset
+    // is no longer the counter's.
+    if (!m_lineWaiting.isEmpty()) {
+        Q_EMIT readingDescribed(m_lineWaiting);
+        return;
+    }
     QStringList description;
-    if (!m_lineWaiting.isEmpty())
-        description.append(m_lineWaiting);
     if (m_counterSilent) {
         description.append(tr("The counter is silent: no answer to the last %1 queries.")
                                    .arg(QueryPacing::kSilentAfter));

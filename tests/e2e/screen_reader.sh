@@ -6,7 +6,8 @@
 # description names the device it stands for, and the display's name is the
 # reading and its description the offset from the nominal, within the
 # tolerance; after a keyboard user chooses Com2, still, and the offset is
-# outside.
+# outside; and once Com2's counter goes, with Reconnect When Lost on, the
+# display reads "Waiting" and its description says what for.
 # Usage: screen_reader.sh PROGRAM SIMULATOR
 set -u
 program=$1
@@ -14,12 +15,13 @@ simulator=$2
 . "$(dirname "$0")/xsession.sh"
 on_accessibility_bus "$@"
 
-# read_out: prints what the bus says of the program's window, a line per
-# item: role, name and description, tab-separated; waits (up to 10 s) for
-# the program to appear there with a reading.
+# read_out [PATTERN]: prints what the bus says of the program's window, a
+# line per item: role, name and description, tab-separated; waits (up to
+# 10 s) for the program to appear there with a label line that matches the
+# pattern (a Python regular expression; a reading unless given).
 read_out() {
-    "$python" - <<'PYTHON'
-import sys, time
+    "$python" - "${1:- MHz\t}" <<'PYTHON'
+import re, sys, time
 import pyatspi
 deadline = time.monotonic() + 10
 while time.monotonic() < deadline:
@@ -30,7 +32,7 @@ while time.monotonic() < deadline:
         for window in app:
             for item in window:
                 lines.append("\t".join([item.getRoleName(), item.name, item.description]))
-    if any(line.startswith("label\t") and " MHz\t" in line for line in lines):
+    if any(line.startswith("label\t") and re.search(sys.argv[1], line) for line in lines):
         print("\n".join(lines))
         sys.exit(0)
     time.sleep(0.1)
@@ -60,6 +62,11 @@ grep -qx "radio button	Com2	$work/com2" "$work/com2.read" \
     || fail "on Com2 its description is lost: $(cat "$work/com2.read")"
 grep -q "^label	43[34]\.[0-9]* MHz	$offset, outside ±1000 ppm\$" "$work/com2.read" \
     || fail "on Com2 the display is not said to be outside: $(cat "$work/com2.read")"
+kill "$sim_pid"
+read_out '^label\tWaiting\tWaiting for port 2 ' >"$work/lost.read" \
+    || fail "the wait is not read: $(cat "$work/lost.read")"
+grep -q "^label	Waiting	Waiting for port 2 ($work/com2) to come back\. Serial port 2 ($work/com2) was lost" "$work/lost.read" \
+    || fail "the wait reads: $(cat "$work/lost.read")"
 kill "$app_pid"
 wait_exit
 echo "PASS"

@@ -81,14 +81,14 @@ start_accessibility_bus() {
 # The program as a screen reader's user has it: on a private X server and
 # the accessibility bus, a counter on each port (Com1 about 145.2 MHz, within
 # the nominal's ±1000 ppm; Com2 about 433.92 MHz, outside), compared with
-# 145.2 MHz. Sets main to its window.
+# 145.2 MHz, waiting out a lost line. Sets main to its window.
 start_for_a_screen_reader() {
     start_x
     start_accessibility_bus
     start_simulator --name com1 --frequency 145.2 --interval 100
     start_simulator --name com2 --frequency 433.92 --interval 100
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 FREQCOUNTER_COM2="$work/com2" \
-        "$program" --com1 "$work/com1" --nominal 145.2MHz --tolerance 1000ppm 2>"$work/stderr" &
+        "$program" --com1 "$work/com1" --nominal 145.2MHz --tolerance 1000ppm --reconnect 2>"$work/stderr" &
     app_pid=$!
     main=$(wait_window _NET_WM_WINDOW_TYPE_NORMAL) || fail "the window did not open"
 }
