@@ -18,8 +18,8 @@ PACKAGE_PACKAGES="dpkg-dev file desktop-file-utils appstream lintian"
 # To test the real binary under a virtual X server, and the package; locales
 # makes the German locale under which the simulator's readings are tested;
 # the accessibility bus and its Python bindings read the window as a screen
-# reader does.
-TEST_PACKAGES="xvfb xauth xdotool x11-utils locales at-spi2-core python3-pyatspi dbus
+# reader does; systemd's systemd-analyze verifies the logger's unit.
+TEST_PACKAGES="xvfb xauth xdotool x11-utils locales at-spi2-core python3-pyatspi dbus systemd
  $PACKAGE_PACKAGES"
 
 # Installs those of the named packages that are missing, as root or through

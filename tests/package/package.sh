@@ -36,7 +36,8 @@ done
 echo "$depends" | grep -q '(>= ' || fail "Depends has no versions, so it was not computed: $depends"
 dpkg-deb --info "$deb" >/dev/null
 
-# Files: the two programs and what a desktop needs, nothing else.
+# Files: the two programs, what a desktop needs and the logger's service,
+# nothing else.
 app=io.github.freqcounter.FreqCounter
 dpkg-deb --contents "$deb" | awk '{ print $6 }' | grep -v '/$' | sort >"$work/files"
 for expected in \
@@ -48,11 +49,16 @@ for expected in \
     ./usr/share/icons/hicolor/16x16/apps/$app.png \
     ./usr/share/icons/hicolor/48x48/apps/$app.png \
     ./usr/share/icons/hicolor/256x256/apps/$app.png \
-    ./usr/share/doc/freqcounter/copyright; do
+    ./usr/share/doc/freqcounter/copyright \
+    ./usr/lib/systemd/system/freqcounter-logger@.service \
+    ./usr/lib/sysusers.d/freqcounter.conf \
+    ./usr/share/doc/freqcounter/examples/logger.conf; do
     grep -qx "$expected" "$work/files" || fail "the package lacks $expected"
 done
 unexpected=$(grep -v -e '^./usr/bin/freqcounter' -e '^./usr/share/applications/' -e '^./usr/share/metainfo/' \
-    -e '^./usr/share/icons/hicolor/' -e '^./usr/share/doc/freqcounter/copyright$' "$work/files" || true)
+    -e '^./usr/share/icons/hicolor/' -e '^./usr/share/doc/freqcounter/copyright$' \
+    -e '^./usr/lib/systemd/system/freqcounter-logger@.service$' -e '^./usr/lib/sysusers.d/freqcounter.conf$' \
+    -e '^./usr/share/doc/freqcounter/examples/logger.conf$' "$work/files" || true)
 [ -z "$unexpected" ] || fail "the package holds more than it should: $unexpected"
 
 # Unpacked, the programs run, and the desktop files pass their validators.
@@ -62,6 +68,15 @@ dpkg-deb -x "$deb" "$work/root"
 desktop-file-validate "$work/root/usr/share/applications/$app.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/$app.metainfo.xml" \
     || fail "appstreamcli validate"
+
+# The logger's unit starts the packaged program, and the package makes the
+# user it runs as once it is installed.
+grep -q '^ExecStart=/usr/bin/freqcounter --no-window ' "$work/root/usr/lib/systemd/system/freqcounter-logger@.service" \
+    || fail "the logger's unit does not start /usr/bin/freqcounter"
+dpkg-deb --control "$deb" "$work/control"
+[ -x "$work/control/postinst" ] || fail "the package has no postinst to run"
+grep -q 'systemd-sysusers freqcounter.conf' "$work/control/postinst" \
+    || fail "the package's postinst does not make the logger's user"
 
 # Each PNG is the size its folder says (width and height at bytes 16 to 23).
 for png in "$work"/root/usr/share/icons/hicolor/*x*/apps/$app.png; do
