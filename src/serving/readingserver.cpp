@@ -37,37 +37,46 @@ QString midSentence(QString text)
 
 ServeAddress::Parsed ServeAddress::parse(QStringView value)
 {
+    const auto noPort = [value] {
+        return Parsed{std::nullopt,
+                      tr("%1 names no port from 1 to 65535; give [ADDRESS:]PORT, such as 5025 "
+                         "or 0.0.0.0:5025")
+                              .arg(value)};
+    };
     ServeAddress where;
+    QStringView host;
     QStringView portText = value;
-    const qsizetype colon = value.lastIndexOf(u':');
-    if (colon >= 0) {
-        QStringView host = value.first(colon);
+    if (value.startsWith(u'[')) {
+        const qsizetype close = value.indexOf(u"]:");
+        if (close < 0)
+            return noPort();
+        host = value.sliced(1, close - 1);
+        portText = value.sliced(close + 2);
+    } else if (value.count(u':') > 1) {
+        return {std::nullopt,
+                tr("%1: an IPv6 address goes in brackets, such as [::]:5025").arg(value)};
+    } else if (const qsizetype colon = value.indexOf(u':'); colon >= 0) {
+        host = value.first(colon);
         portText = value.sliced(colon + 1);
-        if (host.startsWith(u'[') && host.endsWith(u']')) {
-            host = host.sliced(1, host.size() - 2);
-        } else if (host.contains(u':')) {
-            return {std::nullopt,
-                    tr("%1: an IPv6 address goes in brackets, such as [::]:5025").arg(value)};
-        }
-        if (host.isEmpty())
-            return {std::nullopt, tr("%1 names no address before its colon").arg(value)};
-        if (!where.address.setAddress(host.toString())) {
-            return {std::nullopt,
-                    tr("%1 is no IP address; give one of this machine's, such as 0.0.0.0 "
-                       "(every interface) or 192.168.1.7, or the port alone (this machine only)")
-                            .arg(host)};
-        }
+    }
+    if (host.isEmpty() && portText.size() < value.size())
+        return {std::nullopt, tr("%1 names no address before its port").arg(value)};
+    // An IPv4 address only as written in full (not 1.2.3 for 1.2.0.3).
+    if (!host.isEmpty()
+        && (!where.address.setAddress(host.toString())
+            || (where.address.protocol() == QAbstractSocket::IPv4Protocol
+                && where.address.toString() != host))) {
+        return {std::nullopt,
+                tr("%1 is no IP address; give one of this machine's, such as 0.0.0.0 "
+                   "(every interface) or 192.168.1.7, or the port alone (this machine only)")
+                        .arg(host)};
     }
     const bool digits = !portText.isEmpty() && portText.size() <= 5
             && std::all_of(portText.begin(), portText.end(),
                            [](QChar c) { return c >= u'0' && c <= u'9'; });
     const uint port = digits ? portText.toUInt() : 0;
-    if (port < 1 || port > 65535) {
-        return {std::nullopt,
-                tr("%1 names no port from 1 to 65535; give [ADDRESS:]PORT, such as 5025 or "
-                   "0.0.0.0:5025")
-                        .arg(value)};
-    }
+    if (port < 1 || port > 65535)
+        return noPort();
     where.port = quint16(port);
     return {where, {}};
 }

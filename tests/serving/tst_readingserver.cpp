@@ -82,6 +82,7 @@ void TestReadingServer::mistakenOptionValues_data()
     QTest::newRow("port past 65535") << u"0.0.0.0:65536"_s << u"no port"_s;
     QTest::newRow("IPv6 without brackets") << u"::1:5025"_s << u"brackets"_s;
     QTest::newRow("a host name") << u"counter.lab:5025"_s << u"counter.lab is no IP"_s;
+    QTest::newRow("IPv4 short of a part") << u"1.2.3:5025"_s << u"1.2.3 is no IP"_s;
 }
 
 void TestReadingServer::mistakenOptionValues()
