@@ -31,11 +31,20 @@ HANDLE handleFor(Stream stream)
     return console;
 }
 
+bool g_boxes = true;
+
 } // namespace
+
+void withoutBoxes()
+{
+    g_boxes = false;
+}
 
 void write(const QString &text, Stream stream)
 {
     const HANDLE handle = handleFor(stream);
+    if (handle == INVALID_HANDLE_VALUE && !g_boxes)
+        return;
     if (handle == INVALID_HANDLE_VALUE) {
         ::MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(text.utf16()), L"freqcounter",
                       MB_OK | (stream == Stream::Error ? MB_ICONERROR : MB_ICONINFORMATION));
@@ -56,6 +65,8 @@ void write(const QString &text, Stream stream)
 {
     std::fputs(qPrintable(text), stream == Stream::Output ? stdout : stderr);
 }
+
+void withoutBoxes() {}
 #endif
 
 } // namespace freqcounter::ConsoleAnswer

@@ -35,8 +35,13 @@ int main(int argc, char *argv[])
     // What was kept from the last run, which the command line overrides for
     // this one.
     Comparison comparison = Comparison::kept();
-    const CommandLine::Parsed parsed = CommandLine::parse(CommandLine::programArguments(argc, argv),
-                                                          comparison.nominalHz.has_value());
+    const QStringList arguments = CommandLine::programArguments(argc, argv);
+    // The logger shows no box, not even for a mistake: nobody may be there
+    // to close it.
+    if (arguments.contains(QStringLiteral("--no-window")))
+        ConsoleAnswer::withoutBoxes();
+    const CommandLine::Parsed parsed
+            = CommandLine::parse(arguments, comparison.nominalHz.has_value());
     switch (parsed.request) {
     case CommandLine::Request::Help:
         ConsoleAnswer::write(CommandLine::helpText(), Stream::Output);
