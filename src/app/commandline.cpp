@@ -752,7 +752,13 @@ QString helpText()
                     "Qt's own options, such as -platform and -style, are accepted.\n"
                     "\n"
                     "Right-click the window for more: copy the reading, record to a file,\n"
-                    "and the history (Ctrl+H): a chart of the readings with statistics.\n");
+                    "and the history (Ctrl+H): a chart of the readings with statistics.\n"
+                    "\n"
+                    "With --no-window it reads --com1 (and --com2) with every option above\n"
+                    "for the line, the counter and the math, waits for a lost line, and\n"
+                    "tells each change on standard error. It ends with status 0 on SIGTERM,\n"
+                    "SIGINT or SIGHUP (Ctrl+C on Windows), 1 on a failure waiting cannot\n"
+                    "mend (such as a file that cannot be written), 2 on a mistake here.\n");
 }
 
 QString versionText()
