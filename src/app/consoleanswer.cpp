@@ -66,7 +66,8 @@ void write(const QString &text, Stream stream)
     std::fputs(qPrintable(text), stream == Stream::Output ? stdout : stderr);
 }
 
-void withoutBoxes() {}
+void withoutBoxes()
+{}
 #endif
 
 } // namespace freqcounter::ConsoleAnswer

@@ -20,7 +20,7 @@ namespace freqcounter {
 struct Logger::Watched
 {
     explicit Watched(Logger &logger)
-        : reconnection(line, [&logger](const QString &line) { logger.tell(line, Level::Warning); })
+        : reconnection(line, [&logger](const QString &text) { logger.tell(text, Level::Warning); })
     {}
 
     SerialLine line;
@@ -33,7 +33,7 @@ namespace {
 
 // The most a tick takes from a line: the window takes one buffer's worth
 // (1024 characters), which a counter at 1000 readings a second outruns.
-constexpr qsizetype kMostPerTick = 64 * 1024;
+constexpr qsizetype kMostPerTick = qsizetype{64} * 1024;
 
 // Everything waiting on the line, up to the most a tick takes; nothing when
 // nothing waits. A loss found after something was taken is kept, to be

@@ -59,6 +59,7 @@ private Q_SLOTS:
     void windowsEndWithTheActionsThatMadeThem();
     void offsetFollowsTheReadings();
     void silentCounterIsSaidUntilItAnswers();
+    void reconnectIsKeptFromTheMenuAlone();
     void nominalFromThisReading();
     void dialogRefusesWhatIsNoFrequency_data();
     void dialogRefusesWhatIsNoFrequency();
@@ -497,6 +498,25 @@ void TestReadingActions::offsetFollowsTheReadings()
     QVERIFY(large->isVisible());
     QTest::keyClick(large, Qt::Key_F11);
     QTRY_VERIFY(large->windowState() & Qt::WindowFullScreen);
+}
+
+// Reconnect When Lost chosen from the menu is kept for the next start;
+// given for one run (--reconnect), it is not.
+void TestReadingActions::reconnectIsKeptFromTheMenuAlone()
+{
+    auto *action = m_window->form->findChild<QAction *>(QStringLiteral("reconnect"));
+    QVERIFY(action && !action->isChecked());
+    const auto nextStart
+            = [this] { return ReadingActions(*m_window->form, *m_window->runtime).reconnects(); };
+    m_actions->setReconnect(true, false);
+    QVERIFY(action->isChecked());
+    QVERIFY(!nextStart());
+    action->trigger();
+    QVERIFY(!action->isChecked());
+    action->trigger();
+    QVERIFY(nextStart());
+    action->trigger();
+    QVERIFY(!nextStart());
 }
 
 void TestReadingActions::silentCounterIsSaidUntilItAnswers()
