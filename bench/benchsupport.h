@@ -61,6 +61,12 @@ struct Figure
     QList<double> runs = {};
 
     QString target() const { return atMost ? QStringLiteral("<= %1").arg(*atMost) : QString(); }
+    double median() const
+    {
+        QList<double> sorted = runs;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted.at(sorted.size() / 2);
+    }
 };
 
 // CPU time of every thread of a process, in nanoseconds.
@@ -245,7 +251,8 @@ private:
 struct Options
 {
     bool quick = false;
-    // latency, idle, busy, startup, switch, fault, memory, chart or recording; empty for all
+    // latency, query, idle, busy, startup, switch, fault, memory, chart, recording or logger;
+    // empty for all
     QString only;
     QString json;
     QByteArray display;

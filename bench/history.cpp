@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 freqcounter developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The history chart's redraw and the history window's refresh with a
-// million readings, and the recordings the recording group reads.
+// million readings, the recordings the recording group reads, and what a
+// recorder's syncs cost.
 #include "inprocess.h"
 
+#include "csvrecorder.h"
 #include "historychart.h"
 #include "historywindow.h"
 
@@ -106,6 +108,41 @@ void writeRecording(const QString &path, int rows, int stepMs)
         }
     }
     file.write(text);
+}
+
+// What a recorder's syncs cost on the disk of `directory`, `runs` times: in
+// milliseconds, one sync() after 1000 lines written once a second's way
+// (the logger's); and for contrast, in microseconds, a line appended when
+// every line is synced (the window's), over 1000 lines.
+std::pair<QList<double>, QList<double>> syncTimes(const QString &directory, int runs)
+{
+    const QDateTime start = QDateTime::currentDateTime();
+    qint64 made = 0;
+    const auto next = [&] {
+        ++made;
+        return ReceivedReading{1, QStringLiteral("/dev/ttyUSB0"), start.addMSecs(made),
+                               QString::number(145 + double(made) * 1e-7, 'f', 7)};
+    };
+    CsvRecorder onceASecond(directory + QStringLiteral("/once-a-second.csv"), false,
+                            SyncCadence::OnceASecond);
+    CsvRecorder everyLine(directory + QStringLiteral("/every-line.csv"));
+    QList<double> syncs;
+    QList<double> lines;
+    for (int run = 0; run < runs; ++run) {
+        for (int i = 0; i < 1000; ++i)
+            onceASecond.append(next());
+        Clock::time_point started = Clock::now();
+        onceASecond.sync();
+        syncs.append(msBetween(started, Clock::now()));
+        started = Clock::now();
+        for (int i = 0; i < 1000; ++i)
+            everyLine.append(next());
+        // Milliseconds for 1000 lines are microseconds a line.
+        lines.append(msBetween(started, Clock::now()));
+    }
+    QFile::remove(onceASecond.path());
+    QFile::remove(everyLine.path());
+    return {syncs, lines};
 }
 
 } // namespace freqcounter::bench

@@ -3,7 +3,8 @@
 #pragma once
 
 // The figures measured in this process: a real (offscreen) window on a
-// pseudo-terminal, and the history window with a million readings.
+// pseudo-terminal, the history window with a million readings, and the
+// recorder's syncs.
 
 #include "benchsupport.h"
 #include "readinghistory.h"
@@ -12,6 +13,7 @@
 #include <QString>
 
 #include <random>
+#include <utility>
 
 namespace freqcounter::bench {
 
@@ -24,5 +26,6 @@ void addReadings(ReadingHistory &history, qsizetype count, std::mt19937 &random)
 QList<double> chartRedraws(int runs, std::mt19937 &random);
 QList<double> historyRefreshes(int runs, std::mt19937 &random);
 void writeRecording(const QString &path, int rows, int stepMs = 1000);
+std::pair<QList<double>, QList<double>> syncTimes(const QString &directory, int runs);
 
 } // namespace freqcounter::bench

@@ -10,7 +10,9 @@
 // FREQCOUNTER_BENCH_DISPLAY): idle cost beside a bare sleeping loop and an
 // empty Qt window with the same timer, cost of a busy tick (also while
 // recording and with the history window open), resident memory and its
-// growth, start-up to a mapped window.
+// growth, start-up to a mapped window; and the logger (the real binary with
+// no window and no display) fed a thousand readings a second, and idle beside
+// the window, with what the recorder's syncs cost in process.
 #include "benchsupport.h"
 #include "historywindow.h"
 #include "inprocess.h"
@@ -25,6 +27,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <tuple>
 
 using namespace freqcounter;
 using namespace freqcounter::bench;
@@ -206,6 +210,32 @@ public:
         QFile::remove(tenMillion);
     }
 
+    // The logger: an accelerated week beside the window's busy tick (one
+    // measured here if the busy group did not run), idle beside the window,
+    // and the cost of its syncs.
+    void logger()
+    {
+        if (m_busy.runs.isEmpty()) {
+            log(QStringLiteral("logger: one busy tick of the window, %1 s, to compare with")
+                        .arg(busyTime().count()));
+            busyTick(m_busy, {}, {});
+        }
+        log(QStringLiteral("logger: %1 s at 1000 readings a second").arg(m_growthTime.count()));
+        loggerWeek();
+        const auto idleTime = m_options.quick ? 10s : 60s;
+        for (int run = 0; run < m_repeats; ++run) {
+            log(QStringLiteral("logger: idle beside the window, run %1 of %2, %3 s")
+                        .arg(run + 1)
+                        .arg(m_repeats)
+                        .arg(idleTime.count()));
+            loggerIdle(std::chrono::duration<double>(idleTime).count());
+        }
+        const int syncs = m_options.quick ? 3 : 10;
+        log(QStringLiteral("logger: %1 syncs after 1000 lines, and 1000 lines synced each")
+                    .arg(syncs));
+        std::tie(m_syncOnce.runs, m_syncEveryLine.runs) = syncTimes(m_recordings.path(), syncs);
+    }
+
     void report() const;
 
 private:
@@ -257,6 +287,8 @@ private:
     void idleRun(double seconds);
     void busyTick(Figure &figure, const QStringList &arguments, const QString &keys);
     double boxAfterHangUp(const QByteArray &partOfReading);
+    void loggerWeek();
+    void loggerIdle(double seconds);
 
     Options m_options;
     int m_repeats;
@@ -323,6 +355,22 @@ private:
     Figure m_growth{QStringLiteral("resident memory growth over %1 s of readings")
                             .arg(m_growthTime.count()),
                     QStringLiteral("MB"), 0.5};
+    Figure m_loggerGrowth{
+            QStringLiteral("logger at 1000 readings/s: growth over %1 s").arg(m_growthTime.count()),
+            QStringLiteral("MB"), 1};
+    Figure m_loggerReading{QStringLiteral("  its CPU per reading recorded"), QStringLiteral("us")};
+    Figure m_loggerRatio{QStringLiteral("  / the window's CPU per busy tick"), QStringLiteral("x"),
+                         1};
+    Figure m_loggerIdle{QStringLiteral("logger idle CPU, port open, nothing arriving"),
+                        QStringLiteral("% core")};
+    Figure m_loggerIdleWindow{QStringLiteral("  the window beside it, the same seconds"),
+                              QStringLiteral("% core")};
+    Figure m_loggerIdleRatio{QStringLiteral("  logger idle / the window's"), QStringLiteral("x"),
+                             1};
+    Figure m_syncOnce{QStringLiteral("fdatasync once a second, after 1000 lines"),
+                      QStringLiteral("ms")};
+    Figure m_syncEveryLine{QStringLiteral("  a line appended, syncing every line"),
+                           QStringLiteral("us")};
 };
 
 // The program idle beside the floors it is compared with: a bare sleeping
@@ -393,6 +441,141 @@ void Bench::busyTick(Figure &figure, const QStringList &arguments, const QString
     counter.stop();
 }
 
+// The real program as a logger recording what comes on `device` to `path`,
+// with no display in its environment, once it has said its port is open.
+void startLogger(QProcess &logger, const QString &program, const QString &device,
+                 const QString &path)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
+                                QStringLiteral("QT_QPA_PLATFORM")})
+        environment.remove(name);
+    logger.setProcessEnvironment(environment);
+    logger.setReadChannel(QProcess::StandardError);
+    logger.start(program,
+                 {QStringLiteral("--no-window"), QStringLiteral("--record"), path,
+                  QStringLiteral("--com1"), device});
+    QByteArray told;
+    while (!told.contains(" is open.")) {
+        if (!logger.waitForReadyRead(10'000))
+            fail("the logger never said its port was open");
+        told += logger.readAllStandardError();
+    }
+}
+
+// Waits until `until`, failing if the logger ends meanwhile.
+void keepAlive(QProcess &logger, Clock::time_point until)
+{
+    for (auto left = until - Clock::now(); left > 0ms; left = until - Clock::now()) {
+        const auto step = std::min<Clock::duration>(left, 1s);
+        if (logger.waitForFinished(int(std::chrono::ceil<std::chrono::milliseconds>(step).count())))
+            fail("the logger ended before it was told to");
+    }
+}
+
+void stopLogger(QProcess &logger)
+{
+    logger.terminate();
+    if (!logger.waitForFinished(10'000) || logger.exitStatus() != QProcess::NormalExit
+        || logger.exitCode() != 0)
+        fail("the logger did not end with status 0 on SIGTERM");
+}
+
+// The rows of a recording, its header aside.
+qint64 rowsOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail("cannot read the logger's recording");
+    qint64 lines = 0;
+    while (!file.atEnd())
+        lines += file.read(1 << 20).count('\n');
+    return lines - 1;
+}
+
+// The logger fed ten readings every 10 ms, each different, for as long as
+// the memory run: its resident memory growth from 3 s on, and its CPU per
+// reading recorded, beside the window's per tick.
+void Bench::loggerWeek()
+{
+    test::PtyPair pty;
+    const QString path = m_recordings.filePath(QStringLiteral("logger.csv"));
+    QProcess logger;
+    startLogger(logger, m_options.program, pty.devicePath(), path);
+    const qint64 pid = logger.processId();
+    // A quiet start: a first poll with nothing waiting, or the line's first
+    // reading is dropped as one it may have come in halfway through.
+    keepAlive(logger, Clock::now() + 250ms);
+    std::atomic<bool> stop{false};
+    std::atomic<bool> writing{true};
+    std::atomic<qint64> sent{0};
+    // PtyPair::write blocks while the device end is full, as it is once the
+    // logger stops reading: the feeder is stopped only while the logger is
+    // known to be alive, and a logger that ends fails the bench at once.
+    std::thread feeder([&] {
+        Clock::time_point next = Clock::now();
+        for (qint64 made = 0; !stop; next += 10ms) {
+            QByteArray ten;
+            for (const qint64 last = made + 10; made < last; ++made)
+                ten += "145." + QByteArray::number(made).rightJustified(7, '0') + "\r\n";
+            if (!pty.write(ten)) {
+                writing = false;
+                return;
+            }
+            sent = made;
+            std::this_thread::sleep_until(next + 10ms);
+        }
+    });
+    const Clock::time_point started = Clock::now();
+    const qint64 cpuBefore = cpuNs(pid);
+    keepAlive(logger, started + 3s);
+    const qint64 startKiB = test::residentKiB(pid);
+    keepAlive(logger, started + m_growthTime);
+    stop = true;
+    feeder.join();
+    // Its last tick takes what was still on the line.
+    keepAlive(logger, Clock::now() + 300ms);
+    const qint64 cpu = cpuNs(pid) - cpuBefore;
+    const qint64 endKiB = test::residentKiB(pid);
+    stopLogger(logger);
+    const qint64 recorded = rowsOf(path);
+    log(QStringLiteral("logger: %1 of %2 readings sent recorded; resident %3 KiB at 3 s, %4 KiB "
+                       "at the end")
+                .arg(recorded)
+                .arg(sent.load())
+                .arg(startKiB)
+                .arg(endKiB));
+    if (!writing || recorded < sent * 999 / 1000)
+        fail("the logger did not record nearly every reading sent");
+    QFile::remove(path);
+    m_loggerGrowth.runs.append(double(endKiB - startKiB) / 1024.0);
+    m_loggerReading.runs.append(double(cpu) / 1000.0 / double(recorded));
+    m_loggerRatio.runs.append(m_loggerReading.runs.last() / m_busy.median());
+}
+
+// The logger with its port open and nothing arriving, beside the window on
+// a quiet port of its own over the same seconds.
+void Bench::loggerIdle(double seconds)
+{
+    test::PtyPair quiet;
+    QProcess logger;
+    startLogger(logger, m_options.program, quiet.devicePath(),
+                m_recordings.filePath(QStringLiteral("idle.csv")));
+    test::PtyPair quietToo;
+    Program window(m_options.display, m_options.program, quietToo.devicePath());
+    m_startup.runs.append(window.startupMs());
+    std::this_thread::sleep_until(window.mapped() + 3s);
+    const qint64 loggerBefore = cpuNs(logger.processId());
+    const qint64 windowBefore = cpuNs(window.pid());
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+    const double loggerCpu = percentOfCore(logger.processId(), loggerBefore, seconds);
+    const double windowCpu = percentOfCore(window.pid(), windowBefore, seconds);
+    stopLogger(logger);
+    m_loggerIdle.runs.append(loggerCpu);
+    m_loggerIdleWindow.runs.append(windowCpu);
+    m_loggerIdleRatio.runs.append(loggerCpu / windowCpu);
+}
+
 // Milliseconds from the counter's hang-up to the error box mapped, after
 // the part of a reading given was sent.
 double Bench::boxAfterHangUp(const QByteArray &partOfReading)
@@ -443,7 +626,15 @@ void Bench::report() const
                                         &m_stabilityLong,
                                         &m_stabilityLongMemory,
                                         &m_viewProgress,
-                                        &m_viewPicture};
+                                        &m_viewPicture,
+                                        &m_loggerGrowth,
+                                        &m_loggerReading,
+                                        &m_loggerRatio,
+                                        &m_loggerIdle,
+                                        &m_loggerIdleWindow,
+                                        &m_loggerIdleRatio,
+                                        &m_syncOnce,
+                                        &m_syncEveryLine};
     QJsonArray rows;
     std::printf("\n%-48s %9s %9s %9s %5s  %-7s %s\n", "figure", "median", "min", "max", "runs",
                 "target", "unit");
@@ -452,7 +643,7 @@ void Bench::report() const
             continue;
         QList<double> runs = figure->runs;
         std::sort(runs.begin(), runs.end());
-        const double median = runs.at(runs.size() / 2);
+        const double median = figure->median();
         const bool met = figure->atMost && median <= *figure->atMost;
         const QString verdict = figure->atMost
                 ? (met ? QStringLiteral(" met") : QStringLiteral(" MISSED"))
@@ -540,7 +731,7 @@ int main(int argc, char *argv[])
                {"busy", &Bench::busy},          {"startup", &Bench::startup},
                {"switch", &Bench::portSwitch},  {"fault", &Bench::fault},
                {"chart", &Bench::chart},        {"recording", &Bench::recording},
-               {"memory", &Bench::finishMemory}};
+               {"logger", &Bench::logger},      {"memory", &Bench::finishMemory}};
     for (const auto &[group, measure] : groups) {
         if (bench.wanted(group))
             (bench.*measure)();
