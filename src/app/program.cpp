@@ -156,13 +156,10 @@ bool serveFromWindow(Form1 &form, const ServeAddress &where)
                      [server](const ReceivedReading &reading) {
                          server->send(reading.asSent().toLatin1());
                      });
-    for (const auto signal : {&ReadingServer::clientConnected, &ReadingServer::clientLeft,
-                              &ReadingServer::clientDropped, &ReadingServer::clientRefused}) {
-        QObject::connect(server, signal, server, [](const QString &text) {
-            ConsoleAnswer::write(QStringLiteral("freqcounter: %1\n").arg(text),
-                                 ConsoleAnswer::Stream::Error);
-        });
-    }
+    server->tellChanges(server, [](const QString &text) {
+        ConsoleAnswer::write(QStringLiteral("freqcounter: %1\n").arg(text),
+                             ConsoleAnswer::Stream::Error);
+    });
     return true;
 }
 

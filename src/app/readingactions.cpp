@@ -141,8 +141,8 @@ void ReadingActions::setReconnect(bool on, bool keep)
 {
     m_reconnect->setChecked(on);
     if (keep) {
-        QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"))
-                .setValue(kReconnectKey, on);
+        QSettings settings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"));
+        settings.setValue(kReconnectKey, on);
     }
     Q_EMIT reconnectChanged(on);
 }

@@ -97,10 +97,7 @@ bool Logger::start()
             fail(*why);
             return false;
         }
-        for (const auto signal : {&ReadingServer::clientConnected, &ReadingServer::clientLeft,
-                                  &ReadingServer::clientDropped, &ReadingServer::clientRefused}) {
-            connect(m_server, signal, this, [this](const QString &text) { tell(text); });
-        }
+        m_server->tellChanges(this, [this](const QString &text) { tell(text); });
         tell(tr("Serving the readings on tcp://%1, to %2 clients at most.")
                      .arg(m_server->address().toString())
                      .arg(ReadingServer::kMostClients));

@@ -124,6 +124,15 @@ ServeAddress ReadingServer::address() const
     return where;
 }
 
+void ReadingServer::tellChanges(const QObject *context,
+                                const std::function<void(const QString &)> &tell)
+{
+    connect(this, &ReadingServer::clientConnected, context, tell);
+    connect(this, &ReadingServer::clientLeft, context, tell);
+    connect(this, &ReadingServer::clientDropped, context, tell);
+    connect(this, &ReadingServer::clientRefused, context, tell);
+}
+
 void ReadingServer::send(QByteArrayView reading)
 {
     if (m_clients.isEmpty())

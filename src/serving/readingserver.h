@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <optional>
 
 class QTcpServer;
@@ -71,6 +72,10 @@ public:
     // Where it listens, with the port taken.
     ServeAddress address() const;
     qsizetype clientCount() const { return m_clients.size(); }
+
+    // Each change of its clients (the four signals below), told as a line,
+    // handed to tell for as long as the context lives.
+    void tellChanges(const QObject *context, const std::function<void(const QString &)> &tell);
 
     // The reading as the counter sent it, without its line end; next to
     // nothing while no client is connected.

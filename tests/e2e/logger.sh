@@ -68,6 +68,16 @@ no_display)
     # Nothing torn, and every reading is the simulator's.
     [ "$(sed -n 2p "$recording" | cut -d, -f2,3)" = "1,$work/com1" ] || fail "row: $(sed -n 2p "$recording")"
     ;;
+two_ports)
+    # Both ports at once, each row naming its own.
+    start_simulator --name com1 --interval 100
+    start_simulator --name com2 --frequency 433.92 --interval 100
+    start_logger --com1 "$work/com1" --com2 "$work/com2"
+    wait_rows 1 3
+    wait_rows 2 3
+    stop_logger
+    expect_whole
+    ;;
 pty_back)
     start_simulator --interval 100
     first_sim=$sim_pid
