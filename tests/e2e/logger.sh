@@ -57,6 +57,28 @@ gap_after_row() {
         | awk -F: '{ t = $1 * 3600 + $2 * 60 + $3; if (NR == 2) print t - p; p = t }'
 }
 
+# lose_counter: once three readings are in, the counter goes; the logger
+# says it waits, and two seconds pass.
+lose_counter() {
+    wait_rows 1 3
+    kill "$sim_pid"
+    wait "$sim_pid" 2>/dev/null || true
+    wait_told "Waiting for it to come back"
+    before=$(rows 1)
+    sleep 2
+}
+
+# expect_back_after_gap: the logger says the counter is back and records
+# again; the file is whole, with a gap of two seconds at least.
+expect_back_after_gap() {
+    wait_told "is back after"
+    wait_rows 1 $((before + 3))
+    stop_logger
+    expect_whole
+    gap=$(gap_after_row $((before + 1)))
+    [ "$(echo "$gap" | awk '{ print ($1 >= 2) }')" -eq 1 ] || fail "no gap of 2 s in the recording: $gap s"
+}
+
 case $scenario in
 no_display)
     start_simulator --interval 100
@@ -80,44 +102,21 @@ two_ports)
     ;;
 pty_back)
     start_simulator --interval 100
-    first_sim=$sim_pid
     start_logger --com1 "$work/com1"
-    wait_rows 1 3
-    kill "$first_sim"
-    wait "$first_sim" 2>/dev/null || true
-    wait_told "Waiting for it to come back"
-    before=$(rows 1)
-    # Away for two seconds, then back at the same path, on another pty.
-    sleep 2
+    lose_counter
+    # Back at the same path, on another pseudo-terminal.
     rm -f "$work/com1"
     start_simulator --interval 100
-    wait_told "is back after"
-    wait_rows 1 $((before + 3))
-    stop_logger
-    expect_whole
-    gap=$(gap_after_row $((before + 1)))
-    [ "$(echo "$gap" | awk '{ print ($1 >= 2) }')" -eq 1 ] || fail "no gap of 2 s in the recording: $gap s"
+    expect_back_after_gap
     [ "$(grep -c 'Waiting for it' "$work/stderr")" -eq 1 ] || fail "the wait was told more than once"
     ;;
 tcp_back)
     start_network_counter --interval 100
-    port=${address##*:}
-    first_sim=$sim_pid
     start_logger --com1 "$address"
-    wait_rows 1 3
-    kill "$first_sim"
-    wait "$first_sim" 2>/dev/null || true
-    wait_told "Waiting for it to come back"
-    before=$(rows 1)
-    sleep 2
-    "$simulator" --listen "$port" --interval 100 >"$work/address" &
+    lose_counter
+    "$simulator" --listen "${address##*:}" --interval 100 >"$work/address" &
     wait_address $!
-    wait_told "is back after"
-    wait_rows 1 $((before + 3))
-    stop_logger
-    expect_whole
-    gap=$(gap_after_row $((before + 1)))
-    [ "$(echo "$gap" | awk '{ print ($1 >= 2) }')" -eq 1 ] || fail "no gap of 2 s in the recording: $gap s"
+    expect_back_after_gap
     ;;
 killed)
     # Killed in the middle of its writing, and started again: the file reads
