@@ -13,9 +13,14 @@ QByteArray stabilityTable(const Statistics &figures)
     const QLocale c = QLocale::c();
     QByteArray table = "statistic,tau,terms,deviation,low,high,noise,edf\r\n";
     const std::pair<const char *, const QList<Statistics::Deviation> *> statistics[] = {
-            {"adev", &figures.allan},         {"oadev", &figures.overlappingAllan},
-            {"mdev", &figures.modifiedAllan}, {"ohdev", &figures.overlappingHadamard},
+            {"adev", &figures.allan},
+            {"oadev", &figures.overlappingAllan},
+            {"mdev", &figures.modifiedAllan},
+            {"ohdev", &figures.overlappingHadamard},
             {"tdev", &figures.timeDeviation},
+            {"totdev", &figures.totalDeviation},
+            {"mtotdev", &figures.modifiedTotal},
+            {"theobr", &figures.theoBR},
     };
     for (const auto &[name, deviations] : statistics) {
         for (const Statistics::Deviation &d : *deviations) {

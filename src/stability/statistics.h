@@ -82,6 +82,11 @@ struct Statistics
     // drift leaves as it is, and the time deviation, in seconds.
     QList<Deviation> overlappingHadamard;
     QList<Deviation> timeDeviation;
+    // For the longest τ: the total and the modified total deviation, and
+    // Theo1 with its bias removed (TheoBR), up to three quarters of the span.
+    QList<Deviation> totalDeviation;
+    QList<Deviation> modifiedTotal;
+    QList<Deviation> theoBR;
 
     // Of the samples [from, to) of a history, computed afresh.
     static Statistics of(const ReadingHistory &history, qsizetype from, qsizetype to);
