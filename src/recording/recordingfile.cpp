@@ -334,7 +334,9 @@ void RecordingFile::readExportLine(QByteArrayView line, const Sink &sink)
     bool isNumber = false;
     const double hz = line.trimmed().toByteArray().toDouble(&isNumber);
     if (!isNumber || !std::isfinite(hz)) {
+        // Still a slot: what follows keeps its time.
         skipLine();
+        ++m_slot;
         return;
     }
     // A zero is a slot with no reading, as the analysis tools mark a gap.

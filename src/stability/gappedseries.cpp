@@ -4,16 +4,30 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
+#include <numbers>
 
 namespace freqcounter {
 
-bool GappedSeries::cutAt(qsizetype k) const
-{
-    if (k == 0)
-        return false;
-    const auto i = std::size_t(k);
-    return m_holeBefore[i] || (m_gapLimit >= 0 && m_msecs[i] - m_msecs[i - 1] > m_gapLimit);
-}
+namespace {
+
+// The numbers whose stamps give the grid its period and phase at the start,
+// and the periods tried, in steps of a thousandth up to 15 % either side of
+// the interval.
+constexpr qsizetype kAcquired = 256;
+constexpr qsizetype kFewestAcquired = 16;
+constexpr double kPeriodStep = 1e-3;
+constexpr int kPeriodSteps = 150;
+// A pause of more slots than this may have let the grid slip: its phase
+// is found again from the numbers that follow.
+constexpr qint64 kLongestFollowed = 64;
+// How far each number pulls the grid's phase and its period: slowly enough
+// that jitter of 40 % moves the grid by a few per cent, fast enough to follow
+// a counter whose interval drifts by a part in a thousand.
+constexpr double kPhaseGain = 1.0 / 32;
+constexpr double kPeriodGain = kPhaseGain * kPhaseGain / 4;
+
+} // namespace
 
 qsizetype GappedSeries::gapsHeld() const
 {
@@ -42,8 +56,9 @@ void GappedSeries::restart()
     m_hz.clear();
     m_runningSum.assign(1, 0.0);
     m_holeBefore.clear();
+    m_gapBefore.clear();
     m_cuts.clear();
-    m_gapLimit = -1;
+    m_interval = m_period = m_slot = 0;
     m_pauses.clear();
     m_pendingHole = false;
     m_front = 0;
@@ -57,6 +72,7 @@ void GappedSeries::reserve(qsizetype numbers)
     m_hz.reserve(n);
     m_runningSum.reserve(n + 1);
     m_holeBefore.reserve(n);
+    m_gapBefore.reserve(n);
     m_cuts.reserve(n);
 }
 
@@ -77,7 +93,75 @@ void GappedSeries::append(const Sample &sample, qint64 place)
     m_runningSum.push_back(m_runningSum.back() + m_hz.back());
     m_holeBefore.push_back(m_pendingHole ? 1 : 0);
     m_pendingHole = false;
-    m_cuts.push_back((m_cuts.empty() ? 0 : m_cuts.back()) + (cutAt(size() - 1) ? 1 : 0));
+    const qsizetype k = size() - 1;
+    const bool emptySlot = m_interval > 0 && takeSlot(k);
+    m_gapBefore.push_back(k > 0 && (m_holeBefore.back() || emptySlot) ? 1 : 0);
+    m_cuts.push_back((m_cuts.empty() ? 0 : m_cuts.back()) + m_gapBefore.back());
+}
+
+void GappedSeries::acquire(qsizetype k)
+{
+    // The grid whose slots the stamps that follow fit best: the period and
+    // phase at which their phases, taken round a circle, agree most. Missed
+    // readings leave that as it is; the pauses one by one would not.
+    const qsizetype end = std::min(size(), k + kAcquired);
+    const auto sum = [&](double period) {
+        std::complex<double> sum;
+        for (qsizetype j = k; j < end; ++j)
+            sum += std::polar(1.0, 2 * std::numbers::pi * double(msecs(j) - msecs(k)) / period);
+        return sum;
+    };
+    const double around = m_period;
+    if (end - k < kFewestAcquired) {
+        // Too few to tell a period: the one followed so far, at their phase.
+        m_slot = double(msecs(k)) + m_period * std::arg(sum(m_period)) / (2 * std::numbers::pi);
+        return;
+    }
+    double best = around;
+    double most = -1;
+    for (int step = -kPeriodSteps; step <= kPeriodSteps; ++step) {
+        const double period = around * (1 + kPeriodStep * step);
+        const double agreement = std::abs(sum(period));
+        if (agreement > most) {
+            most = agreement;
+            best = period;
+        }
+    }
+    // Closer, by golden sections of the step about the best.
+    double low = best - around * kPeriodStep;
+    double high = best + around * kPeriodStep;
+    const double golden = (std::sqrt(5.0) - 1) / 2;
+    for (int i = 0; i < 24; ++i) {
+        const double a = high - golden * (high - low);
+        const double b = low + golden * (high - low);
+        if (std::abs(sum(a)) > std::abs(sum(b)))
+            high = b;
+        else
+            low = a;
+    }
+    m_period = (low + high) / 2;
+    m_slot = double(msecs(k)) + m_period * std::arg(sum(m_period)) / (2 * std::numbers::pi);
+}
+
+bool GappedSeries::takeSlot(qsizetype k)
+{
+    if (k == m_front || k == 0) {
+        acquire(k);
+        return false;
+    }
+    const double t = double(msecs(k));
+    const qint64 steps = std::llround((t - m_slot) / m_period);
+    if (steps <= 0)
+        return false; // a stamp shared with the number before: the same slot
+    if (steps > kLongestFollowed) {
+        acquire(k);
+        return true;
+    }
+    const double expected = m_slot + double(steps) * m_period;
+    const double error = t - expected;
+    m_slot = expected + kPhaseGain * error;
+    m_period += kPeriodGain * error / double(steps);
+    return steps > 1;
 }
 
 bool GappedSeries::follow(const ReadingHistory &of, qsizetype from, qsizetype to)
@@ -107,21 +191,43 @@ bool GappedSeries::follow(const ReadingHistory &of, qsizetype from, qsizetype to
     return afresh;
 }
 
-bool GappedSeries::setGapLimit(qint64 limit)
+std::optional<double> GappedSeries::medianPause() const
 {
-    const qint64 low = std::min(limit, m_gapLimit);
-    const qint64 high = std::max(limit, m_gapLimit);
-    const auto between = m_pauses.upper_bound(low);
-    const bool moved = m_gapLimit < 0 || (between != m_pauses.end() && between->first <= high);
-    m_gapLimit = limit;
-    if (!moved)
-        return false;
-    qint32 count = 0;
-    for (qsizetype k = 0; k < size(); ++k) {
-        count += cutAt(k) ? 1 : 0;
-        m_cuts[std::size_t(k)] = count;
+    qsizetype count = 0;
+    for (auto it = m_pauses.upper_bound(0); it != m_pauses.end(); ++it)
+        count += it->second;
+    if (count == 0)
+        return std::nullopt;
+    // The pauses at ranks (count - 1) / 2 and count / 2, counted from zero.
+    std::optional<qint64> lower;
+    qsizetype seen = 0;
+    for (auto it = m_pauses.upper_bound(0); it != m_pauses.end(); ++it) {
+        seen += it->second;
+        if (!lower && seen > (count - 1) / 2)
+            lower = it->first;
+        if (seen > count / 2)
+            return (double(*lower) + double(it->first)) / 2;
     }
-    return true;
+    return std::nullopt;
+}
+
+bool GappedSeries::setInterval(double intervalMsecs)
+{
+    if (m_interval > 0 && std::abs(intervalMsecs - m_interval) <= m_interval / 256)
+        return false;
+    m_interval = m_period = intervalMsecs;
+    bool moved = false;
+    qint32 count = m_front > 0 ? m_cuts[std::size_t(m_front - 1)] : 0;
+    for (qsizetype k = m_front; k < size(); ++k) {
+        const auto i = std::size_t(k);
+        const bool emptySlot = takeSlot(k);
+        const char gap = k > 0 && (m_holeBefore[i] || emptySlot) ? 1 : 0;
+        moved = moved || gap != m_gapBefore[i];
+        m_gapBefore[i] = gap;
+        count += gap;
+        m_cuts[i] = count;
+    }
+    return moved;
 }
 
 qsizetype GappedSeries::compact()
@@ -136,6 +242,7 @@ qsizetype GappedSeries::compact()
     cut(m_hz);
     cut(m_runningSum);
     cut(m_holeBefore);
+    cut(m_gapBefore);
     cut(m_cuts);
     return std::exchange(m_front, 0);
 }
@@ -154,7 +261,8 @@ std::vector<StabilityConfidence::AveragePiece> newestAverages(const GappedSeries
             end -= m;
             continue;
         }
-        pieces.back().values.push_back((series.at(end) - series.at(begin)) / double(m));
+        pieces.back().values.push_back((series.runningSum(end) - series.runningSum(begin))
+                                       / double(m));
         pieces.back().at = double(begin - series.front()) / double(m);
         ++taken;
         if (series.cutAt(begin))

@@ -6,6 +6,7 @@
 #include "stabilityconfidence.h"
 
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -15,6 +16,14 @@ namespace freqcounter {
 // one, with their times, their running sum and where gaps cut them: for the
 // statistics, which follow the span as it moves. Entries before front() have
 // left the span and go at the next compaction. It sums nothing itself.
+//
+// Each number takes a slot on a grid of the readings' interval that follows
+// the counter's clock: the grid's phase is first the mean phase of the first
+// numbers' time stamps, then each number pulls it, and its period, a little
+// towards its own stamp. A number takes the slot nearest its stamp, so stamps
+// jittered well under half an interval about a steady clock keep to adjacent
+// slots, whatever the pauses between them, while a missed reading leaves a
+// slot empty: a gap. A counter whose interval drifts a little is followed.
 class GappedSeries
 {
 public:
@@ -25,17 +34,22 @@ public:
     double hz(qsizetype k) const { return m_hz[std::size_t(k)]; }
     qint64 msecs(qsizetype k) const { return m_msecs[std::size_t(k)]; }
 
-    // The running sum S of the numbers before k, and its second and third
-    // differences at lag m: the terms of the Allan and Hadamard estimators.
-    double at(qsizetype k) const { return m_runningSum[std::size_t(k)]; }
-    double d(qsizetype i, qsizetype m) const { return at(i + 2 * m) - 2.0 * at(i + m) + at(i); }
+    // The running sum S(k) = hz(0) + ... + hz(k-1), and its second and
+    // third differences at lag m: the terms of the Allan and Hadamard
+    // estimators.
+    double runningSum(qsizetype k) const { return m_runningSum[std::size_t(k)]; }
+    double d(qsizetype i, qsizetype m) const
+    {
+        return runningSum(i + 2 * m) - 2.0 * runningSum(i + m) + runningSum(i);
+    }
     long double h(qsizetype i, qsizetype m) const
     {
-        return (long double)at(i + 3 * m) - 3.0L * at(i + 2 * m) + 3.0L * at(i + m) - at(i);
+        return (long double)runningSum(i + 3 * m) - 3.0L * runningSum(i + 2 * m)
+                + 3.0L * runningSum(i + m) - runningSum(i);
     }
 
     // Whether a gap comes before number k.
-    bool cutAt(qsizetype k) const;
+    bool cutAt(qsizetype k) const { return k > 0 && m_gapBefore[std::size_t(k)] != 0; }
     // Whether the `length` numbers from i on lie in one piece.
     bool whole(qsizetype i, qsizetype length) const
     {
@@ -46,6 +60,9 @@ public:
     std::vector<std::pair<qsizetype, qsizetype>> pieces() const;
     // The pauses between the numbers held, by length, in ms.
     const std::map<qint64, qsizetype> &pauses() const { return m_pauses; }
+    // The median of the pauses held that are not zero: the middle one, or
+    // the mean of the two middle ones; nothing when every pause is zero.
+    std::optional<double> medianPause() const;
 
     // Forgets every number, keeping the room they took.
     void restart();
@@ -56,14 +73,22 @@ public:
     // appended, what left is dropped; a span that moved back, or another
     // history, starts afresh. True when it started afresh.
     bool follow(const ReadingHistory &of, qsizetype from, qsizetype to);
-    // Pauses longer than limit are gaps. True when that cuts the numbers
-    // held elsewhere than before.
-    bool setGapLimit(qint64 limit);
+    // Lays the numbers held on a grid of this interval, in ms, unless the
+    // grid they are on is within a 256th of it. True when that cuts them
+    // elsewhere than before.
+    bool setInterval(double intervalMsecs);
     // Forgets what has left the span, once it is as much as what is held:
     // how many entries went, so that indices into it can follow.
     qsizetype compact();
 
 private:
+    // Gives number k its slot after the one before it: whether a slot lies
+    // empty between them.
+    bool takeSlot(qsizetype k);
+    // The grid's phase from the numbers from k on, to start it or to find
+    // it again after a long pause.
+    void acquire(qsizetype k);
+
     const ReadingHistory *m_history = nullptr;
     qint64 m_fromSequence = 0;
     qint64 m_toSequence = 0;
@@ -75,12 +100,16 @@ private:
     // Whether readings that are no number came between a number and the one
     // before it.
     std::vector<char> m_holeBefore;
+    // Whether a gap, of either kind, comes before a number.
+    std::vector<char> m_gapBefore;
     // [k]: how many of the numbers up to k begin a piece after a gap,
     // counted from the first one held.
     std::vector<qint32> m_cuts;
-    // A pause longer than this, in ms, is a gap; negative until the interval
-    // is known.
-    qint64 m_gapLimit = -1;
+    // The grid's interval as laid, in ms; not yet laid while zero. Its
+    // period as followed, and the time of the newest number's slot.
+    double m_interval = 0;
+    double m_period = 0;
+    double m_slot = 0;
     std::map<qint64, qsizetype> m_pauses;
     bool m_pendingHole = false;
     qsizetype m_front = 0;

@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <map>
 
 namespace freqcounter::StabilityConfidence {
 
@@ -95,38 +96,65 @@ Pair tableEntry(const std::array<std::array<Pair, 3>, 5> &table, int alpha, int 
     return table.at(std::size_t(2 - alpha)).at(std::size_t(d - 1));
 }
 
-// Takes the straight line of least squares through every piece out of
-// them, each average at its place.
+// The fewest averages a piece gives its own level from.
+constexpr std::size_t kOwnLevel = 8;
+
+// Takes out of the pieces the lines of least squares with one slope, a
+// level of its own for each piece long enough to give its level well, and
+// one level shared by the shorter ones: a frequency that steps at a gap
+// makes up no noise, and a short piece's own mean, which would bias its
+// autocorrelation, is not taken out.
 void detrend(std::vector<AveragePiece> &pieces)
 {
-    long double n = 0;
-    long double sumT = 0;
-    long double sumY = 0;
-    long double sumTT = 0;
-    long double sumTY = 0;
+    const auto group = [&](const AveragePiece &piece) {
+        return piece.values.size() >= kOwnLevel ? std::ptrdiff_t(&piece - pieces.data()) : -1;
+    };
+    struct Sums
+    {
+        long double n = 0, t = 0, y = 0;
+    };
+    std::map<std::ptrdiff_t, Sums> groups;
     for (const AveragePiece &piece : pieces) {
+        Sums &g = groups[group(piece)];
         for (std::size_t i = 0; i < piece.values.size(); ++i) {
-            const long double t = piece.at + double(i);
-            n += 1;
-            sumT += t;
-            sumY += piece.values[i];
-            sumTT += t * t;
-            sumTY += t * piece.values[i];
+            g.n += 1;
+            g.t += piece.at + double(i);
+            g.y += piece.values[i];
         }
     }
-    const long double spread = n * sumTT - sumT * sumT;
-    const long double slope = spread > 0 ? (n * sumTY - sumT * sumY) / spread : 0;
-    const long double intercept = (sumY - slope * sumT) / n;
-    for (AveragePiece &piece : pieces) {
-        for (std::size_t i = 0; i < piece.values.size(); ++i)
-            piece.values[i] -= double(intercept + slope * (piece.at + double(i)));
+    long double products = 0;
+    long double spread = 0;
+    for (const AveragePiece &piece : pieces) {
+        const Sums &g = groups[group(piece)];
+        for (std::size_t i = 0; i < piece.values.size(); ++i) {
+            const long double t = piece.at + double(i) - g.t / g.n;
+            products += t * (piece.values[i] - g.y / g.n);
+            spread += t * t;
+        }
     }
+    const long double slope = spread > 0 ? products / spread : 0;
+    for (AveragePiece &piece : pieces) {
+        const Sums &g = groups[group(piece)];
+        for (std::size_t i = 0; i < piece.values.size(); ++i) {
+            const long double t = piece.at + double(i) - g.t / g.n;
+            piece.values[i] -= double(g.y / g.n + slope * t);
+        }
+    }
+}
+
+// How many averages a noise is told from: those in pieces of two or more.
+std::size_t averagesTelling(const std::vector<AveragePiece> &pieces)
+{
+    std::size_t count = 0;
+    for (const AveragePiece &piece : pieces)
+        count += piece.values.size() < 2 ? 0 : piece.values.size();
+    return count;
 }
 
 // The lag-1 autocorrelation of the pairs of adjacent averages within the
 // pieces, about the mean of all of them; pieces of one average take no part.
-// Nothing when fewer than kFewestForNoise averages take part.
-std::optional<double> lag1Autocorrelation(const std::vector<AveragePiece> &pieces)
+// Nothing when no pair is left.
+std::optional<double> lag1Autocorrelation(const std::vector<AveragePiece> &pieces, bool ownLevels)
 {
     long double sum = 0;
     std::size_t count = 0;
@@ -137,7 +165,7 @@ std::optional<double> lag1Autocorrelation(const std::vector<AveragePiece> &piece
             sum += v;
         count += piece.values.size();
     }
-    if (count < kFewestForNoise)
+    if (count < 2)
         return std::nullopt;
     const long double mean = sum / (long double)count;
     long double products = 0;
@@ -152,7 +180,20 @@ std::optional<double> lag1Autocorrelation(const std::vector<AveragePiece> &piece
                 products += a * (piece.values[i + 1] - mean);
         }
     }
-    return squares > 0 ? double(products / squares) : 0.0;
+    if (!(squares > 0))
+        return 0.0;
+    // A piece's own mean taken out of white noise leaves its lag-1
+    // autocorrelation low by about 1 / length: given back.
+    long double bias = 0;
+    long double pairs = 0;
+    for (const AveragePiece &piece : pieces) {
+        const auto length = (long double)piece.values.size();
+        if (ownLevels && piece.values.size() >= kOwnLevel) {
+            bias += (length - 1) / length;
+            pairs += length - 1;
+        }
+    }
+    return double(products / squares + (pairs > 0 ? bias / pairs : 0));
 }
 
 // An estimator at averaging length m: its averaging factor F, its stride S
@@ -210,12 +251,15 @@ QByteArray noiseId(std::optional<int> alpha)
 
 std::optional<int> identifyNoise(std::vector<AveragePiece> pieces)
 {
+    // The averages at this τ are counted before any difference is taken.
+    if (averagesTelling(pieces) < kFewestForNoise)
+        return std::nullopt;
     detrend(pieces);
     // Frequency data: white FM is uncorrelated (rho 0); white PM, its
     // difference, has rho -1/2 ... and each difference taken lowers alpha by 2.
     constexpr int kMostDifferences = 2;
     for (int d = 0;; ++d) {
-        const std::optional<double> r1 = lag1Autocorrelation(pieces);
+        const std::optional<double> r1 = lag1Autocorrelation(pieces, d == 0);
         if (!r1)
             return std::nullopt;
         const double rho = *r1 / (1 + *r1);

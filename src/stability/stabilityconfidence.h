@@ -45,12 +45,13 @@ struct AveragePiece
     std::vector<double> values;
 };
 
-// The dominant noise of frequency averages in pieces: the straight line of
-// least squares through all of them is taken out, then the lag-1
-// autocorrelation of adjacent averages within each piece says whether the
-// result is stationary, or whether to difference each piece again. A piece
-// too short to give a pair of adjacent averages, as taken or as differenced,
-// takes no part. Nothing when fewer than kFewestForNoise averages take part.
+// The dominant noise of frequency averages in pieces: lines of least squares
+// with one slope, and a level for each piece long enough, are taken out, then
+// the lag-1 autocorrelation of adjacent averages within each piece says
+// whether the result is stationary, or whether to difference each piece
+// again. A piece too short to give a pair of adjacent averages, as taken or
+// as differenced, takes no part. Nothing when fewer than kFewestForNoise
+// averages, counted before any differencing, take part.
 std::optional<int> identifyNoise(std::vector<AveragePiece> pieces);
 
 // An estimator: d = 2 for the Allan, 3 for the Hadamard family; whether

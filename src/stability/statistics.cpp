@@ -21,9 +21,6 @@ namespace {
 namespace Confidence = StabilityConfidence;
 
 constexpr double kHzPerMHz = 1e6;
-// Gaps looked at for the interval: enough for a steady median, few enough
-// to cost nothing on a long span.
-constexpr qsizetype kIntervalSamples = 2047;
 // The newest averages the noise is identified from at each τ: plenty for a
 // certain answer, few enough to cost little on a long span.
 constexpr std::size_t kNoiseSamples = 4096;
@@ -86,28 +83,6 @@ double moments(const GappedSeries &series, Statistics &s)
             s.driftPpmPerHour = hzPerSecond * 3600.0 / meanHz * 1e6;
     }
     return meanHz;
-}
-
-// The median of the pauses between numbers that are not zero, of an even
-// sample of them, in ms; nothing when every pause is zero.
-std::optional<qint64> interval(const GappedSeries &series)
-{
-    std::vector<qint64> pauses;
-    const qsizetype stride = std::max<qsizetype>(1, (series.held() - 1) / kIntervalSamples);
-    for (qsizetype i = series.front() + 1; i < series.size(); i += stride) {
-        if (series.msecs(i) > series.msecs(i - 1))
-            pauses.push_back(series.msecs(i) - series.msecs(i - 1));
-    }
-    if (pauses.empty()) {
-        // A sample can miss the few that move; the span cannot.
-        const auto moves = series.pauses().upper_bound(0);
-        if (moves == series.pauses().end())
-            return std::nullopt;
-        return moves->first;
-    }
-    std::nth_element(pauses.begin(), pauses.begin() + std::ptrdiff_t(pauses.size() / 2),
-                     pauses.end());
-    return pauses[pauses.size() / 2];
 }
 
 // How many pieces give each number of terms, for an estimator whose terms
@@ -262,12 +237,10 @@ Statistics figuresOf(SpanStatistics::State &state, qsizetype count)
     s.count = count;
     s.numbers = state.series.held();
     const double meanHz = s.numbers > 0 ? moments(state.series, s) : 0;
-    const std::optional<qint64> tau0 = s.numbers >= 2 ? interval(state.series) : std::nullopt;
+    const std::optional<double> tau0 = s.numbers >= 2 ? state.series.medianPause() : std::nullopt;
     if (tau0) {
-        s.tau0Seconds = double(*tau0) / 1000.0;
-        // A pause takes the nearest whole number of slots: from one and a
-        // half intervals on, it is two or more, and leaves a slot empty.
-        if (state.series.setGapLimit((3 * *tau0 + 1) / 2 - 1))
+        s.tau0Seconds = *tau0 / 1000.0;
+        if (state.series.setInterval(*tau0))
             state.sums.clear();
         s.gaps = state.series.gapsHeld();
     }

@@ -19,8 +19,9 @@ namespace freqcounter {
 // deviation of the fractional frequency, and the time deviation.
 // Readings are in MHz; spreads and drift are given in Hz. A statistic that
 // needs more readings than there are is absent. Readings that are not
-// numbers count only in count. For the stability each reading takes a slot
-// on a grid of τ0: a slot with no number is a gap, which cuts the series.
+// numbers count only in count. For the stability each reading takes the slot
+// nearest its time stamp on a grid of τ0 that follows the counter's clock: a
+// slot with no number is a gap, which cuts the series.
 struct Statistics
 {
     // Why a span has no stability figures.
@@ -60,14 +61,15 @@ struct Statistics
     std::optional<double> driftHzPerMinute;
     std::optional<double> driftPpmPerHour;
     // The readings' interval: the median of the pauses between them that
-    // are not zero, which a few missing readings or a long pause leave as
-    // it is.
+    // are not zero (the middle one, or the mean of the two middle ones),
+    // which a few missing readings or a long pause leave as it is.
     std::optional<double> tau0Seconds;
     // Where the series is cut: one or more empty slots, or readings that are
-    // no number, between two numbers. A pause takes the whole number of τ0
-    // nearest to it, one at least, so one missed reading is always a gap
-    // and jitter under half an interval never makes one. No difference of
-    // any estimator spans a gap; each piece gives its own terms.
+    // no number, between two numbers. Each number takes the slot nearest its
+    // stamp on the grid, so one missed reading is always a gap, and stamps
+    // within 40 % of their slots never make one, however long one pause and
+    // short the next. No difference of any estimator spans a gap; each piece
+    // gives its own terms.
     qsizetype gaps = 0;
     // Why there are no stability figures, when there are none.
     std::optional<Missing> missing;

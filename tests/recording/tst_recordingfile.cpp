@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -363,6 +364,27 @@ void TestRecordingFile::exportKeepsItsGaps()
     QVERIFY(same(again.overlappingAllan, figures.overlappingAllan));
     QVERIFY(same(again.modifiedAllan, figures.modifiedAllan));
     QVERIFY(same(again.overlappingHadamard, figures.overlappingHadamard));
+
+    // A line torn in the middle is counted, and its slot stays a slot.
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = file.readAll().split('\n');
+    file.close();
+    const auto torn = std::find_if(lines.begin() + 1000, lines.end(), [](const QByteArray &line) {
+        return !line.startsWith('#') && line.toDouble() != 0;
+    });
+    *torn = torn->left(3) + "\x7f";
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(lines.join('\n'));
+    file.close();
+    ReadingHistory tornBack;
+    const std::optional<RecordingFile::Loaded> loaded
+            = RecordingFile::load(file.fileName(), tornBack);
+    QVERIFY(loaded);
+    QCOMPARE(loaded->unreadable, qsizetype(1));
+    const Statistics withTear = Statistics::of(tornBack, 0, tornBack.size());
+    QCOMPARE(withTear.numbers, figures.numbers - 1);
+    QCOMPARE(withTear.tau0Seconds, figures.tau0Seconds);
+    QCOMPARE(tornBack.at(tornBack.size() - 1).msecs, back.at(back.size() - 1).msecs);
 }
 
 void TestRecordingFile::exportHeaderThatCannotBeRead()
