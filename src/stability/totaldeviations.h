@@ -48,8 +48,9 @@ Deviation modifiedTotal(Pieces pieces, qint64 m, qint64 stride = 1);
 
 // The modified total deviation with the bias for noise alpha taken out: the
 // variance divided by 0.94, 0.83, 0.73, 0.70, 0.69 for white PM ... random
-// walk FM (Riley, Handbook of Frequency Stability Analysis, the MTOT bias
-// factors; the published MTOT figures of the 1000-point set are these).
+// walk FM (Riley, the bias corrections of the Stable32 variance functions,
+// which Stable32 applies to MTOT by the noise at each τ; NIST SP 1065's
+// published MTOT figures of its test sets are these, white FM's).
 double unbiasedModifiedTotal(double deviation, int alpha);
 
 // Theo1 at an even m >= 2 (τ = 0.75 m): for each start i of a piece's phase
@@ -68,8 +69,9 @@ Deviation theo1(Pieces pieces, qint64 m, qint64 stride = 1);
 double theoBiasRatio(Pieces pieces, qint64 ratios = 0, qint64 startsPerM = 0);
 
 // The equivalent degrees of freedom for noise alpha (2 white PM ... -2
-// random walk FM) at m, over pieces of the lengths given, combined as
-// 1 / sum(w^2 / edf) with w a piece's share of the terms.
+// random walk FM) at m, over pieces of the lengths given (Deviation::pieces),
+// combined as 1 / sum(w^2 / edf) with w a piece's share of the terms.
+// TheoBR has Theo1's.
 double totalEdf(int alpha, qint64 m, const std::map<qint64, qint64> &pieces);
 double modifiedTotalEdf(int alpha, qint64 m, const std::map<qint64, qint64> &pieces);
 double theo1Edf(int alpha, qint64 m, const std::map<qint64, qint64> &pieces);
