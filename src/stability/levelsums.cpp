@@ -41,10 +41,12 @@ void LevelSums::sumAfresh(const GappedSeries &series, Level &level)
 {
     const qsizetype m = level.m;
     level.overlappingSum = 0;
+    level.overlappingLinear = 0;
     level.overlappingTerms = 0;
     for (qsizetype i = series.front(); i < series.size() - 2 * m + 1; ++i) {
         if (series.whole(i, 2 * m)) {
             level.overlappingSum += static_cast<long double>(series.d(i, m)) * series.d(i, m);
+            level.overlappingLinear += series.d(i, m);
             ++level.overlappingTerms;
         }
     }
@@ -62,10 +64,12 @@ void LevelSums::sumAfresh(const GappedSeries &series, Level &level)
         inner += series.d(i, m);
     level.modifiedFirst = inner;
     level.modifiedSum = 0;
+    level.modifiedLinear = 0;
     level.modifiedTerms = 0;
     for (qsizetype j = series.front(); j < modifiedTo; ++j) {
         if (series.whole(j, 3 * m - 1)) {
             level.modifiedSum += inner * inner;
+            level.modifiedLinear += inner;
             ++level.modifiedTerms;
         }
         level.modifiedLast = inner;
@@ -88,36 +92,43 @@ void LevelSums::update(const GappedSeries &series, Level &level)
     if (afresh) {
         sumAfresh(series, level);
     } else {
-        const auto take = [&](long double &sum, qsizetype &terms, long double term, int sign) {
+        long double unused = 0;
+        const auto take = [&](long double &sum, long double &linear, qsizetype &terms,
+                              long double term, int sign) {
             sum += sign * term * term;
+            linear += sign * term;
             terms += sign;
         };
         for (qsizetype i = level.overlappingFrom; i < series.front(); ++i) {
             if (series.whole(i, 2 * m))
-                take(level.overlappingSum, level.overlappingTerms, series.d(i, m), -1);
+                take(level.overlappingSum, level.overlappingLinear, level.overlappingTerms,
+                     series.d(i, m), -1);
             ++level.subtracted;
         }
         for (qsizetype i = level.overlappingTo; i < overlappingTo; ++i) {
             if (series.whole(i, 2 * m))
-                take(level.overlappingSum, level.overlappingTerms, series.d(i, m), +1);
+                take(level.overlappingSum, level.overlappingLinear, level.overlappingTerms,
+                     series.d(i, m), +1);
         }
         for (qsizetype i = level.hadamardFrom; i < series.front(); ++i) {
             if (series.whole(i, 3 * m))
-                take(level.hadamardSum, level.hadamardTerms, series.h(i, m), -1);
+                take(level.hadamardSum, unused, level.hadamardTerms, series.h(i, m), -1);
         }
         for (qsizetype i = level.hadamardTo; i < hadamardTo; ++i) {
             if (series.whole(i, 3 * m))
-                take(level.hadamardSum, level.hadamardTerms, series.h(i, m), +1);
+                take(level.hadamardSum, unused, level.hadamardTerms, series.h(i, m), +1);
         }
         for (qsizetype j = level.modifiedFrom; j < series.front(); ++j) {
             if (series.whole(j, 3 * m - 1))
-                take(level.modifiedSum, level.modifiedTerms, level.modifiedFirst, -1);
+                take(level.modifiedSum, level.modifiedLinear, level.modifiedTerms,
+                     level.modifiedFirst, -1);
             level.modifiedFirst += series.d(j + m, m) - series.d(j, m);
         }
         for (qsizetype j = level.modifiedTo; j < modifiedTo; ++j) {
             level.modifiedLast += series.d(j - 1 + m, m) - series.d(j - 1, m);
             if (series.whole(j, 3 * m - 1))
-                take(level.modifiedSum, level.modifiedTerms, level.modifiedLast, +1);
+                take(level.modifiedSum, level.modifiedLinear, level.modifiedTerms,
+                     level.modifiedLast, +1);
         }
     }
     level.overlappingFrom = series.front();

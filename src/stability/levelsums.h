@@ -22,6 +22,7 @@ struct Level
     qsizetype overlappingFrom = 0;
     qsizetype overlappingTo = 0;
     long double overlappingSum = 0;
+    long double overlappingLinear = 0; // the terms' own sum, for a drift taken out
     qsizetype overlappingTerms = 0;
     qsizetype hadamardFrom = 0;
     qsizetype hadamardTo = 0;
@@ -30,6 +31,7 @@ struct Level
     qsizetype modifiedFrom = 0;
     qsizetype modifiedTo = 0;
     long double modifiedSum = 0;
+    long double modifiedLinear = 0;
     qsizetype modifiedTerms = 0;
     long double modifiedFirst = 0; // inner(modifiedFrom)
     long double modifiedLast = 0; // inner(modifiedTo - 1)

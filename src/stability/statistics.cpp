@@ -5,6 +5,7 @@
 #include "gappedseries.h"
 #include "levelsums.h"
 #include "stabilityconfidence.h"
+#include "totaldeviations.h"
 
 #include <QCoreApplication>
 
@@ -34,6 +35,35 @@ struct SpanStatistics::State
     GappedSeries series;
     LevelSums sums;
     Confidence::GappedEdf edfs;
+    // The noise identified at each averaging length, and what the long-τ
+    // figures of the span are worked out from.
+    std::map<qsizetype, std::optional<int>> noises;
+    LongTau longTau;
+};
+
+// What the long-τ figures of the numbers a state holds are worked out from:
+// their fractional frequencies in pieces, the drift taken out or not.
+struct LongTau::Input
+{
+    static void take(SpanStatistics::State &state, double meanHz, double driftHzPerSecond,
+                     double tau0)
+    {
+        const GappedSeries &series = state.series;
+        LongTau &taken = state.longTau;
+        taken.m_pieces.clear();
+        taken.m_tau0 = tau0;
+        taken.m_noises = state.noises;
+        const qint64 origin = series.msecs(series.front());
+        const double scale = 1 / std::abs(meanHz);
+        for (const auto &[begin, end] : series.pieces()) {
+            std::vector<double> &piece = taken.m_pieces.emplace_back();
+            piece.reserve(std::size_t(end - begin));
+            for (qsizetype k = begin; k < end; ++k) {
+                const double seconds = double(series.msecs(k) - origin) / 1000.0;
+                piece.push_back((series.hz(k) - driftHzPerSecond * seconds) * scale);
+            }
+        }
+    }
 };
 
 namespace {
@@ -150,13 +180,29 @@ std::vector<std::optional<int>> noises(const SpanStatistics::State &state)
 
 // The Allan deviations, normal, overlapping and modified, the overlapping
 // Hadamard deviation and the time deviation.
-void stability(SpanStatistics::State &state, Statistics &s, double meanHz)
+// A sum of squared terms with the same amount taken out of each term, from
+// the terms' own sum.
+long double without(long double squares, long double linear, qsizetype terms, long double each)
+{
+    return squares - 2 * each * linear + (long double)terms * each * each;
+}
+
+void stability(SpanStatistics::State &state, Statistics &s, double meanHz, double driftPerSlot)
 {
     const GappedSeries &series = state.series;
     const Figure figure{*s.tau0Seconds, std::abs(meanHz), state.edfs};
     state.sums.follow(series);
     const std::vector<Level> &levels = state.sums.levels();
     const std::vector<std::optional<int>> noise = noises(state);
+    state.noises.clear();
+    for (std::size_t i = 0; i < levels.size(); ++i)
+        state.noises[levels[i].m] = noise[i];
+    // A drift of b a slot adds b m^2 to every second difference of lag m,
+    // and b m^3 to every term of the modified estimator; the third
+    // differences it leaves alone.
+    const auto allanDrift = [driftPerSlot](qsizetype m) {
+        return (long double)driftPerSlot * (long double)m * (long double)m;
+    };
     const auto noiseAt = [&](qsizetype m) {
         for (std::size_t i = 0; i < levels.size(); ++i) {
             if (levels[i].m == m)
@@ -175,13 +221,14 @@ void stability(SpanStatistics::State &state, Statistics &s, double meanHz)
         long double squared = 0;
         qsizetype terms = 0;
         if (m == 1 && !levels.empty()) {
-            squared = levels.front().overlappingSum;
             terms = levels.front().overlappingTerms;
+            squared = without(levels.front().overlappingSum, levels.front().overlappingLinear,
+                              terms, allanDrift(1));
         } else {
             for (const auto &[begin, end] : pieces) {
                 for (qsizetype i = begin; i + 2 * m <= end; i += m) {
-                    const double term = series.d(i, m);
-                    squared += static_cast<long double>(term) * term;
+                    const long double term = series.d(i, m) - allanDrift(m);
+                    squared += term * term;
                     ++terms;
                 }
             }
@@ -195,14 +242,18 @@ void stability(SpanStatistics::State &state, Statistics &s, double meanHz)
         const Level &level = levels[i];
         const qsizetype m = level.m;
         if (level.overlappingTerms > 0) {
-            s.overlappingAllan.append(figure.of(kOverlappingAllan, m, level.overlappingSum,
-                                                level.overlappingTerms, 2, noise[i],
-                                                termsByPiece(lengths, 2 * m, 1)));
+            s.overlappingAllan.append(figure.of(
+                    kOverlappingAllan, m,
+                    without(level.overlappingSum, level.overlappingLinear, level.overlappingTerms,
+                            allanDrift(m)),
+                    level.overlappingTerms, 2, noise[i], termsByPiece(lengths, 2 * m, 1)));
         }
         if (level.modifiedTerms > 0) {
-            const Statistics::Deviation modified
-                    = figure.of(kModifiedAllan, m, level.modifiedSum, level.modifiedTerms, 2,
-                                noise[i], termsByPiece(lengths, 3 * m - 1, 1));
+            const Statistics::Deviation modified = figure.of(
+                    kModifiedAllan, m,
+                    without(level.modifiedSum, level.modifiedLinear, level.modifiedTerms,
+                            allanDrift(m) * (long double)m),
+                    level.modifiedTerms, 2, noise[i], termsByPiece(lengths, 3 * m - 1, 1));
             s.modifiedAllan.append(modified);
             // TVAR(tau) = tau^2 / 3 MVAR(tau), in seconds.
             const double toSeconds = modified.tauSeconds / std::sqrt(3.0);
@@ -231,7 +282,8 @@ SpanStatistics::~SpanStatistics() = default;
 namespace {
 
 // The figures of the numbers a state holds, of count readings.
-Statistics figuresOf(SpanStatistics::State &state, qsizetype count)
+Statistics figuresOf(SpanStatistics::State &state, qsizetype count,
+                     const Statistics::Options &options)
 {
     Statistics s;
     s.count = count;
@@ -250,23 +302,33 @@ Statistics figuresOf(SpanStatistics::State &state, qsizetype count)
         s.missing = Statistics::Missing::NoInterval;
     else if (meanHz == 0)
         s.missing = Statistics::Missing::ZeroMean;
-    else
-        stability(state, s, meanHz);
+    else {
+        const double driftHzPerSecond
+                = options.removeDrift && s.driftHzPerMinute ? *s.driftHzPerMinute / 60.0 : 0.0;
+        s.driftRemoved = options.removeDrift && s.driftHzPerMinute;
+        stability(state, s, meanHz, driftHzPerSecond * *s.tau0Seconds);
+        LongTau::Input::take(state, meanHz, driftHzPerSecond, *s.tau0Seconds);
+        if (options.longTau)
+            LongTau::put(state.longTau.compute(), s);
+    }
     if (!s.missing && s.allan.isEmpty())
         s.missing = Statistics::Missing::NoTwoInARow;
+    if (s.missing)
+        state.longTau = {};
     return s;
 }
 
 } // namespace
 
-Statistics SpanStatistics::of(const ReadingHistory &history, qsizetype from, qsizetype to)
+Statistics SpanStatistics::of(const ReadingHistory &history, qsizetype from, qsizetype to,
+                              const Statistics::Options &options)
 {
     from = std::clamp<qsizetype>(from, 0, history.size());
     to = std::clamp<qsizetype>(to, from, history.size());
     State &state = *m_state;
     if (state.series.follow(history, from, to))
         state.sums.clear();
-    Statistics s = figuresOf(state, to - from);
+    Statistics s = figuresOf(state, to - from, options);
     state.sums.shift(state.series.compact());
     return s;
 }
@@ -300,14 +362,82 @@ void RunStatistics::add(qint16 port, const QString &device, qint64 msecs, double
     m_state->series.append(sample, m_count++);
 }
 
-Statistics RunStatistics::figures()
+Statistics RunStatistics::figures(const Statistics::Options &options)
 {
-    return figuresOf(*m_state, m_count);
+    return figuresOf(*m_state, m_count, options);
 }
 
-Statistics Statistics::of(const ReadingHistory &history, qsizetype from, qsizetype to)
+LongTau SpanStatistics::longTau() const
 {
-    return SpanStatistics().of(history, from, to);
+    return m_state->longTau;
+}
+
+Statistics Statistics::of(const ReadingHistory &history, qsizetype from, qsizetype to,
+                          const Options &options)
+{
+    return SpanStatistics().of(history, from, to, options);
+}
+
+LongTau::Figures LongTau::compute(const std::atomic<bool> *stop) const
+{
+    Figures figures;
+    std::vector<TotalDeviations::Piece> pieces(m_pieces.begin(), m_pieces.end());
+    const std::vector<TotalDeviations::Row> rows = TotalDeviations::sweep(pieces, stop);
+    // The noise of a length with too few averages to tell is taken as the
+    // one told at the longest shorter τ, for the modified total's bias; its
+    // bounds are the widest any noise gives, as everywhere.
+    std::optional<int> lastTold;
+    for (const TotalDeviations::Row &row : rows) {
+        const auto found = m_noises.find(qsizetype(row.m));
+        const std::optional<int> noise = found != m_noises.end() ? found->second : std::nullopt;
+        if (noise)
+            lastTold = noise;
+        const auto deviation = [&](const TotalDeviations::Deviation &from, double tau, double value,
+                                   const auto &edfOf) {
+            Statistics::Deviation d;
+            d.tauSeconds = tau;
+            d.value = value;
+            d.terms = from.terms;
+            d.noise = noise;
+            if (noise) {
+                d.edf = edfOf(*noise);
+            } else {
+                d.edf = std::numeric_limits<double>::infinity();
+                for (int alpha = Confidence::RandomWalkFM; alpha <= Confidence::WhitePM; ++alpha)
+                    d.edf = std::min(d.edf, edfOf(alpha));
+            }
+            std::tie(d.low, d.high) = Confidence::bounds(d.value, d.edf);
+            return d;
+        };
+        const double tau = m_tau0 * double(row.m);
+        if (row.total.terms > 0) {
+            figures.total.append(deviation(row.total, tau, row.total.deviation, [&](int alpha) {
+                return TotalDeviations::totalEdf(alpha, row.m, row.total.pieces);
+            }));
+        }
+        if (row.modifiedTotal.terms > 0) {
+            const double value = TotalDeviations::unbiasedModifiedTotal(
+                    row.modifiedTotal.deviation, lastTold.value_or(Confidence::WhiteFM));
+            figures.modifiedTotal.append(deviation(row.modifiedTotal, tau, value, [&](int alpha) {
+                return TotalDeviations::modifiedTotalEdf(alpha, row.m, row.modifiedTotal.pieces);
+            }));
+        }
+        if (row.theoBR.terms > 0) {
+            figures.theoBR.append(deviation(row.theoBR, 0.75 * m_tau0 * double(row.theoM),
+                                            row.theoBR.deviation, [&](int alpha) {
+                                                return TotalDeviations::theo1Edf(alpha, row.theoM,
+                                                                                 row.theoBR.pieces);
+                                            }));
+        }
+    }
+    return figures;
+}
+
+void LongTau::put(const Figures &figures, Statistics &into)
+{
+    into.totalDeviation = figures.total;
+    into.modifiedTotal = figures.modifiedTotal;
+    into.theoBR = figures.theoBR;
 }
 
 QString Statistics::missingText(Missing why)

@@ -6,12 +6,24 @@
 
 #include <QList>
 
+#include <atomic>
+#include <map>
 #include <memory>
 #include <optional>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace freqcounter {
+
+// What to work out of a span besides the rest.
+struct StatisticsOptions
+{
+    // Take the drift of the straight-line fit out before every deviation.
+    bool removeDrift = false;
+    // The total deviations and TheoBR, which take seconds on a long span.
+    bool longTau = true;
+};
 
 // The statistics of a run of readings: count, mean, extremes, spread, drift
 // from a straight-line fit, and the frequency stability: the normal,
@@ -60,6 +72,9 @@ struct Statistics
     std::optional<double> stdDevHz; // sample standard deviation
     std::optional<double> driftHzPerMinute;
     std::optional<double> driftPpmPerHour;
+    // Whether the stability figures are of the readings with the drift of
+    // the straight-line fit taken out.
+    bool driftRemoved = false;
     // The readings' interval: the median of the pauses between them that
     // are not zero (the middle one, or the mean of the two middle ones),
     // which a few missing readings or a long pause leave as it is.
@@ -90,11 +105,44 @@ struct Statistics
     QList<Deviation> modifiedTotal;
     QList<Deviation> theoBR;
 
+    using Options = StatisticsOptions;
+
     // Of the samples [from, to) of a history, computed afresh.
-    static Statistics of(const ReadingHistory &history, qsizetype from, qsizetype to);
+    static Statistics of(const ReadingHistory &history, qsizetype from, qsizetype to,
+                         const Options &options = {});
 
     // Why, for people to read.
     static QString missingText(Missing why);
+};
+
+// The total and modified total deviations and TheoBR of a span, worked out
+// apart from its other figures: on a long span they take seconds, so a
+// window works them out on another thread. It holds a copy of what they
+// need, so that the span may move meanwhile.
+class LongTau
+{
+public:
+    struct Figures
+    {
+        QList<Statistics::Deviation> total;
+        QList<Statistics::Deviation> modifiedTotal;
+        QList<Statistics::Deviation> theoBR;
+    };
+
+    bool isEmpty() const { return m_pieces.empty(); }
+    // `stop`, when set, ends the work early, with what was done until then.
+    Figures compute(const std::atomic<bool> *stop = nullptr) const;
+    static void put(const Figures &figures, Statistics &into);
+
+    struct Input; // how a span's numbers are taken, known only to the computation
+
+private:
+    friend struct Input;
+    // Fractional frequencies in pieces no gap cuts, a drift taken out or not.
+    std::vector<std::vector<double>> m_pieces;
+    double m_tau0 = 1;
+    // The noise identified at each averaging length.
+    std::map<qsizetype, std::optional<int>> m_noises;
 };
 
 // Computes the statistics of a span of a history again and again as the
@@ -109,7 +157,12 @@ public:
     SpanStatistics(const SpanStatistics &) = delete;
     SpanStatistics &operator=(const SpanStatistics &) = delete;
 
-    Statistics of(const ReadingHistory &history, qsizetype from, qsizetype to);
+    // Options::longTau is worked out here only when asked: longTau() gives
+    // what to work it out from apart.
+    Statistics of(const ReadingHistory &history, qsizetype from, qsizetype to,
+                  const Statistics::Options &options = {});
+    // Of the span last worked out.
+    LongTau longTau() const;
 
     struct State; // what the last span left, known only to the computation
 
@@ -135,7 +188,7 @@ public:
     // instrument's run.
     void add(qint16 port, const QString &device, qint64 msecs, double mhz,
              const QString &math = {});
-    Statistics figures();
+    Statistics figures(const Statistics::Options &options = {});
 
 private:
     std::unique_ptr<SpanStatistics::State> m_state;

@@ -220,6 +220,14 @@ qint64 strideFor(qint64 m, qint64 perM)
     return perM > 0 ? std::max<qint64>(1, m / perM) : 1;
 }
 
+// Whether a factor over this many values costs little enough to take every
+// run and start: a span of a few thousand readings always does.
+bool cheap(qint64 values, qint64 m)
+{
+    constexpr qint64 kMostWork = qint64{1} << 24;
+    return values * m <= kMostWork;
+}
+
 double theoBiasRatioOf(const std::vector<Phase> &phases, qint64 ratios, qint64 startsPerM)
 {
     qint64 longest = 0;
@@ -399,7 +407,8 @@ std::vector<Row> sweep(Pieces pieces, const std::atomic<bool> *stop)
         longest = std::max(longest, points(x) - 1);
     if (stopped())
         return rows;
-    const double ratio = theoBiasRatioOf(phases, kRatios, kRatioStartsPerM);
+    const bool exact = longest <= 4096;
+    const double ratio = theoBiasRatioOf(phases, exact ? 0 : kRatios, exact ? 0 : kRatioStartsPerM);
     qint64 lastTheoM = 0;
     for (qint64 decade = 1; decade <= longest; decade *= 10) {
         for (const qint64 step : {1, 2, 5}) {
@@ -409,11 +418,13 @@ std::vector<Row> sweep(Pieces pieces, const std::atomic<bool> *stop)
             Row row;
             row.m = m;
             row.total = totalOf(phases, m);
-            row.modifiedTotal = modifiedTotalOf(phases, m, strideFor(m, kRunsPerM));
+            row.modifiedTotal = modifiedTotalOf(
+                    phases, m, cheap(longest, 6 * m) ? 1 : strideFor(m, kRunsPerM));
             const qint64 theoM = 2 * std::max<qint64>(1, std::llround(2.0 * double(m) / 3.0));
             if (theoM != lastTheoM) {
                 row.theoM = lastTheoM = theoM;
-                row.theo1 = theo1Of(phases, theoM, strideFor(theoM, kStartsPerM));
+                row.theo1 = theo1Of(phases, theoM,
+                                    cheap(longest, theoM) ? 1 : strideFor(theoM, kStartsPerM));
                 if (ratio > 0 && row.theo1.terms > 0) {
                     row.theoBR = row.theo1;
                     row.theoBR.deviation *= std::sqrt(ratio);

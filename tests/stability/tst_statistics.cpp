@@ -207,7 +207,9 @@ enum class Statistic {
     OverlappingAllan,
     ModifiedAllan,
     OverlappingHadamard,
-    TimeDeviation
+    TimeDeviation,
+    Total,
+    ModifiedTotal,
 };
 
 // The handbook's 1000-point set: a linear congruential generator's output
@@ -264,6 +266,18 @@ void TestStatistics::publishedStabilitySuite_data()
     row("1000-point, time deviation at 1", thousand, Statistic::TimeDeviation, 1, 1.687202e-01);
     row("1000-point, time deviation at 10", thousand, Statistic::TimeDeviation, 10, 3.563623e-01);
     row("1000-point, time deviation at 100", thousand, Statistic::TimeDeviation, 100, 1.253382e+00);
+    // NIST SP 1065, table 31: the total deviation by the doubly reflected
+    // method; the modified total with white FM's bias taken out, as the
+    // 1000-point set is white FM.
+    row("1000-point, total deviation at 1", thousand, Statistic::Total, 1, 2.922319e-01);
+    row("1000-point, total deviation at 10", thousand, Statistic::Total, 10, 9.134743e-02);
+    row("1000-point, total deviation at 100", thousand, Statistic::Total, 100, 3.406530e-02);
+    row("1000-point, modified total deviation at 1", thousand, Statistic::ModifiedTotal, 1,
+        2.418528e-01);
+    row("1000-point, modified total deviation at 10", thousand, Statistic::ModifiedTotal, 10,
+        6.499161e-02);
+    row("1000-point, modified total deviation at 100", thousand, Statistic::ModifiedTotal, 100,
+        2.287774e-02);
     row("NBS14, standard deviation", nbs14, Statistic::StandardDeviation, 1, 100.9770);
     row("NBS14, Allan deviation at 1", nbs14, Statistic::Allan, 1, 91.22945);
     row("NBS14, overlapping Allan deviation at 1", nbs14, Statistic::OverlappingAllan, 1, 91.22945);
@@ -318,6 +332,12 @@ void TestStatistics::publishedStabilitySuite()
         break;
     case Statistic::TimeDeviation:
         at(s.timeDeviation);
+        break;
+    case Statistic::Total:
+        at(s.totalDeviation);
+        break;
+    case Statistic::ModifiedTotal:
+        at(s.modifiedTotal);
         break;
     }
     QVERIFY2(computed, "no figure at that tau");
