@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 
 namespace freqcounter::ChartScale {
 
@@ -143,6 +144,20 @@ QList<TimeTick> timeTicks(qint64 start, qint64 end)
         second = 0;
     }
     return ticks;
+}
+
+QString decadeLabel(double value)
+{
+    static constexpr std::array<char16_t, 10> kSuperscripts{
+            u'\u2070', u'\u00B9', u'\u00B2', u'\u00B3', u'\u2074',
+            u'\u2075', u'\u2076', u'\u2077', u'\u2078', u'\u2079'};
+    const long exponent = std::lround(std::log10(value));
+    QString label = QStringLiteral("10");
+    if (exponent < 0)
+        label += u'\u207B';
+    for (const QChar digit : QString::number(std::labs(exponent)))
+        label += QChar(kSuperscripts[std::size_t(digit.digitValue())]);
+    return label;
 }
 
 } // namespace freqcounter::ChartScale

@@ -71,4 +71,9 @@ struct TimeTick
 };
 QList<TimeTick> timeTicks(qint64 start, qint64 end);
 
+// The label of a decade on a logarithmic axis, as a metrologist writes it:
+// 1e-11 as 10⁻¹¹, 1 as 10⁰, 1000 as 10³. A value between decades takes the
+// nearest.
+QString decadeLabel(double value);
+
 } // namespace freqcounter::ChartScale

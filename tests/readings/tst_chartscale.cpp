@@ -33,6 +33,8 @@ private Q_SLOTS:
     void chartValueTicks_data();
     void chartValueTicks();
     void chartColumns();
+    void decadeLabels_data();
+    void decadeLabels();
 };
 
 void TestChartScale::chartTimeTicks_data()
@@ -141,6 +143,23 @@ void TestChartScale::chartColumns()
     const ChartScale::Reduction paused = ChartScale::reduce(history, 3, 7, start, start + 8000, 9);
     QVERIFY(!paused.columns[4].gapBefore);
     QVERIFY(paused.columns[8].gapBefore);
+}
+
+void TestChartScale::decadeLabels_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("a negative exponent of two digits") << 1e-11 << QStringLiteral("10⁻¹¹");
+    QTest::newRow("one") << 1.0 << QStringLiteral("10⁰");
+    QTest::newRow("a thousand") << 1000.0 << QStringLiteral("10³");
+    QTest::newRow("digits past three") << 1e-24 << QStringLiteral("10⁻²⁴");
+}
+
+void TestChartScale::decadeLabels()
+{
+    QFETCH(double, value);
+    QFETCH(QString, label);
+    QCOMPARE(ChartScale::decadeLabel(value), label);
 }
 
 QTEST_GUILESS_MAIN(TestChartScale)
