@@ -6,6 +6,7 @@
 #include "stabilityconfidence.h"
 #include "windowdefinition.h"
 
+#include <QDateTime>
 #include <QLocale>
 
 #include <cmath>
@@ -174,6 +175,30 @@ QStringList FigureTexts::texts(const Statistics &figures, const QString &instrum
     for (const FigureRow &row : kFigureRows)
         texts.append(row.text(shown).value_or(none));
     return texts;
+}
+
+QStringList FigureTexts::caption(const QString &of, qint64 firstMsecs, qint64 lastMsecs,
+                                 std::optional<double> tau0Seconds, const QStringList &estimators)
+{
+    const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+    const qint64 total = (lastMsecs - firstMsecs) / 1000;
+    QString duration = tr("%1 s").arg(total % 60);
+    if (total >= 60)
+        duration = tr("%1 min %2").arg(total / 60 % 60).arg(duration);
+    if (total >= 3600)
+        duration = tr("%1 h %2").arg(total / 3600).arg(duration);
+    QString span
+            = tr("%1 to %2 (%3)")
+                      .arg(QDateTime::fromMSecsSinceEpoch(firstMsecs).toString(format),
+                           QDateTime::fromMSecsSinceEpoch(lastMsecs).toString(format), duration);
+    if (tau0Seconds)
+        span += tr(", \u03C4\u2080 = %1").arg(seconds(*tau0Seconds));
+    QStringList lines{of, span};
+    if (!estimators.isEmpty()) {
+        lines.append(tr("%1, each with its 68.3 % confidence bounds")
+                             .arg(estimators.join(QStringLiteral(", "))));
+    }
+    return lines;
 }
 
 } // namespace freqcounter

@@ -33,6 +33,14 @@ public:
     // The rows' texts, in the same order; instrument says whose they are.
     static QStringList texts(const Statistics &figures, const QString &instrument,
                              std::optional<double> nominalHz);
+
+    // The caption of a plot saved as a picture: what it is of (a recording's
+    // name), the first and last time stamp of its readings (milliseconds
+    // since the epoch, shown in local time) with the time between and the
+    // interval, and the estimators drawn, when there are any, with their
+    // bounds.
+    static QStringList caption(const QString &of, qint64 firstMsecs, qint64 lastMsecs,
+                               std::optional<double> tau0Seconds, const QStringList &estimators);
 };
 
 } // namespace freqcounter

@@ -17,7 +17,7 @@
 namespace freqcounter {
 
 HistoryChart::HistoryChart(const ReadingHistory &history, QWidget *parent)
-    : QWidget(parent)
+    : PlotWidget(parent)
     , m_history(history)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -38,14 +38,14 @@ std::pair<qsizetype, qsizetype> HistoryChart::shownRange() const
     return {m_history.lowerBound(newest - m_span.count()), m_history.size()};
 }
 
-void HistoryChart::paintEvent(QPaintEvent *)
+void HistoryChart::paint(QPainter &painter, const QRect &area) const
 {
-    QPainter painter(this);
-    PlotFrame::clear(painter, *this);
+    painter.setFont(font());
+    PlotFrame::clear(painter, area, palette());
 
     const auto [first, last] = shownRange();
     if (first == last) {
-        PlotFrame::say(painter, *this, tr("No readings yet"));
+        PlotFrame::say(painter, area, tr("No readings yet"));
         return;
     }
 
@@ -57,14 +57,14 @@ void HistoryChart::paintEvent(QPaintEvent *)
     // One pass over the readings: each pixel column's extremes, the marks
     // of port switches, and the whole range.
     const ChartScale::Reduction reduction
-            = ChartScale::reduce(m_history, first, last, start, end, std::max(1, width()));
+            = ChartScale::reduce(m_history, first, last, start, end, std::max(1, area.width()));
     if (reduction.all.isEmpty()) {
-        PlotFrame::say(painter, *this, tr("No reading in this span is a number"));
+        PlotFrame::say(painter, area, tr("No reading in this span is a number"));
         return;
     }
 
-    const PlotFrame frame(*this, timeAxis(start, end), valueAxis(withNominal(reduction.all)),
-                          tr("MHz"));
+    const PlotFrame frame(painter, area, palette(), timeAxis(start, end),
+                          valueAxis(withNominal(reduction.all)), tr("MHz"));
     if (!frame.hasRoom())
         return;
     frame.draw(painter);
@@ -154,7 +154,7 @@ void HistoryChart::drawSwitches(QPainter &painter, const PlotFrame &frame,
     for (const auto &[msecs, port] : switches) {
         const int x = int(std::lround(frame.xOf(double(msecs))));
         painter.drawLine(x, plot.top(), x, plot.bottom());
-        painter.drawText(x + 3, plot.top() + fontMetrics().ascent(),
+        painter.drawText(x + 3, plot.top() + painter.fontMetrics().ascent(),
                          WindowDefinition::portName(port));
     }
 }

@@ -4,8 +4,7 @@
 
 #include "chartscale.h"
 #include "plotframe.h"
-
-#include <QWidget>
+#include "plotwidget.h"
 
 #include <chrono>
 #include <optional>
@@ -19,7 +18,7 @@ class ReadingHistory;
 // the port was switched. It reduces the readings to the lowest and highest
 // of each pixel column, so a full history draws as fast as a short one.
 // Readings that are not numbers are not drawn.
-class HistoryChart : public QWidget
+class HistoryChart : public PlotWidget
 {
     Q_OBJECT
 
@@ -40,8 +39,7 @@ public:
     QSize sizeHint() const override { return {640, 300}; }
     QSize minimumSizeHint() const override { return {240, 140}; }
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
+    void paint(QPainter &painter, const QRect &area) const override;
 
 private:
     static PlotFrame::Axis timeAxis(qint64 start, qint64 end);

@@ -6,6 +6,7 @@
 #include "figuretexts.h"
 #include "historychart.h"
 #include "nominal.h"
+#include "plotpicture.h"
 #include "readinghistory.h"
 #include "recordingfile.h"
 #include "runtime.h"
@@ -17,6 +18,8 @@
 
 #include <QComboBox>
 #include <QDateTime>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -26,9 +29,9 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -47,20 +50,6 @@ constexpr auto kRefreshInterval = 500ms;
 constexpr auto kReadingStep = 50ms;
 // How often a recording read through is looked at for what was appended.
 constexpr auto kFollowInterval = 1s;
-
-// Writes the whole file or, with the reason in error, nothing of it.
-bool writeWhole(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(bytes);
-        if (file.commit())
-            return true;
-    }
-    if (error)
-        *error = file.errorString();
-    return false;
-}
 
 // Every reading of a recording, into a history that holds them all: made as
 // large as the file's lines before the first, and grown by a quarter when a
@@ -103,6 +92,7 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
         addStatistic(row.name, row.objectName);
     m_stability = new StabilityPlot(this);
     m_stability->setObjectName(QStringLiteral("sigmaTau"));
+    m_stability->useKeptChoice();
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("note"));
     m_note->hide();
@@ -137,7 +127,8 @@ HistoryWindow *HistoryWindow::openRecording(const QString &path, Runtime &runtim
     window->m_ownHistory = std::move(history);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setAttribute(Qt::WA_QuitOnClose, parent == nullptr);
-    window->setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" \u2014 ")
+    window->m_recordingName = QFileInfo(path).fileName();
+    window->setWindowTitle(window->m_recordingName + QStringLiteral(" \u2014 ")
                            + window->windowTitle());
     window->m_spanChoice->setItemText(3, tr("Everything recorded"));
     window->m_spanChoice->setCurrentIndex(3);
@@ -294,6 +285,9 @@ void HistoryWindow::layOut()
                           tr("Save this instrument's readings of the span, one frequency in Hz "
                              "a line (Ctrl+S)"),
                           QKeySequence::Save, &HistoryWindow::chooseAnalysisFile));
+    top->addWidget(button(tr("Save &Plot\u2026"), "savePlot",
+                          tr("Save the sigma-tau plot or the chart as a PNG or SVG picture"), {},
+                          &HistoryWindow::choosePlotFile));
     // The figures scroll when wrapped lines need more height than there is.
     auto *statistics = new QScrollArea(this);
     statistics->setWidget(m_statistics);
@@ -332,6 +326,71 @@ bool HistoryWindow::saveStabilityTable(const QString &path, QString *error)
 {
     refresh();
     return writeWhole(path, stabilityTable(m_figures), error);
+}
+
+bool HistoryWindow::savePlot(Plot plot, const QString &path, QSize size, QString *error)
+{
+    refresh();
+    const bool sigmaTau = plot == Plot::SigmaTau;
+    const auto [first, last] = sigmaTau ? figuresRange() : m_chart->shownRange();
+    if (first == last) {
+        if (error)
+            *error = tr("there are no readings to plot");
+        return false;
+    }
+    const QStringList caption = FigureTexts::caption(
+            m_recordingName.isEmpty() ? m_instrumentName : m_recordingName,
+            m_history.at(first).msecs, m_history.at(last - 1).msecs, m_figures.tau0Seconds,
+            sigmaTau ? m_stability->shownNames() : QStringList());
+    const PlotWidget &drawn = sigmaTau ? static_cast<const PlotWidget &>(*m_stability) : *m_chart;
+    return PlotPicture::save(drawn, path, size, caption, error);
+}
+
+void HistoryWindow::choosePlotFile()
+{
+    // Which plot and how large, then where.
+    QDialog ask(this);
+    ask.setWindowTitle(tr("Save Plot"));
+    auto *which = new QComboBox(&ask);
+    which->addItem(tr("Sigma-tau plot"), int(Plot::SigmaTau));
+    which->addItem(tr("Chart of the readings"), int(Plot::Chart));
+    const auto pixels = [&ask](int value) {
+        auto *box = new QSpinBox(&ask);
+        box->setRange(100, 10000);
+        box->setSuffix(tr(" px"));
+        box->setValue(value);
+        return box;
+    };
+    auto *width = pixels(PlotPicture::kDefaultSize.width());
+    auto *height = pixels(PlotPicture::kDefaultSize.height());
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &ask);
+    connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
+    auto *form = new QFormLayout(&ask);
+    form->addRow(tr("&Plot:"), which);
+    form->addRow(tr("&Width:"), width);
+    form->addRow(tr("&Height:"), height);
+    form->addRow(buttons);
+    if (ask.exec() != QDialog::Accepted)
+        return;
+    const auto plot = Plot(which->currentData().toInt());
+    const QSize size(width->value(), height->value());
+    // A name without the extension takes the filter's.
+    const QString svg = tr("SVG pictures (*.svg)");
+    const QString png = tr("PNG pictures (*.png)");
+    QString filter = svg;
+    QString path = QFileDialog::getSaveFileName(this, tr("Save Plot"),
+                                                suggestedFile(QStringLiteral("svg")),
+                                                svg + QStringLiteral(";;") + png, &filter);
+    if (path.isEmpty())
+        return;
+    if (!PlotPicture::formatOf(path))
+        path += filter == png ? QStringLiteral(".png") : QStringLiteral(".svg");
+    QString error;
+    if (!savePlot(plot, path, size, &error)) {
+        showWarning(this, tr("The plot could not be saved."),
+                    tr("%1: %2.").arg(QDir::toNativeSeparators(path), error));
+    }
 }
 
 void HistoryWindow::chooseAnalysisFile()
@@ -433,6 +492,7 @@ void HistoryWindow::refresh()
         // Figures of the frequency shown say that it is not the counter's own.
         if (!whose.math.isEmpty())
             instrument = tr("%1; counter math %2").arg(instrument, whose.math);
+        m_instrumentName = WindowDefinition::instrumentName(whose.port, whose.device);
     }
     const QStringList texts = FigureTexts::texts(m_figures, instrument, m_nominalHz);
     for (qsizetype i = 0; i < texts.size(); ++i) {

@@ -80,6 +80,14 @@ public:
     // Refreshes, then writes the figures' stability table.
     bool saveStabilityTable(const QString &path, QString *error = nullptr);
 
+    // The plots it can save as a picture.
+    enum class Plot { SigmaTau, Chart };
+    // Refreshes, then saves the plot as a PNG or SVG picture of this size,
+    // by the file's extension, under a caption of whose readings they are,
+    // their span and interval, and for the sigma-tau plot the estimators
+    // drawn; false, with the reason in error, when it could not be saved.
+    bool savePlot(Plot plot, const QString &path, QSize size, QString *error = nullptr);
+
 Q_SIGNALS:
     // Its recording could not be read through, or holds no readings:
     // "FILE: why."
@@ -99,6 +107,7 @@ private:
                        bool (HistoryWindow::*save)(const QString &, QString *));
     void addStatistic(const QString &name, const char *objectName);
     void chooseAnalysisFile();
+    void choosePlotFile();
 
     std::unique_ptr<ReadingHistory> m_ownHistory; // a recording's
     const ReadingHistory &m_history;
@@ -111,6 +120,9 @@ private:
     StabilityPlot *m_stability = nullptr;
     QTimer *m_refreshTimer = nullptr;
     QLabel *m_note = nullptr;
+    // Whose the figures are: the recording's name, or the instrument's.
+    QString m_recordingName;
+    QString m_instrumentName;
     // The figures' values, in the order of their texts, with their names.
     QList<std::pair<QLabel *, QString>> m_figureLabels;
     std::optional<double> m_nominalHz;

@@ -3,7 +3,6 @@
 #include "plotframe.h"
 
 #include <QPainter>
-#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -22,15 +21,18 @@ double scaled(double value, bool logarithmic)
 
 } // namespace
 
-PlotFrame::PlotFrame(const QWidget &widget, Axis horizontal, Axis vertical, const QString &unit,
+PlotFrame::PlotFrame(const QPainter &painter, const QRect &area, const QPalette &palette,
+                     Axis horizontal, Axis vertical, const QString &unit,
                      const QString &horizontalTitle)
-    : m_widget(widget)
+    : m_area(area)
+    , m_palette(palette)
+    , m_metrics(painter.fontMetrics())
     , m_horizontal(std::move(horizontal))
     , m_vertical(std::move(vertical))
     , m_unit(unit)
     , m_horizontalTitle(horizontalTitle)
 {
-    const QFontMetrics metrics = widget.fontMetrics();
+    const QFontMetrics &metrics = m_metrics;
     for (const Tick &tick : m_vertical.ticks)
         m_valueLabelWidth = std::max(m_valueLabelWidth, metrics.horizontalAdvance(tick.label));
     int lines = 1;
@@ -42,8 +44,8 @@ PlotFrame::PlotFrame(const QWidget &widget, Axis horizontal, Axis vertical, cons
     }
     m_tickLabelHeight = lines * metrics.height();
     const int below = m_tickLabelHeight + (m_horizontalTitle.isEmpty() ? 0 : metrics.height());
-    m_plot = widget.rect().adjusted(m_valueLabelWidth + kGap + kTickLength, metrics.height() + kGap,
-                                    -kGap - halfLabel, -(below + kGap + kTickLength));
+    m_plot = area.adjusted(m_valueLabelWidth + kGap + kTickLength, metrics.height() + kGap,
+                           -kGap - halfLabel, -(below + kGap + kTickLength));
 }
 
 double PlotFrame::xOf(double value) const
@@ -64,23 +66,23 @@ double PlotFrame::yOf(double value) const
 
 void PlotFrame::draw(QPainter &painter) const
 {
-    const QPalette &palette = m_widget.palette();
-    const QFontMetrics metrics = m_widget.fontMetrics();
-    const int width = m_widget.width();
-    const QColor grid = palette.color(QPalette::Mid);
-    const QColor text = palette.color(QPalette::Text);
+    const QFontMetrics &metrics = m_metrics;
+    const int width = m_area.width();
+    const QColor grid = m_palette.color(QPalette::Mid);
+    const QColor text = m_palette.color(QPalette::Text);
 
     painter.setPen(text);
-    painter.drawText(QRect(0, 0, width, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                     m_unit);
+    painter.drawText(QRect(m_area.left(), m_area.top(), width, metrics.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, m_unit);
     for (const Tick &tick : m_vertical.ticks) {
         const int y = int(std::lround(yOf(tick.at)));
         painter.setPen(grid);
         painter.drawLine(m_plot.left(), y, m_plot.right(), y);
         painter.setPen(text);
         painter.drawLine(m_plot.left() - kTickLength, y, m_plot.left(), y);
-        painter.drawText(QRect(0, y - metrics.height() / 2, m_valueLabelWidth, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, tick.label);
+        painter.drawText(
+                QRect(m_area.left(), y - metrics.height() / 2, m_valueLabelWidth, metrics.height()),
+                Qt::AlignRight | Qt::AlignVCenter, tick.label);
     }
     for (const Tick &tick : m_horizontal.ticks) {
         const int x = int(std::lround(xOf(tick.at)));
@@ -99,15 +101,15 @@ void PlotFrame::draw(QPainter &painter) const
     painter.drawRect(m_plot.adjusted(0, 0, -1, -1));
 }
 
-void PlotFrame::clear(QPainter &painter, const QWidget &widget)
+void PlotFrame::clear(QPainter &painter, const QRect &area, const QPalette &palette)
 {
-    painter.fillRect(widget.rect(), widget.palette().color(QPalette::Base));
-    painter.setPen(widget.palette().color(QPalette::Text));
+    painter.fillRect(area, palette.color(QPalette::Base));
+    painter.setPen(palette.color(QPalette::Text));
 }
 
-void PlotFrame::say(QPainter &painter, const QWidget &widget, const QString &text)
+void PlotFrame::say(QPainter &painter, const QRect &area, const QString &text)
 {
-    painter.drawText(widget.rect(), Qt::AlignCenter, text);
+    painter.drawText(area, Qt::AlignCenter, text);
 }
 
 } // namespace freqcounter

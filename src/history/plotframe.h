@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QFontMetrics>
 #include <QList>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 
 class QPainter;
-class QWidget;
 
 namespace freqcounter {
 
@@ -30,10 +31,11 @@ public:
         QList<Tick> ticks;
     };
 
-    // Lays the plot out in the widget's rectangle, leaving room for the
-    // labels; the title under the horizontal axis may be empty.
-    PlotFrame(const QWidget &widget, Axis horizontal, Axis vertical, const QString &unit,
-              const QString &horizontalTitle = {});
+    // Lays the plot out in the area the painter draws on, in the painter's
+    // font, leaving room for the labels; the title under the horizontal axis
+    // may be empty.
+    PlotFrame(const QPainter &painter, const QRect &area, const QPalette &palette, Axis horizontal,
+              Axis vertical, const QString &unit, const QString &horizontalTitle = {});
 
     // False when the widget is too small to hold a plot.
     bool hasRoom() const { return m_plot.width() >= 2 && m_plot.height() >= 2; }
@@ -43,13 +45,15 @@ public:
 
     void draw(QPainter &painter) const;
 
-    // Clears the widget's background for a new picture.
-    static void clear(QPainter &painter, const QWidget &widget);
+    // Clears an area's background for a new picture.
+    static void clear(QPainter &painter, const QRect &area, const QPalette &palette);
     // A picture that is only a sentence, in the middle.
-    static void say(QPainter &painter, const QWidget &widget, const QString &text);
+    static void say(QPainter &painter, const QRect &area, const QString &text);
 
 private:
-    const QWidget &m_widget;
+    QRect m_area;
+    QPalette m_palette;
+    QFontMetrics m_metrics;
     Axis m_horizontal;
     Axis m_vertical;
     QString m_unit;

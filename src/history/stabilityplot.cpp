@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stabilityplot.h"
 
-#include <QLocale>
+#include "chartscale.h"
+
+#include <QAction>
 #include <QPainter>
+#include <QSettings>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace freqcounter {
@@ -14,42 +16,113 @@ namespace freqcounter {
 namespace {
 
 constexpr int kGap = 4;
+constexpr double kMarkerRadius = 3;
+
+QSettings settings()
+{
+    return QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"));
+}
+
+// Hidden rather than shown, so that an estimator new to the table is drawn.
+const QString kHiddenKey = QStringLiteral("sigmaTau/hidden");
 
 } // namespace
 
+const QList<StabilityPlot::Curve> &StabilityPlot::curves()
+{
+    static const QList<Curve> table{
+            {"oadev", tr("OADEV"), QColor(0x00, 0x72, 0xb2), Marker::Circle,
+             &Statistics::overlappingAllan},
+            {"mdev", tr("MDEV"), QColor(0x00, 0x9e, 0x73), Marker::Square,
+             &Statistics::modifiedAllan},
+            {"ohdev", tr("OHDEV"), QColor(0xd5, 0x5e, 0x00), Marker::Triangle,
+             &Statistics::overlappingHadamard},
+            {"tdev", tr("TDEV (s)"), QColor(0xcc, 0x79, 0xa7), Marker::Diamond,
+             &Statistics::timeDeviation},
+            {"totdev", tr("TOTDEV"), QColor(0xe6, 0x9f, 0x00), Marker::TriangleDown,
+             &Statistics::totalDeviation},
+            {"mtot", tr("MTOT"), QColor(0x56, 0xb4, 0xe9), Marker::Cross,
+             &Statistics::modifiedTotal},
+            {"theobr", tr("TheoBR"), QColor(0x8c, 0x56, 0x4b), Marker::Plus, &Statistics::theoBR},
+    };
+    return table;
+}
+
 StabilityPlot::StabilityPlot(QWidget *parent)
-    : QWidget(parent)
+    : PlotWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(tr("Sigma-tau plot of the overlapping and modified Allan deviation, the "
-                         "overlapping Hadamard deviation and the time deviation"));
+    setAccessibleName(tr("Sigma-tau plot of the stability figures chosen in its context menu"));
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (const Curve &curve : curves()) {
+        auto *choice = new QAction(curve.name, this);
+        choice->setObjectName(QString::fromLatin1(curve.key));
+        choice->setCheckable(true);
+        choice->setChecked(true);
+        connect(choice, &QAction::toggled, this, [this] {
+            if (m_keepsChoice) {
+                QStringList hidden;
+                for (qsizetype i = 0; i < m_choices.size(); ++i) {
+                    if (!m_choices.at(i)->isChecked())
+                        hidden.append(QString::fromLatin1(curves().at(i).key));
+                }
+                settings().setValue(kHiddenKey, hidden);
+            }
+            update();
+        });
+        addAction(choice);
+        m_choices.append(choice);
+    }
+}
+
+void StabilityPlot::useKeptChoice()
+{
+    const QStringList hidden = settings().value(kHiddenKey).toStringList();
+    for (QAction *choice : std::as_const(m_choices))
+        choice->setChecked(!hidden.contains(choice->objectName()));
+    m_keepsChoice = true;
 }
 
 void StabilityPlot::setFigures(const Statistics &figures)
 {
-    m_overlapping = figures.overlappingAllan;
-    m_modified = figures.modifiedAllan;
-    m_hadamard = figures.overlappingHadamard;
-    m_time = figures.timeDeviation;
+    m_figures = figures;
     update();
 }
 
-void StabilityPlot::paintEvent(QPaintEvent *)
+QList<const StabilityPlot::Curve *> StabilityPlot::shownCurves() const
 {
-    QPainter painter(this);
-    PlotFrame::clear(painter, *this);
+    QList<const Curve *> shown;
+    for (qsizetype i = 0; i < curves().size(); ++i) {
+        const Curve &curve = curves().at(i);
+        if (m_choices.at(i)->isChecked() && !(m_figures.*curve.points).isEmpty())
+            shown.append(&curve);
+    }
+    return shown;
+}
 
-    const std::array<Series, 4> series{
-            Series{tr("OADEV"), palette().color(QPalette::Link), false, &m_overlapping},
-            Series{tr("MDEV"), palette().color(QPalette::Highlight).darker(130), true, &m_modified},
-            Series{tr("OHDEV"), QColor(0xd9, 0x5f, 0x02), false, &m_hadamard},
-            Series{tr("TDEV (s)"), QColor(0x75, 0x70, 0xb3), true, &m_time}};
-    const std::optional<std::pair<PlotFrame::Axis, PlotFrame::Axis>> axes = decades(series);
+QStringList StabilityPlot::shownNames() const
+{
+    QStringList names;
+    for (const Curve *curve : shownCurves())
+        names.append(curve->name);
+    return names;
+}
+
+void StabilityPlot::paint(QPainter &painter, const QRect &area) const
+{
+    painter.setFont(font());
+    PlotFrame::clear(painter, area, palette());
+
+    const QList<const Curve *> shown = shownCurves();
+    const std::optional<std::pair<PlotFrame::Axis, PlotFrame::Axis>> axes = decades(shown);
     if (!axes) {
-        PlotFrame::say(painter, *this, tr("Not enough readings for a sigma-tau plot"));
+        PlotFrame::say(painter, area,
+                       shown.isEmpty() && !m_figures.overlappingAllan.isEmpty()
+                               ? tr("No estimator is chosen: right-click to choose")
+                               : tr("Not enough readings for a sigma-tau plot"));
         return;
     }
-    const PlotFrame frame(*this, axes->first, axes->second, tr("\u03C3(\u03C4)"),
+    const PlotFrame frame(painter, area, palette(), axes->first, axes->second, tr("\u03C3(\u03C4)"),
                           tr("\u03C4 in seconds"));
     if (!frame.hasRoom())
         return;
@@ -57,20 +130,20 @@ void StabilityPlot::paintEvent(QPaintEvent *)
 
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(frame.plot());
-    for (const Series &s : series)
-        drawSeries(painter, frame, s);
+    for (const Curve *curve : shown)
+        drawCurve(painter, frame, *curve);
+    drawLegend(painter, frame, palette(), shown);
     painter.setClipping(false);
-    drawLegend(painter, series);
 }
 
 std::optional<std::pair<PlotFrame::Axis, PlotFrame::Axis>>
-StabilityPlot::decades(std::span<const Series> series)
+StabilityPlot::decades(const QList<const Curve *> &curves) const
 {
     // The decades the points and their error bars reach; a point of zero
     // deviation has no place on a logarithmic axis.
     double lowTau = HUGE_VAL, highTau = 0, low = HUGE_VAL, high = 0;
-    for (const Series &s : series) {
-        for (const Statistics::Deviation &d : *s.points) {
+    for (const Curve *curve : curves) {
+        for (const Statistics::Deviation &d : m_figures.*curve->points) {
             if (!(d.value > 0) || !(d.tauSeconds > 0))
                 continue;
             lowTau = std::min(lowTau, d.tauSeconds);
@@ -86,20 +159,20 @@ StabilityPlot::decades(std::span<const Series> series)
         const int last = std::max(first + 1, int(std::ceil(std::log10(to))));
         PlotFrame::Axis a{std::pow(10.0, first), std::pow(10.0, last), true, {}};
         for (int e = first; e <= last; ++e)
-            a.ticks.append({std::pow(10.0, e), QStringLiteral("1e%1").arg(e)});
+            a.ticks.append({std::pow(10.0, e), ChartScale::decadeLabel(std::pow(10.0, e))});
         return a;
     };
     return std::pair{axis(lowTau, highTau), axis(low, high)};
 }
 
-void StabilityPlot::drawSeries(QPainter &painter, const PlotFrame &frame, const Series &series)
+void StabilityPlot::drawCurve(QPainter &painter, const PlotFrame &frame, const Curve &curve) const
 {
     // The points joined, each with the bar of its 68.3 % bounds.
-    painter.setPen(QPen(series.colour, 1));
-    painter.setBrush(series.colour);
+    painter.setPen(QPen(curve.colour, 1));
+    painter.setBrush(curve.colour);
     QPointF previous;
     bool started = false;
-    for (const Statistics::Deviation &d : *series.points) {
+    for (const Statistics::Deviation &d : m_figures.*curve.points) {
         if (!(d.value > 0))
             continue;
         const QPointF at(frame.xOf(d.tauSeconds), frame.yOf(d.value));
@@ -107,28 +180,77 @@ void StabilityPlot::drawSeries(QPainter &painter, const PlotFrame &frame, const 
             painter.drawLine(previous, at);
         const double bottom = d.low > 0 ? frame.yOf(d.low) : frame.plot().bottom();
         painter.drawLine(QPointF(at.x(), frame.yOf(d.high)), QPointF(at.x(), bottom));
-        if (series.squares)
-            painter.drawRect(QRectF(at.x() - 2.5, at.y() - 2.5, 5, 5));
-        else
-            painter.drawEllipse(at, 2.5, 2.5);
+        drawMarker(painter, at, curve.marker);
         previous = at;
         started = true;
     }
 }
 
-void StabilityPlot::drawLegend(QPainter &painter, std::span<const Series> series) const
+void StabilityPlot::drawMarker(QPainter &painter, QPointF at, Marker marker)
 {
-    // Above the plot on the right, in the order of the series.
-    const QFontMetrics metrics = fontMetrics();
-    int total = 0;
-    for (const Series &s : series)
-        total += metrics.horizontalAdvance(s.name) + 3 * kGap;
-    int left = width() - total;
-    for (const Series &s : series) {
-        const int w = metrics.horizontalAdvance(s.name);
-        painter.setPen(s.colour);
-        painter.drawText(QRect(left, 0, w, metrics.height()), Qt::AlignCenter, s.name);
-        left += w + 3 * kGap;
+    const double r = kMarkerRadius;
+    const auto polygon = [&](std::initializer_list<QPointF> corners) {
+        QPolygonF shape;
+        for (const QPointF &corner : corners)
+            shape.append(at + corner);
+        painter.drawPolygon(shape);
+    };
+    switch (marker) {
+    case Marker::Circle:
+        painter.drawEllipse(at, r, r);
+        break;
+    case Marker::Square:
+        painter.drawRect(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r));
+        break;
+    case Marker::Triangle:
+        polygon({{0, -r - 1}, {r + 1, r}, {-r - 1, r}});
+        break;
+    case Marker::TriangleDown:
+        polygon({{0, r + 1}, {r + 1, -r}, {-r - 1, -r}});
+        break;
+    case Marker::Diamond:
+        polygon({{0, -r - 1}, {r + 1, 0}, {0, r + 1}, {-r - 1, 0}});
+        break;
+    case Marker::Cross:
+        painter.drawLine(at + QPointF(-r, -r), at + QPointF(r, r));
+        painter.drawLine(at + QPointF(-r, r), at + QPointF(r, -r));
+        break;
+    case Marker::Plus:
+        painter.drawLine(at + QPointF(-r - 1, 0), at + QPointF(r + 1, 0));
+        painter.drawLine(at + QPointF(0, -r - 1), at + QPointF(0, r + 1));
+        break;
+    }
+}
+
+void StabilityPlot::drawLegend(QPainter &painter, const PlotFrame &frame, const QPalette &palette,
+                               const QList<const Curve *> &curves)
+{
+    // In the plot's top right corner, where the curves seldom run, a name a
+    // line, each after its marker, over the background.
+    const QFontMetrics metrics = painter.fontMetrics();
+    int widest = 0;
+    for (const Curve *curve : curves)
+        widest = std::max(widest, metrics.horizontalAdvance(curve->name));
+    const int line = metrics.height();
+    const int markerWidth = 4 * int(kMarkerRadius);
+    const QRect box(frame.plot().right() - widest - markerWidth - 3 * kGap,
+                    frame.plot().top() + kGap, widest + markerWidth + 2 * kGap,
+                    int(curves.size()) * line + kGap);
+    QColor background = palette.color(QPalette::Base);
+    background.setAlpha(220);
+    painter.setPen(palette.color(QPalette::Mid));
+    painter.setBrush(background);
+    painter.drawRect(box);
+    int top = box.top() + kGap / 2;
+    for (const Curve *curve : curves) {
+        painter.setPen(QPen(curve->colour, 1));
+        painter.setBrush(curve->colour);
+        drawMarker(painter, QPointF(box.left() + kGap + markerWidth / 2.0, top + line / 2.0),
+                   curve->marker);
+        painter.drawText(
+                QRect(box.left() + kGap + markerWidth + kGap / 2, top, widest + kGap, line),
+                Qt::AlignLeft | Qt::AlignVCenter, curve->name);
+        top += line;
     }
 }
 

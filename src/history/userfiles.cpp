@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QDir>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -18,6 +19,19 @@ QString suggestedFile(const QString &extension)
     return QDir(folder).filePath(
             QStringLiteral("freqcounter-%1.%2")
                     .arg(QDate::currentDate().toString(Qt::ISODate), extension));
+}
+
+bool writeWhole(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(bytes);
+        if (file.commit())
+            return true;
+    }
+    if (error)
+        *error = file.errorString();
+    return false;
 }
 
 void showWarning(QWidget *parent, const QString &text, const QString &details,
