@@ -4,6 +4,7 @@
 
 #include "networkaddress.h"
 #include "nominal.h"
+#include "plotpicture.h"
 #include "windowdefinition.h"
 
 #include <QCommandLineOption>
@@ -76,7 +77,7 @@ void takeOrNote(std::optional<T> &into, std::optional<T> given, const QString &m
 }
 
 // Where a usage line shows an option.
-enum class Usage { None, Run, Log, View, Stability };
+enum class Usage { None, Run, Log, View, Stability, Plot };
 
 // Each option of ours, one row: its names (the first is the long one), the
 // name of its value (none for a flag), how the usage line shows it and on
@@ -420,6 +421,24 @@ const QList<Option> &options()
              QStringLiteral("print the stability table of a recording as CSV,\nthen exit"),
              needsAFile("stability"),
              [](Parsed &parsed, const QString &value) { parsed.stabilityPath = value; }},
+            {{QStringLiteral("plot")},
+             QStringLiteral("OUT"),
+             QStringLiteral("--plot OUT.svg|OUT.png RECORDING"),
+             Usage::Plot,
+             QStringLiteral("draw the sigma-tau plot of a recording, every\n"
+                            "estimator, into an SVG or PNG picture of 1200x800\n"
+                            "with no display, then exit"),
+             QStringLiteral("option '--plot' needs a picture and a recording, for example "
+                            "--plot sigma-tau.svg readings.csv"),
+             [](Parsed &parsed, const QString &value) {
+                 if (PlotPicture::formatOf(value)) {
+                     parsed.plotPath = value;
+                 } else if (parsed.mistake.isEmpty()) {
+                     parsed.mistake = QStringLiteral("option '--plot': %1 is no picture file; give "
+                                                     "one ending in .svg or .png")
+                                              .arg(quoted(value));
+                 }
+             }},
             {{QStringLiteral("help"), QStringLiteral("h"), QStringLiteral("?")},
              {},
              QStringLiteral("[--help]"),
@@ -592,9 +611,22 @@ Parsed parse(const QStringList &arguments, bool nominalKept)
             if (error.endsWith(u'.'))
                 error.chop(1);
             parsed.mistake = error.isEmpty() ? error : error.first(1).toLower() + error.sliced(1);
-        } else if (!parser.positionalArguments().isEmpty()) {
-            parsed.mistake = QStringLiteral("unknown argument %1")
-                                     .arg(quoted(parser.positionalArguments().constFirst()));
+        } else {
+            // The one argument that is no option's value: --plot's recording.
+            QStringList positional = parser.positionalArguments();
+            if (parser.isSet(QStringLiteral("plot"))) {
+                if (positional.isEmpty()) {
+                    parsed.mistake = QStringLiteral("option '--plot' needs a recording after the "
+                                                    "picture, for example --plot sigma-tau.svg "
+                                                    "readings.csv");
+                } else {
+                    parsed.plotRecording = positional.takeFirst();
+                }
+            }
+            if (!positional.isEmpty() && parsed.mistake.isEmpty()) {
+                parsed.mistake = QStringLiteral("unknown argument %1")
+                                         .arg(quoted(positional.constFirst()));
+            }
         }
     }
 
@@ -617,6 +649,8 @@ Parsed parse(const QStringList &arguments, bool nominalKept)
         parsed.request = Request::Mistake;
     else if (asked(Request::ListPorts))
         parsed.request = Request::ListPorts;
+    else if (!parsed.plotPath.isEmpty())
+        parsed.request = Request::Plot;
     else if (!parsed.stabilityPath.isEmpty())
         parsed.request = Request::Stability;
     else if (!parsed.viewPath.isEmpty())
@@ -692,6 +726,7 @@ QString usageLine()
     QStringList log;
     QStringList view;
     QStringList stability;
+    QStringList plot;
     for (const Option &option : options()) {
         if (option.line == Usage::Run)
             run.append(option.usage);
@@ -701,6 +736,8 @@ QString usageLine()
             view.append(option.usage);
         else if (option.line == Usage::Stability)
             stability.append(option.usage);
+        else if (option.line == Usage::Plot)
+            plot.append(option.usage);
     }
     // The logger takes the window's options of the line, the counter and the
     // file; the usage line names only its own.
@@ -709,8 +746,10 @@ QString usageLine()
     return QStringLiteral("Usage: freqcounter %1 [Qt options]\n"
                           "       freqcounter %2\n"
                           "       freqcounter %3 [Qt options]\n"
-                          "       freqcounter %4\n")
-            .arg(run.join(u' '), log.join(u' '), view.join(u' '), stability.join(u' '));
+                          "       freqcounter %4\n"
+                          "       freqcounter %5\n")
+            .arg(run.join(u' '), log.join(u' '), view.join(u' '), stability.join(u' '),
+                 plot.join(u' '));
 }
 
 QString helpText()

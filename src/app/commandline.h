@@ -16,7 +16,8 @@
 // --line2 how their lines speak, --scale and --offset the counter math for
 // the run, --record
 // names a file to record the readings to from the start, --view and
-// --stability a recording to look at or to print the figures of,
+// --stability a recording to look at or to print the figures of, --plot
+// a picture to draw a recording's sigma-tau plot into,
 // --no-window reads the counter with no window (recording or serving it,
 // riding through lost lines), --list-ports,
 // --help and --version answer and end the program, Qt's own options
@@ -25,7 +26,7 @@
 // comes without a display.
 namespace freqcounter::CommandLine {
 
-enum class Request { Run, Log, Help, Version, ListPorts, View, Stability, Mistake };
+enum class Request { Run, Log, Help, Version, ListPorts, View, Stability, Plot, Mistake };
 
 struct Parsed
 {
@@ -47,6 +48,9 @@ struct Parsed
     // A recording to look at again, or to print the stability table of.
     QString viewPath;
     QString stabilityPath;
+    // A picture to draw a recording's sigma-tau plot into, and the recording.
+    QString plotPath;
+    QString plotRecording;
     // What the readings are compared with, when given.
     std::optional<double> nominalHz;
     std::optional<Nominal::Tolerance> tolerance;

@@ -63,6 +63,7 @@ int main(int argc, char *argv[])
     case CommandLine::Request::Run:
     case CommandLine::Request::Log:
     case CommandLine::Request::View:
+    case CommandLine::Request::Plot:
         break;
     }
 
@@ -86,6 +87,13 @@ int main(int argc, char *argv[])
         return runLogger(std::move(setup));
     }
 
+    // A picture is drawn with no display: unless a platform is named, none
+    // is looked for.
+    if (parsed.request == CommandLine::Request::Plot
+        && !parsed.qtArguments.contains(QStringLiteral("-platform"))
+        && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     // QApplication keeps pointers into these for as long as it runs.
     std::vector<QByteArray> qtArguments;
     qtArguments.reserve(std::size_t(parsed.qtArguments.size()));
@@ -111,6 +119,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(FREQCOUNTER_VERSION));
     if (parsed.request == CommandLine::Request::View)
         return viewRecording(parsed.viewPath);
+    if (parsed.request == CommandLine::Request::Plot)
+        return plotRecording(parsed.plotPath, parsed.plotRecording);
     forgetDevices(parsed.forget);
     if (parsed.nominalHz) {
         comparison.nominalHz = parsed.nominalHz;

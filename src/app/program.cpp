@@ -3,12 +3,15 @@
 #include "program.h"
 
 #include "consoleanswer.h"
+#include "figuretexts.h"
 #include "form1.h"
 #include "historywindow.h"
 #include "messageboxreporter.h"
+#include "plotpicture.h"
 #include "readingactions.h"
 #include "recordingfile.h"
 #include "runtime.h"
+#include "stabilityplot.h"
 #include "stabilitytable.h"
 #include "statistics.h"
 #include "windowdefinition.h"
@@ -16,12 +19,15 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <thread>
+#include <tuple>
 
 #ifdef Q_OS_UNIX
 #include <QSocketNotifier>
@@ -246,16 +252,46 @@ int viewRecording(const QString &path)
     return failed || runtime.hasFailed() ? Runtime::kFailureExitStatus : status;
 }
 
-int printStabilityTable(const QString &path)
+namespace {
+
+// The figures of a recording's last instrument, and when its readings
+// begin and end.
+struct RecordingFigures
 {
-    // Every reading of the file, and no more kept of them than the figures
-    // need.
+    Statistics figures;
+    qint64 firstMsecs = 0;
+    qint64 lastMsecs = 0;
+};
+
+void tell(const QString &path, const QString &what)
+{
+    ConsoleAnswer::write(
+            QStringLiteral("freqcounter: %1: %2.\n").arg(QDir::toNativeSeparators(path), what),
+            ConsoleAnswer::Stream::Error);
+}
+
+// Every reading of the file, and no more kept of them than the figures
+// need. Rows that could not be read are told of, figures or not; nothing,
+// told, when the file cannot be read or gives no figures.
+std::optional<RecordingFigures> readFigures(const QString &path)
+{
     RecordingFile file(path);
     RunStatistics run;
+    RecordingFigures read;
     QString error;
     if (file.open(&error)) {
-        const RecordingFile::Sink sink = [&run](const RecordingFile::Reading &reading) {
+        // A reading of another instrument than the one before begins its
+        // run, as it does RunStatistics'.
+        std::optional<std::tuple<qint16, QString, QString>> instrument;
+        const RecordingFile::Sink sink = [&](const RecordingFile::Reading &reading) {
             run.add(reading.port, reading.device, reading.msecs, reading.mhz, reading.math);
+            const std::tuple<qint16, QString, QString> whose{reading.port, reading.device,
+                                                             reading.math};
+            if (whose != instrument) {
+                instrument = whose;
+                read.firstMsecs = reading.msecs;
+            }
+            read.lastMsecs = reading.msecs;
         };
         // The lines are counted in a step of their own, before the first
         // reading.
@@ -264,37 +300,61 @@ int printStabilityTable(const QString &path)
         } while (file.readOn(std::chrono::hours(1), sink));
         error = file.failure().value_or(QString());
     }
-    const auto tell = [&path](const QString &what) {
-        ConsoleAnswer::write(
-                QStringLiteral("freqcounter: %1: %2.\n").arg(QDir::toNativeSeparators(path), what),
-                ConsoleAnswer::Stream::Error);
-    };
-    const auto fail = [&tell](const QString &why) {
-        tell(why);
-        return Runtime::kFailureExitStatus;
-    };
-    // Rows that could not be read are told of, figures or not.
     if (const RecordingFile::Loaded &loaded = file.loaded(); loaded.unreadable > 0) {
-        tell(loaded.unreadable == 1
+        tell(path,
+             loaded.unreadable == 1
                      ? QCoreApplication::translate("Program",
-                                                   "1 row could not be read, at line %1; it is "
-                                                   "left out")
+                                                   "1 row could not be read, at line %1; "
+                                                   "it is left out")
                                .arg(loaded.firstUnreadableLine)
                      : QCoreApplication::translate("Program",
-                                                   "%1 rows could not be read, the first at line "
-                                                   "%2; they are left out")
+                                                   "%1 rows could not be read, the first "
+                                                   "at line %2; they are left out")
                                .arg(loaded.unreadable)
                                .arg(loaded.firstUnreadableLine));
     }
-    if (!error.isEmpty())
-        return fail(error);
-    // The last instrument's readings, as the history window shows them.
-    const Statistics figures = run.figures();
-    if (figures.missing) {
-        return fail(QCoreApplication::translate("Program", "no stability figures: %1")
-                            .arg(Statistics::missingText(*figures.missing)));
+    if (!error.isEmpty()) {
+        tell(path, error);
+        return std::nullopt;
     }
-    ConsoleAnswer::write(QString::fromUtf8(stabilityTable(figures)), ConsoleAnswer::Stream::Output);
+    // The last instrument's readings, as the history window shows them.
+    read.figures = run.figures();
+    if (read.figures.missing) {
+        tell(path,
+             QCoreApplication::translate("Program", "no stability figures: %1")
+                     .arg(Statistics::missingText(*read.figures.missing)));
+        return std::nullopt;
+    }
+    return read;
+}
+
+} // namespace
+
+int printStabilityTable(const QString &path)
+{
+    const std::optional<RecordingFigures> read = readFigures(path);
+    if (!read)
+        return Runtime::kFailureExitStatus;
+    ConsoleAnswer::write(QString::fromUtf8(stabilityTable(read->figures)),
+                         ConsoleAnswer::Stream::Output);
+    return 0;
+}
+
+int plotRecording(const QString &out, const QString &path)
+{
+    const std::optional<RecordingFigures> read = readFigures(path);
+    if (!read)
+        return Runtime::kFailureExitStatus;
+    StabilityPlot plot;
+    plot.setFigures(read->figures);
+    const QStringList caption
+            = FigureTexts::caption(QFileInfo(path).fileName(), read->firstMsecs, read->lastMsecs,
+                                   read->figures.tau0Seconds, plot.shownNames());
+    QString error;
+    if (!PlotPicture::save(plot, out, PlotPicture::kDefaultSize, caption, &error)) {
+        tell(out, error);
+        return Runtime::kFailureExitStatus;
+    }
     return 0;
 }
 

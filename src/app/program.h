@@ -52,4 +52,11 @@ int viewRecording(const QString &path);
 // output; needs no display. Returns the exit status.
 int printStabilityTable(const QString &path);
 
+// The sigma-tau plot of a recording's last instrument, every estimator
+// drawn, saved as a picture at out (SVG or PNG, by its extension) under a
+// caption naming the recording, its span and its interval. Needs the
+// application made, but no display. Returns the exit status; what failed is
+// said on standard error.
+int plotRecording(const QString &out, const QString &path);
+
 } // namespace freqcounter
