@@ -5,7 +5,8 @@
 # its table as CSV with no display and exits 0, for every reading of a file
 # past the million the live history keeps, of the last run where the counter
 # math changed, telling of the rows it could not read; or names a file it
-# cannot read, or that gives no figures, and exits 1; --view opens the
+# cannot read, or that gives no figures, and exits 1; --plot draws its
+# sigma-tau plot into a picture with no display; --view opens the
 # history window for it, and only that, with no serial port present and no
 # error.
 set -eu
@@ -137,6 +138,23 @@ env -u DISPLAY "$binary" --stability "$work/one.csv" >"$work/out" 2>"$work/err" 
 [ "$status" -eq 1 ] || fail "--stability on one reading exited $status"
 grep -q "one.csv: no stability figures: fewer than two readings are numbers" "$work/err" \
     || fail "one reading's reason: $(cat "$work/err")"
+
+# --plot draws the sigma-tau plot with no display at all; a picture of no
+# known kind is a mistake, a recording that cannot be read a failure.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$binary" --plot "$work/plot.svg" \
+    "$recording" 2>"$work/err" || fail "--plot exited $?: $(cat "$work/err")"
+for shown in '>OADEV<' '>MDEV<' '>bench recording.csv<'; do
+    grep -Fq "$shown" "$work/plot.svg" || fail "the plot's picture lacks $shown"
+done
+plot_fails() { # picture, recording, status, what standard error says
+    status=0
+    env -u DISPLAY "$binary" --plot "$work/$1" "$2" 2>"$work/err" || status=$?
+    [ "$status" -eq "$3" ] || fail "--plot $1 from $2 exited $status"
+    grep -q "$4" "$work/err" || fail "--plot $1 does not say why: $(cat "$work/err")"
+    [ ! -e "$work/$1" ] || fail "--plot $1 wrote a picture"
+}
+plot_fails plot.jpg "$recording" 2 "'.*plot.jpg' is no picture file"
+plot_fails plot.png "$work/no such file.csv" 1 "no such file.csv"
 
 # The window, with no counter anywhere: no port is named or found.
 start_x

@@ -4,12 +4,14 @@
 #include "runtime.h"
 #include "windowtesting.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,6 +31,8 @@ private Q_SLOTS:
     void recordingWithNoReadingsSaysSo();
     void droppedReadingsAreSaid();
     void figuresSayWhyThereAreNone();
+    void plotIsSaved_data();
+    void plotIsSaved();
 
 private:
     // A recording of `rows` readings a second apart, from 15:00 UTC on; of
@@ -48,6 +52,8 @@ private:
 
 void TestHistoryWindow::init()
 {
+    // The estimators chosen for the sigma-tau plot are kept apart from the user's.
+    QStandardPaths::setTestModeEnabled(true);
     m_errors.clear();
     m_runtime = std::make_unique<Runtime>(std::make_unique<test::RecordingReporter>(m_errors));
 }
@@ -202,6 +208,39 @@ void TestHistoryWindow::figuresSayWhyThereAreNone()
     const QString why = Statistics::missingText(Statistics::Missing::NoInterval);
     QCOMPARE(figure(window, "interval"), why);
     QCOMPARE(figure(window, "overlappingAllanDeviation"), why);
+}
+
+void TestHistoryWindow::plotIsSaved_data()
+{
+    QTest::addColumn<bool>("modifiedShown");
+    QTest::newRow("every estimator") << true;
+    QTest::newRow("MDEV turned off in the plot's menu") << false;
+}
+
+void TestHistoryWindow::plotIsSaved()
+{
+    QFETCH(bool, modifiedShown);
+    QPointer<HistoryWindow> window = HistoryWindow::openRecording(recording(300), *m_runtime);
+    QVERIFY(window);
+    window->show();
+    QTRY_VERIFY(!window->isLoading());
+    QVERIFY(test::item<QPushButton>(window, "savePlot"));
+    auto *modified = test::item<QAction>(window, "mdev");
+    modified->setChecked(modifiedShown);
+    const QString path = m_dir.filePath(QStringLiteral("plot.svg"));
+    QString error;
+    QVERIFY2(window->savePlot(HistoryWindow::Plot::SigmaTau, path, {640, 480}, &error),
+             qPrintable(error));
+    modified->setChecked(true);
+    QFile svg(path);
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(svg.readAll());
+    QVERIFY(text.contains(QStringLiteral("viewBox=\"0 0 640 480\"")));
+    QVERIFY(text.contains(QStringLiteral(">r300-4.csv<")));
+    QVERIFY(text.contains(QStringLiteral(">OADEV<")));
+    QCOMPARE(text.contains(QStringLiteral(">MDEV<")), modifiedShown);
+    window->close();
+    QTRY_VERIFY(!window);
 }
 
 QTEST_MAIN(TestHistoryWindow)
