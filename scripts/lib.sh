@@ -8,7 +8,7 @@ build_dir="$root/build"
 
 # To build the program, the simulator, the tests and the benchmark (which
 # watches X for the program's window with xcb).
-BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-serialport-dev libgl-dev libxcb1-dev libboost-math-dev"
+BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev libxcb1-dev libboost-math-dev"
 # To run it: Arial resolves to the metric-compatible Liberation Sans.
 RUN_PACKAGES="fonts-liberation"
 # scripts/package and its test: dpkg-shlibdeps computes the dependencies;

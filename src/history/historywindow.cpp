@@ -376,16 +376,18 @@ void HistoryWindow::choosePlotFile()
     const auto plot = Plot(which->currentData().toInt());
     const QSize size(width->value(), height->value());
     // A name without the extension takes the filter's.
-    const QString svg = tr("SVG pictures (*.svg)");
-    const QString png = tr("PNG pictures (*.png)");
-    QString filter = svg;
-    QString path = QFileDialog::getSaveFileName(this, tr("Save Plot"),
-                                                suggestedFile(QStringLiteral("svg")),
-                                                svg + QStringLiteral(";;") + png, &filter);
+    const bool svg = PlotPicture::writes(PlotPicture::Format::Svg);
+    const QString svgFilter = tr("SVG pictures (*.svg)");
+    const QString pngFilter = tr("PNG pictures (*.png)");
+    QString filter = svg ? svgFilter : pngFilter;
+    QString path = QFileDialog::getSaveFileName(
+            this, tr("Save Plot"),
+            suggestedFile(svg ? QStringLiteral("svg") : QStringLiteral("png")),
+            svg ? svgFilter + QStringLiteral(";;") + pngFilter : pngFilter, &filter);
     if (path.isEmpty())
         return;
     if (!PlotPicture::formatOf(path))
-        path += filter == png ? QStringLiteral(".png") : QStringLiteral(".svg");
+        path += filter == svgFilter ? QStringLiteral(".svg") : QStringLiteral(".png");
     QString error;
     if (!savePlot(plot, path, size, &error)) {
         showWarning(this, tr("The plot could not be saved."),

@@ -10,7 +10,10 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+
+#ifdef FREQCOUNTER_SVG
 #include <QSvgGenerator>
+#endif
 
 namespace freqcounter::PlotPicture {
 
@@ -52,6 +55,16 @@ std::optional<Format> formatOf(const QString &path)
     return std::nullopt;
 }
 
+bool writes(Format format)
+{
+#ifdef FREQCOUNTER_SVG
+    Q_UNUSED(format)
+    return true;
+#else
+    return format != Format::Svg;
+#endif
+}
+
 bool save(const PlotWidget &plot, const QString &path, QSize size, const QStringList &caption,
           QString *error)
 {
@@ -63,9 +76,17 @@ bool save(const PlotWidget &plot, const QString &path, QSize size, const QString
         }
         return false;
     }
+    if (!writes(*format)) {
+        if (error) {
+            *error = QCoreApplication::translate("PlotPicture",
+                                                 "this build saves no SVG pictures; save as .png");
+        }
+        return false;
+    }
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
     if (*format == Format::Svg) {
+#ifdef FREQCOUNTER_SVG
         QSvgGenerator svg;
         svg.setOutputDevice(&bytes);
         svg.setSize(size);
@@ -74,6 +95,7 @@ bool save(const PlotWidget &plot, const QString &path, QSize size, const QString
         svg.setDescription(caption.join(u'\n'));
         QPainter painter(&svg);
         draw(painter, plot, size, caption);
+#endif
     } else {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         {

@@ -22,6 +22,9 @@ enum class Format { Png, Svg };
 // By the file's extension, whatever its case; nothing for any other.
 std::optional<Format> formatOf(const QString &path);
 
+// Whether this build writes the format: SVG needs Qt Svg.
+bool writes(Format format);
+
 // The size a picture has unless the user chooses another.
 inline constexpr QSize kDefaultSize{1200, 800};
 
