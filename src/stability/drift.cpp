@@ -154,7 +154,7 @@ SlopeForm slopeForm(const std::vector<Piece> &pieces, const Readings &r, double 
     };
     const double growth = tau0 / r.spread;
     for (const Piece &piece : pieces) {
-        const qsizetype n = qsizetype(piece.values.size());
+        const auto n = qsizetype(piece.values.size());
         if (n == 0)
             continue;
         const qsizetype first = r.slotOf(piece.seconds.front(), tau0);
@@ -224,31 +224,55 @@ std::vector<Confidence::AveragePiece> averages(const std::vector<Piece> &pieces,
     return out;
 }
 
-// The overlapping Hadamard variance at m, with how many pieces give each
-// number of terms.
-std::pair<double, std::map<qint64, qint64>> overlappingHadamard(const std::vector<Piece> &pieces,
-                                                                const Readings &r, qsizetype m)
+// The overlapping Hadamard variance at m and at m / 4, from one running sum,
+// with how many pieces give each number of terms at m.
+struct Hadamard
 {
-    double squares = 0;
-    qint64 terms = 0;
+    double atM = 0;
+    qsizetype quarter = 1;
+    double atQuarter = 0;
     std::map<qint64, qint64> termsByPiece;
+};
+
+Hadamard overlappingHadamard(const std::vector<Piece> &pieces, const Readings &r, qsizetype m)
+{
+    Hadamard hadamard;
+    const qsizetype quarter = hadamard.quarter = std::max<qsizetype>(m / 4, 1);
+    double squares = 0;
+    double quarterSquares = 0;
+    qint64 terms = 0;
+    qint64 quarterTerms = 0;
     std::vector<double> running;
+    const auto sum = [&](qsizetype n, qsizetype lag) {
+        const auto at = [&](qsizetype k) { return running[std::size_t(k)]; };
+        double total = 0;
+        for (qsizetype i = 0; i + 3 * lag <= n; ++i) {
+            const double h = at(i + 3 * lag) - 3 * at(i + 2 * lag) + 3 * at(i + lag) - at(i);
+            total += h * h;
+        }
+        return total;
+    };
     for (const Piece &piece : pieces) {
-        const qsizetype n = qsizetype(piece.values.size());
-        if (n < 3 * m)
+        const auto n = qsizetype(piece.values.size());
+        if (n < 3 * quarter)
             continue;
         running.assign(std::size_t(n) + 1, 0);
         for (std::size_t i = 0; i < std::size_t(n); ++i)
             running[i + 1] = running[i] + r.residual(piece.seconds[i], piece.values[i]);
-        const auto at = [&](qsizetype k) { return running[std::size_t(k)]; };
-        for (qsizetype i = 0; i + 3 * m <= n; ++i) {
-            const double h = at(i + 3 * m) - 3 * at(i + 2 * m) + 3 * at(i + m) - at(i);
-            squares += h * h;
-        }
+        quarterSquares += sum(n, quarter);
+        quarterTerms += n - 3 * quarter + 1;
+        if (n < 3 * m)
+            continue;
+        squares += sum(n, m);
         terms += n - 3 * m + 1;
-        ++termsByPiece[n - 3 * m + 1];
+        ++hadamard.termsByPiece[n - 3 * m + 1];
     }
-    return {squares / (6.0 * double(m) * double(m) * double(terms)), termsByPiece};
+    const auto variance = [](double sumOfSquares, qsizetype lag, qint64 count) {
+        return sumOfSquares / (6.0 * double(lag) * double(lag) * double(count));
+    };
+    hadamard.atM = variance(squares, m, terms);
+    hadamard.atQuarter = variance(quarterSquares, quarter, quarterTerms);
+    return hadamard;
 }
 
 // The noise at the longest averaging factor m: the slope mu of HVAR ~ m^mu
@@ -257,13 +281,12 @@ std::pair<double, std::map<qint64, qint64>> overlappingHadamard(const std::vecto
 // not. Where the slope says PM, the autocorrelation of the averages of
 // m / 4 says which; below m = 4, that of the averages of m alone.
 std::optional<int> noiseOf(const std::vector<Piece> &pieces, const Readings &r, double tau0,
-                           qsizetype m, double hvar)
+                           qsizetype m, const Hadamard &hadamard)
 {
     if (m < 4)
         return Confidence::identifyNoise(averages(pieces, r, tau0, m));
-    const qsizetype shorter = m / 4;
-    const double mu
-            = std::log(hvar / overlappingHadamard(pieces, r, shorter).first) / std::log(4.0);
+    const double mu = std::log(hadamard.atM / hadamard.atQuarter)
+            / std::log(double(m) / double(hadamard.quarter));
     if (!std::isfinite(mu))
         return std::nullopt;
     const int alpha = -1 - int(std::lround(mu));
@@ -271,7 +294,8 @@ std::optional<int> noiseOf(const std::vector<Piece> &pieces, const Readings &r, 
         return Confidence::RandomWalkFM;
     if (alpha <= Confidence::WhiteFM)
         return alpha;
-    const std::optional<int> pm = Confidence::identifyNoise(averages(pieces, r, tau0, shorter));
+    const std::optional<int> pm
+            = Confidence::identifyNoise(averages(pieces, r, tau0, hadamard.quarter));
     return pm && *pm >= Confidence::FlickerPM ? pm : std::nullopt;
 }
 
@@ -293,8 +317,8 @@ std::optional<Linear> linear(const std::vector<Piece> &pieces, double tau0Second
     line.slope = readings.slope;
     line.ordinaryUncertainty = readings.ordinaryUncertainty;
     line.averagingFactor = m;
-    const auto [hvar, terms] = overlappingHadamard(pieces, readings, m);
-    line.noise = noiseOf(pieces, readings, tau0Seconds, m, hvar);
+    const Hadamard hadamard = overlappingHadamard(pieces, readings, m);
+    line.noise = noiseOf(pieces, readings, tau0Seconds, m, hadamard);
 
     const SlopeForm form = slopeForm(pieces, readings, tau0Seconds);
     const auto ratio = [&](int alpha) {
@@ -311,12 +335,12 @@ std::optional<Linear> linear(const std::vector<Piece> &pieces, double tau0Second
         }
     }
     Confidence::GappedEdf edf;
-    line.degreesOfFreedom = edf.of({3, true, false}, alpha, double(m), terms);
+    line.degreesOfFreedom = edf.of({3, true, false}, alpha, double(m), hadamard.termsByPiece);
     const double tail = (1 + std::erf(1 / std::sqrt(2.0))) / 2;
     const double t = line.degreesOfFreedom > 0
             ? boost::math::quantile(boost::math::students_t(line.degreesOfFreedom), tail)
             : std::numeric_limits<double>::infinity();
-    line.uncertainty = t * std::sqrt(std::max(0.0, worst * hvar));
+    line.uncertainty = t * std::sqrt(std::max(0.0, worst * hadamard.atM));
     const QString noise = line.noise
             ? Confidence::noiseName(line.noise)
             : QCoreApplication::translate("Drift",
