@@ -107,7 +107,7 @@ Readings leastSquares(const std::vector<Piece> &pieces, double tau0)
             sumY += piece.values[i] - firstValue;
         }
         r.count += qsizetype(piece.values.size());
-        r.lastSlot = r.slotOf(piece.seconds.back(), tau0);
+        r.lastSlot = std::max(r.lastSlot, r.slotOf(piece.seconds.back(), tau0));
     }
     if (r.count < 3)
         return r;
