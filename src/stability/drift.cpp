@@ -35,7 +35,7 @@ double phaseCovariance(double t, int alpha)
     return -a;
 }
 
-// The Hadamard variance at m for a noise of phase covariance s, with the
+// The Hadamard variance at m of frequency noise alpha, with the
 // phase's time counted in steps of `step` readings.
 double hadamardForm(double m, double step, int alpha)
 {
