@@ -140,7 +140,15 @@ SlopeForm slopeForm(const std::vector<Piece> &pieces, const Readings &r, double 
     // point k with a minus and to k + 1 with a plus. Within a piece w grows
     // by tau0 / spread a reading, which leaves that, negated, on each inner
     // point and the piece's first and last weights on its ends.
-    const qsizetype points = r.lastSlot + 2;
+    // A piece takes adjacent slots from its first reading's on, so one whose
+    // readings share stamps reaches past the last reading's slot.
+    qsizetype points = r.lastSlot + 2;
+    for (const Piece &piece : pieces) {
+        if (!piece.values.empty())
+            points = std::max(points,
+                              r.slotOf(piece.seconds.front(), tau0) + qsizetype(piece.values.size())
+                                      + 1);
+    }
     SlopeForm form;
     form.step = std::max(1.0, std::ceil(double(points - 1) / double(kMostNodes - 1)));
     const double perStep = 1 / form.step;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statistics.h"
 
+#include "drift.h"
 #include "gappedseries.h"
 #include "levelsums.h"
 #include "stabilityconfidence.h"
@@ -38,29 +39,33 @@ struct SpanStatistics::State
     // The noise identified at each averaging length, and what the long-τ
     // figures of the span are worked out from.
     std::map<qsizetype, std::optional<int>> noises;
-    LongTau longTau;
+    SlowFigures slow;
 };
 
-// What the long-τ figures of the numbers a state holds are worked out from:
-// their fractional frequencies in pieces, the drift taken out or not.
-struct LongTau::Input
+// What the slow figures of the numbers a state holds are worked out from.
+struct SlowFigures::Input
 {
-    static void take(SpanStatistics::State &state, double meanHz, double driftHzPerSecond,
-                     double tau0)
+    static void take(SpanStatistics::State &state, double meanHz, double removedHzPerSecond,
+                     double tau0, bool ageing)
     {
         const GappedSeries &series = state.series;
-        LongTau &taken = state.longTau;
+        SlowFigures &taken = state.slow;
+        taken.m_seconds.clear();
         taken.m_pieces.clear();
+        taken.m_meanHz = meanHz;
         taken.m_tau0 = tau0;
+        taken.m_removedHzPerSecond = removedHzPerSecond;
+        taken.m_ageing = ageing;
         taken.m_noises = state.noises;
         const qint64 origin = series.msecs(series.front());
-        const double scale = 1 / std::abs(meanHz);
         for (const auto &[begin, end] : series.pieces()) {
+            std::vector<double> &seconds = taken.m_seconds.emplace_back();
             std::vector<double> &piece = taken.m_pieces.emplace_back();
+            seconds.reserve(std::size_t(end - begin));
             piece.reserve(std::size_t(end - begin));
             for (qsizetype k = begin; k < end; ++k) {
-                const double seconds = double(series.msecs(k) - origin) / 1000.0;
-                piece.push_back((series.hz(k) - driftHzPerSecond * seconds) * scale);
+                seconds.push_back(double(series.msecs(k) - origin) / 1000.0);
+                piece.push_back(series.hz(k));
             }
         }
     }
@@ -307,14 +312,14 @@ Statistics figuresOf(SpanStatistics::State &state, qsizetype count,
                 = options.removeDrift && s.driftHzPerMinute ? *s.driftHzPerMinute / 60.0 : 0.0;
         s.driftRemoved = options.removeDrift && s.driftHzPerMinute;
         stability(state, s, meanHz, driftHzPerSecond * *s.tau0Seconds);
-        LongTau::Input::take(state, meanHz, driftHzPerSecond, *s.tau0Seconds);
-        if (options.longTau)
-            LongTau::put(state.longTau.compute(), s);
+        SlowFigures::Input::take(state, meanHz, driftHzPerSecond, *s.tau0Seconds, options.ageing);
+        if (options.slow)
+            SlowFigures::put(state.slow.compute(), s);
     }
     if (!s.missing && s.allan.isEmpty())
         s.missing = Statistics::Missing::NoTwoInARow;
     if (s.missing)
-        state.longTau = {};
+        state.slow = {};
     return s;
 }
 
@@ -367,9 +372,9 @@ Statistics RunStatistics::figures(const Statistics::Options &options)
     return figuresOf(*m_state, m_count, options);
 }
 
-LongTau SpanStatistics::longTau() const
+SlowFigures SpanStatistics::slowFigures() const
 {
-    return m_state->longTau;
+    return m_state->slow;
 }
 
 Statistics Statistics::of(const ReadingHistory &history, qsizetype from, qsizetype to,
@@ -378,10 +383,46 @@ Statistics Statistics::of(const ReadingHistory &history, qsizetype from, qsizety
     return SpanStatistics().of(history, from, to, options);
 }
 
-LongTau::Figures LongTau::compute(const std::atomic<bool> *stop) const
+SlowFigures::Figures SlowFigures::compute(const std::atomic<bool> *stop) const
 {
     Figures figures;
-    std::vector<TotalDeviations::Piece> pieces(m_pieces.begin(), m_pieces.end());
+    std::vector<Drift::Piece> drifting;
+    drifting.reserve(m_pieces.size());
+    for (std::size_t p = 0; p < m_pieces.size(); ++p)
+        drifting.push_back({m_seconds[p], m_pieces[p]});
+    constexpr double kSecondsPerDay = 86400;
+    const double scale = 1 / std::abs(m_meanHz);
+    if (const std::optional<Drift::Linear> line = Drift::linear(drifting, m_tau0)) {
+        Statistics::Drift &d = figures.drift.emplace();
+        d.hzPerDay = line->slope * kSecondsPerDay;
+        d.hzPerDayUncertainty = line->uncertainty * kSecondsPerDay;
+        d.perDay = d.hzPerDay / m_meanHz;
+        d.perDayUncertainty = d.hzPerDayUncertainty * scale;
+        d.noise = line->noise;
+        d.method = line->method;
+    }
+    if (m_ageing) {
+        for (Drift::Piece &piece : drifting) {
+            for (double &v : piece.values)
+                v *= scale;
+        }
+        if (const std::optional<Drift::Ageing> fit = Drift::logAgeing(drifting)) {
+            Statistics::Ageing &a = figures.ageing.emplace();
+            a.a = fit->a;
+            a.bPerDay = fit->b * kSecondsPerDay;
+            a.perDayAtEnd = fit->perDayAtEnd;
+            a.residualRms = fit->residualRms;
+        }
+    }
+    // The deviations' fractional frequencies, the drift taken out or not.
+    std::vector<std::vector<double>> fractional(m_pieces.size());
+    for (std::size_t p = 0; p < m_pieces.size(); ++p) {
+        fractional[p].reserve(m_pieces[p].size());
+        for (std::size_t k = 0; k < m_pieces[p].size(); ++k)
+            fractional[p].push_back((m_pieces[p][k] - m_removedHzPerSecond * m_seconds[p][k])
+                                    * scale);
+    }
+    std::vector<TotalDeviations::Piece> pieces(fractional.begin(), fractional.end());
     const std::vector<TotalDeviations::Row> rows = TotalDeviations::sweep(pieces, stop);
     // The noise of a length with too few averages to tell is taken as the
     // one told at the longest shorter τ, for the modified total's bias; its
@@ -433,11 +474,13 @@ LongTau::Figures LongTau::compute(const std::atomic<bool> *stop) const
     return figures;
 }
 
-void LongTau::put(const Figures &figures, Statistics &into)
+void SlowFigures::put(const Figures &figures, Statistics &into)
 {
     into.totalDeviation = figures.total;
     into.modifiedTotal = figures.modifiedTotal;
     into.theoBR = figures.theoBR;
+    into.drift = figures.drift;
+    into.ageing = figures.ageing;
 }
 
 QString Statistics::missingText(Missing why)

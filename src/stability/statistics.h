@@ -21,8 +21,11 @@ struct StatisticsOptions
 {
     // Take the drift of the straight-line fit out before every deviation.
     bool removeDrift = false;
-    // The total deviations and TheoBR, which take seconds on a long span.
-    bool longTau = true;
+    // The figures that take long on a long span: the total deviations and
+    // TheoBR, and the drift's uncertainty.
+    bool slow = true;
+    // Fit the logarithmic model of ageing, to a day or more of readings.
+    bool ageing = false;
 };
 
 // The statistics of a run of readings: count, mean, extremes, spread, drift
@@ -75,6 +78,30 @@ struct Statistics
     // Whether the stability figures are of the readings with the drift of
     // the straight-line fit taken out.
     bool driftRemoved = false;
+    // The drift of the straight-line fit a day, as fractional frequency and
+    // in hertz, each with its 68 % standard uncertainty, which holds for the
+    // noise the readings have: the noise it was worked out for, and how.
+    struct Drift
+    {
+        double perDay = 0;
+        double perDayUncertainty = 0;
+        double hzPerDay = 0;
+        double hzPerDayUncertainty = 0;
+        std::optional<int> noise;
+        QString method;
+    };
+    std::optional<Drift> drift;
+    // The logarithmic model of ageing, f(t) = a ln(b t + 1) + c with f the
+    // fractional frequency and t in days from the first reading: its ageing
+    // a day at the last reading, and how far the readings lie from it.
+    struct Ageing
+    {
+        double a = 0;
+        double bPerDay = 0;
+        double perDayAtEnd = 0;
+        double residualRms = 0;
+    };
+    std::optional<Ageing> ageing;
     // The readings' interval: the median of the pauses between them that
     // are not zero (the middle one, or the mean of the two middle ones),
     // which a few missing readings or a long pause leave as it is.
@@ -115,11 +142,12 @@ struct Statistics
     static QString missingText(Missing why);
 };
 
-// The total and modified total deviations and TheoBR of a span, worked out
-// apart from its other figures: on a long span they take seconds, so a
-// window works them out on another thread. It holds a copy of what they
-// need, so that the span may move meanwhile.
-class LongTau
+// The figures of a span that take long on a long span, worked out apart
+// from the rest: the total and modified total deviations and TheoBR, the
+// drift's uncertainty and the ageing. At a million readings they take
+// seconds, so a window works them out on another thread. It holds a copy of
+// what they need, so that the span may move meanwhile.
+class SlowFigures
 {
 public:
     struct Figures
@@ -127,6 +155,8 @@ public:
         QList<Statistics::Deviation> total;
         QList<Statistics::Deviation> modifiedTotal;
         QList<Statistics::Deviation> theoBR;
+        std::optional<Statistics::Drift> drift;
+        std::optional<Statistics::Ageing> ageing;
     };
 
     bool isEmpty() const { return m_pieces.empty(); }
@@ -138,9 +168,15 @@ public:
 
 private:
     friend struct Input;
-    // Fractional frequencies in pieces no gap cuts, a drift taken out or not.
+    // Hertz from the first number, with seconds from the first number, in
+    // pieces no gap cuts.
+    std::vector<std::vector<double>> m_seconds;
     std::vector<std::vector<double>> m_pieces;
+    double m_meanHz = 1;
     double m_tau0 = 1;
+    // The drift taken out of the deviations, in hertz a second.
+    double m_removedHzPerSecond = 0;
+    bool m_ageing = false;
     // The noise identified at each averaging length.
     std::map<qsizetype, std::optional<int>> m_noises;
 };
@@ -157,12 +193,12 @@ public:
     SpanStatistics(const SpanStatistics &) = delete;
     SpanStatistics &operator=(const SpanStatistics &) = delete;
 
-    // Options::longTau is worked out here only when asked: longTau() gives
-    // what to work it out from apart.
+    // What Options::slow asks for is worked out here only when asked:
+    // slowFigures() gives what to work it out from apart.
     Statistics of(const ReadingHistory &history, qsizetype from, qsizetype to,
                   const Statistics::Options &options = {});
     // Of the span last worked out.
-    LongTau longTau() const;
+    SlowFigures slowFigures() const;
 
     struct State; // what the last span left, known only to the computation
 
