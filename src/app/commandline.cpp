@@ -421,6 +421,30 @@ const QList<Option> &options()
              QStringLiteral("print the stability table of a recording as CSV,\nthen exit"),
              needsAFile("stability"),
              [](Parsed &parsed, const QString &value) { parsed.stabilityPath = value; }},
+            {{QStringLiteral("remove-drift")},
+             QStringLiteral("none|linear"),
+             QStringLiteral("[--remove-drift none|linear]"),
+             Usage::Stability,
+             QStringLiteral("with --stability or --plot: take the drift of the\n"
+                            "straight-line fit out of every deviation (none)"),
+             QStringLiteral("option '--remove-drift' needs none or linear"),
+             [](Parsed &parsed, const QString &value) {
+                 if (value == QStringLiteral("none") || value == QStringLiteral("linear")) {
+                     parsed.figures.removeDrift = value == QStringLiteral("linear");
+                 } else if (parsed.mistake.isEmpty()) {
+                     parsed.mistake = QStringLiteral("option '--remove-drift': %1 is neither none "
+                                                     "nor linear")
+                                              .arg(quoted(value));
+                 }
+             }},
+            {{QStringLiteral("ageing")},
+             {},
+             QStringLiteral("[--ageing]"),
+             Usage::Stability,
+             QStringLiteral("with --stability: fit the logarithmic model of\n"
+                            "ageing to a day or more of readings"),
+             {},
+             [](Parsed &parsed, const QString &) { parsed.figures.ageing = true; }},
             {{QStringLiteral("plot")},
              QStringLiteral("OUT"),
              QStringLiteral("--plot OUT.svg|OUT.png RECORDING"),

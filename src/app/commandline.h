@@ -6,6 +6,7 @@
 #include "nominal.h"
 #include "portdevices.h"
 #include "readingserver.h"
+#include "statistics.h"
 
 #include <QString>
 #include <QStringList>
@@ -51,6 +52,9 @@ struct Parsed
     // A picture to draw a recording's sigma-tau plot into, and the recording.
     QString plotPath;
     QString plotRecording;
+    // What the figures of a recording take besides the rest: the drift taken
+    // out of every deviation, the logarithmic ageing.
+    StatisticsOptions figures;
     // What the readings are compared with, when given.
     std::optional<double> nominalHz;
     std::optional<Nominal::Tolerance> tolerance;

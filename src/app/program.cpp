@@ -273,7 +273,7 @@ void tell(const QString &path, const QString &what)
 // Every reading of the file, and no more kept of them than the figures
 // need. Rows that could not be read are told of, figures or not; nothing,
 // told, when the file cannot be read or gives no figures.
-std::optional<RecordingFigures> readFigures(const QString &path)
+std::optional<RecordingFigures> readFigures(const QString &path, const StatisticsOptions &options)
 {
     RecordingFile file(path);
     RunStatistics run;
@@ -318,7 +318,7 @@ std::optional<RecordingFigures> readFigures(const QString &path)
         return std::nullopt;
     }
     // The last instrument's readings, as the history window shows them.
-    read.figures = run.figures();
+    read.figures = run.finalFigures(options);
     if (read.figures.missing) {
         tell(path,
              QCoreApplication::translate("Program", "no stability figures: %1")
@@ -330,9 +330,9 @@ std::optional<RecordingFigures> readFigures(const QString &path)
 
 } // namespace
 
-int printStabilityTable(const QString &path)
+int printStabilityTable(const QString &path, const StatisticsOptions &options)
 {
-    const std::optional<RecordingFigures> read = readFigures(path);
+    const std::optional<RecordingFigures> read = readFigures(path, options);
     if (!read)
         return Runtime::kFailureExitStatus;
     ConsoleAnswer::write(QString::fromUtf8(stabilityTable(read->figures)),
@@ -340,9 +340,9 @@ int printStabilityTable(const QString &path)
     return 0;
 }
 
-int plotRecording(const QString &out, const QString &path)
+int plotRecording(const QString &out, const QString &path, const StatisticsOptions &options)
 {
-    const std::optional<RecordingFigures> read = readFigures(path);
+    const std::optional<RecordingFigures> read = readFigures(path, options);
     if (!read)
         return Runtime::kFailureExitStatus;
     StabilityPlot plot;

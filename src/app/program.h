@@ -7,6 +7,7 @@
 #include "logger.h"
 #include "portdevices.h"
 #include "readingserver.h"
+#include "statistics.h"
 
 #include <QString>
 
@@ -50,13 +51,13 @@ int viewRecording(const QString &path);
 
 // The stability table of a recording's last instrument, as CSV on standard
 // output; needs no display. Returns the exit status.
-int printStabilityTable(const QString &path);
+int printStabilityTable(const QString &path, const StatisticsOptions &options = {});
 
 // The sigma-tau plot of a recording's last instrument, every estimator
 // drawn, saved as a picture at out (SVG or PNG, by its extension) under a
 // caption naming the recording, its span and its interval. Needs the
 // application made, but no display. Returns the exit status; what failed is
 // said on standard error.
-int plotRecording(const QString &out, const QString &path);
+int plotRecording(const QString &out, const QString &path, const StatisticsOptions &options = {});
 
 } // namespace freqcounter

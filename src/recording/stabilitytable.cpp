@@ -35,6 +35,37 @@ QByteArray stabilityTable(const Statistics &figures)
             table += row.join(u',').toUtf8() + "\r\n";
         }
     }
+    // The drift a day, as fractional frequency and in hertz, with its 68 %
+    // interval; named for what it is when the deviations have it taken out.
+    // The noise and degrees of freedom are those its uncertainty is for.
+    if (figures.drift) {
+        const Statistics::Drift &d = *figures.drift;
+        const QString removed = figures.driftRemoved ? QStringLiteral("removed ") : QString();
+        const auto row = [&](const QString &name, double value, double uncertainty) {
+            const QStringList cells{name,
+                                    QStringLiteral("86400"),
+                                    QString(),
+                                    c.toString(value, 'e', 6),
+                                    c.toString(value - uncertainty, 'e', 6),
+                                    c.toString(value + uncertainty, 'e', 6),
+                                    QString::fromLatin1(StabilityConfidence::noiseId(d.noise)),
+                                    QString()};
+            table += cells.join(u',').toUtf8() + "\r\n";
+        };
+        row(removed + QStringLiteral("drift"), d.perDay, d.perDayUncertainty);
+        row(removed + QStringLiteral("drift Hz"), d.hzPerDay, d.hzPerDayUncertainty);
+    }
+    if (figures.ageing) {
+        const QStringList cells{QStringLiteral("ageing"),
+                                QStringLiteral("86400"),
+                                QString(),
+                                c.toString(figures.ageing->perDayAtEnd, 'e', 6),
+                                QString(),
+                                QString(),
+                                QString(),
+                                QString()};
+        table += cells.join(u',').toUtf8() + "\r\n";
+    }
     return table;
 }
 

@@ -10,8 +10,12 @@ namespace freqcounter {
 
 // The stability figures as CSV, for scripts and for the record: a header
 // statistic,tau,terms,deviation,low,high,noise,edf and a row for each
-// deviation at each τ: adev, oadev, mdev, ohdev (overlapping Hadamard) and
-// tdev (in seconds); low and high are the 68.3 % bounds.
+// deviation at each τ: adev, oadev, mdev, ohdev (overlapping Hadamard), tdev
+// (in seconds), totdev, mtotdev and theobr; low and high are the 68.3 %
+// bounds. Then the drift a day (tau 86400): "drift" as fractional frequency
+// and "drift Hz", low and high its 68 % interval, named "removed drift" and
+// "removed drift Hz" when the deviations have it taken out; and "ageing", the
+// logarithmic model's ageing a day at the end, when it was fitted.
 QByteArray stabilityTable(const Statistics &figures);
 
 } // namespace freqcounter

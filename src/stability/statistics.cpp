@@ -50,7 +50,7 @@ struct SlowFigures::Input
     {
         const GappedSeries &series = state.series;
         SlowFigures &taken = state.slow;
-        taken.m_seconds.clear();
+        taken.m_starts.clear();
         taken.m_pieces.clear();
         taken.m_meanHz = meanHz;
         taken.m_tau0 = tau0;
@@ -59,14 +59,11 @@ struct SlowFigures::Input
         taken.m_noises = state.noises;
         const qint64 origin = series.msecs(series.front());
         for (const auto &[begin, end] : series.pieces()) {
-            std::vector<double> &seconds = taken.m_seconds.emplace_back();
+            taken.m_starts.push_back(double(series.msecs(begin) - origin) / 1000.0);
             std::vector<double> &piece = taken.m_pieces.emplace_back();
-            seconds.reserve(std::size_t(end - begin));
             piece.reserve(std::size_t(end - begin));
-            for (qsizetype k = begin; k < end; ++k) {
-                seconds.push_back(double(series.msecs(k) - origin) / 1000.0);
+            for (qsizetype k = begin; k < end; ++k)
                 piece.push_back(series.hz(k));
-            }
         }
     }
 };
@@ -372,6 +369,21 @@ Statistics RunStatistics::figures(const Statistics::Options &options)
     return figuresOf(*m_state, m_count, options);
 }
 
+Statistics RunStatistics::finalFigures(const Statistics::Options &options)
+{
+    Statistics::Options fast = options;
+    fast.slow = false;
+    Statistics s = figuresOf(*m_state, m_count, fast);
+    if (options.slow && !s.missing) {
+        const SlowFigures slow = std::move(m_state->slow);
+        m_state = std::make_unique<SpanStatistics::State>();
+        m_instrument.reset();
+        m_count = 0;
+        SlowFigures::put(slow.compute(), s);
+    }
+    return s;
+}
+
 SlowFigures SpanStatistics::slowFigures() const
 {
     return m_state->slow;
@@ -386,43 +398,55 @@ Statistics Statistics::of(const ReadingHistory &history, qsizetype from, qsizety
 SlowFigures::Figures SlowFigures::compute(const std::atomic<bool> *stop) const
 {
     Figures figures;
-    std::vector<Drift::Piece> drifting;
-    drifting.reserve(m_pieces.size());
-    for (std::size_t p = 0; p < m_pieces.size(); ++p)
-        drifting.push_back({m_seconds[p], m_pieces[p]});
     constexpr double kSecondsPerDay = 86400;
     const double scale = 1 / std::abs(m_meanHz);
-    if (const std::optional<Drift::Linear> line = Drift::linear(drifting, m_tau0)) {
-        Statistics::Drift &d = figures.drift.emplace();
-        d.hzPerDay = line->slope * kSecondsPerDay;
-        d.hzPerDayUncertainty = line->uncertainty * kSecondsPerDay;
-        d.perDay = d.hzPerDay / m_meanHz;
-        d.perDayUncertainty = d.hzPerDayUncertainty * scale;
-        d.noise = line->noise;
-        d.method = line->method;
-    }
-    if (m_ageing) {
-        for (Drift::Piece &piece : drifting) {
-            for (double &v : piece.values)
-                v *= scale;
+    // A piece's numbers lie in adjacent slots of the grid from its first on.
+    const auto secondsAt
+            = [this](std::size_t p, std::size_t k) { return m_starts[p] + double(k) * m_tau0; };
+    {
+        std::vector<Drift::Piece> drifting(m_pieces.size());
+        for (std::size_t p = 0; p < m_pieces.size(); ++p) {
+            drifting[p].values = m_pieces[p];
+            drifting[p].seconds.reserve(m_pieces[p].size());
+            for (std::size_t k = 0; k < m_pieces[p].size(); ++k)
+                drifting[p].seconds.push_back(secondsAt(p, k));
         }
-        if (const std::optional<Drift::Ageing> fit = Drift::logAgeing(drifting)) {
-            Statistics::Ageing &a = figures.ageing.emplace();
-            a.a = fit->a;
-            a.bPerDay = fit->b * kSecondsPerDay;
-            a.perDayAtEnd = fit->perDayAtEnd;
-            a.residualRms = fit->residualRms;
+        if (const std::optional<Drift::Linear> line = Drift::linear(drifting, m_tau0)) {
+            Statistics::Drift &d = figures.drift.emplace();
+            d.hzPerDay = line->slope * kSecondsPerDay;
+            d.hzPerDayUncertainty = line->uncertainty * kSecondsPerDay;
+            d.perDay = d.hzPerDay / m_meanHz;
+            d.perDayUncertainty = d.hzPerDayUncertainty * scale;
+            d.noise = line->noise;
+            d.method = line->method;
+        }
+        if (m_ageing) {
+            for (Drift::Piece &piece : drifting) {
+                for (double &v : piece.values)
+                    v *= scale;
+            }
+            if (const std::optional<Drift::Ageing> fit = Drift::logAgeing(drifting)) {
+                Statistics::Ageing &a = figures.ageing.emplace();
+                a.a = fit->a;
+                a.bPerDay = fit->b * kSecondsPerDay;
+                a.perDayAtEnd = fit->perDayAtEnd;
+                a.residualRms = fit->residualRms;
+            }
         }
     }
-    // The deviations' fractional frequencies, the drift taken out or not.
-    std::vector<std::vector<double>> fractional(m_pieces.size());
-    for (std::size_t p = 0; p < m_pieces.size(); ++p) {
-        fractional[p].reserve(m_pieces[p].size());
-        for (std::size_t k = 0; k < m_pieces[p].size(); ++k)
-            fractional[p].push_back((m_pieces[p][k] - m_removedHzPerSecond * m_seconds[p][k])
-                                    * scale);
+    // The deviations of the hertz, scaled to fractional frequency after, the
+    // drift taken out of a copy when asked.
+    std::vector<std::vector<double>> withoutDrift;
+    if (m_removedHzPerSecond != 0) {
+        withoutDrift.resize(m_pieces.size());
+        for (std::size_t p = 0; p < m_pieces.size(); ++p) {
+            withoutDrift[p].reserve(m_pieces[p].size());
+            for (std::size_t k = 0; k < m_pieces[p].size(); ++k)
+                withoutDrift[p].push_back(m_pieces[p][k] - m_removedHzPerSecond * secondsAt(p, k));
+        }
     }
-    std::vector<TotalDeviations::Piece> pieces(fractional.begin(), fractional.end());
+    const std::vector<std::vector<double>> &hz = withoutDrift.empty() ? m_pieces : withoutDrift;
+    std::vector<TotalDeviations::Piece> pieces(hz.begin(), hz.end());
     const std::vector<TotalDeviations::Row> rows = TotalDeviations::sweep(pieces, stop);
     // The noise of a length with too few averages to tell is taken as the
     // one told at the longest shorter τ, for the modified total's bias; its
@@ -437,7 +461,7 @@ SlowFigures::Figures SlowFigures::compute(const std::atomic<bool> *stop) const
                                    const auto &edfOf) {
             Statistics::Deviation d;
             d.tauSeconds = tau;
-            d.value = value;
+            d.value = value * scale;
             d.terms = from.terms;
             d.noise = noise;
             if (noise) {

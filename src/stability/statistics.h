@@ -168,10 +168,10 @@ public:
 
 private:
     friend struct Input;
-    // Hertz from the first number, with seconds from the first number, in
-    // pieces no gap cuts.
-    std::vector<std::vector<double>> m_seconds;
+    // Hertz from the first number in pieces no gap cuts, and the seconds
+    // from the first number to each piece's first.
     std::vector<std::vector<double>> m_pieces;
+    std::vector<double> m_starts;
     double m_meanHz = 1;
     double m_tau0 = 1;
     // The drift taken out of the deviations, in hertz a second.
@@ -225,6 +225,9 @@ public:
     void add(qint16 port, const QString &device, qint64 msecs, double mhz,
              const QString &math = {});
     Statistics figures(const Statistics::Options &options = {});
+    // The figures at the run's end: its readings are let go before the slow
+    // figures are worked out, to leave them the room.
+    Statistics finalFigures(const Statistics::Options &options = {});
 
 private:
     std::unique_ptr<SpanStatistics::State> m_state;

@@ -417,7 +417,9 @@ std::vector<Row> sweep(Pieces pieces, const std::atomic<bool> *stop)
                 return rows;
             Row row;
             row.m = m;
-            row.total = totalOf(phases, m);
+            // The total deviation reaches half the span, as SP 1065 takes it.
+            if (2 * m <= longest)
+                row.total = totalOf(phases, m);
             row.modifiedTotal = modifiedTotalOf(
                     phases, m, cheap(longest, 6 * m) ? 1 : strideFor(m, kRunsPerM));
             const qint64 theoM = 2 * std::max<qint64>(1, std::llround(2.0 * double(m) / 3.0));

@@ -117,6 +117,7 @@ private Q_SLOTS:
     void grid();
     void gappedNoiseIsTheUnbrokenOne_data();
     void gappedNoiseIsTheUnbrokenOne();
+    void driftRemovedLeavesTheNoise();
     void stepAtAGapMakesUpNoNoise_data();
     void stepAtAGapMakesUpNoNoise();
     void interval_data();
@@ -577,6 +578,37 @@ void TestStatistics::gappedNoiseIsTheUnbrokenOne()
     }
     // Where the pieces hold enough pairs of averages: up to 10 s at least.
     QVERIFY(compared >= 4);
+}
+
+void TestStatistics::driftRemovedLeavesTheNoise()
+{
+    // The same noise with and without a drift that swamps it at long τ, in
+    // two pieces: with the drift of the fit taken out, every deviation is
+    // the same, since the fit's slope moves by exactly the drift.
+    const std::vector<double> noise = powerLaw(3000, 1, 34);
+    const std::vector<qint64> times = inPieces({1700, 1300});
+    std::vector<double> drifting = noise;
+    for (std::size_t i = 0; i < drifting.size(); ++i)
+        drifting[i] += 5e-5 * double(times[i]);
+    Statistics::Options removed;
+    removed.removeDrift = true;
+    const ReadingHistory steady = fromFrequencies(noise, times);
+    const ReadingHistory drifted = fromFrequencies(drifting, times);
+    const Statistics plain = Statistics::of(steady, 0, steady.size(), removed);
+    const Statistics taken = Statistics::of(drifted, 0, drifted.size(), removed);
+    const Statistics left = figures(drifted);
+    QVERIFY(taken.driftRemoved && !left.driftRemoved);
+    QVERIFY(left.overlappingAllan.last().value > 10 * taken.overlappingAllan.last().value);
+    const auto lists = {&Statistics::allan,          &Statistics::overlappingAllan,
+                        &Statistics::modifiedAllan,  &Statistics::overlappingHadamard,
+                        &Statistics::totalDeviation, &Statistics::modifiedTotal,
+                        &Statistics::theoBR};
+    for (const auto list : lists) {
+        QCOMPARE((taken.*list).size(), (plain.*list).size());
+        QVERIFY(!(plain.*list).isEmpty());
+        for (qsizetype k = 0; k < (plain.*list).size(); ++k)
+            compareClose((taken.*list)[k].value, (plain.*list)[k].value, "without the drift");
+    }
 }
 
 void TestStatistics::stepAtAGapMakesUpNoNoise_data()
