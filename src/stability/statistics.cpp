@@ -36,26 +36,33 @@ struct SpanStatistics::State
     GappedSeries series;
     LevelSums sums;
     Confidence::GappedEdf edfs;
-    // The noise identified at each averaging length, and what the long-τ
-    // figures of the span are worked out from.
+    // The noise identified at each averaging length.
     std::map<qsizetype, std::optional<int>> noises;
-    SlowFigures slow;
+    // How the slow figures of the span are to be worked out, once asked;
+    // nothing when it has no stability figures.
+    struct Slow
+    {
+        double meanHz = 1;
+        double removedHzPerSecond = 0;
+        double tau0 = 1;
+        bool ageing = false;
+    };
+    std::optional<Slow> slow;
 };
 
 // What the slow figures of the numbers a state holds are worked out from.
 struct SlowFigures::Input
 {
-    static void take(SpanStatistics::State &state, double meanHz, double removedHzPerSecond,
-                     double tau0, bool ageing)
+    static SlowFigures take(const SpanStatistics::State &state)
     {
+        SlowFigures taken;
+        if (!state.slow)
+            return taken;
         const GappedSeries &series = state.series;
-        SlowFigures &taken = state.slow;
-        taken.m_starts.clear();
-        taken.m_pieces.clear();
-        taken.m_meanHz = meanHz;
-        taken.m_tau0 = tau0;
-        taken.m_removedHzPerSecond = removedHzPerSecond;
-        taken.m_ageing = ageing;
+        taken.m_meanHz = state.slow->meanHz;
+        taken.m_tau0 = state.slow->tau0;
+        taken.m_removedHzPerSecond = state.slow->removedHzPerSecond;
+        taken.m_ageing = state.slow->ageing;
         taken.m_noises = state.noises;
         const qint64 origin = series.msecs(series.front());
         for (const auto &[begin, end] : series.pieces()) {
@@ -65,6 +72,7 @@ struct SlowFigures::Input
             for (qsizetype k = begin; k < end; ++k)
                 piece.push_back(series.hz(k));
         }
+        return taken;
     }
 };
 
@@ -309,14 +317,14 @@ Statistics figuresOf(SpanStatistics::State &state, qsizetype count,
                 = options.removeDrift && s.driftHzPerMinute ? *s.driftHzPerMinute / 60.0 : 0.0;
         s.driftRemoved = options.removeDrift && s.driftHzPerMinute;
         stability(state, s, meanHz, driftHzPerSecond * *s.tau0Seconds);
-        SlowFigures::Input::take(state, meanHz, driftHzPerSecond, *s.tau0Seconds, options.ageing);
+        state.slow = {meanHz, driftHzPerSecond, *s.tau0Seconds, options.ageing};
         if (options.slow)
-            SlowFigures::put(state.slow.compute(), s);
+            SlowFigures::put(SlowFigures::Input::take(state).compute(), s);
     }
     if (!s.missing && s.allan.isEmpty())
         s.missing = Statistics::Missing::NoTwoInARow;
     if (s.missing)
-        state.slow = {};
+        state.slow.reset();
     return s;
 }
 
@@ -375,7 +383,7 @@ Statistics RunStatistics::finalFigures(const Statistics::Options &options)
     fast.slow = false;
     Statistics s = figuresOf(*m_state, m_count, fast);
     if (options.slow && !s.missing) {
-        const SlowFigures slow = std::move(m_state->slow);
+        const SlowFigures slow = SlowFigures::Input::take(*m_state);
         m_state = std::make_unique<SpanStatistics::State>();
         m_instrument.reset();
         m_count = 0;
@@ -386,7 +394,7 @@ Statistics RunStatistics::finalFigures(const Statistics::Options &options)
 
 SlowFigures SpanStatistics::slowFigures() const
 {
-    return m_state->slow;
+    return SlowFigures::Input::take(*m_state);
 }
 
 Statistics Statistics::of(const ReadingHistory &history, qsizetype from, qsizetype to,

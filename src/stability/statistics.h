@@ -197,7 +197,8 @@ public:
     // slowFigures() gives what to work it out from apart.
     Statistics of(const ReadingHistory &history, qsizetype from, qsizetype to,
                   const Statistics::Options &options = {});
-    // Of the span last worked out.
+    // Of the span last worked out, copied now: empty when it had no
+    // stability figures.
     SlowFigures slowFigures() const;
 
     struct State; // what the last span left, known only to the computation
