@@ -220,12 +220,19 @@ qint64 strideFor(qint64 m, qint64 perM)
     return perM > 0 ? std::max<qint64>(1, m / perM) : 1;
 }
 
-// Whether a factor over this many values costs little enough to take every
-// run and start: a span of a few thousand readings always does.
-bool cheap(qint64 values, qint64 m)
+// The stride through the runs or starts of factor m, each costing `cost`
+// steps, over this many values: every one while that costs little (a span
+// of a few thousand readings always does), else every (m / perM)-th, and
+// never more than some hundred million steps a factor, so that ten million
+// readings cost at most ten times what a million do.
+qint64 strideFor(qint64 values, qint64 m, qint64 cost, qint64 perM)
 {
-    constexpr qint64 kMostWork = qint64{1} << 24;
-    return values * m <= kMostWork;
+    constexpr qint64 kExactWork = qint64{1} << 24;
+    constexpr qint64 kMostWork = 100'000'000;
+    const qint64 work = values * cost;
+    if (work <= kExactWork)
+        return 1;
+    return std::max({qint64{1}, m / perM, (work + kMostWork - 1) / kMostWork});
 }
 
 double theoBiasRatioOf(const std::vector<Phase> &phases, qint64 ratios, qint64 startsPerM)
@@ -420,13 +427,12 @@ std::vector<Row> sweep(Pieces pieces, const std::atomic<bool> *stop)
             // The total deviation reaches half the span, as SP 1065 takes it.
             if (2 * m <= longest)
                 row.total = totalOf(phases, m);
-            row.modifiedTotal = modifiedTotalOf(
-                    phases, m, cheap(longest, 6 * m) ? 1 : strideFor(m, kRunsPerM));
+            row.modifiedTotal = modifiedTotalOf(phases, m, strideFor(longest, m, 6 * m, kRunsPerM));
             const qint64 theoM = 2 * std::max<qint64>(1, std::llround(2.0 * double(m) / 3.0));
             if (theoM != lastTheoM) {
                 row.theoM = lastTheoM = theoM;
-                row.theo1 = theo1Of(phases, theoM,
-                                    cheap(longest, theoM) ? 1 : strideFor(theoM, kStartsPerM));
+                row.theo1
+                        = theo1Of(phases, theoM, strideFor(longest, theoM, theoM / 2, kStartsPerM));
                 if (ratio > 0 && row.theo1.terms > 0) {
                     row.theoBR = row.theo1;
                     row.theoBR.deviation *= std::sqrt(ratio);
