@@ -25,31 +25,36 @@ QString hz(double value, int decimals)
     return QLocale::c().toString(value, 'f', decimals) + QStringLiteral(" Hz");
 }
 
-QString signedNumber(double value, int decimals)
-{
-    const QString text = QLocale::c().toString(value, 'f', decimals);
-    return value >= 0 ? QStringLiteral("+") + text : text;
-}
-
 QString seconds(double value)
 {
     return QLocale::c().toString(value, 'g', 3) + QStringLiteral(" s");
 }
 
-// Each deviation at 1, 10 and 100 times the interval, with its 68.3 %
-// bounds and the noise they are for: "9.16e-08 (8.65e-08 to 9.77e-08,
-// white FM) at 2 s". A deviation with a unit of its own has it after each
-// figure.
+// Each deviation nearest 1, 10 and 100 times the interval (TheoBR's fall
+// between), with its 68.3 % bounds and the noise they are for: "9.16e-08
+// (8.65e-08 to 9.77e-08, white FM) at 2 s". A deviation with a unit of its
+// own has it after each figure.
 QString deviations(const QList<Statistics::Deviation> &list, const Statistics &s,
                    const QString &unit = {})
 {
     const double tau0 = s.tau0Seconds.value_or(1);
     const auto number = [&](double v) { return QLocale::c().toString(v, 'e', 2) + unit; };
+    // Farther than this factor from a multiple, a deviation is not of it.
+    constexpr double kNearest = 1.6;
     QStringList parts;
-    for (const Statistics::Deviation &d : list) {
-        const long multiple = std::lround(d.tauSeconds / tau0);
-        if (multiple != 1 && multiple != 10 && multiple != 100)
+    for (const double multiple : {1.0, 10.0, 100.0}) {
+        const Statistics::Deviation *nearest = nullptr;
+        double distance = std::log(kNearest);
+        for (const Statistics::Deviation &d : list) {
+            const double away = std::abs(std::log(d.tauSeconds / (multiple * tau0)));
+            if (away < distance) {
+                distance = away;
+                nearest = &d;
+            }
+        }
+        if (!nearest)
             continue;
+        const Statistics::Deviation &d = *nearest;
         parts.append(FigureTexts::tr("%1 (%2 to %3, %4) at %5")
                              .arg(number(d.value), number(d.low), number(d.high),
                                   StabilityConfidence::noiseName(d.noise), seconds(d.tauSeconds)));
@@ -57,22 +62,77 @@ QString deviations(const QList<Statistics::Deviation> &list, const Statistics &s
     return parts.join(QStringLiteral("; "));
 }
 
-// What a row of figures is shown from: the statistics, and whose they are.
+// The power of ten in superscript digits: "·10⁻⁹"; nothing for 10⁰.
+QString timesTenTo(int exponent)
+{
+    if (exponent == 0)
+        return {};
+    static const char16_t digits[]
+            = u"\u2070\u00B9\u00B2\u00B3\u2074\u2075\u2076\u2077\u2078\u2079";
+    QString text = QStringLiteral("\u00B710");
+    if (exponent < 0)
+        text += QChar(u'\u207B');
+    for (const QChar digit : QString::number(std::abs(exponent)))
+        text += QChar(digits[digit.digitValue()]);
+    return text;
+}
+
+// The exponent of ten that shows value with one digit before the point
+// once rounded to two after it.
+int exponentOf(double value)
+{
+    value = std::abs(value);
+    if (!(value > 0) || !std::isfinite(value))
+        return 0;
+    int exponent = int(std::floor(std::log10(value)));
+    if (std::round(value / std::pow(10.0, exponent) * 100) >= 1000)
+        ++exponent;
+    return exponent;
+}
+
+// A signed number with two decimals in the locale's digits; one that rounds
+// to zero is "+0.00".
+QString signedFixed(double value)
+{
+    const double rounded = std::round(value * 100) / 100;
+    const QString text = QLocale().toString(rounded == 0 ? 0.0 : rounded, 'f', 2);
+    return rounded < 0 ? text : QStringLiteral("+") + text;
+}
+
+// A value and its uncertainty to the power of ten of the larger:
+// "(+1.23 ± 0.45)·10⁻⁹".
+QString withUncertainty(double value, double uncertainty)
+{
+    const int exponent = exponentOf(std::max(std::abs(value), uncertainty));
+    const double scale = std::pow(10.0, -exponent);
+    return QStringLiteral("(%1 \u00B1 %2)")
+                   .arg(signedFixed(value * scale), QLocale().toString(uncertainty * scale, 'f', 2))
+            + timesTenTo(exponent);
+}
+
+// "+1.23·10⁻¹⁰".
+QString signedPower(double value)
+{
+    const int exponent = exponentOf(value);
+    return signedFixed(value * std::pow(10.0, -exponent)) + timesTenTo(exponent);
+}
+
+// What a row of figures is shown from: the statistics, and what they are of.
 struct Shown
 {
     const Statistics &s;
-    QString instrument;
-    std::optional<double> nominalHz;
+    const FigureTexts::Context &c;
 };
 
 // The History window's figures, one row each: the value's object name, the
-// row's name, and its text; a figure there are too few readings for has
-// no text.
+// row's name, its text, and the longer explanation of some; a figure there
+// are too few readings for has no text.
 struct FigureRow
 {
     const char *objectName;
     const char *name;
     std::optional<QString> (*text)(const Shown &);
+    QString (*detail)(const Shown &) = nullptr;
 };
 
 template<typename T, typename F>
@@ -86,9 +146,43 @@ std::optional<QString> ifAny(const QString &text)
     return text.isEmpty() ? std::nullopt : std::optional(text);
 }
 
+// A slow figure's text, or while it is worked out, that it is.
+std::optional<QString> slow(const Shown &f, std::optional<QString> text)
+{
+    if (!text && f.c.working && !f.s.missing)
+        return FigureTexts::tr("working out\u2026");
+    return text;
+}
+
+constexpr double kSecondsPerDay = 86400;
+
+std::optional<QString> ageingText(const Shown &f)
+{
+    if (!f.c.ageing)
+        return FigureTexts::tr("not fitted");
+    if (f.s.missing)
+        return std::nullopt;
+    if (f.c.spanSeconds < kSecondsPerDay)
+        return FigureTexts::tr("needs a day of readings");
+    if (f.s.ageing)
+        return FigureTexts::tr("%1 a day").arg(signedPower(f.s.ageing->perDayAtEnd));
+    if (f.c.working)
+        return FigureTexts::tr("working out\u2026");
+    return FigureTexts::tr("none: the readings are not log-shaped");
+}
+
+QString driftDetail(const Shown &f)
+{
+    if (!f.s.drift)
+        return {};
+    return FigureTexts::tr("Of the straight line through the readings, with its 68 % standard "
+                           "uncertainty for %1: %2")
+            .arg(StabilityConfidence::noiseName(f.s.drift->noise), f.s.drift->method);
+}
+
 const FigureRow kFigureRows[] = {
         {"instrument", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Figures of"),
-         [](const Shown &f) { return std::optional(f.instrument); }},
+         [](const Shown &f) { return std::optional(f.c.instrument); }},
         {"count", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Readings"),
          [](const Shown &f) {
              QString count = QString::number(f.s.count);
@@ -109,15 +203,16 @@ const FigureRow kFigureRows[] = {
          [](const Shown &f) { return ifAny(f.s.meanMHz, mhz); }},
         {"offsetFromNominal", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Offset from nominal"),
          [](const Shown &f) {
-             if (!f.nominalHz)
+             if (!f.c.nominalHz)
                  return std::optional(FigureTexts::tr("no nominal set"));
              if (!f.s.meanMHz)
                  return std::optional<QString>();
              // Of the mean, to the 0.1 Hz it is shown with.
-             return std::optional(FigureTexts::tr("%1 (mean against %2)")
-                                          .arg(Nominal::offsetText(*f.s.meanMHz, 1e-7, *f.nominalHz)
-                                                       .simplified(),
-                                               Nominal::frequencyText(*f.nominalHz)));
+             return std::optional(
+                     FigureTexts::tr("%1 (mean against %2)")
+                             .arg(Nominal::offsetText(*f.s.meanMHz, 1e-7, *f.c.nominalHz)
+                                          .simplified(),
+                                  Nominal::frequencyText(*f.c.nominalHz)));
          }},
         {"minimum", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Minimum"),
          [](const Shown &f) { return ifAny(f.s.minMHz, mhz); }},
@@ -129,13 +224,37 @@ const FigureRow kFigureRows[] = {
          [](const Shown &f) { return ifAny(f.s.stdDevHz, [](double v) { return hz(v, 2); }); }},
         {"drift", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Drift"),
          [](const Shown &f) {
-             return ifAny(f.s.driftHzPerMinute, [&](double perMinute) {
-                 QString drift = signedNumber(perMinute, 2) + FigureTexts::tr(" Hz per minute");
-                 if (f.s.driftPpmPerHour)
-                     drift += FigureTexts::tr(", %1 ppm per hour")
-                                      .arg(signedNumber(*f.s.driftPpmPerHour, 4));
-                 return drift;
-             });
+             return slow(f, ifAny(f.s.drift, [](const Statistics::Drift &d) {
+                             return FigureTexts::tr("%1 a day")
+                                     .arg(withUncertainty(d.perDay, d.perDayUncertainty));
+                         }));
+         },
+         driftDetail},
+        {"driftHz", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Drift in hertz"),
+         [](const Shown &f) {
+             return slow(f, ifAny(f.s.drift, [](const Statistics::Drift &d) {
+                             return FigureTexts::tr("%1 Hz a day")
+                                     .arg(withUncertainty(d.hzPerDay, d.hzPerDayUncertainty));
+                         }));
+         },
+         driftDetail},
+        {"ageing", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Ageing at the end"), ageingText,
+         [](const Shown &f) {
+             if (!f.s.ageing)
+                 return QString();
+             const QLocale locale;
+             return FigureTexts::tr("The fit f(t) = a ln(b t + 1) + c, t in days from the first "
+                                    "reading: a = %1, b = %2 a day; the readings lie %3 (rms) "
+                                    "from it")
+                     .arg(locale.toString(f.s.ageing->a, 'e', 3),
+                          locale.toString(f.s.ageing->bPerDay, 'e', 3),
+                          locale.toString(f.s.ageing->residualRms, 'e', 2));
+         }},
+        {"deviationsOf", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Deviations"),
+         [](const Shown &f) {
+             return std::optional(f.s.driftRemoved
+                                          ? FigureTexts::tr("with the linear drift removed")
+                                          : FigureTexts::tr("of the readings as read"));
          }},
         {"allanDeviation", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Allan deviation"),
          [](const Shown &f) { return ifAny(deviations(f.s.allan, f.s)); }},
@@ -152,6 +271,13 @@ const FigureRow kFigureRows[] = {
          [](const Shown &f) {
              return ifAny(deviations(f.s.timeDeviation, f.s, QStringLiteral(" s")));
          }},
+        {"totalDeviation", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Total deviation"),
+         [](const Shown &f) { return slow(f, ifAny(deviations(f.s.totalDeviation, f.s))); }},
+        {"modifiedTotalDeviation",
+         QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Modified total deviation"),
+         [](const Shown &f) { return slow(f, ifAny(deviations(f.s.modifiedTotal, f.s))); }},
+        {"theoBR", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "TheoBR"),
+         [](const Shown &f) { return slow(f, ifAny(deviations(f.s.theoBR, f.s))); }},
 };
 
 } // namespace
@@ -164,10 +290,9 @@ QList<FigureTexts::Row> FigureTexts::rows()
     return rows;
 }
 
-QStringList FigureTexts::texts(const Statistics &figures, const QString &instrument,
-                               std::optional<double> nominalHz)
+QStringList FigureTexts::texts(const Statistics &figures, const Context &context)
 {
-    const Shown shown{figures, instrument, nominalHz};
+    const Shown shown{figures, context};
     // A figure that cannot be had says why.
     const QString none = figures.missing ? Statistics::missingText(*figures.missing)
                                          : tr("not enough readings");
@@ -177,8 +302,18 @@ QStringList FigureTexts::texts(const Statistics &figures, const QString &instrum
     return texts;
 }
 
+QStringList FigureTexts::details(const Statistics &figures, const Context &context)
+{
+    const Shown shown{figures, context};
+    QStringList details;
+    for (const FigureRow &row : kFigureRows)
+        details.append(row.detail ? row.detail(shown) : QString());
+    return details;
+}
+
 QStringList FigureTexts::caption(const QString &of, qint64 firstMsecs, qint64 lastMsecs,
-                                 std::optional<double> tau0Seconds, const QStringList &estimators)
+                                 std::optional<double> tau0Seconds, const QStringList &estimators,
+                                 bool driftRemoved)
 {
     const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
     const qint64 total = (lastMsecs - firstMsecs) / 1000;
@@ -195,8 +330,12 @@ QStringList FigureTexts::caption(const QString &of, qint64 firstMsecs, qint64 la
         span += tr(", \u03C4\u2080 = %1").arg(seconds(*tau0Seconds));
     QStringList lines{of, span};
     if (!estimators.isEmpty()) {
-        lines.append(tr("%1, each with its 68.3 % confidence bounds")
-                             .arg(estimators.join(QStringLiteral(", "))));
+        lines.append(driftRemoved
+                             ? tr("%1, each with its 68.3 % confidence bounds, of the readings "
+                                  "with the linear drift removed")
+                                       .arg(estimators.join(QStringLiteral(", ")))
+                             : tr("%1, each with its 68.3 % confidence bounds")
+                                       .arg(estimators.join(QStringLiteral(", "))));
     }
     return lines;
 }

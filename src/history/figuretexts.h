@@ -15,9 +15,11 @@ namespace freqcounter {
 
 // The History window's figures as text, a row each, worked out without a
 // widget: whose they are, the count, the interval, the gaps, the mean and
-// the offset from the nominal, the extremes, the spread, the drift, and
-// each deviation at 1, 10 and 100 tau0 with its bounds and noise. A figure
-// there are too few readings for, or none at all, says why.
+// the offset from the nominal, the extremes, the spread, the drift a day
+// with its uncertainty, the ageing, whether the drift is taken out of the
+// deviations, and each deviation at 1, 10 and 100 tau0 with its bounds and
+// noise. A figure there are too few readings for, or none at all, says why;
+// a slow one not yet worked out says that it is being.
 class FigureTexts
 {
     Q_DECLARE_TR_FUNCTIONS(FigureTexts)
@@ -29,18 +31,34 @@ public:
         QString name;
     };
 
+    // What the figures are of, and how far they are worked out.
+    struct Context
+    {
+        QString instrument; // whose they are
+        std::optional<double> nominalHz;
+        // The slow figures (SlowFigures) are still being worked out.
+        bool working = false;
+        // The logarithmic ageing was asked for, of readings this long from
+        // the first to the last.
+        bool ageing = false;
+        double spanSeconds = 0;
+    };
+
     static QList<Row> rows();
-    // The rows' texts, in the same order; instrument says whose they are.
-    static QStringList texts(const Statistics &figures, const QString &instrument,
-                             std::optional<double> nominalHz);
+    // The rows' texts, in the same order.
+    static QStringList texts(const Statistics &figures, const Context &context);
+    // The rows' longer explanations, for a tooltip and a screen reader, in
+    // the same order; empty where a row has none.
+    static QStringList details(const Statistics &figures, const Context &context);
 
     // The caption of a plot saved as a picture: what it is of (a recording's
     // name), the first and last time stamp of its readings (milliseconds
     // since the epoch, shown in local time) with the time between and the
     // interval, and the estimators drawn, when there are any, with their
-    // bounds.
+    // bounds and whether the linear drift was taken out first.
     static QStringList caption(const QString &of, qint64 firstMsecs, qint64 lastMsecs,
-                               std::optional<double> tau0Seconds, const QStringList &estimators);
+                               std::optional<double> tau0Seconds, const QStringList &estimators,
+                               bool driftRemoved = false);
 };
 
 } // namespace freqcounter

@@ -10,12 +10,14 @@
 #include "readinghistory.h"
 #include "recordingfile.h"
 #include "runtime.h"
+#include "slowfiguresthread.h"
 #include "stabilityconfidence.h"
 #include "stabilityplot.h"
 #include "stabilitytable.h"
 #include "userfiles.h"
 #include "windowdefinition.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDialog>
@@ -30,6 +32,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSettings>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTimer>
@@ -50,6 +53,14 @@ constexpr auto kRefreshInterval = 500ms;
 constexpr auto kReadingStep = 50ms;
 // How often a recording read through is looked at for what was appended.
 constexpr auto kFollowInterval = 1s;
+
+QSettings settings()
+{
+    return QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"));
+}
+
+const QString kRemoveDriftKey = QStringLiteral("history/removeDrift");
+const QString kFitAgeingKey = QStringLiteral("history/fitAgeing");
 
 // Every reading of a recording, into a history that holds them all: made as
 // large as the file's lines before the first, and grown by a quarter when a
@@ -82,6 +93,17 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
     m_spanChoice->addItem(tr("1 hour"), qint64(3'600'000));
     m_spanChoice->addItem(tr("Everything since start"), qint64(0));
     m_spanChoice->setCurrentIndex(1);
+    m_removeDrift = new QComboBox(this);
+    m_removeDrift->setObjectName(QStringLiteral("removeDrift"));
+    m_removeDrift->setToolTip(tr("Take the drift out of the readings before every deviation"));
+    m_removeDrift->addItem(tr("none"), QStringLiteral("none"));
+    m_removeDrift->addItem(tr("linear"), QStringLiteral("linear"));
+    m_removeDrift->setCurrentIndex(
+            std::max(0, m_removeDrift->findData(settings().value(kRemoveDriftKey).toString())));
+    m_fitAgeing = new QCheckBox(tr("Fit A&geing"), this);
+    m_fitAgeing->setObjectName(QStringLiteral("fitAgeing"));
+    m_fitAgeing->setToolTip(tr("Fit the logarithmic model of ageing to a day or more of readings"));
+    m_fitAgeing->setChecked(settings().value(kFitAgeingKey, false).toBool());
 
     m_chart = new HistoryChart(history, this);
     m_chart->setSpan(std::chrono::milliseconds(m_spanChoice->currentData().toLongLong()));
@@ -98,6 +120,7 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
     m_note->hide();
     m_loadingBar = new QWidget(this);
     m_loadingBar->hide();
+    m_slowThread = new SlowFiguresThread(this);
 
     layOut();
     m_refreshTimer = new QTimer(this);
@@ -112,6 +135,16 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
         m_chart->setSpan(std::chrono::milliseconds(m_spanChoice->currentData().toLongLong()));
         refresh();
     });
+    m_runtime.connectHandler(m_removeDrift, &QComboBox::currentIndexChanged, this, [this] {
+        settings().setValue(kRemoveDriftKey, m_removeDrift->currentData());
+        refresh();
+    });
+    m_runtime.connectHandler(m_fitAgeing, &QCheckBox::toggled, this, [this] {
+        settings().setValue(kFitAgeingKey, m_fitAgeing->isChecked());
+        refresh();
+    });
+    m_runtime.connectHandler(m_slowThread, &SlowFiguresThread::finished, this,
+                             [this] { slowFiguresWorkedOut(); });
     refresh();
 }
 
@@ -214,9 +247,23 @@ void HistoryWindow::followOn()
 
 HistoryWindow::~HistoryWindow()
 {
+    m_slowThread->stop();
     // The chart reads the history: it goes before a recording's own history
     // does, not later with the rest of the window's children.
     delete std::exchange(m_chart, nullptr);
+}
+
+void HistoryWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    workOutSlowFigures();
+}
+
+void HistoryWindow::closeEvent(QCloseEvent *event)
+{
+    // What it was working out is of no more use, and must not outlive it.
+    m_slowThread->stop();
+    QWidget::closeEvent(event);
 }
 
 void HistoryWindow::setEverythingRecorded(bool recorded)
@@ -270,9 +317,14 @@ void HistoryWindow::layOut()
         }
         return pushButton;
     };
+    auto *removeDriftLabel = new QLabel(tr("&Remove drift:"), this);
+    removeDriftLabel->setBuddy(m_removeDrift);
     auto *top = new QHBoxLayout;
     top->addWidget(spanLabel);
     top->addWidget(m_spanChoice);
+    top->addWidget(removeDriftLabel);
+    top->addWidget(m_removeDrift);
+    top->addWidget(m_fitAgeing);
     top->addWidget(m_note);
     top->addStretch();
     top->addWidget(button(tr("&Open Recording\u2026"), "openRecording",
@@ -297,7 +349,8 @@ void HistoryWindow::layOut()
     auto *figures = new QHBoxLayout;
     figures->addWidget(statistics, 3);
     figures->addWidget(m_stability, 2);
-    m_figuresWidgets.append({m_spanChoice, m_chart, statistics, m_stability});
+    m_figuresWidgets.append(
+            {m_spanChoice, m_removeDrift, m_fitAgeing, m_chart, statistics, m_stability});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_loadingBar);
     layout->addLayout(top);
@@ -317,20 +370,20 @@ bool HistoryWindow::saveForAnalysis(const QString &path, QString *error)
 {
     // The figures of the header are computed now, of the very readings the
     // file holds, and the window shows the same.
-    refresh();
+    completeSlowFigures();
     const auto [first, last] = figuresRange();
     return writeWhole(path, analysisText(m_history, first, last, m_figures, m_nominalHz), error);
 }
 
 bool HistoryWindow::saveStabilityTable(const QString &path, QString *error)
 {
-    refresh();
+    completeSlowFigures();
     return writeWhole(path, stabilityTable(m_figures), error);
 }
 
 bool HistoryWindow::savePlot(Plot plot, const QString &path, QSize size, QString *error)
 {
-    refresh();
+    completeSlowFigures();
     const bool sigmaTau = plot == Plot::SigmaTau;
     const auto [first, last] = sigmaTau ? figuresRange() : m_chart->shownRange();
     if (first == last) {
@@ -341,7 +394,7 @@ bool HistoryWindow::savePlot(Plot plot, const QString &path, QSize size, QString
     const QStringList caption = FigureTexts::caption(
             m_recordingName.isEmpty() ? m_instrumentName : m_recordingName,
             m_history.at(first).msecs, m_history.at(last - 1).msecs, m_figures.tau0Seconds,
-            sigmaTau ? m_stability->shownNames() : QStringList());
+            sigmaTau ? m_stability->shownNames() : QStringList(), m_figures.driftRemoved);
     const PlotWidget &drawn = sigmaTau ? static_cast<const PlotWidget &>(*m_stability) : *m_chart;
     return PlotPicture::save(drawn, path, size, caption, error);
 }
@@ -476,39 +529,109 @@ void HistoryWindow::addStatistic(const QString &name, const char *objectName)
     m_figureLabels.append({value, name});
 }
 
+StatisticsOptions HistoryWindow::options() const
+{
+    StatisticsOptions options;
+    options.removeDrift = m_removeDrift->currentData().toString() == QStringLiteral("linear");
+    options.ageing = m_fitAgeing->isChecked();
+    options.slow = false;
+    return options;
+}
+
 void HistoryWindow::refresh()
 {
     m_refreshTimer->stop();
     const auto [first, last] = figuresRange();
-    m_figures = m_span.of(m_history, first, last);
-    QString instrument = tr("no readings yet");
+    const StatisticsOptions options = this->options();
+    m_figures = m_span.of(m_history, first, last, options);
+    m_figuresOf = tr("no readings yet");
+    m_shownOf = {};
     if (first < last) {
         const Instrument &whose = m_history.instrumentOf(first);
         // A span of days, or of another day, says the date too.
         const QDateTime since = QDateTime::fromMSecsSinceEpoch(m_history.at(first).msecs);
         const bool today = since.date() == QDate::currentDate();
-        instrument = tr("%1, since %2")
-                             .arg(WindowDefinition::instrumentName(whose.port, whose.device),
-                                  since.toString(today ? QStringLiteral("HH:mm:ss")
-                                                       : QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        m_figuresOf = tr("%1, since %2")
+                              .arg(WindowDefinition::instrumentName(whose.port, whose.device),
+                                   since.toString(today ? QStringLiteral("HH:mm:ss")
+                                                        : QStringLiteral("yyyy-MM-dd HH:mm:ss")));
         // Figures of the frequency shown say that it is not the counter's own.
         if (!whose.math.isEmpty())
-            instrument = tr("%1; counter math %2").arg(instrument, whose.math);
+            m_figuresOf = tr("%1; counter math %2").arg(m_figuresOf, whose.math);
         m_instrumentName = WindowDefinition::instrumentName(whose.port, whose.device);
+        m_shownOf = {whose.firstSequence, m_history.sequence(first), m_history.sequence(last),
+                     options.removeDrift, options.ageing};
     }
-    const QStringList texts = FigureTexts::texts(m_figures, instrument, m_nominalHz);
-    for (qsizetype i = 0; i < texts.size(); ++i) {
-        const auto &[label, name] = m_figureLabels.at(i);
-        label->setText(texts.at(i));
-        // A screen reader reads name and value together.
-        label->setAccessibleName(name + QStringLiteral(": ") + texts.at(i));
-    }
-    m_stability->setFigures(m_figures);
+    // The last slow figures of the same run stand until the next arrive.
+    if (m_slow && !m_slow->of.sameKind(m_shownOf))
+        m_slow.reset();
+    if (m_slow)
+        SlowFigures::put(m_slow->figures, m_figures);
+    workOutSlowFigures();
+    showFigures();
     m_chart->update();
     if (const QString text = note(); text != m_note->text()) {
         m_note->setText(text);
         m_note->setVisible(!text.isEmpty());
     }
+}
+
+void HistoryWindow::showFigures()
+{
+    const auto [first, last] = figuresRange();
+    FigureTexts::Context context{m_figuresOf, m_nominalHz, !m_slow, m_fitAgeing->isChecked(), 0};
+    if (first < last)
+        context.spanSeconds
+                = double(m_history.at(last - 1).msecs - m_history.at(first).msecs) / 1000;
+    const QStringList texts = FigureTexts::texts(m_figures, context);
+    const QStringList details = FigureTexts::details(m_figures, context);
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const auto &[label, name] = m_figureLabels.at(i);
+        label->setText(texts.at(i));
+        // A screen reader reads name and value together.
+        label->setAccessibleName(name + QStringLiteral(": ") + texts.at(i));
+        label->setToolTip(details.at(i));
+        label->setAccessibleDescription(details.at(i));
+    }
+    m_stability->setFigures(m_figures);
+}
+
+void HistoryWindow::workOutSlowFigures()
+{
+    // One computation at a time, and only for figures someone sees; when it
+    // ends, the next starts from where the span is then.
+    if (!isVisible() || m_slowThread->isRunning() || (m_slow && m_slow->of == m_shownOf))
+        return;
+    SlowFigures figures = m_span.slowFigures();
+    if (figures.isEmpty()) {
+        m_slow = Slow{m_shownOf, {}};
+        return;
+    }
+    m_workingOutOf = m_shownOf;
+    m_slowThread->start(std::move(figures));
+}
+
+void HistoryWindow::slowFiguresWorkedOut()
+{
+    // Of another run or worked out another way, they are dropped; so are
+    // they when those shown were since worked out whole, for a file.
+    const bool whole = m_slow && m_slow->of == m_shownOf;
+    if (m_workingOutOf.sameKind(m_shownOf) && !whole) {
+        m_slow = Slow{m_workingOutOf, m_slowThread->result()};
+        SlowFigures::put(m_slow->figures, m_figures);
+        showFigures();
+    }
+    workOutSlowFigures();
+}
+
+void HistoryWindow::completeSlowFigures()
+{
+    refresh();
+    if (m_slow && m_slow->of == m_shownOf)
+        return;
+    m_slow = Slow{m_shownOf, m_span.slowFigures().compute()};
+    SlowFigures::put(m_slow->figures, m_figures);
+    showFigures();
 }
 
 } // namespace freqcounter

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QProgressBar;
@@ -20,14 +21,18 @@ namespace freqcounter {
 class HistoryChart;
 class RecordingFile;
 class Runtime;
+class SlowFiguresThread;
 class StabilityPlot;
 
 // The history window: the chart of the readings over a chosen span and,
 // under it, the figures of the one instrument read since the last port
 // switch within that span: the statistics as text that screen readers read,
-// and the sigma-tau plot. It saves that instrument's readings for analysis,
-// shows what the history holds and never changes it. Its refresh runs
-// through the runtime, as the window's handlers do.
+// and the sigma-tau plot, the drift taken out first or not. The figures that
+// take long on a long span are worked out on another thread while it is
+// shown, the last of them shown until the next arrive. It saves that
+// instrument's readings for analysis, shows what the history holds and never
+// changes it. Its refresh runs through the runtime, as the window's handlers
+// do.
 class HistoryWindow : public QWidget
 {
     Q_OBJECT
@@ -62,7 +67,8 @@ public:
     // tolerance's half-width around it, in Hz; nothing for none.
     void setNominal(std::optional<double> nominalHz, std::optional<double> halfWidthHz);
 
-    // Redraws and recomputes now.
+    // Redraws and recomputes now; the slow figures, while it is shown, on
+    // another thread, one computation at a time.
     void refresh();
 
     // The readings the figures are of: [first, last) of the history.
@@ -73,20 +79,25 @@ public:
     // Whether it is still reading its recording.
     bool isLoading() const { return m_loading != nullptr; }
 
-    // Refreshes, then writes the figures' readings for analysis under a
-    // header of their own figures; false, with the reason in error, when the
-    // file could not be written.
+    // Refreshes, slow figures and all, then writes the figures' readings for
+    // analysis under a header of their own figures; false, with the reason
+    // in error, when the file could not be written.
     bool saveForAnalysis(const QString &path, QString *error = nullptr);
-    // Refreshes, then writes the figures' stability table.
+    // Refreshes, slow figures and all, then writes the figures' stability
+    // table.
     bool saveStabilityTable(const QString &path, QString *error = nullptr);
 
     // The plots it can save as a picture.
     enum class Plot { SigmaTau, Chart };
-    // Refreshes, then saves the plot as a PNG or SVG picture of this size,
+    // Refreshes, slow figures and all, then saves the plot as a PNG or SVG picture of this size,
     // by the file's extension, under a caption of whose readings they are,
     // their span and interval, and for the sigma-tau plot the estimators
     // drawn; false, with the reason in error, when it could not be saved.
     bool savePlot(Plot plot, const QString &path, QSize size, QString *error = nullptr);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 Q_SIGNALS:
     // Its recording could not be read through, or holds no readings:
@@ -94,7 +105,36 @@ Q_SIGNALS:
     void recordingFailed(const QString &text);
 
 private:
+    // What slow figures are of: the instrument's run, by the sequence of its
+    // first reading, the readings [first, last) by sequence, and how.
+    struct SlowOf
+    {
+        qint64 instrument = -1;
+        qint64 first = 0;
+        qint64 last = 0;
+        bool removeDrift = false;
+        bool ageing = false;
+
+        // Of the same run, worked out the same way: still worth showing.
+        bool sameKind(const SlowOf &other) const
+        {
+            return instrument == other.instrument && removeDrift == other.removeDrift
+                    && ageing == other.ageing;
+        }
+        bool operator==(const SlowOf &) const = default;
+    };
+    struct Slow
+    {
+        SlowOf of;
+        SlowFigures::Figures figures;
+    };
+
     void layOut();
+    StatisticsOptions options() const;
+    void showFigures();
+    void workOutSlowFigures();
+    void slowFiguresWorkedOut();
+    void completeSlowFigures();
     void load(std::unique_ptr<RecordingFile> file);
     void readOn();
     void readOnSoon();
@@ -115,6 +155,8 @@ private:
     SpanStatistics m_span;
     Statistics m_figures;
     QComboBox *m_spanChoice = nullptr;
+    QComboBox *m_removeDrift = nullptr;
+    QCheckBox *m_fitAgeing = nullptr;
     HistoryChart *m_chart = nullptr;
     QWidget *m_statistics = nullptr;
     StabilityPlot *m_stability = nullptr;
@@ -123,6 +165,14 @@ private:
     // Whose the figures are: the recording's name, or the instrument's.
     QString m_recordingName;
     QString m_instrumentName;
+    // Whose the figures shown are, for people to read, and of what.
+    QString m_figuresOf;
+    SlowOf m_shownOf;
+    // The slow figures last worked out, of the same kind as those shown or
+    // none, and what the computation running is of.
+    std::optional<Slow> m_slow;
+    SlowFiguresThread *m_slowThread = nullptr;
+    SlowOf m_workingOutOf;
     // The figures' values, in the order of their texts, with their names.
     QList<std::pair<QLabel *, QString>> m_figureLabels;
     std::optional<double> m_nominalHz;

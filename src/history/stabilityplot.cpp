@@ -132,7 +132,8 @@ void StabilityPlot::paint(QPainter &painter, const QRect &area) const
     painter.setClipRect(frame.plot());
     for (const Curve *curve : shown)
         drawCurve(painter, frame, *curve);
-    drawLegend(painter, frame, palette(), shown);
+    drawLegend(painter, frame, palette(), shown,
+               m_figures.driftRemoved ? tr("linear drift removed") : QString());
     painter.setClipping(false);
 }
 
@@ -223,19 +224,22 @@ void StabilityPlot::drawMarker(QPainter &painter, QPointF at, Marker marker)
 }
 
 void StabilityPlot::drawLegend(QPainter &painter, const PlotFrame &frame, const QPalette &palette,
-                               const QList<const Curve *> &curves)
+                               const QList<const Curve *> &curves, const QString &note)
 {
     // In the plot's top right corner, where the curves seldom run, a name a
-    // line, each after its marker, over the background.
+    // line, each after its marker, over the background; under them the
+    // note, across the box.
     const QFontMetrics metrics = painter.fontMetrics();
+    const int markerWidth = 4 * int(kMarkerRadius);
     int widest = 0;
     for (const Curve *curve : curves)
         widest = std::max(widest, metrics.horizontalAdvance(curve->name));
+    widest = std::max(widest, metrics.horizontalAdvance(note) - markerWidth - kGap / 2);
     const int line = metrics.height();
-    const int markerWidth = 4 * int(kMarkerRadius);
+    const int lines = int(curves.size()) + (note.isEmpty() ? 0 : 1);
     const QRect box(frame.plot().right() - widest - markerWidth - 3 * kGap,
                     frame.plot().top() + kGap, widest + markerWidth + 2 * kGap,
-                    int(curves.size()) * line + kGap);
+                    lines * line + kGap);
     QColor background = palette.color(QPalette::Base);
     background.setAlpha(220);
     painter.setPen(palette.color(QPalette::Mid));
@@ -251,6 +255,11 @@ void StabilityPlot::drawLegend(QPainter &painter, const PlotFrame &frame, const 
                 QRect(box.left() + kGap + markerWidth + kGap / 2, top, widest + kGap, line),
                 Qt::AlignLeft | Qt::AlignVCenter, curve->name);
         top += line;
+    }
+    if (!note.isEmpty()) {
+        painter.setPen(palette.color(QPalette::Text));
+        painter.drawText(QRect(box.left() + kGap, top, box.width() - kGap, line),
+                         Qt::AlignLeft | Qt::AlignVCenter, note);
     }
 }
 

@@ -18,7 +18,8 @@ namespace freqcounter {
 // The sigma-tau plot: the stability figures of the fractional frequency (the
 // time deviation in seconds) against the averaging time, both axes
 // logarithmic, each estimator a curve of its own with the bars of its 68.3 %
-// bounds and its name in the legend. Which curves are drawn is the user's
+// bounds and its name in the legend, which says too when the drift was
+// taken out of the readings first. Which curves are drawn is the user's
 // choice, in its context menu; a curve with no points is absent. It draws
 // the figures it is given and computes none.
 class StabilityPlot : public PlotWidget
@@ -64,7 +65,7 @@ private:
     void drawCurve(QPainter &painter, const PlotFrame &frame, const Curve &curve) const;
     static void drawMarker(QPainter &painter, QPointF at, Marker marker);
     static void drawLegend(QPainter &painter, const PlotFrame &frame, const QPalette &palette,
-                           const QList<const Curve *> &curves);
+                           const QList<const Curve *> &curves, const QString &note);
 
     Statistics m_figures;
     QList<QAction *> m_choices; // one a curve, in the table's order
