@@ -7,14 +7,18 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <random>
 
 using namespace freqcounter;
 
@@ -34,8 +38,14 @@ private Q_SLOTS:
     void figuresSayWhyThereAreNone();
     void plotIsSaved_data();
     void plotIsSaved();
+    void driftIsRemoved();
+    void closingStopsTheSlowFigures_data();
+    void closingStopsTheSlowFigures();
 
 private:
+    // Readings a second apart of 10 MHz with white FM of 1e-9 at a second,
+    // drifting by 1e-11 a second: at 100 s the drift is seven times the noise.
+    static void addDrifting(ReadingHistory &history, int count);
     // A recording of `rows` readings a second apart, from 15:00 UTC on; of
     // five or six fields, shown as 10.7 MHz less, the sixth naming the math.
     QString recording(int rows, int fields = 4);
@@ -244,6 +254,94 @@ void TestHistoryWindow::plotIsSaved()
     QCOMPARE(text.contains(QStringLiteral(">MDEV<")), modifiedShown);
     window->close();
     QTRY_VERIFY(!window);
+}
+
+void TestHistoryWindow::addDrifting(ReadingHistory &history, int count)
+{
+    std::mt19937 random(20261210);
+    std::normal_distribution<double> white(0, 1e-9);
+    for (int i = 0; i < count; ++i) {
+        history.add(1, QStringLiteral("/dev/ttyUSB0"), 1'796'655'600'000 + 1000 * qint64(i),
+                    10.0 * (1 + white(random) + 1e-11 * i));
+    }
+}
+
+namespace {
+
+// The deviation a figure gives at that averaging time; NaN for none.
+double deviationAt(const QString &text, const QString &tau)
+{
+    for (const QString &part : text.split(QStringLiteral("; "))) {
+        if (part.endsWith(QStringLiteral(" at ") + tau))
+            return part.section(u' ', 0, 0).toDouble();
+    }
+    return qQNaN();
+}
+
+} // namespace
+
+void TestHistoryWindow::driftIsRemoved()
+{
+    ReadingHistory history;
+    addDrifting(history, 1000);
+    HistoryWindow window(history, *m_runtime);
+    auto *removeDrift = test::item<QComboBox>(&window, "removeDrift");
+    removeDrift->setCurrentIndex(0);
+    window.show();
+    const QString working = QStringLiteral("working out\u2026");
+    const QString hundred = QStringLiteral("100 s");
+    test::item<QComboBox>(&window, "span")->setCurrentIndex(3);
+    // The refresh does not wait for them.
+    QCOMPARE(figure(window, "totalDeviation"), working);
+    QTRY_VERIFY(figure(window, "totalDeviation") != working);
+    const double total = deviationAt(figure(window, "totalDeviation"), hundred);
+    const double overlapping = deviationAt(figure(window, "overlappingAllanDeviation"), hundred);
+    QVERIFY2(overlapping > 5e-10, qPrintable(figure(window, "overlappingAllanDeviation")));
+    // 1e-11 a second is 8.64e-7 a day, within three of its uncertainties.
+    const QRegularExpression drift(
+            QStringLiteral("^\\(\\+(\\S+) \u00B1 (\\S+)\\)\u00B710\u207B\u2077 a day$"));
+    const QRegularExpressionMatch perDay = drift.match(figure(window, "drift"));
+    QVERIFY2(perDay.hasMatch(), qPrintable(figure(window, "drift")));
+    QVERIFY2(std::abs(perDay.captured(1).toDouble() - 8.64) < 3 * perDay.captured(2).toDouble(),
+             qPrintable(figure(window, "drift")));
+    QCOMPARE(figure(window, "deviationsOf"), QStringLiteral("of the readings as read"));
+
+    removeDrift->setCurrentIndex(1);
+    QCOMPARE(figure(window, "deviationsOf"), QStringLiteral("with the linear drift removed"));
+    const double left = deviationAt(figure(window, "overlappingAllanDeviation"), hundred);
+    QVERIFY2(left < overlapping / 3, qPrintable(figure(window, "overlappingAllanDeviation")));
+    // The slow figures of the readings as read are not shown as those of
+    // the readings without their drift.
+    QCOMPARE(figure(window, "totalDeviation"), working);
+    QTRY_VERIFY(figure(window, "totalDeviation") != working);
+    QVERIFY2(deviationAt(figure(window, "totalDeviation"), hundred) < total / 3,
+             qPrintable(figure(window, "totalDeviation")));
+    QVERIFY(m_errors.isEmpty());
+}
+
+void TestHistoryWindow::closingStopsTheSlowFigures_data()
+{
+    QTest::addColumn<int>("readings");
+    QTest::newRow("a short history") << 1000;
+    QTest::newRow("a full history, seconds of work") << int(ReadingHistory::kCapacity);
+}
+
+void TestHistoryWindow::closingStopsTheSlowFigures()
+{
+    QFETCH(int, readings);
+    ReadingHistory history;
+    addDrifting(history, readings);
+    auto window = std::make_unique<HistoryWindow>(history, *m_runtime);
+    test::item<QComboBox>(window.get(), "span")->setCurrentIndex(3);
+    window->show();
+    window->refresh();
+    QElapsedTimer closing;
+    closing.start();
+    window->close();
+    window.reset();
+    // Not the seconds a million readings' slow figures take.
+    QVERIFY2(closing.elapsed() < 1000, qPrintable(QString::number(closing.elapsed())));
+    QVERIFY(m_errors.isEmpty());
 }
 
 QTEST_MAIN(TestHistoryWindow)
