@@ -347,9 +347,9 @@ int plotRecording(const QString &out, const QString &path, const StatisticsOptio
         return Runtime::kFailureExitStatus;
     StabilityPlot plot;
     plot.setFigures(read->figures);
-    const QStringList caption
-            = FigureTexts::caption(QFileInfo(path).fileName(), read->firstMsecs, read->lastMsecs,
-                                   read->figures.tau0Seconds, plot.shownNames());
+    const QStringList caption = FigureTexts::caption(QFileInfo(path).fileName(), read->firstMsecs,
+                                                     read->lastMsecs, read->figures.tau0Seconds,
+                                                     plot.shownNames(), read->figures.driftRemoved);
     QString error;
     if (!PlotPicture::save(plot, out, PlotPicture::kDefaultSize, caption, &error)) {
         tell(out, error);
