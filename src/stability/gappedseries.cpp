@@ -149,7 +149,7 @@ bool GappedSeries::takeSlot(qsizetype k)
         acquire(k);
         return false;
     }
-    const double t = double(msecs(k));
+    const auto t = double(msecs(k));
     const qint64 steps = std::llround((t - m_slot) / m_period);
     if (steps <= 0)
         return false; // a stamp shared with the number before: the same slot

@@ -420,13 +420,14 @@ SlowFigures::Figures SlowFigures::compute(const std::atomic<bool> *stop) const
                 drifting[p].seconds.push_back(secondsAt(p, k));
         }
         if (const std::optional<Drift::Linear> line = Drift::linear(drifting, m_tau0)) {
-            Statistics::Drift &d = figures.drift.emplace();
+            Statistics::Drift d;
             d.hzPerDay = line->slope * kSecondsPerDay;
             d.hzPerDayUncertainty = line->uncertainty * kSecondsPerDay;
             d.perDay = d.hzPerDay / m_meanHz;
             d.perDayUncertainty = d.hzPerDayUncertainty * scale;
             d.noise = line->noise;
             d.method = line->method;
+            figures.drift = d;
         }
         if (m_ageing) {
             for (Drift::Piece &piece : drifting) {
@@ -434,11 +435,12 @@ SlowFigures::Figures SlowFigures::compute(const std::atomic<bool> *stop) const
                     v *= scale;
             }
             if (const std::optional<Drift::Ageing> fit = Drift::logAgeing(drifting)) {
-                Statistics::Ageing &a = figures.ageing.emplace();
+                Statistics::Ageing a;
                 a.a = fit->a;
                 a.bPerDay = fit->b * kSecondsPerDay;
                 a.perDayAtEnd = fit->perDayAtEnd;
                 a.residualRms = fit->residualRms;
+                figures.ageing = a;
             }
         }
     }

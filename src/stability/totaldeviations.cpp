@@ -381,7 +381,7 @@ double theo1Edf(int alpha, qint64 m, const std::map<qint64, qint64> &pieces)
     };
     // NIST SP 1065, the table of Theo1 edf, in N phase points and r = 0.75 m.
     const auto edfOf = [&](qint64 length) {
-        const double n = double(length + 1);
+        const auto n = double(length + 1);
         const double r = 0.75 * double(m);
         switch (std::clamp(alpha, -2, 2)) {
         case 2:

@@ -101,7 +101,7 @@ void TestTotalDeviations::theo1IsItsDefinition()
             for (int d = 0; d <= m / 2 - 1; ++d) {
                 const double v
                         = (x[i - 1] - x[i - d + m / 2 - 1]) + (x[i + m - 1] - x[i + d + m / 2 - 1]);
-                sum += v * v / (m / 2 - d);
+                sum += v * v / (double(m) / 2 - d);
             }
         }
         const Total::Deviation theo = Total::theo1({&piece, 1}, m);
