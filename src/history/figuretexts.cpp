@@ -72,7 +72,8 @@ QString timesTenTo(int exponent)
     QString text = QStringLiteral("\u00B710");
     if (exponent < 0)
         text += QChar(u'\u207B');
-    for (const QChar digit : QString::number(std::abs(exponent)))
+    const QString number = QString::number(std::abs(exponent));
+    for (const QChar digit : number)
         text += QChar(digits[digit.digitValue()]);
     return text;
 }

@@ -59,8 +59,8 @@ QSettings settings()
     return QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"));
 }
 
-const QString kRemoveDriftKey = QStringLiteral("history/removeDrift");
-const QString kFitAgeingKey = QStringLiteral("history/fitAgeing");
+constexpr QLatin1StringView kRemoveDriftKey("history/removeDrift");
+constexpr QLatin1StringView kFitAgeingKey("history/fitAgeing");
 
 // Every reading of a recording, into a history that holds them all: made as
 // large as the file's lines before the first, and grown by a quarter when a
@@ -136,11 +136,13 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
         refresh();
     });
     m_runtime.connectHandler(m_removeDrift, &QComboBox::currentIndexChanged, this, [this] {
-        settings().setValue(kRemoveDriftKey, m_removeDrift->currentData());
+        QSettings kept = settings();
+        kept.setValue(kRemoveDriftKey, m_removeDrift->currentData());
         refresh();
     });
     m_runtime.connectHandler(m_fitAgeing, &QCheckBox::toggled, this, [this] {
-        settings().setValue(kFitAgeingKey, m_fitAgeing->isChecked());
+        QSettings kept = settings();
+        kept.setValue(kFitAgeingKey, m_fitAgeing->isChecked());
         refresh();
     });
     m_runtime.connectHandler(m_slowThread, &SlowFiguresThread::finished, this,

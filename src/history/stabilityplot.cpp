@@ -24,7 +24,7 @@ QSettings settings()
 }
 
 // Hidden rather than shown, so that an estimator new to the table is drawn.
-const QString kHiddenKey = QStringLiteral("sigmaTau/hidden");
+constexpr QLatin1StringView kHiddenKey("sigmaTau/hidden");
 
 } // namespace
 
@@ -66,7 +66,8 @@ StabilityPlot::StabilityPlot(QWidget *parent)
                     if (!m_choices.at(i)->isChecked())
                         hidden.append(QString::fromLatin1(curves().at(i).key));
                 }
-                settings().setValue(kHiddenKey, hidden);
+                QSettings kept = settings();
+                kept.setValue(kHiddenKey, hidden);
             }
             update();
         });

@@ -155,7 +155,8 @@ QString decadeLabel(double value)
     QString label = QStringLiteral("10");
     if (exponent < 0)
         label += u'\u207B';
-    for (const QChar digit : QString::number(std::labs(exponent)))
+    const QString number = QString::number(std::labs(exponent));
+    for (const QChar digit : number)
         label += QChar(kSuperscripts[std::size_t(digit.digitValue())]);
     return label;
 }

@@ -298,7 +298,7 @@ void TestHistoryWindow::driftIsRemoved()
     const double overlapping = deviationAt(figure(window, "overlappingAllanDeviation"), hundred);
     QVERIFY2(overlapping > 5e-10, qPrintable(figure(window, "overlappingAllanDeviation")));
     // 1e-11 a second is 8.64e-7 a day, within three of its uncertainties.
-    const QRegularExpression drift(
+    static const QRegularExpression drift(
             QStringLiteral("^\\(\\+(\\S+) \u00B1 (\\S+)\\)\u00B710\u207B\u2077 a day$"));
     const QRegularExpressionMatch perDay = drift.match(figure(window, "drift"));
     QVERIFY2(perDay.hasMatch(), qPrintable(figure(window, "drift")));

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <random>
 
@@ -26,7 +27,7 @@ std::vector<double> thousandPointSet()
     }
     return y;
 }
-const std::vector<double> kNbs9{892, 809, 823, 798, 671, 644, 883, 903, 677};
+constexpr std::array<double, 9> kNbs9{892, 809, 823, 798, 671, 644, 883, 903, 677};
 
 double variance(const Total::Deviation &d)
 {
@@ -73,7 +74,8 @@ void TestTotalDeviations::publishedValues()
     QFETCH(qint64, m);
     QFETCH(double, total);
     QFETCH(double, modifiedTotal);
-    const std::vector<double> data = nbs9 ? kNbs9 : thousandPointSet();
+    const std::vector<double> data
+            = nbs9 ? std::vector<double>(kNbs9.begin(), kNbs9.end()) : thousandPointSet();
     const Total::Piece piece(data);
     const double found = Total::total({&piece, 1}, m).deviation;
     QVERIFY2(std::abs(found / total - 1) < 5e-7, qPrintable(QString::number(found, 'g', 10)));
