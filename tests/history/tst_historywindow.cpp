@@ -39,7 +39,6 @@ private Q_SLOTS:
     void plotIsSaved_data();
     void plotIsSaved();
     void driftIsRemoved();
-    void closingStopsTheSlowFigures_data();
     void closingStopsTheSlowFigures();
 
 private:
@@ -319,28 +318,29 @@ void TestHistoryWindow::driftIsRemoved()
     QVERIFY(m_errors.isEmpty());
 }
 
-void TestHistoryWindow::closingStopsTheSlowFigures_data()
-{
-    QTest::addColumn<int>("readings");
-    QTest::newRow("a short history") << 1000;
-    QTest::newRow("a full history, seconds of work") << int(ReadingHistory::kCapacity);
-}
-
 void TestHistoryWindow::closingStopsTheSlowFigures()
 {
-    QFETCH(int, readings);
-    ReadingHistory history;
-    addDrifting(history, readings);
-    auto window = std::make_unique<HistoryWindow>(history, *m_runtime);
-    test::item<QComboBox>(window.get(), "span")->setCurrentIndex(3);
-    window->show();
-    window->refresh();
-    QElapsedTimer closing;
-    closing.start();
-    window->close();
-    window.reset();
-    // Not the seconds a million readings' slow figures take.
-    QVERIFY2(closing.elapsed() < 1000, qPrintable(QString::number(closing.elapsed())));
+    // How long closing a window of this many readings takes, right after a
+    // refresh has set its slow figures going.
+    const auto closing = [this](int readings) {
+        ReadingHistory history;
+        addDrifting(history, readings);
+        auto window = std::make_unique<HistoryWindow>(history, *m_runtime);
+        test::item<QComboBox>(window.get(), "span")->setCurrentIndex(3);
+        window->show();
+        window->refresh();
+        QElapsedTimer timer;
+        timer.start();
+        window->close();
+        window.reset();
+        return timer.elapsed();
+    };
+    // Beside what closing a window costs the platform itself (seconds under
+    // Wine), not the seconds a million readings' slow figures take.
+    const qint64 platform = closing(1000);
+    const qint64 full = closing(int(ReadingHistory::kCapacity));
+    QVERIFY2(full < platform + 1000,
+             qPrintable(QStringLiteral("%1 ms, against %2 ms").arg(full).arg(platform)));
     QVERIFY(m_errors.isEmpty());
 }
 
