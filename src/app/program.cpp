@@ -284,7 +284,8 @@ std::optional<RecordingFigures> readFigures(const QString &path, const Statistic
         // run, as it does RunStatistics'.
         std::optional<std::tuple<qint16, QString, QString>> instrument;
         const RecordingFile::Sink sink = [&](const RecordingFile::Reading &reading) {
-            run.add(reading.port, reading.device, reading.msecs, reading.mhz, reading.math);
+            run.add(reading.port, reading.device, reading.msecs, reading.mhz, reading.math,
+                    reading.phase);
             const std::tuple<qint16, QString, QString> whose{reading.port, reading.device,
                                                              reading.math};
             if (whose != instrument) {

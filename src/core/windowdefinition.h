@@ -82,6 +82,15 @@ inline constexpr double kDisplayFontPoints = 27.75;
 // What follows every reading on the display.
 inline constexpr QLatin1StringView kUnit = " MHz"_L1;
 
+// A reading's text as the display shows it: a frequency's with kUnit after
+// it, a time interval's with its own unit ("µs" for "us").
+inline QString displayed(const QString &text, const QString &intervalUnit)
+{
+    if (intervalUnit.isEmpty())
+        return text + QString(kUnit);
+    return text + u' ' + (intervalUnit == u"us" ? QStringLiteral("\u00b5s") : intervalUnit);
+}
+
 inline constexpr std::chrono::milliseconds kPollInterval{100};
 
 // The name a port goes by: its button's text.

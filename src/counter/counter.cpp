@@ -89,15 +89,19 @@ std::optional<ReceivedReading> Counter::reading(const ReadingFramer::Completed &
     if (!read)
         return std::nullopt;
     // A number the math would make too long is no reading either.
-    if (m_math.isOn() && frequencyNumber(read->shown) && !m_math.applied(read->shown))
+    if (m_math.isOn() && read->unit.isEmpty() && frequencyNumber(read->shown)
+        && !m_math.applied(read->shown))
         return std::nullopt;
     // The characters that followed its line end in the same read came after
     // it, one character time each.
     const qint64 before = std::chrono::duration_cast<std::chrono::milliseconds>(
                                   m_line.characterTime * frame.charactersAfter)
                                   .count();
-    return m_math.shown({m_line.port, m_line.device, wall.addMSecs(-before), read->shown,
-                         steady - before, read->kept == read->shown ? QString() : read->kept});
+    ReceivedReading made{
+            m_line.port, m_line.device,   wall.addMSecs(-before),
+            read->shown, steady - before, read->kept == read->shown ? QString() : read->kept};
+    made.unit = read->unit;
+    return m_math.shown(std::move(made));
 }
 
 void Counter::expectEcho(const QByteArray &sent)

@@ -10,13 +10,14 @@
 
 namespace freqcounter {
 
-// One whole line from a counter as the display shows it (in MHz) and as the
-// recording keeps it (as the counter sent it, its unit after it where it
-// gave none).
+// One whole line from a counter as the display shows it (in MHz, or for a
+// time interval in the unit beside it) and as the recording keeps it (as the
+// counter sent it, its unit after it where it gave none).
 struct CounterReading
 {
     QString shown;
     QString kept;
+    QString unit{}; // of a time interval; empty for a frequency
 };
 
 // Reads a counter's line when its unit is not MHz, or when it was asked for
@@ -28,7 +29,8 @@ struct CounterReading
 // past kMaxMadeLength (frequencytext.h) characters are no readings; nor is an answer that
 // says no frequency, such as a SCPI error. Nothing when the line is no
 // reading. Text from a counter that talks by itself, and that is no number,
-// is shown as it came.
+// is shown as it came. A counter of time intervals gives each in the unit
+// that puts one to three digits before the point, every digit kept.
 std::optional<CounterReading> readCounterLine(const QString &text, CounterUnit unit, bool asked);
 
 } // namespace freqcounter

@@ -11,12 +11,20 @@
 
 namespace freqcounter {
 
-// The unit a counter gives its readings in, as the power of ten that takes
-// it to MHz, the display's unit.
-enum class CounterUnit { Hz = -6, kHz = -3, MHz = 0 };
+// The unit a counter gives its readings in: of frequency, or of time for a
+// time-interval counter, whose readings are the phase between two signals.
+enum class CounterUnit { Hz, kHz, MHz, s, ms, us, ns, ps };
 
 std::optional<CounterUnit> parseCounterUnit(QStringView text);
 QString counterUnitName(CounterUnit unit);
+// Every unit, frequencies first.
+constexpr CounterUnit kCounterUnits[]
+        = {CounterUnit::MHz, CounterUnit::kHz, CounterUnit::Hz, CounterUnit::s,
+           CounterUnit::ms,  CounterUnit::us,  CounterUnit::ns, CounterUnit::ps};
+bool isTimeUnit(CounterUnit unit);
+// The power of ten that takes a reading in the unit to MHz, or for a unit of
+// time to seconds.
+int unitPower(CounterUnit unit);
 
 // What a counter needs beside its line: a setup sent once after each
 // opening, a query sent at each poll once the last answer is in (none for a

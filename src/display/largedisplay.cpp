@@ -75,7 +75,7 @@ void LargeDisplay::readingReceived(const ReceivedReading &reading)
     m_source = Def::instrumentName(reading.port, reading.device);
     m_math = reading.math;
     updateStatus();
-    showText(reading.text + QString(Def::kUnit));
+    showText(Def::displayed(reading.text, reading.unit));
 }
 
 void LargeDisplay::setRecording(bool recording)

@@ -25,6 +25,23 @@ QString hz(double value, int decimals)
     return QLocale::c().toString(value, 'f', decimals) + QStringLiteral(" Hz");
 }
 
+// A phase or its spread, in the unit that puts one to three digits before
+// the point: "123.4568 ns".
+QString phaseText(double value)
+{
+    double scale = 1e-12;
+    QString unit = QStringLiteral(" ps");
+    for (const auto &[factor, name] : {std::pair{1.0, u" s"}, std::pair{1e-3, u" ms"},
+                                       std::pair{1e-6, u" \u00b5s"}, std::pair{1e-9, u" ns"}}) {
+        if (std::abs(value) >= factor) {
+            scale = factor;
+            unit = QString::fromUtf16(name);
+            break;
+        }
+    }
+    return QLocale::c().toString(value / scale, 'g', 7) + unit;
+}
+
 QString seconds(double value)
 {
     return QLocale::c().toString(value, 'g', 3) + QStringLiteral(" s");
@@ -201,9 +218,23 @@ const FigureRow kFigureRows[] = {
                                                 : QString::number(f.s.gaps));
          }},
         {"mean", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Mean"),
-         [](const Shown &f) { return ifAny(f.s.meanMHz, mhz); }},
+         [](const Shown &f) {
+             if (f.s.phase)
+                 return std::optional(phaseText(f.s.phase->meanSeconds));
+             return ifAny(f.s.meanMHz, mhz);
+         }},
         {"offsetFromNominal", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Offset from nominal"),
          [](const Shown &f) {
+             // Of time intervals, the offset from the reference: the
+             // phase's slope.
+             if (f.s.phase) {
+                 return ifAny(f.s.phase->frequencyOffset, [](double offset) {
+                     return FigureTexts::tr("%1 (%2 parts in 10\u00b9\u00b2) from the "
+                                            "reference, the phase's slope")
+                             .arg(QLocale::c().toString(offset, 'e', 3),
+                                  QLocale::c().toString(offset * 1e12, 'f', 3));
+                 });
+             }
              if (!f.c.nominalHz)
                  return std::optional(FigureTexts::tr("no nominal set"));
              if (!f.s.meanMHz)
@@ -216,13 +247,29 @@ const FigureRow kFigureRows[] = {
                                   Nominal::frequencyText(*f.c.nominalHz)));
          }},
         {"minimum", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Minimum"),
-         [](const Shown &f) { return ifAny(f.s.minMHz, mhz); }},
+         [](const Shown &f) {
+             if (f.s.phase)
+                 return std::optional(phaseText(f.s.phase->minSeconds));
+             return ifAny(f.s.minMHz, mhz);
+         }},
         {"maximum", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Maximum"),
-         [](const Shown &f) { return ifAny(f.s.maxMHz, mhz); }},
+         [](const Shown &f) {
+             if (f.s.phase)
+                 return std::optional(phaseText(f.s.phase->maxSeconds));
+             return ifAny(f.s.maxMHz, mhz);
+         }},
         {"peakToPeak", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Peak to peak"),
-         [](const Shown &f) { return ifAny(f.s.peakToPeakHz, [](double v) { return hz(v, 1); }); }},
+         [](const Shown &f) {
+             if (f.s.phase)
+                 return std::optional(phaseText(f.s.phase->peakToPeakSeconds));
+             return ifAny(f.s.peakToPeakHz, [](double v) { return hz(v, 1); });
+         }},
         {"standardDeviation", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Standard deviation"),
-         [](const Shown &f) { return ifAny(f.s.stdDevHz, [](double v) { return hz(v, 2); }); }},
+         [](const Shown &f) {
+             if (f.s.phase)
+                 return ifAny(f.s.phase->stdDevSeconds, phaseText);
+             return ifAny(f.s.stdDevHz, [](double v) { return hz(v, 2); });
+         }},
         {"drift", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Drift"),
          [](const Shown &f) {
              return slow(f, ifAny(f.s.drift, [](const Statistics::Drift &d) {
@@ -233,6 +280,8 @@ const FigureRow kFigureRows[] = {
          driftDetail},
         {"driftHz", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Drift in hertz"),
          [](const Shown &f) {
+             if (f.s.phase)
+                 return std::optional(FigureTexts::tr("none: the readings are time intervals"));
              return slow(f, ifAny(f.s.drift, [](const Statistics::Drift &d) {
                              return FigureTexts::tr("%1 Hz a day")
                                      .arg(withUncertainty(d.hzPerDay, d.hzPerDayUncertainty));

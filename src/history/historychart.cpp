@@ -63,12 +63,17 @@ void HistoryChart::paint(QPainter &painter, const QRect &area) const
         return;
     }
 
-    const PlotFrame frame(painter, area, palette(), timeAxis(start, end),
-                          valueAxis(withNominal(reduction.all)), tr("MHz"));
+    // A time-interval counter's phase, in seconds, has an axis of its own.
+    const bool phase = m_history.instrumentOf(last - 1).phase;
+    QString unit = tr("MHz");
+    const PlotFrame frame(
+            painter, area, palette(), timeAxis(start, end),
+            phase ? phaseAxis(reduction.all, unit) : valueAxis(withNominal(reduction.all)), unit);
     if (!frame.hasRoom())
         return;
     frame.draw(painter);
-    drawNominal(painter, frame);
+    if (!phase)
+        drawNominal(painter, frame);
     drawSwitches(painter, frame, reduction.switches);
     drawReadings(painter, frame, reduction, start);
 }
@@ -96,6 +101,35 @@ PlotFrame::Axis HistoryChart::valueAxis(ChartScale::Column range)
     const QLocale c = QLocale::c();
     for (const double v : ticks.values)
         axis.ticks.append({v, c.toString(v, 'f', ticks.decimals)});
+    return axis;
+}
+
+PlotFrame::Axis HistoryChart::phaseAxis(ChartScale::Column range, QString &unit)
+{
+    if (range.high - range.low < 1e-12) { // less than a picosecond: show one around it
+        const double middle = (range.high + range.low) / 2;
+        range.low = middle - 0.5e-12;
+        range.high = middle + 0.5e-12;
+    }
+    // Ticks at round values of the unit that puts one to three digits
+    // before the point of the larger end.
+    const double largest = std::max(std::abs(range.low), std::abs(range.high));
+    double scale = 1e-12;
+    unit = tr("ps");
+    for (const auto &[factor, name] : {std::pair{1.0, tr("s")}, std::pair{1e-3, tr("ms")},
+                                       std::pair{1e-6, tr("\u00b5s")}, std::pair{1e-9, tr("ns")}}) {
+        if (largest >= factor) {
+            scale = factor;
+            unit = name;
+            break;
+        }
+    }
+    const ChartScale::ValueTicks ticks
+            = ChartScale::valueTicks(range.low / scale, range.high / scale);
+    PlotFrame::Axis axis{range.low, range.high, false, {}};
+    const QLocale c = QLocale::c();
+    for (const double v : ticks.values)
+        axis.ticks.append({v * scale, c.toString(v, 'f', ticks.decimals)});
     return axis;
 }
 

@@ -44,6 +44,8 @@ public:
 private:
     static PlotFrame::Axis timeAxis(qint64 start, qint64 end);
     static PlotFrame::Axis valueAxis(ChartScale::Column range);
+    // Of phases in seconds; unit is given the unit its labels are in.
+    static PlotFrame::Axis phaseAxis(ChartScale::Column range, QString &unit);
     ChartScale::Column withNominal(ChartScale::Column range) const;
     void drawNominal(QPainter &painter, const PlotFrame &frame) const;
     void drawSwitches(QPainter &painter, const PlotFrame &frame,

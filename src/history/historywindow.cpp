@@ -70,7 +70,8 @@ RecordingFile::Sink everyReadingInto(ReadingHistory &history)
     return [&history](const RecordingFile::Reading &reading) {
         if (history.size() == history.capacity())
             history.reserve(history.capacity() + history.capacity() / 4 + 1);
-        history.add(reading.port, reading.device, reading.msecs, reading.mhz, reading.math);
+        history.add(reading.port, reading.device, reading.msecs, reading.mhz, reading.math,
+                    reading.phase);
     };
 }
 

@@ -123,7 +123,8 @@ ReceivedReading CounterMath::shown(ReceivedReading reading) const
         if (reading.sent == reading.text)
             reading.sent.clear();
     }
-    if (!isOn())
+    // A time interval is no frequency to work on.
+    if (!isOn() || !reading.unit.isEmpty())
         return reading;
     // Text that is no number is shown as it came, and still under the math's
     // name, so that the math's run of readings is not broken by it.

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace freqcounter {
 
@@ -54,6 +55,44 @@ std::optional<int> powerToMHz(QStringView unit)
     return std::nullopt;
 }
 
+// The number from `at` on: a sign, digits with at most one point, an
+// exponent of one to three digits. Where it ends, or -1 when there is none.
+qsizetype scanNumber(QStringView text, qsizetype at, bool &negative, QStringView &magnitude)
+{
+    if (at < text.size() && (text[at] == u'+' || text[at] == u'-')) {
+        negative = text[at] == u'-';
+        ++at;
+    }
+    const qsizetype first = at;
+    qsizetype digits = 0;
+    while (at < text.size() && isDigit(text[at])) {
+        ++at;
+        ++digits;
+    }
+    if (at < text.size() && text[at] == u'.') {
+        ++at;
+        while (at < text.size() && isDigit(text[at])) {
+            ++at;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return -1;
+    if (at < text.size() && (text[at] == u'e' || text[at] == u'E')) {
+        qsizetype exponent = at + 1;
+        if (exponent < text.size() && (text[exponent] == u'+' || text[exponent] == u'-'))
+            ++exponent;
+        qsizetype exponentDigits = 0;
+        while (exponent + exponentDigits < text.size() && isDigit(text[exponent + exponentDigits]))
+            ++exponentDigits;
+        if (exponentDigits < 1 || exponentDigits > kMaxExponentDigits)
+            return -1;
+        at = exponent + exponentDigits;
+    }
+    magnitude = text.sliced(first, at - first);
+    return at;
+}
+
 double unitFactor(int powerToMHz)
 {
     switch (powerToMHz) {
@@ -90,39 +129,9 @@ std::optional<FrequencyNumber> frequencyNumber(QStringView text)
         ++at;
     skipSpaces();
 
-    // The number: a sign, digits with at most one point, an exponent of one
-    // to three digits.
-    if (at < text.size() && (text[at] == u'+' || text[at] == u'-')) {
-        found.negative = text[at] == u'-';
-        ++at;
-    }
-    const qsizetype magnitude = at;
-    qsizetype digits = 0;
-    while (at < text.size() && isDigit(text[at])) {
-        ++at;
-        ++digits;
-    }
-    if (at < text.size() && text[at] == u'.') {
-        ++at;
-        while (at < text.size() && isDigit(text[at])) {
-            ++at;
-            ++digits;
-        }
-    }
-    if (digits == 0)
+    at = scanNumber(text, at, found.negative, found.magnitude);
+    if (at < 0)
         return std::nullopt;
-    if (at < text.size() && (text[at] == u'e' || text[at] == u'E')) {
-        qsizetype exponent = at + 1;
-        if (exponent < text.size() && (text[exponent] == u'+' || text[exponent] == u'-'))
-            ++exponent;
-        qsizetype exponentDigits = 0;
-        while (exponent + exponentDigits < text.size() && isDigit(text[exponent + exponentDigits]))
-            ++exponentDigits;
-        if (exponentDigits < 1 || exponentDigits > kMaxExponentDigits)
-            return std::nullopt;
-        at = exponent + exponentDigits;
-    }
-    found.magnitude = text.sliced(magnitude, at - magnitude);
 
     skipSpaces();
     found.unit = text.sliced(at);
@@ -161,6 +170,56 @@ double frequencyMHz(QStringView text)
 double shownFrequencyMHz(QStringView text)
 {
     return valueMHz(text, std::numeric_limits<double>::infinity());
+}
+
+std::optional<int> powerToSeconds(QStringView unit)
+{
+    static constexpr std::pair<const char16_t *, int> kUnits[]
+            = {{u"s", 0},        {u"ms", -3}, {u"us", -6}, {u"\u00b5s", -6},
+               {u"\u03bcs", -6}, {u"ns", -9}, {u"ps", -12}};
+    for (const auto &[name, power] : kUnits) {
+        // "ms" and "Ms" differ; only the second letter's case is free.
+        if (unit.size() == QStringView(name).size()
+            && unit.first(unit.size() - 1) == QStringView(name).first(unit.size() - 1)
+            && unit.back().toLower() == QStringView(name).back())
+            return power;
+    }
+    return std::nullopt;
+}
+
+std::optional<IntervalNumber> intervalNumber(QStringView text)
+{
+    text = text.trimmed();
+    IntervalNumber found;
+    qsizetype at = scanNumber(text, 0, found.negative, found.magnitude);
+    if (at < 0)
+        return std::nullopt;
+    while (at < text.size() && text[at] == u' ')
+        ++at;
+    found.unit = text.sliced(at);
+    if (found.unit.isEmpty())
+        return found;
+    const std::optional<int> power = powerToSeconds(found.unit);
+    if (!power)
+        return std::nullopt;
+    found.powerToSeconds = *power;
+    return found;
+}
+
+double intervalSeconds(QStringView text)
+{
+    const std::optional<IntervalNumber> found = intervalNumber(text);
+    if (!found || found->unit.isEmpty())
+        return kNotAReading;
+    const QByteArray number = found->magnitude.toLatin1();
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.cbegin(), number.cend(), value);
+    if (error != std::errc() || end != number.cend())
+        return kNotAReading;
+    value *= std::pow(10.0, found->powerToSeconds);
+    if (!std::isfinite(value))
+        return kNotAReading;
+    return found->negative ? -value : value;
 }
 
 } // namespace freqcounter

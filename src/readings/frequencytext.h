@@ -43,4 +43,23 @@ struct FrequencyNumber
 // on the number's size; nothing when it is no frequency's text.
 std::optional<FrequencyNumber> frequencyNumber(QStringView text);
 
+// A time interval's text, as a time-interval counter sends it: a number
+// with a sign, in exponent notation or not, and a unit of time after it or
+// none ("+1.23456789012E-07", "123.456789 ns", "-5ps").
+struct IntervalNumber
+{
+    bool negative = false;
+    QStringView magnitude; // digits, point and exponent, without the sign
+    QStringView unit; // empty when it gave none
+    int powerToSeconds = 0; // -9 for ns; 0 without a unit
+};
+// Nothing when the text is no time interval.
+std::optional<IntervalNumber> intervalNumber(QStringView text);
+// The power of ten that takes a unit of time to seconds ("us", "µs"
+// and "μs" are all microseconds); nothing for any other text.
+std::optional<int> powerToSeconds(QStringView unit);
+// The seconds a time interval with its unit stands for; NaN for a bare
+// number, whose unit only its counter knows, and for anything else.
+double intervalSeconds(QStringView text);
+
 } // namespace freqcounter

@@ -3,6 +3,7 @@
 #include "readinghistory.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace freqcounter {
 
@@ -14,21 +15,29 @@ void ReadingHistory::add(const ReceivedReading &reading)
 {
     add(reading.port, reading.device,
         reading.steadyMsecs != 0 ? reading.steadyMsecs : reading.time.toMSecsSinceEpoch(),
-        reading.mhz(), reading.math);
+        reading.isInterval() ? reading.seconds() : reading.mhz(), reading.math,
+        reading.isInterval());
 }
 
 void ReadingHistory::add(qint16 port, const QString &device, qint64 msecs, double mhz,
-                         const QString &math)
+                         const QString &math, bool phase)
 {
     Sample sample;
     sample.msecs = m_samples.isEmpty() ? msecs : std::max(msecs, m_samples.last().msecs);
-    sample.mhz = mhz;
     sample.port = port;
+    // What is no number keeps to the run of the readings before it.
+    if (std::isnan(mhz) && !m_instruments.empty() && m_instruments.back().port == port
+        && m_instruments.back().device == device && m_instruments.back().math == math)
+        phase = m_instruments.back().phase;
     const bool another = m_instruments.empty() || m_instruments.back().port != port
-            || m_instruments.back().device != device || m_instruments.back().math != math;
+            || m_instruments.back().device != device || m_instruments.back().math != math
+            || m_instruments.back().phase != phase;
     sample.portChanged = another && !m_instruments.empty();
-    if (another)
-        m_instruments.push_back({port, device, sequence(size()), math});
+    if (another) {
+        m_instruments.push_back({port, device, sequence(size()), math, phase});
+        m_unwrapping.restart();
+    }
+    sample.mhz = phase ? m_unwrapping.take(mhz) : mhz;
     m_samples.append(sample);
     if (m_instruments.size() > 1 && m_instruments[1].firstSequence <= m_samples.firstIndex())
         m_instruments.pop_front();
@@ -66,6 +75,16 @@ qsizetype ReadingHistory::lowerBound(qint64 msecs) const
             high = middle;
     }
     return low;
+}
+
+double PhaseUnwrapping::take(double seconds)
+{
+    if (!std::isfinite(seconds))
+        return seconds;
+    if (m_last)
+        m_turns += std::round(*m_last - (seconds + m_turns));
+    m_last = seconds + m_turns;
+    return *m_last;
 }
 
 } // namespace freqcounter

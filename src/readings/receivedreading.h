@@ -27,12 +27,18 @@ struct ReceivedReading
     // text was made of; both empty without it.
     QString math{};
     QString raw{};
+    // The unit of a time interval's text, such as "ns"; empty for a
+    // frequency, whose text is in MHz.
+    QString unit{};
 
     const QString &asSent() const { return sent.isEmpty() ? text : sent; }
     // The frequency shown, in MHz, as everything after the display takes
     // it: of any size the math makes, where the counter sent a frequency
     // (below 100 GHz); NaN where it sent none.
     double mhz() const;
+    // A time interval's seconds; NaN where the reading is a frequency.
+    double seconds() const;
+    bool isInterval() const { return !unit.isEmpty(); }
 };
 
 } // namespace freqcounter

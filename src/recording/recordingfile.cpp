@@ -295,7 +295,14 @@ void RecordingFile::readCsvRow(QByteArrayView line, const Sink &sink)
             : (row->count == 6 && !m_math.isEmpty() ? m_math : shownMath());
     // Where counter math was on, the frequency shown is the reading, of any
     // size, where the counter sent a frequency.
-    const double sent = frequencyMHz(QString::fromUtf8(row->fields[3]));
+    const QString reading = QString::fromUtf8(row->fields[3]);
+    const double sent = frequencyMHz(reading);
+    // A time interval is kept with its unit, and never with counter math.
+    if (const double seconds = intervalSeconds(reading);
+        row->count == 4 && std::isfinite(seconds)) {
+        hand(sink, qint16(port), *msecs, seconds, math, true);
+        return;
+    }
     const double mhz = row->count == 4 || !std::isfinite(sent)
             ? sent
             : shownFrequencyMHz(QString::fromUtf8(row->fields[4]));
@@ -349,9 +356,9 @@ void RecordingFile::readExportLine(QByteArrayView line, const Sink &sink)
 }
 
 void RecordingFile::hand(const Sink &sink, qint16 port, qint64 msecs, double mhz,
-                         const QString &math)
+                         const QString &math, bool phase)
 {
-    sink({port, m_device, msecs, mhz, math});
+    sink({port, m_device, msecs, mhz, math, phase});
     ++m_loaded.readings;
 }
 
@@ -441,7 +448,8 @@ std::optional<RecordingFile::Loaded> RecordingFile::load(const QString &path,
     if (!file.open(error))
         return std::nullopt;
     const Sink sink = [&history](const Reading &reading) {
-        history.add(reading.port, reading.device, reading.msecs, reading.mhz, reading.math);
+        history.add(reading.port, reading.device, reading.msecs, reading.mhz, reading.math,
+                    reading.phase);
     };
     // The lines are counted in a step of their own, before the first reading.
     do {

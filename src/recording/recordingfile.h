@@ -18,7 +18,8 @@ namespace freqcounter {
 // Reads a recording back, a part at a time, so that a long one can show its
 // progress and be cancelled: the program's own CSV (time,port,device,
 // reading, and where counter math was on the shown frequency and the math's
-// name), timed by its own time stamps, or an export for analysis, timed from
+// name; a reading with a unit of time is a time interval), timed by its own
+// time stamps, or an export for analysis, timed from
 // its first time stamp, a line a slot of its interval, a zero line an empty
 // slot. A row or header line that cannot be read is skipped and counted,
 // never fatal; a reading that is no number is kept as one, as it was live.
@@ -42,11 +43,13 @@ public:
         qint16 port = 1;
         const QString &device;
         qint64 msecs = 0; // since the epoch
-        double mhz = 0; // NaN when it is no number
+        double mhz = 0; // NaN when it is no number; seconds when phase is
         // The counter math it was shown with: the name a row gives, or
         // shownMath() for a row with the shown frequency and no name; empty
         // without math.
         const QString &math;
+        // A time interval, such as "1.2E-07 s": the phase between two signals.
+        bool phase = false;
     };
     using Sink = std::function<void(const Reading &)>;
 
@@ -104,7 +107,8 @@ private:
     void readCsvRow(QByteArrayView line, const Sink &sink);
     void readExportLine(QByteArrayView line, const Sink &sink);
     void readExportHeader(QByteArrayView line);
-    void hand(const Sink &sink, qint16 port, qint64 msecs, double mhz, const QString &math);
+    void hand(const Sink &sink, qint16 port, qint64 msecs, double mhz, const QString &math,
+              bool phase = false);
     // Counts the line being read as one that could not be.
     void skipLine();
 

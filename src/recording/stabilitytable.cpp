@@ -53,7 +53,9 @@ QByteArray stabilityTable(const Statistics &figures)
             table += cells.join(u',').toUtf8() + "\r\n";
         };
         row(removed + QStringLiteral("drift"), d.perDay, d.perDayUncertainty);
-        row(removed + QStringLiteral("drift Hz"), d.hzPerDay, d.hzPerDayUncertainty);
+        // Time intervals' frequencies are fractional only.
+        if (!figures.phase)
+            row(removed + QStringLiteral("drift Hz"), d.hzPerDay, d.hzPerDayUncertainty);
     }
     if (figures.ageing) {
         const QStringList cells{QStringLiteral("ageing"),

@@ -14,7 +14,8 @@ namespace freqcounter {
 // (in seconds), totdev, mtotdev and theobr; low and high are the 68.3 %
 // bounds. Then the drift a day (tau 86400): "drift" as fractional frequency
 // and "drift Hz", low and high its 68 % interval, named "removed drift" and
-// "removed drift Hz" when the deviations have it taken out; and "ageing", the
+// "removed drift Hz" when the deviations have it taken out ("drift Hz" only
+// of frequencies, not of time intervals); and "ageing", the
 // logarithmic model's ageing a day at the end, when it was fitted.
 QByteArray stabilityTable(const Statistics &figures);
 

@@ -230,6 +230,28 @@ bool GappedSeries::setInterval(double intervalMsecs)
     return moved;
 }
 
+void GappedSeries::takeDifferences(const GappedSeries &phases, double intervalSeconds)
+{
+    restart();
+    reserve(phases.held());
+    m_referenceHz = 0;
+    // The phases are held as microseconds from the first.
+    const double scale = 1e-6 / intervalSeconds;
+    for (const auto &[begin, end] : phases.pieces()) {
+        for (qsizetype k = begin; k + 1 < end; ++k) {
+            m_sequence.push_back(phases.m_sequence[std::size_t(k)]);
+            m_msecs.push_back(phases.msecs(k));
+            m_hz.push_back((phases.hz(k + 1) - phases.hz(k)) * scale);
+            m_runningSum.push_back(m_runningSum.back() + m_hz.back());
+            const char gap = k == begin && m_hz.size() > 1 ? 1 : 0;
+            m_holeBefore.push_back(gap);
+            m_gapBefore.push_back(gap);
+            m_cuts.push_back((m_cuts.empty() ? 0 : m_cuts.back()) + gap);
+        }
+    }
+    m_interval = m_period = intervalSeconds * 1000;
+}
+
 qsizetype GappedSeries::compact()
 {
     if (m_front < 4096 || m_front < held())

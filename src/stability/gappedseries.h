@@ -77,6 +77,12 @@ public:
     // grid they are on is within a 256th of it. True when that cuts them
     // elsewhere than before.
     bool setInterval(double intervalMsecs);
+    // Becomes the fractional frequencies of the phases, in seconds, a series
+    // holds: each the difference of two phases in adjacent slots over the
+    // interval, in seconds, at the first one's place. A phase with no
+    // neighbour in the slot after leaves a gap. It is laid on no grid of
+    // its own.
+    void takeDifferences(const GappedSeries &phases, double intervalSeconds);
     // Forgets what has left the span, once it is as much as what is held:
     // how many entries went, so that indices into it can follow.
     qsizetype compact();

@@ -33,7 +33,11 @@ constexpr std::size_t kNoiseSamples = 4096;
 // and the degrees of freedom worked out, for the next refresh.
 struct SpanStatistics::State
 {
+    // The frequencies; of a time-interval counter, those its phases give.
     GappedSeries series;
+    // A time-interval counter's phases, when the span is of one.
+    GappedSeries phases;
+    bool isPhase = false;
     LevelSums sums;
     Confidence::GappedEdf edfs;
     // The noise identified at each averaging length.
@@ -291,10 +295,67 @@ SpanStatistics::~SpanStatistics() = default;
 
 namespace {
 
+// The figures of the phases a state holds, of count readings: the
+// deviations are those of their differences.
+Statistics phaseFiguresOf(SpanStatistics::State &state, qsizetype count,
+                          const Statistics::Options &options)
+{
+    Statistics s;
+    s.count = count;
+    s.numbers = state.phases.held();
+    if (s.numbers > 0) {
+        // The phases are held in microseconds.
+        Statistics x;
+        moments(state.phases, x);
+        Statistics::Phase &phase = s.phase.emplace();
+        phase.meanSeconds = *x.meanMHz;
+        phase.minSeconds = *x.minMHz;
+        phase.maxSeconds = *x.maxMHz;
+        phase.peakToPeakSeconds = *x.peakToPeakHz / 1e6;
+        if (x.stdDevHz)
+            phase.stdDevSeconds = *x.stdDevHz / 1e6;
+        if (x.driftHzPerMinute)
+            phase.frequencyOffset = *x.driftHzPerMinute / 60.0 / 1e6;
+    }
+    const std::optional<double> tau0 = s.numbers >= 2 ? state.phases.medianPause() : std::nullopt;
+    state.sums.clear();
+    if (tau0) {
+        s.tau0Seconds = *tau0 / 1000.0;
+        state.phases.setInterval(*tau0);
+        s.gaps = state.phases.gapsHeld();
+        state.series.takeDifferences(state.phases, *s.tau0Seconds);
+    } else {
+        state.series.restart();
+    }
+    if (s.numbers < 2)
+        s.missing = Statistics::Missing::TooFewNumbers;
+    else if (!tau0)
+        s.missing = Statistics::Missing::NoInterval;
+    else if (state.series.held() > 0) {
+        // The frequencies are fractional already: their scale is one.
+        Statistics y;
+        moments(state.series, y);
+        const double driftPerSecond
+                = options.removeDrift && y.driftHzPerMinute ? *y.driftHzPerMinute / 60.0 : 0.0;
+        s.driftRemoved = options.removeDrift && y.driftHzPerMinute;
+        stability(state, s, 1.0, driftPerSecond * *s.tau0Seconds);
+        state.slow = {1.0, driftPerSecond, *s.tau0Seconds, options.ageing};
+        if (options.slow)
+            SlowFigures::put(SlowFigures::Input::take(state).compute(), s);
+    }
+    if (!s.missing && s.allan.isEmpty())
+        s.missing = Statistics::Missing::NoTwoInARow;
+    if (s.missing)
+        state.slow.reset();
+    return s;
+}
+
 // The figures of the numbers a state holds, of count readings.
 Statistics figuresOf(SpanStatistics::State &state, qsizetype count,
                      const Statistics::Options &options)
 {
+    if (state.isPhase)
+        return phaseFiguresOf(state, count, options);
     Statistics s;
     s.count = count;
     s.numbers = state.series.held();
@@ -336,6 +397,19 @@ Statistics SpanStatistics::of(const ReadingHistory &history, qsizetype from, qsi
     from = std::clamp<qsizetype>(from, 0, history.size());
     to = std::clamp<qsizetype>(to, from, history.size());
     State &state = *m_state;
+    const bool phase = from < to && history.instrumentOf(from).phase;
+    if (phase != state.isPhase) {
+        state.series.restart();
+        state.phases.restart();
+        state.sums.clear();
+        state.isPhase = phase;
+    }
+    if (phase) {
+        state.phases.follow(history, from, to);
+        Statistics s = figuresOf(state, to - from, options);
+        state.phases.compact();
+        return s;
+    }
     if (state.series.follow(history, from, to))
         state.sums.clear();
     Statistics s = figuresOf(state, to - from, options);
@@ -351,25 +425,34 @@ RunStatistics::~RunStatistics() = default;
 
 void RunStatistics::reserve(qsizetype readings)
 {
-    m_state->series.reserve(readings);
+    // Made once the first reading tells which series takes them.
+    m_reserved = std::max(m_reserved, readings);
 }
 
 void RunStatistics::add(qint16 port, const QString &device, qint64 msecs, double mhz,
-                        const QString &math)
+                        const QString &math, bool phase)
 {
-    if (!m_instrument || std::get<0>(*m_instrument) != port || std::get<1>(*m_instrument) != device
-        || std::get<2>(*m_instrument) != math) {
-        m_state->series.restart();
-        m_state->sums.clear();
+    // What is no number keeps to the run of the readings before it.
+    if (std::isnan(mhz) && m_instrument && std::get<0>(*m_instrument) == port
+        && std::get<1>(*m_instrument) == device && std::get<2>(*m_instrument) == math)
+        phase = std::get<3>(*m_instrument);
+    if (!m_instrument || *m_instrument != std::tuple(port, device, math, phase)) {
+        SpanStatistics::State &state = *m_state;
+        state.series.restart();
+        state.phases.restart();
+        state.sums.clear();
+        state.isPhase = phase;
+        (phase ? state.phases : state.series).reserve(m_reserved);
+        m_unwrapping.restart();
         m_count = 0;
-        m_instrument = {port, device, math};
+        m_instrument = {port, device, math, phase};
     }
     // Time never goes back, as in a history.
     m_lastMsecs = m_count == 0 ? msecs : std::max(msecs, m_lastMsecs);
     Sample sample;
     sample.msecs = m_lastMsecs;
-    sample.mhz = mhz;
-    m_state->series.append(sample, m_count++);
+    sample.mhz = phase ? m_unwrapping.take(mhz) : mhz;
+    (phase ? m_state->phases : m_state->series).append(sample, m_count++);
 }
 
 Statistics RunStatistics::figures(const Statistics::Options &options)

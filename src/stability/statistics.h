@@ -29,7 +29,8 @@ struct StatisticsOptions
 };
 
 // The statistics of a run of readings: count, mean, extremes, spread, drift
-// from a straight-line fit, and the frequency stability: the normal,
+// from a straight-line fit (of the phase, for a time-interval counter's), and
+// the frequency stability: the normal,
 // overlapping and modified Allan deviations and the overlapping Hadamard
 // deviation of the fractional frequency, and the time deviation.
 // Readings are in MHz; spreads and drift are given in Hz. A statistic that
@@ -75,6 +76,21 @@ struct Statistics
     std::optional<double> stdDevHz; // sample standard deviation
     std::optional<double> driftHzPerMinute;
     std::optional<double> driftPpmPerHour;
+    // Of a time-interval counter's readings, in place of the figures in MHz
+    // and Hz above: the phase in seconds, and the frequency offset its
+    // straight-line fit gives, fractional. The deviations are then of the
+    // phase's differences, each over the interval: a missed reading is a
+    // gap in the phase, and so two in the frequency.
+    struct Phase
+    {
+        double meanSeconds = 0;
+        double minSeconds = 0;
+        double maxSeconds = 0;
+        double peakToPeakSeconds = 0;
+        std::optional<double> stdDevSeconds;
+        std::optional<double> frequencyOffset;
+    };
+    std::optional<Phase> phase;
     // Whether the stability figures are of the readings with the drift of
     // the straight-line fit taken out.
     bool driftRemoved = false;
@@ -220,11 +236,11 @@ public:
 
     // Room for this many readings, made once.
     void reserve(qsizetype readings);
-    // A reading, NaN when it is no number; one from another port or device
-    // than the one before, or shown with other counter math, begins another
-    // instrument's run.
-    void add(qint16 port, const QString &device, qint64 msecs, double mhz,
-             const QString &math = {});
+    // A reading, NaN when it is no number, or a phase in seconds; one from
+    // another port or device than the one before, shown with other counter
+    // math, or of the other quantity, begins another instrument's run.
+    void add(qint16 port, const QString &device, qint64 msecs, double mhz, const QString &math = {},
+             bool phase = false);
     Statistics figures(const Statistics::Options &options = {});
     // The figures at the run's end: its readings are let go before the slow
     // figures are worked out, to leave them the room.
@@ -232,7 +248,9 @@ public:
 
 private:
     std::unique_ptr<SpanStatistics::State> m_state;
-    std::optional<std::tuple<qint16, QString, QString>> m_instrument;
+    std::optional<std::tuple<qint16, QString, QString, bool>> m_instrument;
+    PhaseUnwrapping m_unwrapping;
+    qsizetype m_reserved = 0;
     qsizetype m_count = 0;
     qint64 m_lastMsecs = 0;
 };

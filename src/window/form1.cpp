@@ -246,7 +246,7 @@ void Form1::showReadings(const QList<ReceivedReading> &readings)
     if (readings.isEmpty())
         return;
     m_newest = readings.constLast();
-    showText(m_newest->text);
+    showText(Def::displayed(m_newest->text, m_newest->unit));
 }
 
 void Form1::setCounterMath(const CounterMath &math)
@@ -254,13 +254,12 @@ void Form1::setCounterMath(const CounterMath &math)
     m_counter.setMath(math);
     if (m_newest) {
         m_newest = math.shown(*m_newest);
-        showText(m_newest->text);
+        showText(Def::displayed(m_newest->text, m_newest->unit));
     }
 }
 
-void Form1::showText(const QString &reading)
+void Form1::showText(const QString &text)
 {
-    const QString text = reading + QString(Def::kUnit);
     if (text == Label1->text())
         return;
     Label1->setFont(fontFittingWidth(m_displayFont, text, Label1->contentsRect().width(), Label1));

@@ -89,11 +89,13 @@ LineSettingsDialog::LineSettingsDialog(const PortSettings &settings, const QStri
     m_answerTime->setDecimals(1);
     m_answerTime->setSuffix(tr(" s"));
     m_answerTime->setValue(double(settings.counter.answerTime.count()) / 1000.0);
-    m_unit = choices(this, "unit",
-                     {{counterUnitName(CounterUnit::MHz), int(CounterUnit::MHz)},
-                      {counterUnitName(CounterUnit::kHz), int(CounterUnit::kHz)},
-                      {counterUnitName(CounterUnit::Hz), int(CounterUnit::Hz)}},
-                     int(settings.counter.unit));
+    QList<std::pair<QString, int>> units;
+    for (const CounterUnit unit : kCounterUnits) {
+        units.append({isTimeUnit(unit) ? tr("%1 (time interval)").arg(counterUnitName(unit))
+                                       : counterUnitName(unit),
+                      int(unit)});
+    }
+    m_unit = choices(this, "unit", units, int(settings.counter.unit));
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("problem"));
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

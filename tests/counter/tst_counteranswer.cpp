@@ -69,6 +69,29 @@ void TestCounterAnswer::readings_data()
     QTest::newRow("talking by itself, no number: as it came")
             << QStringLiteral("GATE 1s") << CounterUnit::Hz << false << QStringLiteral("GATE 1s")
             << QStringLiteral("GATE 1s");
+    // A time interval: shown in the unit that puts one to three digits
+    // before the point, every digit kept.
+    const CounterUnit s = CounterUnit::s;
+    QTest::newRow("interval in seconds, exponent form")
+            << QStringLiteral("+1.23456789012E-07") << s << false
+            << QStringLiteral("123.456789012 ns") << QStringLiteral("+1.23456789012E-07 s");
+    QTest::newRow("interval with its own unit")
+            << QStringLiteral("123.456789 ns") << s << true << QStringLiteral("123.456789 ns")
+            << QStringLiteral("123.456789 ns");
+    QTest::newRow("interval in ms, shown in microseconds")
+            << QStringLiteral("0.5") << CounterUnit::ms << false << QStringLiteral("500 us")
+            << QStringLiteral("0.5 ms");
+    QTest::newRow("interval with a micro sign")
+            << QStringLiteral("12.5\u00b5s") << CounterUnit::ns << true << QStringLiteral("12.5 us")
+            << QStringLiteral("12.5\u00b5s");
+    QTest::newRow("interval in ps") << QStringLiteral("850") << CounterUnit::ps << false
+                                    << QStringLiteral("850 ps") << QStringLiteral("850 ps");
+    QTest::newRow("a negative interval keeps its sign")
+            << QStringLiteral("-2.5E-09") << s << true << QStringLiteral("-2.5 ns")
+            << QStringLiteral("-2.5E-09 s");
+    QTest::newRow("an interval of a second and more")
+            << QStringLiteral("1.000000000123") << s << false << QStringLiteral("1.000000000123 s")
+            << QStringLiteral("1.000000000123 s");
 }
 
 void TestCounterAnswer::readings()
@@ -81,7 +104,7 @@ void TestCounterAnswer::readings()
 
     const std::optional<CounterReading> read = readCounterLine(line, unit, asked);
     QVERIFY(read);
-    QCOMPARE(read->shown, shown);
+    QCOMPARE(read->unit.isEmpty() ? read->shown : read->shown + u' ' + read->unit, shown);
     QCOMPARE(read->kept, kept);
 }
 
@@ -105,6 +128,10 @@ void TestCounterAnswer::gaps_data()
     QTest::newRow("a four-digit exponent") << QStringLiteral("1E+0007") << Hz << true;
     QTest::newRow("0E-999: a thousand digits") << QStringLiteral("0E-999") << Hz << true;
     QTest::newRow("one digit past the longest number") << QStringLiteral("1E-33") << Hz << true;
+    QTest::newRow("overflow mark, a time interval")
+            << QStringLiteral("9.91E37") << CounterUnit::s << true;
+    QTest::newRow("a frequency, asked of a time-interval counter")
+            << QStringLiteral("10.000 MHz") << CounterUnit::ns << true;
 }
 
 void TestCounterAnswer::gaps()

@@ -39,21 +39,34 @@ void TestCounterSettings::sentAsWritten()
 void TestCounterSettings::units_data()
 {
     QTest::addColumn<QString>("given");
-    QTest::addColumn<int>("powerToMHz"); // 1 for no unit
+    QTest::addColumn<int>("power"); // to MHz, or to seconds; 1 for no unit
+    QTest::addColumn<bool>("time");
 
-    QTest::newRow("Hz") << QStringLiteral("Hz") << -6;
-    QTest::newRow("kHz, any case") << QStringLiteral(" KHZ ") << -3;
-    QTest::newRow("MHz") << QStringLiteral("mhz") << 0;
-    QTest::newRow("GHz is no counter's unit here") << QStringLiteral("GHz") << 1;
-    QTest::newRow("a prefix alone") << QStringLiteral("k") << 1;
+    QTest::newRow("Hz") << QStringLiteral("Hz") << -6 << false;
+    QTest::newRow("kHz, any case") << QStringLiteral(" KHZ ") << -3 << false;
+    QTest::newRow("MHz") << QStringLiteral("mhz") << 0 << false;
+    QTest::newRow("GHz is no counter's unit here") << QStringLiteral("GHz") << 1 << false;
+    QTest::newRow("a prefix alone") << QStringLiteral("k") << 1 << false;
+    QTest::newRow("seconds") << QStringLiteral("s") << 0 << true;
+    QTest::newRow("milliseconds") << QStringLiteral("ms") << -3 << true;
+    QTest::newRow("Ms is no millisecond") << QStringLiteral("Ms") << 1 << false;
+    QTest::newRow("microseconds, written us") << QStringLiteral("us") << -6 << true;
+    QTest::newRow("microseconds, with the micro sign") << QStringLiteral("\u00b5s") << -6 << true;
+    QTest::newRow("nanoseconds") << QStringLiteral("ns") << -9 << true;
+    QTest::newRow("picoseconds") << QStringLiteral("ps") << -12 << true;
 }
 
 void TestCounterSettings::units()
 {
     QFETCH(QString, given);
-    QFETCH(int, powerToMHz);
+    QFETCH(int, power);
+    QFETCH(bool, time);
     const std::optional<CounterUnit> unit = parseCounterUnit(given);
-    QCOMPARE(unit ? int(*unit) : 1, powerToMHz);
+    QCOMPARE(unit ? unitPower(*unit) : 1, power);
+    QCOMPARE(unit && isTimeUnit(*unit), time);
+    // Its name is read back as the same unit, as settings keep it.
+    if (unit)
+        QCOMPARE(parseCounterUnit(counterUnitName(*unit)), unit);
 }
 
 QTEST_GUILESS_MAIN(TestCounterSettings)

@@ -9,6 +9,7 @@
 #include <cmath>
 
 using namespace freqcounter;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -26,6 +27,8 @@ private Q_SLOTS:
     void steadyClockKeepsTheOrder();
     void shownFrequencyGoesDownstream_data();
     void shownFrequencyGoesDownstream();
+    void phaseIsUnwrapped_data();
+    void phaseIsUnwrapped();
 };
 
 void TestReadingHistory::historyIsBoundedAndMarksPortSwitches()
@@ -139,6 +142,48 @@ void TestReadingHistory::shownFrequencyGoesDownstream()
     ReadingHistory history;
     history.add(reading);
     QCOMPARE(history.at(0).mhz, mhz);
+}
+
+void TestReadingHistory::phaseIsUnwrapped_data()
+{
+    QTest::addColumn<QStringList>("sent"); // with their units
+    QTest::addColumn<QList<double>>("phase"); // in seconds; NaN for no number
+
+    QTest::newRow("up through 1 s")
+            << QStringList{u"0.999999998 s"_s, u"0.999999999 s"_s, u"0.000000001 s"_s}
+            << QList<double>{0.999999998, 0.999999999, 1.000000001};
+    QTest::newRow("down through 0")
+            << QStringList{u"2 ns"_s, u"0.5 ns"_s, u"0.999999999 s"_s, u"0.999999998 s"_s}
+            << QList<double>{2e-9, 0.5e-9, -1e-9, -2e-9};
+    QTest::newRow("a step under half a second is no wrap")
+            << QStringList{u"0.1 s"_s, u"0.55 s"_s} << QList<double>{0.1, 0.55};
+    QTest::newRow("a missed reading between keeps the turns")
+            << QStringList{u"0.999999999 s"_s, u"ERR"_s, u"0.000000002 s"_s}
+            << QList<double>{0.999999999, qQNaN(), 1.000000002};
+}
+
+void TestReadingHistory::phaseIsUnwrapped()
+{
+    QFETCH(QStringList, sent);
+    QFETCH(QList<double>, phase);
+
+    ReadingHistory history;
+    for (const QString &text : sent) {
+        ReceivedReading reading{1, {}, kStart, text.section(u' ', 0, 0)};
+        reading.unit = text.section(u' ', 1);
+        history.add(reading);
+    }
+    QCOMPARE(history.size(), phase.size());
+    for (qsizetype i = 0; i < phase.size(); ++i) {
+        if (std::isnan(phase.at(i)))
+            QVERIFY(std::isnan(history.at(i).mhz));
+        else
+            QVERIFY2(std::abs(history.at(i).mhz - phase.at(i)) < 1e-15,
+                     qPrintable(QString::number(history.at(i).mhz, 'g', 17)));
+    }
+    // No number keeps to the phase instrument's run.
+    QVERIFY(history.instrumentOf(history.size() - 1).phase);
+    QCOMPARE(history.instrumentStart(history.size() - 1), 0);
 }
 
 QTEST_GUILESS_MAIN(TestReadingHistory)

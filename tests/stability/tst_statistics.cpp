@@ -82,6 +82,18 @@ std::vector<qint64> inPieces(const std::vector<qsizetype> &lengths)
     return times;
 }
 
+// Time intervals in the unit, one a second.
+ReadingHistory intervalHistoryOf(const QStringList &texts, const QString &unit)
+{
+    ReadingHistory history;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        ReceivedReading reading{1, {}, kStart.addSecs(i), texts.at(i)};
+        reading.unit = unit;
+        history.add(reading);
+    }
+    return history;
+}
+
 Statistics figures(const ReadingHistory &history)
 {
     return Statistics::of(history, 0, history.size());
@@ -107,6 +119,8 @@ private Q_SLOTS:
     void statistics();
     void publishedStabilitySuite_data();
     void publishedStabilitySuite();
+    void thousandPointSetTakenAsPhase_data();
+    void thousandPointSetTakenAsPhase();
     void movingSpanGivesTheFiguresOfAFreshOne();
     void degreesOfFreedomThroughTheFigures();
     void tooFewAveragesGiveTheWidestBounds();
@@ -234,13 +248,20 @@ void TestStatistics::publishedStabilitySuite_data()
     QTest::addColumn<Statistic>("statistic");
     QTest::addColumn<int>("tau");
     QTest::addColumn<double>("published");
+    QTest::addColumn<bool>("asPhase");
 
-    // Frequency data as published, with their deviations in the data's own units.
+    // Frequency data as published, with their deviations in the data's own
+    // units; and each deviation again from the phase the data integrate to,
+    // as a time-interval counter would read it.
     const QList<double> thousand = thousandPointSet();
     const QList<double> nbs14{892, 809, 823, 798, 671, 644, 883, 903, 677};
     const auto row = [](const char *name, const QList<double> &data, Statistic statistic, int tau,
                         double published) {
-        QTest::newRow(name) << data << statistic << tau << published;
+        QTest::newRow(name) << data << statistic << tau << published << false;
+        if (statistic != Statistic::StandardDeviation) {
+            QTest::addRow("%s, from its phase", name)
+                    << data << statistic << tau << published << true;
+        }
     };
     row("1000-point, standard deviation", thousand, Statistic::StandardDeviation, 1, 2.884664e-01);
     row("1000-point, Allan deviation at 1", thousand, Statistic::Allan, 1, 2.922319e-01);
@@ -293,19 +314,26 @@ void TestStatistics::publishedStabilitySuite()
     QFETCH(Statistic, statistic);
     QFETCH(int, tau);
     QFETCH(double, published);
+    QFETCH(bool, asPhase);
 
     // Readings of 10 MHz (1 + 1e-6 x), a second apart, as a counter would send
     // them. Their fractional frequency is 1e-5 (x - mean x) / mean MHz, so a
-    // deviation of x appears scaled by 1e-5 / mean MHz.
+    // deviation of x appears scaled by 1e-5 / mean MHz. As phase, x is read
+    // in nanoseconds a second: the phase runs on by x ns each second.
     QStringList texts;
     double sum = 0;
+    double phaseNs = 0;
     for (const double x : data) {
         const double mhz = 10.0 * (1.0 + 1e-6 * x);
-        texts.append(QString::number(mhz, 'g', 17));
+        texts.append(QString::number(asPhase ? phaseNs : mhz, 'g', 17));
         sum += mhz;
+        phaseNs += x;
     }
-    const double scale = 1e-5 / (sum / double(data.size()));
-    const ReadingHistory history = historyOf(texts);
+    if (asPhase)
+        texts.append(QString::number(phaseNs, 'g', 17));
+    const double scale = asPhase ? 1e-9 : 1e-5 / (sum / double(data.size()));
+    const ReadingHistory history
+            = asPhase ? intervalHistoryOf(texts, QStringLiteral("ns")) : historyOf(texts);
     const Statistics s = Statistics::of(history, 0, history.size());
 
     std::optional<double> computed;
@@ -345,6 +373,97 @@ void TestStatistics::publishedStabilitySuite()
     QVERIFY2(std::abs(*computed / published - 1.0) < 1e-6,
              qPrintable(
                      QStringLiteral("%1, published %2").arg(*computed, 0, 'g', 10).arg(published)));
+}
+
+void TestStatistics::thousandPointSetTakenAsPhase_data()
+{
+    QTest::addColumn<Statistic>("statistic");
+    QTest::addColumn<int>("tau");
+    QTest::addColumn<int>("missed"); // the reading left out; -1 for none
+
+    for (const int missed : {-1, 500}) {
+        for (const int tau : {1, 10, 100}) {
+            const char *gap = missed < 0 ? "" : ", a reading missed";
+            QTest::addRow("overlapping Allan at %d%s", tau, gap)
+                    << Statistic::OverlappingAllan << tau << missed;
+            QTest::addRow("Allan at %d%s", tau, gap) << Statistic::Allan << tau << missed;
+            QTest::addRow("modified Allan at %d%s", tau, gap)
+                    << Statistic::ModifiedAllan << tau << missed;
+            QTest::addRow("time deviation at %d%s", tau, gap)
+                    << Statistic::TimeDeviation << tau << missed;
+        }
+    }
+}
+
+void TestStatistics::thousandPointSetTakenAsPhase()
+{
+    QFETCH(Statistic, statistic);
+    QFETCH(int, tau);
+    QFETCH(int, missed);
+
+    // The set as phase in nanoseconds, one a second; each deviation straight
+    // from the handbook's phase formulas, every term that needs the missed
+    // reading left out.
+    const QList<double> x = thousandPointSet();
+    QStringList texts;
+    for (qsizetype i = 0; i < x.size(); ++i)
+        texts.append(i == missed ? QStringLiteral("ERR") : QString::number(x.at(i), 'g', 17));
+    const ReadingHistory history = intervalHistoryOf(texts, QStringLiteral("ns"));
+    const Statistics s = figures(history);
+    QCOMPARE(s.gaps, missed < 0 ? 0 : 1);
+
+    const auto n = int(x.size());
+    const int m = tau;
+    const auto clear = [&](int from, int to) { return missed < from || missed > to; };
+    const auto second = [&](int i) { return x.at(i + 2 * m) - 2 * x.at(i + m) + x.at(i); };
+    long double sum = 0;
+    qsizetype terms = 0;
+    if (statistic == Statistic::ModifiedAllan || statistic == Statistic::TimeDeviation) {
+        for (int j = 0; j + 3 * m - 1 < n; ++j) {
+            if (!clear(j, j + 3 * m - 1))
+                continue;
+            long double inner = 0;
+            for (int i = j; i < j + m; ++i)
+                inner += second(i);
+            sum += inner * inner;
+            ++terms;
+        }
+    } else {
+        const int stride = statistic == Statistic::Allan ? m : 1;
+        // The normal estimator's terms follow on from each piece's first.
+        for (int i = 0; i + 2 * m < n; i += stride) {
+            if (statistic == Statistic::Allan && missed >= 0 && i <= missed
+                && i + 2 * m >= missed) {
+                // Past the gap, the terms start again from its first reading.
+                i = missed + 1 - stride;
+                continue;
+            }
+            if (!clear(i, i + 2 * m))
+                continue;
+            sum += second(i) * second(i);
+            ++terms;
+        }
+    }
+    const double modifiedPower
+            = statistic == Statistic::ModifiedAllan || statistic == Statistic::TimeDeviation
+            ? double(m) * double(m)
+            : 1.0;
+    double truth = double(std::sqrt(sum / (2.0L * (long double)terms))) / double(m)
+            / std::sqrt(modifiedPower);
+    if (statistic == Statistic::TimeDeviation)
+        truth *= double(m) / std::sqrt(3.0);
+
+    const QList<Statistics::Deviation> &list = statistic == Statistic::Allan ? s.allan
+            : statistic == Statistic::OverlappingAllan                       ? s.overlappingAllan
+            : statistic == Statistic::ModifiedAllan                          ? s.modifiedAllan
+                                                                             : s.timeDeviation;
+    const Statistics::Deviation *d = at(list, double(tau));
+    QVERIFY2(d, "no figure at that tau");
+    QCOMPARE(d->terms, terms);
+    QVERIFY2(std::abs(d->value / 1e-9 / truth - 1.0) < 1e-9,
+             qPrintable(QStringLiteral("%1, from the phase formula %2")
+                                .arg(d->value / 1e-9, 0, 'g', 12)
+                                .arg(truth, 0, 'g', 12)));
 }
 
 void TestStatistics::movingSpanGivesTheFiguresOfAFreshOne()
