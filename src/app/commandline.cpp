@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <utility>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -416,9 +417,11 @@ const QList<Option> &options()
              [](Parsed &parsed, const QString &value) { parsed.viewPath = value; }},
             {{QStringLiteral("stability")},
              QStringLiteral("FILE"),
-             QStringLiteral("--stability FILE"),
+             QStringLiteral("--stability FILE [FILE...]"),
              Usage::Stability,
-             QStringLiteral("print the stability table of a recording as CSV,\nthen exit"),
+             QStringLiteral("print the stability table of a recording as CSV,\n"
+                            "then exit; of several, one table with the\n"
+                            "recording in a first column"),
              needsAFile("stability"),
              [](Parsed &parsed, const QString &value) { parsed.stabilityPath = value; }},
             {{QStringLiteral("remove-drift")},
@@ -447,11 +450,12 @@ const QList<Option> &options()
              [](Parsed &parsed, const QString &) { parsed.figures.ageing = true; }},
             {{QStringLiteral("plot")},
              QStringLiteral("OUT"),
-             QStringLiteral("--plot OUT.svg|OUT.png RECORDING"),
+             QStringLiteral("--plot OUT.svg|OUT.png RECORDING [RECORDING...]"),
              Usage::Plot,
              QStringLiteral("draw the sigma-tau plot of a recording, every\n"
                             "estimator, into an SVG or PNG picture of 1200x800\n"
-                            "with no display, then exit"),
+                            "with no display, then exit; of several, all their\n"
+                            "curves on one plot"),
              QStringLiteral("option '--plot' needs a picture and a recording, for example "
                             "--plot sigma-tau.svg readings.csv"),
              [](Parsed &parsed, const QString &value) {
@@ -636,7 +640,8 @@ Parsed parse(const QStringList &arguments, bool nominalKept)
                 error.chop(1);
             parsed.mistake = error.isEmpty() ? error : error.first(1).toLower() + error.sliced(1);
         } else {
-            // The one argument that is no option's value: --plot's recording.
+            // The arguments that are no option's value: --plot's recordings,
+            // or --stability's after the first.
             QStringList positional = parser.positionalArguments();
             if (parser.isSet(QStringLiteral("plot"))) {
                 if (positional.isEmpty()) {
@@ -647,6 +652,8 @@ Parsed parse(const QStringList &arguments, bool nominalKept)
                     parsed.plotRecording = positional.takeFirst();
                 }
             }
+            if (parser.isSet(QStringLiteral("plot")) || parser.isSet(QStringLiteral("stability")))
+                parsed.moreRecordings = std::exchange(positional, {});
             if (!positional.isEmpty() && parsed.mistake.isEmpty()) {
                 parsed.mistake = QStringLiteral("unknown argument %1")
                                          .arg(quoted(positional.constFirst()));

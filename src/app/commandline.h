@@ -18,7 +18,8 @@
 // the run, --record
 // names a file to record the readings to from the start, --view and
 // --stability a recording to look at or to print the figures of, --plot
-// a picture to draw a recording's sigma-tau plot into,
+// a picture to draw a recording's sigma-tau plot into (both of several
+// recordings, named after the first),
 // --no-window reads the counter with no window (recording or serving it,
 // riding through lost lines), --list-ports,
 // --help and --version answer and end the program, Qt's own options
@@ -52,6 +53,8 @@ struct Parsed
     // A picture to draw a recording's sigma-tau plot into, and the recording.
     QString plotPath;
     QString plotRecording;
+    // The recordings after --stability's or --plot's first, compared with it.
+    QStringList moreRecordings;
     // What the figures of a recording take besides the rest: the drift taken
     // out of every deviation, the logarithmic ageing.
     StatisticsOptions figures;

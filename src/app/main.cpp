@@ -59,7 +59,8 @@ int main(int argc, char *argv[])
                              Stream::Output);
         return 0;
     case CommandLine::Request::Stability:
-        return printStabilityTable(parsed.stabilityPath, parsed.figures);
+        return printStabilityTable(QStringList{parsed.stabilityPath} + parsed.moreRecordings,
+                                   parsed.figures);
     case CommandLine::Request::Run:
     case CommandLine::Request::Log:
     case CommandLine::Request::View:
@@ -120,7 +121,9 @@ int main(int argc, char *argv[])
     if (parsed.request == CommandLine::Request::View)
         return viewRecording(parsed.viewPath);
     if (parsed.request == CommandLine::Request::Plot)
-        return plotRecording(parsed.plotPath, parsed.plotRecording, parsed.figures);
+        return plotRecording(parsed.plotPath,
+                             QStringList{parsed.plotRecording} + parsed.moreRecordings,
+                             parsed.figures);
     forgetDevices(parsed.forget);
     if (parsed.nominalHz) {
         comparison.nominalHz = parsed.nominalHz;

@@ -9,7 +9,7 @@
 #include "messageboxreporter.h"
 #include "plotpicture.h"
 #include "readingactions.h"
-#include "recordingfile.h"
+#include "recordingfigures.h"
 #include "runtime.h"
 #include "stabilityplot.h"
 #include "stabilitytable.h"
@@ -254,15 +254,6 @@ int viewRecording(const QString &path)
 
 namespace {
 
-// The figures of a recording's last instrument, and when its readings
-// begin and end.
-struct RecordingFigures
-{
-    Statistics figures;
-    qint64 firstMsecs = 0;
-    qint64 lastMsecs = 0;
-};
-
 void tell(const QString &path, const QString &what)
 {
     ConsoleAnswer::write(
@@ -270,87 +261,58 @@ void tell(const QString &path, const QString &what)
             ConsoleAnswer::Stream::Error);
 }
 
-// Every reading of the file, and no more kept of them than the figures
-// need. Rows that could not be read are told of, figures or not; nothing,
-// told, when the file cannot be read or gives no figures.
 std::optional<RecordingFigures> readFigures(const QString &path, const StatisticsOptions &options)
 {
-    RecordingFile file(path);
-    RunStatistics run;
-    RecordingFigures read;
-    QString error;
-    if (file.open(&error)) {
-        // A reading of another instrument than the one before begins its
-        // run, as it does RunStatistics'.
-        std::optional<std::tuple<qint16, QString, QString>> instrument;
-        const RecordingFile::Sink sink = [&](const RecordingFile::Reading &reading) {
-            run.add(reading.port, reading.device, reading.msecs, reading.mhz, reading.math,
-                    reading.phase);
-            const std::tuple<qint16, QString, QString> whose{reading.port, reading.device,
-                                                             reading.math};
-            if (whose != instrument) {
-                instrument = whose;
-                read.firstMsecs = reading.msecs;
-            }
-            read.lastMsecs = reading.msecs;
-        };
-        // The lines are counted in a step of their own, before the first
-        // reading.
-        do {
-            run.reserve(file.rowsAtMost());
-        } while (file.readOn(std::chrono::hours(1), sink));
-        error = file.failure().value_or(QString());
-    }
-    if (const RecordingFile::Loaded &loaded = file.loaded(); loaded.unreadable > 0) {
-        tell(path,
-             loaded.unreadable == 1
-                     ? QCoreApplication::translate("Program",
-                                                   "1 row could not be read, at line %1; "
-                                                   "it is left out")
-                               .arg(loaded.firstUnreadableLine)
-                     : QCoreApplication::translate("Program",
-                                                   "%1 rows could not be read, the first "
-                                                   "at line %2; they are left out")
-                               .arg(loaded.unreadable)
-                               .arg(loaded.firstUnreadableLine));
-    }
-    if (!error.isEmpty()) {
-        tell(path, error);
-        return std::nullopt;
-    }
-    // The last instrument's readings, as the history window shows them.
-    read.figures = run.finalFigures(options);
-    if (read.figures.missing) {
-        tell(path,
-             QCoreApplication::translate("Program", "no stability figures: %1")
-                     .arg(Statistics::missingText(*read.figures.missing)));
-        return std::nullopt;
-    }
-    return read;
+    return RecordingFigures::read(path, options,
+                                  [&path](const QString &what) { tell(path, what); });
 }
 
 } // namespace
 
-int printStabilityTable(const QString &path, const StatisticsOptions &options)
+int printStabilityTable(const QStringList &paths, const StatisticsOptions &options)
 {
-    const std::optional<RecordingFigures> read = readFigures(path, options);
-    if (!read)
-        return Runtime::kFailureExitStatus;
-    ConsoleAnswer::write(QString::fromUtf8(stabilityTable(read->figures)),
+    if (paths.size() == 1) {
+        const std::optional<RecordingFigures> read = readFigures(paths.constFirst(), options);
+        if (!read)
+            return Runtime::kFailureExitStatus;
+        ConsoleAnswer::write(QString::fromUtf8(stabilityTable(read->figures)),
+                             ConsoleAnswer::Stream::Output);
+        return 0;
+    }
+    // Those that can be read are printed, whatever the others.
+    QList<NamedFigures> recordings;
+    for (const QString &path : paths) {
+        if (const std::optional<RecordingFigures> read = readFigures(path, options))
+            recordings.append({path, read->figures});
+    }
+    ConsoleAnswer::write(QString::fromUtf8(stabilityTable(recordings)),
                          ConsoleAnswer::Stream::Output);
-    return 0;
+    return recordings.size() == paths.size() ? 0 : Runtime::kFailureExitStatus;
 }
 
-int plotRecording(const QString &out, const QString &path, const StatisticsOptions &options)
+int plotRecording(const QString &out, const QStringList &paths, const StatisticsOptions &options)
 {
-    const std::optional<RecordingFigures> read = readFigures(path, options);
-    if (!read)
-        return Runtime::kFailureExitStatus;
     StabilityPlot plot;
-    plot.setFigures(read->figures);
-    const QStringList caption = FigureTexts::caption(QFileInfo(path).fileName(), read->firstMsecs,
-                                                     read->lastMsecs, read->figures.tau0Seconds,
-                                                     plot.shownNames(), read->figures.driftRemoved);
+    QList<FigureTexts::Spanned> spans;
+    bool driftRemoved = false;
+    for (const QString &path : paths) {
+        const std::optional<RecordingFigures> read = readFigures(path, options);
+        if (!read)
+            return Runtime::kFailureExitStatus;
+        const FigureTexts::Spanned span{QFileInfo(path).fileName(), read->firstMsecs,
+                                        read->lastMsecs, read->figures.tau0Seconds};
+        if (spans.isEmpty())
+            plot.setFigures(read->figures, FigureTexts::legendName(span));
+        else
+            plot.compare(FigureTexts::legendName(span), read->figures);
+        spans.append(span);
+        driftRemoved = driftRemoved || read->figures.driftRemoved;
+    }
+    const QStringList caption = spans.size() == 1
+            ? FigureTexts::caption(spans.constFirst().of, spans.constFirst().firstMsecs,
+                                   spans.constFirst().lastMsecs, spans.constFirst().tau0Seconds,
+                                   plot.shownNames(), driftRemoved)
+            : FigureTexts::comparisonCaption(spans, plot.shownNames(), driftRemoved);
     QString error;
     if (!PlotPicture::save(plot, out, PlotPicture::kDefaultSize, caption, &error)) {
         tell(out, error);

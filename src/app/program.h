@@ -10,6 +10,7 @@
 #include "statistics.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace freqcounter {
 
@@ -50,14 +51,19 @@ int runLogger(Logger::Setup setup);
 int viewRecording(const QString &path);
 
 // The stability table of a recording's last instrument, as CSV on standard
-// output; needs no display. Returns the exit status.
-int printStabilityTable(const QString &path, const StatisticsOptions &options = {});
+// output; needs no display. Of several, one table with the recording each
+// row is of in a first column: those that cannot be read are told of and
+// fail the exit status, the others printed still. Returns the exit status.
+int printStabilityTable(const QStringList &paths, const StatisticsOptions &options = {});
 
 // The sigma-tau plot of a recording's last instrument, every estimator
 // drawn, saved as a picture at out (SVG or PNG, by its extension) under a
-// caption naming the recording, its span and its interval. Needs the
+// caption naming the recording, its span and its interval. Of several, every
+// recording's curves on the one plot, each named in the legend by its
+// recording and span, under a caption of each one's span. Needs the
 // application made, but no display. Returns the exit status; what failed is
-// said on standard error.
-int plotRecording(const QString &out, const QString &path, const StatisticsOptions &options = {});
+// said on standard error, and then no picture is written.
+int plotRecording(const QString &out, const QStringList &paths,
+                  const StatisticsOptions &options = {});
 
 } // namespace freqcounter

@@ -361,32 +361,69 @@ QStringList FigureTexts::details(const Statistics &figures, const Context &conte
     return details;
 }
 
-QStringList FigureTexts::caption(const QString &of, qint64 firstMsecs, qint64 lastMsecs,
-                                 std::optional<double> tau0Seconds, const QStringList &estimators,
-                                 bool driftRemoved)
+namespace {
+
+// A time stamp as a caption shows it, in local time.
+QString stamp(qint64 msecs)
 {
-    const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+    return QDateTime::fromMSecsSinceEpoch(msecs).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+} // namespace
+
+QString FigureTexts::span(qint64 firstMsecs, qint64 lastMsecs, std::optional<double> tau0Seconds)
+{
     const qint64 total = (lastMsecs - firstMsecs) / 1000;
     QString duration = tr("%1 s").arg(total % 60);
     if (total >= 60)
         duration = tr("%1 min %2").arg(total / 60 % 60).arg(duration);
     if (total >= 3600)
         duration = tr("%1 h %2").arg(total / 3600).arg(duration);
-    QString span
-            = tr("%1 to %2 (%3)")
-                      .arg(QDateTime::fromMSecsSinceEpoch(firstMsecs).toString(format),
-                           QDateTime::fromMSecsSinceEpoch(lastMsecs).toString(format), duration);
+    QString span = tr("%1 to %2 (%3)").arg(stamp(firstMsecs), stamp(lastMsecs), duration);
     if (tau0Seconds)
         span += tr(", \u03C4\u2080 = %1").arg(seconds(*tau0Seconds));
-    QStringList lines{of, span};
-    if (!estimators.isEmpty()) {
-        lines.append(driftRemoved
-                             ? tr("%1, each with its 68.3 % confidence bounds, of the readings "
-                                  "with the linear drift removed")
-                                       .arg(estimators.join(QStringLiteral(", ")))
-                             : tr("%1, each with its 68.3 % confidence bounds")
-                                       .arg(estimators.join(QStringLiteral(", "))));
+    return span;
+}
+
+QString FigureTexts::estimatorsLine(const QStringList &estimators, bool driftRemoved)
+{
+    return driftRemoved ? tr("%1, each with its 68.3 % confidence bounds, of the readings "
+                             "with the linear drift removed")
+                                  .arg(estimators.join(QStringLiteral(", ")))
+                        : tr("%1, each with its 68.3 % confidence bounds")
+                                  .arg(estimators.join(QStringLiteral(", ")));
+}
+
+QStringList FigureTexts::caption(const QString &of, qint64 firstMsecs, qint64 lastMsecs,
+                                 std::optional<double> tau0Seconds, const QStringList &estimators,
+                                 bool driftRemoved)
+{
+    QStringList lines{of, span(firstMsecs, lastMsecs, tau0Seconds)};
+    if (!estimators.isEmpty())
+        lines.append(estimatorsLine(estimators, driftRemoved));
+    return lines;
+}
+
+QString FigureTexts::legendName(const Spanned &recording)
+{
+    return tr("%1, %2 to %3")
+            .arg(recording.of, stamp(recording.firstMsecs), stamp(recording.lastMsecs));
+}
+
+QStringList FigureTexts::comparisonCaption(const QList<Spanned> &recordings,
+                                           const QStringList &estimators, bool driftRemoved)
+{
+    QStringList names;
+    for (const Spanned &recording : recordings)
+        names.append(recording.of);
+    QStringList lines{tr("%1 compared").arg(names.join(QStringLiteral(", ")))};
+    for (const Spanned &recording : recordings) {
+        lines.append(tr("%1: %2").arg(
+                recording.of,
+                span(recording.firstMsecs, recording.lastMsecs, recording.tau0Seconds)));
     }
+    if (!estimators.isEmpty())
+        lines.append(estimatorsLine(estimators, driftRemoved));
     return lines;
 }
 

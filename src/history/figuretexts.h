@@ -59,6 +59,28 @@ public:
     static QStringList caption(const QString &of, qint64 firstMsecs, qint64 lastMsecs,
                                std::optional<double> tau0Seconds, const QStringList &estimators,
                                bool driftRemoved = false);
+
+    // A recording (or an instrument) and the span of its readings, as the
+    // caption has them.
+    struct Spanned
+    {
+        QString of;
+        qint64 firstMsecs = 0;
+        qint64 lastMsecs = 0;
+        std::optional<double> tau0Seconds;
+    };
+    // What the sigma-tau plot's legend names a recording's curves by when
+    // several are compared: its name and its first and last time stamp.
+    static QString legendName(const Spanned &recording);
+    // The caption of a plot comparing recordings: their names, then each
+    // one's span as caption() has it, then the estimators as caption() has
+    // them.
+    static QStringList comparisonCaption(const QList<Spanned> &recordings,
+                                         const QStringList &estimators, bool driftRemoved = false);
+
+private:
+    static QString span(qint64 firstMsecs, qint64 lastMsecs, std::optional<double> tau0Seconds);
+    static QString estimatorsLine(const QStringList &estimators, bool driftRemoved);
 };
 
 } // namespace freqcounter

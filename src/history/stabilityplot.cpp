@@ -5,6 +5,7 @@
 #include "chartscale.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QPainter>
 #include <QSettings>
 
@@ -25,6 +26,13 @@ QSettings settings()
 
 // Hidden rather than shown, so that an estimator new to the table is drawn.
 constexpr QLatin1StringView kHiddenKey("sigmaTau/hidden");
+
+// While recordings are compared, each has a colour and a line of its own,
+// its own figures the first; the estimators keep their markers.
+constexpr QRgb kRecordingColours[]
+        = {0x0072b2, 0xd55e00, 0x009e73, 0xcc79a7, 0xe69f00, 0x56b4e9, 0x8c564b, 0x000000};
+constexpr Qt::PenStyle kRecordingLines[]
+        = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
 
 } // namespace
 
@@ -84,29 +92,131 @@ void StabilityPlot::useKeptChoice()
     m_keepsChoice = true;
 }
 
-void StabilityPlot::setFigures(const Statistics &figures)
+void StabilityPlot::setFigures(const Statistics &figures, const QString &name)
 {
     m_figures = figures;
+    m_name = name;
     update();
 }
 
-QList<const StabilityPlot::Curve *> StabilityPlot::shownCurves() const
+void StabilityPlot::compare(const QString &name, const Statistics &figures)
 {
-    QList<const Curve *> shown;
-    for (qsizetype i = 0; i < curves().size(); ++i) {
-        const Curve &curve = curves().at(i);
-        if (m_choices.at(i)->isChecked() && !(m_figures.*curve.points).isEmpty())
-            shown.append(&curve);
+    if (!m_comparedSeparator) {
+        m_comparedSeparator = new QAction(this);
+        m_comparedSeparator->setSeparator(true);
+        addAction(m_comparedSeparator);
     }
-    return shown;
+    // A submenu a recording, named for it, to hide or remove it.
+    auto *menu = new QMenu(name, this);
+    Compared compared{name, figures, menu->menuAction(), menu->addAction(tr("&Shown"))};
+    compared.shown->setCheckable(true);
+    compared.shown->setChecked(true);
+    connect(compared.shown, &QAction::toggled, this, [this] {
+        update();
+        Q_EMIT comparedChanged();
+    });
+    QAction *remove = menu->addAction(tr("&Remove"));
+    QAction *entry = compared.entry;
+    connect(remove, &QAction::triggered, this, [this, entry] {
+        for (qsizetype i = 0; i < m_compared.size(); ++i) {
+            if (m_compared.at(i).entry == entry) {
+                removeCompared(i);
+                return;
+            }
+        }
+    });
+    addAction(compared.entry);
+    m_compared.append(compared);
+    update();
+    Q_EMIT comparedChanged();
+}
+
+QStringList StabilityPlot::compared() const
+{
+    QStringList names;
+    for (const Compared &compared : m_compared)
+        names.append(compared.name);
+    return names;
+}
+
+void StabilityPlot::setComparedShown(qsizetype index, bool shown)
+{
+    m_compared.at(index).shown->setChecked(shown);
+}
+
+void StabilityPlot::removeCompared(qsizetype index)
+{
+    const Compared compared = m_compared.takeAt(index);
+    removeAction(compared.entry);
+    // Removed from its own menu's handler, the menu goes once that is done.
+    compared.entry->menu()->deleteLater();
+    if (m_compared.isEmpty()) {
+        removeAction(m_comparedSeparator);
+        delete m_comparedSeparator;
+        m_comparedSeparator = nullptr;
+    }
+    update();
+    Q_EMIT comparedChanged();
+}
+
+QList<StabilityPlot::Drawn> StabilityPlot::drawnCurves() const
+{
+    // Alone, its own figures' curves are in the estimators' colours and
+    // named for the estimators only.
+    struct Recording
+    {
+        const Statistics *figures;
+        QString name;
+        qsizetype look; // kept while another is hidden
+    };
+    QList<Recording> recordings{{&m_figures, m_name, 0}};
+    for (qsizetype r = 0; r < m_compared.size(); ++r) {
+        const Compared &compared = m_compared.at(r);
+        if (compared.shown->isChecked())
+            recordings.append({&compared.figures, compared.name, r + 1});
+    }
+    const bool comparing = !m_compared.isEmpty();
+    QList<Drawn> drawn;
+    for (const Recording &recording : std::as_const(recordings)) {
+        for (qsizetype i = 0; i < curves().size(); ++i) {
+            const Curve &curve = curves().at(i);
+            if (!m_choices.at(i)->isChecked() || (recording.figures->*curve.points).isEmpty())
+                continue;
+            if (!comparing) {
+                drawn.append({recording.figures, &curve, curve.name, curve.colour, Qt::SolidLine});
+                continue;
+            }
+            const auto look = std::size_t(recording.look);
+            drawn.append({recording.figures, &curve, tr("%1 of %2").arg(curve.name, recording.name),
+                          QColor::fromRgb(kRecordingColours[look % std::size(kRecordingColours)]),
+                          kRecordingLines[look % std::size(kRecordingLines)]});
+        }
+    }
+    return drawn;
 }
 
 QStringList StabilityPlot::shownNames() const
 {
     QStringList names;
-    for (const Curve *curve : shownCurves())
-        names.append(curve->name);
-    return names;
+    for (const Drawn &drawn : drawnCurves()) {
+        if (!names.contains(drawn.curve->name))
+            names.append(drawn.curve->name);
+    }
+    // In the table's order, whichever recording has them.
+    QStringList ordered;
+    for (const Curve &curve : curves()) {
+        if (names.contains(curve.name))
+            ordered.append(curve.name);
+    }
+    return ordered;
+}
+
+QStringList StabilityPlot::legendLines() const
+{
+    QStringList lines;
+    for (const Drawn &drawn : drawnCurves())
+        lines.append(drawn.label);
+    return lines;
 }
 
 void StabilityPlot::paint(QPainter &painter, const QRect &area) const
@@ -114,13 +224,16 @@ void StabilityPlot::paint(QPainter &painter, const QRect &area) const
     painter.setFont(font());
     PlotFrame::clear(painter, area, palette());
 
-    const QList<const Curve *> shown = shownCurves();
+    const QList<Drawn> shown = drawnCurves();
     const std::optional<std::pair<PlotFrame::Axis, PlotFrame::Axis>> axes = decades(shown);
     if (!axes) {
+        const bool any = !m_figures.overlappingAllan.isEmpty()
+                || std::any_of(m_compared.cbegin(), m_compared.cend(), [](const Compared &c) {
+                       return !c.figures.overlappingAllan.isEmpty();
+                   });
         PlotFrame::say(painter, area,
-                       shown.isEmpty() && !m_figures.overlappingAllan.isEmpty()
-                               ? tr("No estimator is chosen: right-click to choose")
-                               : tr("Not enough readings for a sigma-tau plot"));
+                       shown.isEmpty() && any ? tr("No estimator is chosen: right-click to choose")
+                                              : tr("Not enough readings for a sigma-tau plot"));
         return;
     }
     const PlotFrame frame(painter, area, palette(), axes->first, axes->second, tr("\u03C3(\u03C4)"),
@@ -131,21 +244,24 @@ void StabilityPlot::paint(QPainter &painter, const QRect &area) const
 
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(frame.plot());
-    for (const Curve *curve : shown)
-        drawCurve(painter, frame, *curve);
+    for (const Drawn &curve : shown)
+        drawCurve(painter, frame, curve);
+    const bool driftRemoved = std::any_of(shown.cbegin(), shown.cend(), [](const Drawn &curve) {
+        return curve.figures->driftRemoved;
+    });
     drawLegend(painter, frame, palette(), shown,
-               m_figures.driftRemoved ? tr("linear drift removed") : QString());
+               driftRemoved ? tr("linear drift removed") : QString());
     painter.setClipping(false);
 }
 
 std::optional<std::pair<PlotFrame::Axis, PlotFrame::Axis>>
-StabilityPlot::decades(const QList<const Curve *> &curves) const
+StabilityPlot::decades(const QList<Drawn> &curves)
 {
     // The decades the points and their error bars reach; a point of zero
     // deviation has no place on a logarithmic axis.
     double lowTau = HUGE_VAL, highTau = 0, low = HUGE_VAL, high = 0;
-    for (const Curve *curve : curves) {
-        for (const Statistics::Deviation &d : m_figures.*curve->points) {
+    for (const Drawn &curve : curves) {
+        for (const Statistics::Deviation &d : *curve.figures.*curve.curve->points) {
             if (!(d.value > 0) || !(d.tauSeconds > 0))
                 continue;
             lowTau = std::min(lowTau, d.tauSeconds);
@@ -167,22 +283,27 @@ StabilityPlot::decades(const QList<const Curve *> &curves) const
     return std::pair{axis(lowTau, highTau), axis(low, high)};
 }
 
-void StabilityPlot::drawCurve(QPainter &painter, const PlotFrame &frame, const Curve &curve) const
+void StabilityPlot::drawCurve(QPainter &painter, const PlotFrame &frame, const Drawn &curve)
 {
-    // The points joined, each with the bar of its 68.3 % bounds.
-    painter.setPen(QPen(curve.colour, 1));
+    // The points joined in the recording's line, each with the bar of its
+    // 68.3 % bounds.
+    const QPen joining(curve.colour, 1, curve.style);
+    const QPen solid(curve.colour, 1);
     painter.setBrush(curve.colour);
     QPointF previous;
     bool started = false;
-    for (const Statistics::Deviation &d : m_figures.*curve.points) {
+    for (const Statistics::Deviation &d : *curve.figures.*curve.curve->points) {
         if (!(d.value > 0))
             continue;
         const QPointF at(frame.xOf(d.tauSeconds), frame.yOf(d.value));
-        if (started)
+        if (started) {
+            painter.setPen(joining);
             painter.drawLine(previous, at);
+        }
+        painter.setPen(solid);
         const double bottom = d.low > 0 ? frame.yOf(d.low) : frame.plot().bottom();
         painter.drawLine(QPointF(at.x(), frame.yOf(d.high)), QPointF(at.x(), bottom));
-        drawMarker(painter, at, curve.marker);
+        drawMarker(painter, at, curve.curve->marker);
         previous = at;
         started = true;
     }
@@ -225,7 +346,7 @@ void StabilityPlot::drawMarker(QPainter &painter, QPointF at, Marker marker)
 }
 
 void StabilityPlot::drawLegend(QPainter &painter, const PlotFrame &frame, const QPalette &palette,
-                               const QList<const Curve *> &curves, const QString &note)
+                               const QList<Drawn> &curves, const QString &note)
 {
     // In the plot's top right corner, where the curves seldom run, a name a
     // line, each after its marker, over the background; under them the
@@ -233,9 +354,12 @@ void StabilityPlot::drawLegend(QPainter &painter, const PlotFrame &frame, const 
     const QFontMetrics metrics = painter.fontMetrics();
     const int markerWidth = 4 * int(kMarkerRadius);
     int widest = 0;
-    for (const Curve *curve : curves)
-        widest = std::max(widest, metrics.horizontalAdvance(curve->name));
+    for (const Drawn &curve : curves)
+        widest = std::max(widest, metrics.horizontalAdvance(curve.label));
     widest = std::max(widest, metrics.horizontalAdvance(note) - markerWidth - kGap / 2);
+    // Long names, as compared recordings have, are cut in the middle to
+    // fit the plot.
+    widest = std::max(0, std::min(widest, frame.plot().width() - markerWidth - 4 * kGap));
     const int line = metrics.height();
     const int lines = int(curves.size()) + (note.isEmpty() ? 0 : 1);
     const QRect box(frame.plot().right() - widest - markerWidth - 3 * kGap,
@@ -247,14 +371,15 @@ void StabilityPlot::drawLegend(QPainter &painter, const PlotFrame &frame, const 
     painter.setBrush(background);
     painter.drawRect(box);
     int top = box.top() + kGap / 2;
-    for (const Curve *curve : curves) {
-        painter.setPen(QPen(curve->colour, 1));
-        painter.setBrush(curve->colour);
+    for (const Drawn &curve : curves) {
+        painter.setPen(QPen(curve.colour, 1));
+        painter.setBrush(curve.colour);
         drawMarker(painter, QPointF(box.left() + kGap + markerWidth / 2.0, top + line / 2.0),
-                   curve->marker);
+                   curve.curve->marker);
         painter.drawText(
                 QRect(box.left() + kGap + markerWidth + kGap / 2, top, widest + kGap, line),
-                Qt::AlignLeft | Qt::AlignVCenter, curve->name);
+                Qt::AlignLeft | Qt::AlignVCenter,
+                metrics.elidedText(curve.label, Qt::ElideMiddle, widest + kGap));
         top += line;
     }
     if (!note.isEmpty()) {

@@ -19,9 +19,12 @@ namespace freqcounter {
 // time deviation in seconds) against the averaging time, both axes
 // logarithmic, each estimator a curve of its own with the bars of its 68.3 %
 // bounds and its name in the legend, which says too when the drift was
-// taken out of the readings first. Which curves are drawn is the user's
-// choice, in its context menu; a curve with no points is absent. It draws
-// the figures it is given and computes none.
+// taken out of the readings first. Other recordings' figures can be laid
+// beside its own, each recording in a colour and a line of its own and each
+// curve named in the legend by its recording; its context menu hides, shows
+// or removes them. Which estimators are drawn is the user's choice, in its
+// context menu; a curve with no points is absent. It draws the figures it is
+// given and computes none.
 class StabilityPlot : public PlotWidget
 {
     Q_OBJECT
@@ -47,28 +50,67 @@ public:
     // for the next.
     void useKeptChoice();
 
-    void setFigures(const Statistics &figures);
+    // Its own figures, named so in the legend while others are compared
+    // with them.
+    void setFigures(const Statistics &figures, const QString &name = {});
 
-    // The names of the curves drawn that have points, in the table's order.
+    // Another recording's figures, drawn after those compared before.
+    void compare(const QString &name, const Statistics &figures);
+    // The names of the recordings compared, in the order they came.
+    QStringList compared() const;
+    void setComparedShown(qsizetype index, bool shown);
+    void removeCompared(qsizetype index);
+
+    // The names of the estimators drawn that have points, in the table's
+    // order.
     QStringList shownNames() const;
+    // The legend's lines, a curve drawn each: the estimator's name, and
+    // while recordings are compared whose curve it is.
+    QStringList legendLines() const;
 
     void paint(QPainter &painter, const QRect &area) const override;
 
     QSize sizeHint() const override { return {320, 240}; }
     QSize minimumSizeHint() const override { return {200, 150}; }
 
+Q_SIGNALS:
+    // A recording was compared, shown, hidden or removed.
+    void comparedChanged();
+
 private:
-    // The curves drawn that have points.
-    QList<const Curve *> shownCurves() const;
-    std::optional<std::pair<PlotFrame::Axis, PlotFrame::Axis>>
-    decades(const QList<const Curve *> &curves) const;
-    void drawCurve(QPainter &painter, const PlotFrame &frame, const Curve &curve) const;
+    // A recording compared with its own figures, and its context menu's
+    // entry.
+    struct Compared
+    {
+        QString name;
+        Statistics figures;
+        QAction *entry = nullptr;
+        QAction *shown = nullptr;
+    };
+    // One curve drawn: an estimator of one recording's figures, as it looks.
+    struct Drawn
+    {
+        const Statistics *figures = nullptr;
+        const Curve *curve = nullptr;
+        QString label;
+        QColor colour;
+        Qt::PenStyle style = Qt::SolidLine;
+    };
+    // The curves drawn that have points, its own first, each recording's in
+    // the table's order.
+    QList<Drawn> drawnCurves() const;
+    static std::optional<std::pair<PlotFrame::Axis, PlotFrame::Axis>>
+    decades(const QList<Drawn> &curves);
+    static void drawCurve(QPainter &painter, const PlotFrame &frame, const Drawn &curve);
     static void drawMarker(QPainter &painter, QPointF at, Marker marker);
     static void drawLegend(QPainter &painter, const PlotFrame &frame, const QPalette &palette,
-                           const QList<const Curve *> &curves, const QString &note);
+                           const QList<Drawn> &curves, const QString &note);
 
     Statistics m_figures;
+    QString m_name;
+    QList<Compared> m_compared;
     QList<QAction *> m_choices; // one a curve, in the table's order
+    QAction *m_comparedSeparator = nullptr;
     bool m_keepsChoice = false;
 };
 

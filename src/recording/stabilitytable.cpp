@@ -2,16 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stabilitytable.h"
 
+#include "csvrecorder.h"
 #include "stabilityconfidence.h"
 
 #include <QLocale>
 
 namespace freqcounter {
 
-QByteArray stabilityTable(const Statistics &figures)
+namespace {
+
+constexpr char kHeader[] = "statistic,tau,terms,deviation,low,high,noise,edf\r\n";
+
+// The figures' rows, each after the lead.
+QByteArray rows(const Statistics &figures, const QByteArray &lead)
 {
     const QLocale c = QLocale::c();
-    QByteArray table = "statistic,tau,terms,deviation,low,high,noise,edf\r\n";
+    QByteArray table;
     const std::pair<const char *, const QList<Statistics::Deviation> *> statistics[] = {
             {"adev", &figures.allan},
             {"oadev", &figures.overlappingAllan},
@@ -32,7 +38,7 @@ QByteArray stabilityTable(const Statistics &figures)
                                   c.toString(d.high, 'e', 6),
                                   QString::fromLatin1(StabilityConfidence::noiseId(d.noise)),
                                   c.toString(d.edf, 'f', 1)};
-            table += row.join(u',').toUtf8() + "\r\n";
+            table += lead + row.join(u',').toUtf8() + "\r\n";
         }
     }
     // The drift a day, as fractional frequency and in hertz, with its 68 %
@@ -50,7 +56,7 @@ QByteArray stabilityTable(const Statistics &figures)
                                     c.toString(value + uncertainty, 'e', 6),
                                     QString::fromLatin1(StabilityConfidence::noiseId(d.noise)),
                                     QString()};
-            table += cells.join(u',').toUtf8() + "\r\n";
+            table += lead + cells.join(u',').toUtf8() + "\r\n";
         };
         row(removed + QStringLiteral("drift"), d.perDay, d.perDayUncertainty);
         // Time intervals' frequencies are fractional only.
@@ -66,8 +72,23 @@ QByteArray stabilityTable(const Statistics &figures)
                                 QString(),
                                 QString(),
                                 QString()};
-        table += cells.join(u',').toUtf8() + "\r\n";
+        table += lead + cells.join(u',').toUtf8() + "\r\n";
     }
+    return table;
+}
+
+} // namespace
+
+QByteArray stabilityTable(const Statistics &figures)
+{
+    return kHeader + rows(figures, {});
+}
+
+QByteArray stabilityTable(const QList<NamedFigures> &recordings)
+{
+    QByteArray table = QByteArray("recording,") + kHeader;
+    for (const NamedFigures &recording : recordings)
+        table += rows(recording.figures, CsvRecorder::field(recording.recording) + ',');
     return table;
 }
 

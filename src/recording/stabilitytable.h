@@ -5,6 +5,8 @@
 #include "statistics.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QString>
 
 namespace freqcounter {
 
@@ -18,5 +20,15 @@ namespace freqcounter {
 // of frequencies, not of time intervals); and "ageing", the
 // logarithmic model's ageing a day at the end, when it was fitted.
 QByteArray stabilityTable(const Statistics &figures);
+
+// Several recordings' figures in one table: the same columns after a first,
+// recording, that names the file each row is of (quoted as CSV needs), each
+// recording's rows in turn.
+struct NamedFigures
+{
+    QString recording;
+    Statistics figures;
+};
+QByteArray stabilityTable(const QList<NamedFigures> &recordings);
 
 } // namespace freqcounter

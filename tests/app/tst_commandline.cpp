@@ -30,6 +30,8 @@ private Q_SLOTS:
     void mistakes();
     void comparison_data();
     void comparison();
+    void recordings_data();
+    void recordings();
     void lines_data();
     void lines();
 };
@@ -119,6 +121,8 @@ void TestCommandLine::mistakes_data()
             << command({"--bogus=1"}) << QStringLiteral("unknown argument '--bogus=1'");
     QTest::newRow("a word that is no option")
             << command({"stray-word"}) << QStringLiteral("unknown argument 'stray-word'");
+    QTest::newRow("a second recording for --view, which opens one")
+            << command({"--view", "a.csv", "b.csv"}) << QStringLiteral("unknown argument 'b.csv'");
     QTest::newRow("a lone '--'") << command({"--"}) << QStringLiteral("unknown argument '--'");
     QTest::newRow("device missing at the end") << command({"--com1"}) << needsDevice;
     QTest::newRow("device empty after '='") << command({"--com1="}) << needsDevice;
@@ -202,6 +206,50 @@ void TestCommandLine::mistakes()
     const CommandLine::Parsed parsed = CommandLine::parse(arguments);
     QCOMPARE(parsed.request, Request::Mistake);
     QCOMPARE(parsed.mistake, mistake);
+}
+
+void TestCommandLine::recordings_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Request>("request");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QStringList>("more");
+    QTest::addColumn<bool>("removeDrift");
+
+    QTest::newRow("--stability of one recording")
+            << command({"--stability", "a.csv"}) << Request::Stability << QStringLiteral("a.csv")
+            << QStringList() << false;
+    QTest::newRow("--stability of three, in their order")
+            << command({"--stability", "c.csv", "a.csv", "b b.csv"}) << Request::Stability
+            << QStringLiteral("c.csv")
+            << QStringList{QStringLiteral("a.csv"), QStringLiteral("b b.csv")} << false;
+    QTest::newRow("--stability's recordings around another option")
+            << command({"--stability", "a.csv", "--remove-drift", "linear", "b.csv"})
+            << Request::Stability << QStringLiteral("a.csv") << QStringList{QStringLiteral("b.csv")}
+            << true;
+    QTest::newRow("--plot of one recording")
+            << command({"--plot", "out.svg", "a.csv"}) << Request::Plot << QStringLiteral("a.csv")
+            << QStringList() << false;
+    QTest::newRow("--plot of three")
+            << command({"--plot", "out.png", "a.csv", "b.csv", "c.csv"}) << Request::Plot
+            << QStringLiteral("a.csv")
+            << QStringList{QStringLiteral("b.csv"), QStringLiteral("c.csv")} << false;
+}
+
+void TestCommandLine::recordings()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Request, request);
+    QFETCH(QString, first);
+    QFETCH(QStringList, more);
+    QFETCH(bool, removeDrift);
+
+    const CommandLine::Parsed parsed = CommandLine::parse(arguments);
+    QCOMPARE(parsed.mistake, QString());
+    QCOMPARE(parsed.request, request);
+    QCOMPARE(request == Request::Plot ? parsed.plotRecording : parsed.stabilityPath, first);
+    QCOMPARE(parsed.moreRecordings, more);
+    QCOMPARE(parsed.figures.removeDrift, removeDrift);
 }
 
 void TestCommandLine::comparison_data()

@@ -5,8 +5,9 @@
 # its table as CSV with no display and exits 0, for every reading of a file
 # past the million the live history keeps, of the last run where the counter
 # math changed, telling of the rows it could not read; or names a file it
-# cannot read, or that gives no figures, and exits 1; --plot draws its
-# sigma-tau plot into a picture with no display; --view opens the
+# cannot read, or that gives no figures, and exits 1; of two files, one
+# table with the file each row is of; --plot draws its sigma-tau plot into a
+# picture with no display, of two recordings on one plot; --view opens the
 # history window for it, and only that, with no serial port present and no
 # error.
 set -eu
@@ -139,12 +140,38 @@ env -u DISPLAY "$binary" --stability "$work/one.csv" >"$work/out" 2>"$work/err" 
 grep -q "one.csv: no stability figures: fewer than two readings are numbers" "$work/err" \
     || fail "one reading's reason: $(cat "$work/err")"
 
+# Two recordings: one table, each row after the file it is of, the first's
+# rows those of its own table; a file that cannot be read among them is
+# told and fails the status, the others' rows printed still.
+env -u DISPLAY "$binary" --stability "$recording" "$work/readings.csv" >"$work/both" \
+    2>"$work/err" || fail "--stability of two exited $?: $(cat "$work/err")"
+[ "$(head -n 1 "$work/both" | tr -d '\r')" = "recording,statistic,tau,terms,deviation,low,high,noise,edf" ] \
+    || fail "--stability of two, header: $(head -n 1 "$work/both")"
+grep -Fq "$recording,oadev,1,397," "$work/both" || fail "the first's rows: $(cat "$work/both")"
+grep -Fq "$work/readings.csv,adev,1,49," "$work/both" || fail "the second's rows: $(cat "$work/both")"
+[ "$(grep -c "^$recording," "$work/both")" -eq "$(($(wc -l <"$work/table") - 1))" ] \
+    || fail "the first's rows are not its own table's"
+status=0
+env -u DISPLAY "$binary" --stability "$work/no such file.csv" "$work/readings.csv" >"$work/both" \
+    2>"$work/err" || status=$?
+[ "$status" -eq 1 ] || fail "--stability with a missing file of two exited $status"
+grep -q "no such file.csv" "$work/err" || fail "the missing one of two is not named: $(cat "$work/err")"
+grep -Fq "$work/readings.csv,adev,1,49," "$work/both" \
+    || fail "the readable one of two is not printed: $(cat "$work/both")"
+
 # --plot draws the sigma-tau plot with no display at all; a picture of no
 # known kind is a mistake, a recording that cannot be read a failure.
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$binary" --plot "$work/plot.svg" \
     "$recording" 2>"$work/err" || fail "--plot exited $?: $(cat "$work/err")"
 for shown in '>OADEV<' '>MDEV<' '>bench recording.csv<'; do
     grep -Fq "$shown" "$work/plot.svg" || fail "the plot's picture lacks $shown"
+done
+# Of two recordings, on one plot: the picture names both.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$binary" --plot "$work/both.svg" \
+    "$recording" "$work/readings.csv" 2>"$work/err" || fail "--plot of two exited $?: $(cat "$work/err")"
+for shown in '>OADEV of bench recording.csv, ' '>OADEV of readings.csv, ' \
+    '>bench recording.csv, readings.csv compared<'; do
+    grep -Fq "$shown" "$work/both.svg" || fail "the plot of two lacks $shown"
 done
 plot_fails() { # picture, recording, status, what standard error says
     status=0
