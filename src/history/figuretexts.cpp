@@ -406,8 +406,13 @@ QStringList FigureTexts::caption(const QString &of, qint64 firstMsecs, qint64 la
 
 QString FigureTexts::legendName(const Spanned &recording)
 {
+    // The date once when both are of the same day.
+    const QDateTime first = QDateTime::fromMSecsSinceEpoch(recording.firstMsecs);
+    const QDateTime last = QDateTime::fromMSecsSinceEpoch(recording.lastMsecs);
     return tr("%1, %2 to %3")
-            .arg(recording.of, stamp(recording.firstMsecs), stamp(recording.lastMsecs));
+            .arg(recording.of, stamp(recording.firstMsecs),
+                 first.date() == last.date() ? last.toString(QStringLiteral("HH:mm:ss"))
+                                             : stamp(recording.lastMsecs));
 }
 
 QStringList FigureTexts::comparisonCaption(const QList<Spanned> &recordings,

@@ -70,7 +70,8 @@ public:
         std::optional<double> tau0Seconds;
     };
     // What the sigma-tau plot's legend names a recording's curves by when
-    // several are compared: its name and its first and last time stamp.
+    // several are compared: its name and its first and last time stamp, the
+    // last without its date when it is the first's.
     static QString legendName(const Spanned &recording);
     // The caption of a plot comparing recordings: their names, then each
     // one's span as caption() has it, then the estimators as caption() has

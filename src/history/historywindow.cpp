@@ -8,6 +8,7 @@
 #include "nominal.h"
 #include "plotpicture.h"
 #include "readinghistory.h"
+#include "recordingfigures.h"
 #include "recordingfile.h"
 #include "runtime.h"
 #include "slowfiguresthread.h"
@@ -35,10 +36,12 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include <chrono>
+#include <memory>
 #include <utility>
 
 namespace freqcounter {
@@ -251,6 +254,7 @@ void HistoryWindow::followOn()
 HistoryWindow::~HistoryWindow()
 {
     m_slowThread->stop();
+    stopComparing();
     // The chart reads the history: it goes before a recording's own history
     // does, not later with the rest of the window's children.
     delete std::exchange(m_chart, nullptr);
@@ -333,6 +337,9 @@ void HistoryWindow::layOut()
     top->addWidget(button(tr("&Open Recording\u2026"), "openRecording",
                           tr("Look at a recording again, in a window of its own (Ctrl+O)"),
                           QKeySequence::Open, &HistoryWindow::chooseRecording));
+    top->addWidget(button(tr("Co&mpare With\u2026"), "compareWith",
+                          tr("Lay another recording's sigma-tau curves on this plot"), {},
+                          &HistoryWindow::chooseComparison));
     top->addWidget(button(tr("Save Stability &Table\u2026"), "saveStabilityTable",
                           tr("Save this instrument's stability figures as CSV"), {},
                           &HistoryWindow::chooseStabilityTableFile));
@@ -394,10 +401,12 @@ bool HistoryWindow::savePlot(Plot plot, const QString &path, QSize size, QString
             *error = tr("there are no readings to plot");
         return false;
     }
-    const QStringList caption = FigureTexts::caption(
+    QStringList caption = FigureTexts::caption(
             m_recordingName.isEmpty() ? m_instrumentName : m_recordingName,
             m_history.at(first).msecs, m_history.at(last - 1).msecs, m_figures.tau0Seconds,
             sigmaTau ? m_stability->shownNames() : QStringList(), m_figures.driftRemoved);
+    if (const QStringList compared = m_stability->compared(true); sigmaTau && !compared.isEmpty())
+        caption.append(tr("Compared with %1").arg(compared.join(QStringLiteral("; "))));
     const PlotWidget &drawn = sigmaTau ? static_cast<const PlotWidget &>(*m_stability) : *m_chart;
     return PlotPicture::save(drawn, path, size, caption, error);
 }
@@ -488,6 +497,62 @@ void HistoryWindow::chooseRecording()
             tr("Recordings (*.csv *.txt);;All files (*)"));
     if (!path.isEmpty())
         showRecording(path);
+}
+
+void HistoryWindow::chooseComparison()
+{
+    const QString path = QFileDialog::getOpenFileName(
+            this, tr("Compare With"), QFileInfo(suggestedFile(QStringLiteral("csv"))).path(),
+            tr("Recordings (*.csv *.txt);;All files (*)"));
+    if (!path.isEmpty())
+        compareWith(path);
+}
+
+void HistoryWindow::compareWith(const QString &path)
+{
+    struct Read
+    {
+        std::optional<RecordingFigures> figures;
+        QStringList told;
+    };
+    auto read = std::make_shared<Read>();
+    StatisticsOptions options = this->options();
+    options.slow = true;
+    QThread *thread = QThread::create([this, path, options, read] {
+        read->figures = RecordingFigures::read(
+                path, options, [&read](const QString &what) { read->told.append(what); },
+                [this] { return m_stopComparing.load(); });
+    });
+    m_comparing.append(thread);
+    m_runtime.connectHandler(thread, &QThread::finished, this, [this, thread, path, read] {
+        m_comparing.removeOne(thread);
+        thread->wait();
+        thread->deleteLater();
+        if (read->figures) {
+            const RecordingFigures &figures = *read->figures;
+            m_stability->compare(
+                    FigureTexts::legendName({QFileInfo(path).fileName(), figures.firstMsecs,
+                                             figures.lastMsecs, figures.figures.tau0Seconds}),
+                    figures.figures);
+        } else {
+            showWarning(this, tr("The recording could not be compared."),
+                        tr("%1: %2.").arg(QDir::toNativeSeparators(path),
+                                          read->told.join(QStringLiteral("; "))),
+                        QStringLiteral("comparisonFailed"));
+        }
+        Q_EMIT comparisonRead(path);
+    });
+    thread->start();
+}
+
+void HistoryWindow::stopComparing()
+{
+    m_stopComparing = true;
+    for (QThread *thread : std::as_const(m_comparing)) {
+        thread->wait();
+        delete thread;
+    }
+    m_comparing.clear();
 }
 
 HistoryWindow *HistoryWindow::showRecording(const QString &path)
@@ -596,7 +661,15 @@ void HistoryWindow::showFigures()
         label->setToolTip(details.at(i));
         label->setAccessibleDescription(details.at(i));
     }
-    m_stability->setFigures(m_figures);
+    // Named by its recording, or its instrument, and span while others are
+    // compared with it.
+    QString name = m_figuresOf;
+    if (first < last) {
+        name = FigureTexts::legendName(
+                {m_recordingName.isEmpty() ? m_instrumentName : m_recordingName,
+                 m_history.at(first).msecs, m_history.at(last - 1).msecs, std::nullopt});
+    }
+    m_stability->setFigures(m_figures, name);
 }
 
 void HistoryWindow::workOutSlowFigures()

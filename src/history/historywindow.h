@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -14,6 +15,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QProgressBar;
+class QThread;
 class QTimer;
 
 namespace freqcounter {
@@ -31,7 +33,8 @@ class StabilityPlot;
 // take long on a long span are worked out on another thread while it is
 // shown, the last of them shown until the next arrive. It saves that
 // instrument's readings for analysis, shows what the history holds and never
-// changes it. Its refresh runs through the runtime, as the window's handlers
+// changes it. Other recordings' sigma-tau curves can be laid beside its own,
+// read on threads of their own. Its refresh runs through the runtime, as the window's handlers
 // do.
 class HistoryWindow : public QWidget
 {
@@ -87,12 +90,22 @@ public:
     // table.
     bool saveStabilityTable(const QString &path, QString *error = nullptr);
 
+    // Reads another recording's figures on a thread of its own, worked out
+    // as its own are, and lays their sigma-tau curves on its plot, named by
+    // the file and the span of its readings, beside those compared before;
+    // comparisonRead tells when. A file that cannot be read, or gives no
+    // figures, is said in a warning.
+    void compareWith(const QString &path);
+    // Whether a recording to compare with is still being read.
+    bool isComparing() const { return !m_comparing.isEmpty(); }
+
     // The plots it can save as a picture.
     enum class Plot { SigmaTau, Chart };
     // Refreshes, slow figures and all, then saves the plot as a PNG or SVG picture of this size,
     // by the file's extension, under a caption of whose readings they are,
     // their span and interval, and for the sigma-tau plot the estimators
-    // drawn; false, with the reason in error, when it could not be saved.
+    // drawn and the recordings compared; false, with the reason in error, when it could not be
+    // saved.
     bool savePlot(Plot plot, const QString &path, QSize size, QString *error = nullptr);
 
 protected:
@@ -103,6 +116,9 @@ Q_SIGNALS:
     // Its recording could not be read through, or holds no readings:
     // "FILE: why."
     void recordingFailed(const QString &text);
+    // A recording to compare with was read: laid on the plot, or said in a
+    // warning.
+    void comparisonRead(const QString &path);
 
 private:
     // What slow figures are of: the instrument's run, by the sequence of its
@@ -141,6 +157,8 @@ private:
     void followOn();
     QString note() const;
     void chooseRecording();
+    void chooseComparison();
+    void stopComparing();
     void chooseStabilityTableFile();
     void chooseAndSave(const QString &title, const QString &extension, const QString &filter,
                        const QString &failed,
@@ -190,6 +208,9 @@ private:
     std::unique_ptr<RecordingFile> m_followed;
     QTimer *m_followTimer = nullptr;
     QString m_notFollowed;
+    // The recordings to compare with being read, and what ends them early.
+    QList<QThread *> m_comparing;
+    std::atomic<bool> m_stopComparing = false;
 };
 
 } // namespace freqcounter

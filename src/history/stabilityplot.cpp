@@ -131,11 +131,13 @@ void StabilityPlot::compare(const QString &name, const Statistics &figures)
     Q_EMIT comparedChanged();
 }
 
-QStringList StabilityPlot::compared() const
+QStringList StabilityPlot::compared(bool shownOnly) const
 {
     QStringList names;
-    for (const Compared &compared : m_compared)
-        names.append(compared.name);
+    for (const Compared &compared : m_compared) {
+        if (!shownOnly || compared.shown->isChecked())
+            names.append(compared.name);
+    }
     return names;
 }
 
@@ -183,13 +185,14 @@ QList<StabilityPlot::Drawn> StabilityPlot::drawnCurves() const
             if (!m_choices.at(i)->isChecked() || (recording.figures->*curve.points).isEmpty())
                 continue;
             if (!comparing) {
-                drawn.append({recording.figures, &curve, curve.name, curve.colour, Qt::SolidLine});
+                drawn.append(
+                        {recording.figures, &curve, curve.name, curve.colour, Qt::SolidLine, {}});
                 continue;
             }
             const auto look = std::size_t(recording.look);
             drawn.append({recording.figures, &curve, tr("%1 of %2").arg(curve.name, recording.name),
                           QColor::fromRgb(kRecordingColours[look % std::size(kRecordingColours)]),
-                          kRecordingLines[look % std::size(kRecordingLines)]});
+                          kRecordingLines[look % std::size(kRecordingLines)], recording.name});
         }
     }
     return drawn;
@@ -249,7 +252,7 @@ void StabilityPlot::paint(QPainter &painter, const QRect &area) const
     const bool driftRemoved = std::any_of(shown.cbegin(), shown.cend(), [](const Drawn &curve) {
         return curve.figures->driftRemoved;
     });
-    drawLegend(painter, frame, palette(), shown,
+    drawLegend(painter, frame, palette(), legend(shown, painter.fontMetrics(), frame, palette()),
                driftRemoved ? tr("linear drift removed") : QString());
     painter.setClipping(false);
 }
@@ -345,23 +348,56 @@ void StabilityPlot::drawMarker(QPainter &painter, QPointF at, Marker marker)
     }
 }
 
+QList<StabilityPlot::Entry> StabilityPlot::legend(const QList<Drawn> &curves,
+                                                  const QFontMetrics &metrics,
+                                                  const PlotFrame &frame, const QPalette &palette)
+{
+    QList<Entry> each;
+    int widest = 0;
+    for (const Drawn &curve : curves) {
+        each.append({curve.label, curve.colour, curve.curve->marker, Qt::NoPen});
+        widest = std::max(widest, metrics.horizontalAdvance(curve.label));
+    }
+    const bool fits = widest + 4 * kMarkerRadius + 4 * kGap <= frame.plot().width()
+            && (curves.size() + 1) * metrics.height() <= frame.plot().height() / 2;
+    const bool comparing
+            = !curves.isEmpty() && curves.constFirst().label != curves.constFirst().curve->name;
+    if (!comparing || fits)
+        return each;
+    // Each recording by its colour and line, then each estimator by its
+    // marker.
+    QList<Entry> compact;
+    QStringList estimators;
+    for (const Drawn &curve : curves) {
+        if (compact.isEmpty() || compact.constLast().text != curve.recording)
+            compact.append({curve.recording, curve.colour, std::nullopt, curve.style});
+        if (!estimators.contains(curve.curve->name))
+            estimators.append(curve.curve->name);
+    }
+    for (const Curve &curve : StabilityPlot::curves()) {
+        if (estimators.contains(curve.name))
+            compact.append({curve.name, palette.color(QPalette::Text), curve.marker, Qt::NoPen});
+    }
+    return compact;
+}
+
 void StabilityPlot::drawLegend(QPainter &painter, const PlotFrame &frame, const QPalette &palette,
-                               const QList<Drawn> &curves, const QString &note)
+                               const QList<Entry> &entries, const QString &note)
 {
     // In the plot's top right corner, where the curves seldom run, a name a
-    // line, each after its marker, over the background; under them the
-    // note, across the box.
+    // line, each after its marker or line, over the background; under them
+    // the note, across the box.
     const QFontMetrics metrics = painter.fontMetrics();
     const int markerWidth = 4 * int(kMarkerRadius);
     int widest = 0;
-    for (const Drawn &curve : curves)
-        widest = std::max(widest, metrics.horizontalAdvance(curve.label));
+    for (const Entry &entry : entries)
+        widest = std::max(widest, metrics.horizontalAdvance(entry.text));
     widest = std::max(widest, metrics.horizontalAdvance(note) - markerWidth - kGap / 2);
     // Long names, as compared recordings have, are cut in the middle to
     // fit the plot.
     widest = std::max(0, std::min(widest, frame.plot().width() - markerWidth - 4 * kGap));
     const int line = metrics.height();
-    const int lines = int(curves.size()) + (note.isEmpty() ? 0 : 1);
+    const int lines = int(entries.size()) + (note.isEmpty() ? 0 : 1);
     const QRect box(frame.plot().right() - widest - markerWidth - 3 * kGap,
                     frame.plot().top() + kGap, widest + markerWidth + 2 * kGap,
                     lines * line + kGap);
@@ -371,15 +407,22 @@ void StabilityPlot::drawLegend(QPainter &painter, const PlotFrame &frame, const 
     painter.setBrush(background);
     painter.drawRect(box);
     int top = box.top() + kGap / 2;
-    for (const Drawn &curve : curves) {
-        painter.setPen(QPen(curve.colour, 1));
-        painter.setBrush(curve.colour);
-        drawMarker(painter, QPointF(box.left() + kGap + markerWidth / 2.0, top + line / 2.0),
-                   curve.curve->marker);
+    for (const Entry &entry : entries) {
+        const QPointF middle(box.left() + kGap + markerWidth / 2.0, top + line / 2.0);
+        if (entry.marker) {
+            painter.setPen(QPen(entry.colour, 1));
+            painter.setBrush(entry.colour);
+            drawMarker(painter, middle, *entry.marker);
+        } else {
+            painter.setPen(QPen(entry.colour, 2, entry.style));
+            painter.drawLine(middle - QPointF(markerWidth / 2.0, 0),
+                             middle + QPointF(markerWidth / 2.0, 0));
+        }
+        painter.setPen(QPen(entry.colour, 1));
         painter.drawText(
                 QRect(box.left() + kGap + markerWidth + kGap / 2, top, widest + kGap, line),
                 Qt::AlignLeft | Qt::AlignVCenter,
-                metrics.elidedText(curve.label, Qt::ElideMiddle, widest + kGap));
+                metrics.elidedText(entry.text, Qt::ElideMiddle, widest + kGap));
         top += line;
     }
     if (!note.isEmpty()) {

@@ -56,16 +56,20 @@ public:
 
     // Another recording's figures, drawn after those compared before.
     void compare(const QString &name, const Statistics &figures);
-    // The names of the recordings compared, in the order they came.
-    QStringList compared() const;
+    // The names of the recordings compared, in the order they came; or of
+    // those shown alone.
+    QStringList compared(bool shownOnly = false) const;
     void setComparedShown(qsizetype index, bool shown);
     void removeCompared(qsizetype index);
 
     // The names of the estimators drawn that have points, in the table's
     // order.
     QStringList shownNames() const;
-    // The legend's lines, a curve drawn each: the estimator's name, and
-    // while recordings are compared whose curve it is.
+    // The curves' names, a curve drawn each: the estimator's, and while
+    // recordings are compared whose curve it is. The legend gives them, a
+    // line each; where they would not fit, as with many recordings on a
+    // small plot, it names each recording by its line and each estimator by
+    // its marker instead.
     QStringList legendLines() const;
 
     void paint(QPainter &painter, const QRect &area) const override;
@@ -95,7 +99,19 @@ private:
         QString label;
         QColor colour;
         Qt::PenStyle style = Qt::SolidLine;
+        QString recording; // its name, while recordings are compared
     };
+    // A line of the legend: a marker, or a stretch of a recording's line,
+    // and its text.
+    struct Entry
+    {
+        QString text;
+        QColor colour;
+        std::optional<Marker> marker;
+        Qt::PenStyle style = Qt::NoPen;
+    };
+    static QList<Entry> legend(const QList<Drawn> &curves, const QFontMetrics &metrics,
+                               const PlotFrame &frame, const QPalette &palette);
     // The curves drawn that have points, its own first, each recording's in
     // the table's order.
     QList<Drawn> drawnCurves() const;
@@ -104,7 +120,7 @@ private:
     static void drawCurve(QPainter &painter, const PlotFrame &frame, const Drawn &curve);
     static void drawMarker(QPainter &painter, QPointF at, Marker marker);
     static void drawLegend(QPainter &painter, const PlotFrame &frame, const QPalette &palette,
-                           const QList<Drawn> &curves, const QString &note);
+                           const QList<Entry> &entries, const QString &note);
 
     Statistics m_figures;
     QString m_name;

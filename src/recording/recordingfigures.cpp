@@ -13,8 +13,11 @@ namespace freqcounter {
 
 std::optional<RecordingFigures>
 RecordingFigures::read(const QString &path, const StatisticsOptions &options,
-                       const std::function<void(const QString &)> &tell)
+                       const std::function<void(const QString &)> &tell,
+                       const std::function<bool()> &stopped)
 {
+    const std::chrono::milliseconds part
+            = stopped ? std::chrono::milliseconds(100) : std::chrono::hours(1);
     RecordingFile file(path);
     RunStatistics run;
     RecordingFigures read;
@@ -37,8 +40,10 @@ RecordingFigures::read(const QString &path, const StatisticsOptions &options,
         // The lines are counted in a step of their own, before the first
         // reading.
         do {
+            if (stopped && stopped())
+                return std::nullopt;
             run.reserve(file.rowsAtMost());
-        } while (file.readOn(std::chrono::hours(1), sink));
+        } while (file.readOn(part, sink));
         error = file.failure().value_or(QString());
     }
     if (const RecordingFile::Loaded &loaded = file.loaded(); loaded.unreadable > 0) {

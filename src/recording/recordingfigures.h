@@ -23,10 +23,12 @@ struct RecordingFigures
     // Reads the file at path. Rows that could not be read are told of,
     // figures or not; nothing, told, when the file cannot be read or gives no
     // figures. What is told is a sentence without the file's name or a full
-    // stop.
+    // stop. Given stopped, it reads a part at a time and, once stopped says
+    // so, ends with nothing and tells nothing more.
     static std::optional<RecordingFigures> read(const QString &path,
                                                 const StatisticsOptions &options,
-                                                const std::function<void(const QString &)> &tell);
+                                                const std::function<void(const QString &)> &tell,
+                                                const std::function<bool()> &stopped = {});
 };
 
 } // namespace freqcounter

@@ -46,9 +46,9 @@ bool writeRecording(const QString &path, qint64 startMsecs, int count, int secon
     return true;
 }
 
-QString stamp(qint64 msecs)
+QString stamp(qint64 msecs, const char *format = "yyyy-MM-dd HH:mm:ss")
 {
-    return QDateTime::fromMSecsSinceEpoch(msecs).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return QDateTime::fromMSecsSinceEpoch(msecs).toString(QString::fromLatin1(format));
 }
 
 constexpr qint64 kStart = 1'796'655'600'000;
@@ -87,9 +87,13 @@ void TestProgram::plotRecording_data()
     QTest::newRow("a PNG that is a picture")
             << QStringLiteral("sigma-tau.PNG") << QStringList{one} << QStringList();
     // Each curve by its recording's name and span, each span in the caption.
-    const QString spanOne = stamp(kStart) + QStringLiteral(" to ") + stamp(kStart + 599'000);
+    // Each curve by its recording's name and span, each span in the caption;
+    // of a day, the legend's span gives the date once.
+    const QString to = QStringLiteral(" to ");
+    const QString spanOne = stamp(kStart) + to + stamp(kStart + 599'000, "HH:mm:ss");
     const QString spanOther
-            = stamp(kReferenceStart) + QStringLiteral(" to ") + stamp(kReferenceStart + 298'000);
+            = stamp(kReferenceStart) + to + stamp(kReferenceStart + 298'000, "HH:mm:ss");
+    const QString captionOther = stamp(kReferenceStart) + to + stamp(kReferenceStart + 298'000);
     QTest::newRow("an SVG comparing two recordings names both")
             << QStringLiteral("compared.svg") << QStringList{one, other}
             << QStringList{QStringLiteral(">oscillator run.csv, reference.csv compared<"),
@@ -97,7 +101,7 @@ void TestProgram::plotRecording_data()
                            QStringLiteral(">MDEV of oscillator run.csv, %1<").arg(spanOne),
                            QStringLiteral(">OADEV of reference.csv, %1<").arg(spanOther),
                            QStringLiteral(">TDEV (s) of reference.csv, %1<").arg(spanOther),
-                           QStringLiteral(">reference.csv: %1 (4 min 58 s), ").arg(spanOther),
+                           QStringLiteral(">reference.csv: %1 (4 min 58 s), ").arg(captionOther),
                            QStringLiteral("\u03C4\u2080 = 2 s")};
 }
 

@@ -3,12 +3,16 @@
 #include "historywindow.h"
 #include "plotpicture.h"
 #include "runtime.h"
+#include "stabilityplot.h"
+#include "windowdefinition.h"
 #include "windowtesting.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -40,6 +44,8 @@ private Q_SLOTS:
     void plotIsSaved();
     void driftIsRemoved();
     void closingStopsTheSlowFigures();
+    void comparedWith_data();
+    void comparedWith();
 
 private:
     // Readings a second apart of 10 MHz with white FM of 1e-9 at a second,
@@ -341,6 +347,77 @@ void TestHistoryWindow::closingStopsTheSlowFigures()
     const qint64 full = closing(int(ReadingHistory::kCapacity));
     QVERIFY2(full < platform + 1000,
              qPrintable(QStringLiteral("%1 ms, against %2 ms").arg(full).arg(platform)));
+    QVERIFY(m_errors.isEmpty());
+}
+
+void TestHistoryWindow::comparedWith_data()
+{
+    QTest::addColumn<int>("rows"); // of the recording compared with
+    QTest::newRow("a recording: its curves beside the window's own, both named") << 120;
+    QTest::newRow("a recording with no readings: said, and nothing laid") << 0;
+}
+
+void TestHistoryWindow::comparedWith()
+{
+    QFETCH(int, rows);
+    // The recordings here are of one day: the last time stamp has no date.
+    const auto stamp = [](qint64 msecs, const char *format = "yyyy-MM-dd HH:mm:ss") {
+        return QDateTime::fromMSecsSinceEpoch(msecs).toString(QString::fromLatin1(format));
+    };
+    ReadingHistory history;
+    addDrifting(history, 300);
+    HistoryWindow window(history, *m_runtime);
+    test::item<QComboBox>(&window, "span")->setCurrentIndex(3);
+    window.show();
+    auto *plot = test::item<StabilityPlot>(&window, "sigmaTau");
+    QSignalSpy read(&window, &HistoryWindow::comparisonRead);
+    const QString other = recording(rows);
+    window.compareWith(other);
+    QVERIFY(window.isComparing());
+    QTRY_COMPARE(read.size(), 1);
+    QVERIFY(!window.isComparing());
+    if (rows == 0) {
+        QCOMPARE(plot->compared(), QStringList());
+        auto *box = window.findChild<QMessageBox *>(QStringLiteral("comparisonFailed"));
+        QVERIFY(box);
+        QVERIFY2(box->informativeText().contains(QFileInfo(other).fileName()),
+                 qPrintable(box->informativeText()));
+        return;
+    }
+
+    const qint64 start = 1'796'655'600'000;
+    const QString otherName = QStringLiteral("%1, %2 to %3")
+                                      .arg(QFileInfo(other).fileName(), stamp(start),
+                                           stamp(start + (rows - 1) * 1000, "HH:mm:ss"));
+    QCOMPARE(plot->compared(), QStringList{otherName});
+    const auto ownName = [&] {
+        const auto [first, last] = window.figuresRange();
+        return QStringLiteral("%1, %2 to %3")
+                .arg(WindowDefinition::instrumentName(1, QStringLiteral("/dev/ttyUSB0")),
+                     stamp(history.at(first).msecs), stamp(history.at(last - 1).msecs, "HH:mm:ss"));
+    };
+    const QString ownBefore = ownName();
+    QVERIFY2(ownBefore.endsWith(stamp(start + 299'000, "HH:mm:ss")), qPrintable(ownBefore));
+    QStringList legend = plot->legendLines();
+    QVERIFY2(legend.contains(QStringLiteral("OADEV of ") + otherName),
+             qPrintable(legend.join(u'|')));
+    QVERIFY2(legend.contains(QStringLiteral("OADEV of ") + ownBefore),
+             qPrintable(legend.join(u'|')));
+
+    // The window's own curves go on with its readings, the other's stay.
+    history.add(1, QStringLiteral("/dev/ttyUSB0"), start + 300'000, 10.0);
+    window.refresh();
+    QVERIFY(ownName() != ownBefore);
+    legend = plot->legendLines();
+    QVERIFY2(legend.contains(QStringLiteral("OADEV of ") + ownName()),
+             qPrintable(legend.join(u'|')));
+    QVERIFY(legend.contains(QStringLiteral("OADEV of ") + otherName));
+
+    // Removed, the window's own are named for their estimators alone.
+    plot->removeCompared(0);
+    legend = plot->legendLines();
+    QVERIFY2(legend.contains(QStringLiteral("OADEV")), qPrintable(legend.join(u'|')));
+    QVERIFY(!legend.join(u'|').contains(QFileInfo(other).fileName()));
     QVERIFY(m_errors.isEmpty());
 }
 
