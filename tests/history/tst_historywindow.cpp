@@ -388,7 +388,7 @@ void TestHistoryWindow::comparedWith()
     const qint64 start = 1'796'655'600'000;
     const QString otherName = QStringLiteral("%1, %2 to %3")
                                       .arg(QFileInfo(other).fileName(), stamp(start),
-                                           stamp(start + (rows - 1) * 1000, "HH:mm:ss"));
+                                           stamp(start + qint64(rows - 1) * 1000, "HH:mm:ss"));
     QCOMPARE(plot->compared(), QStringList{otherName});
     const auto ownName = [&] {
         const auto [first, last] = window.figuresRange();

@@ -48,32 +48,28 @@ void TestStabilityTable::recordings_data()
     QTest::addColumn<QList<QByteArray>>("expected");
 
     const QByteArray header = "recording,statistic,tau,terms,deviation,low,high,noise,edf";
+    // The rows of the two figures' own tables.
+    const QList<QByteArray> first{
+            "oadev,1,99,2.000000e-11,1.000000e-11,4.000000e-11,white PM,98.0",
+            "mdev,2,97,3.000000e-12,1.500000e-12,6.000000e-12,flicker PM,48.5"};
+    const QList<QByteArray> second{
+            "oadev,1,99,5.000000e-10,2.500000e-10,1.000000e-09,white PM,98.0",
+            "mdev,2,97,7.000000e-13,3.500000e-13,1.400000e-12,flicker PM,48.5"};
+    const auto after = [](const QByteArray &name, const QList<QByteArray> &rows) {
+        QList<QByteArray> named;
+        for (const QByteArray &row : rows)
+            named.append(name + ',' + row);
+        return named;
+    };
     QTest::newRow("two recordings, each one's rows after its name")
             << QStringList{QStringLiteral("a.csv"), QStringLiteral("/data/b.csv")}
-            << QList<QByteArray>{
-                       header,
-                       "a.csv,oadev,1,99,2.000000e-11,1.000000e-11,4.000000e-11,white PM,98.0",
-                       "a.csv,mdev,2,97,3.000000e-12,1.500000e-12,6.000000e-12,flicker PM,48.5",
-                       "/data/b.csv,oadev,1,99,5.000000e-10,2.500000e-10,1.000000e-09,white PM,"
-                       "98.0",
-                       "/data/b.csv,mdev,2,97,7.000000e-13,3.500000e-13,1.400000e-12,flicker PM,"
-                       "48.5"};
+            << QList<QByteArray>{header} + after("a.csv", first) + after("/data/b.csv", second);
     QTest::newRow("names with a comma, a quote and no ASCII, quoted as CSV needs")
             << QStringList{QStringLiteral("run 1, OCXO.csv"), QStringLiteral("the \"good\" one"),
                            QStringLiteral("読み.csv")}
-            << QList<QByteArray>{header,
-                                 "\"run 1, OCXO.csv\",oadev,1,99,2.000000e-11,1.000000e-11,"
-                                 "4.000000e-11,white PM,98.0",
-                                 "\"run 1, OCXO.csv\",mdev,2,97,3.000000e-12,1.500000e-12,"
-                                 "6.000000e-12,flicker PM,48.5",
-                                 "\"the \"\"good\"\" one\",oadev,1,99,5.000000e-10,2.500000e-10,"
-                                 "1.000000e-09,white PM,98.0",
-                                 "\"the \"\"good\"\" one\",mdev,2,97,7.000000e-13,3.500000e-13,"
-                                 "1.400000e-12,flicker PM,48.5",
-                                 "\xe8\xaa\xad\xe3\x81\xbf.csv,oadev,1,99,2.000000e-11,"
-                                 "1.000000e-11,4.000000e-11,white PM,98.0",
-                                 "\xe8\xaa\xad\xe3\x81\xbf.csv,mdev,2,97,3.000000e-12,"
-                                 "1.500000e-12,6.000000e-12,flicker PM,48.5"};
+            << QList<QByteArray>{header} + after("\"run 1, OCXO.csv\"", first)
+                    + after(R"("the ""good"" one")", second)
+                    + after("\xe8\xaa\xad\xe3\x81\xbf.csv", first);
 }
 
 void TestStabilityTable::recordings()
