@@ -279,14 +279,17 @@ int printStabilityTable(const QStringList &paths, const StatisticsOptions &optio
                              ConsoleAnswer::Stream::Output);
         return 0;
     }
-    // Those that can be read are printed, whatever the others.
+    // Those that can be read are printed, whatever the others; when none
+    // can, nothing is.
     QList<NamedFigures> recordings;
     for (const QString &path : paths) {
         if (const std::optional<RecordingFigures> read = readFigures(path, options))
             recordings.append({path, read->figures});
     }
-    ConsoleAnswer::write(QString::fromUtf8(stabilityTable(recordings)),
-                         ConsoleAnswer::Stream::Output);
+    if (!recordings.isEmpty()) {
+        ConsoleAnswer::write(QString::fromUtf8(stabilityTable(recordings)),
+                             ConsoleAnswer::Stream::Output);
+    }
     return recordings.size() == paths.size() ? 0 : Runtime::kFailureExitStatus;
 }
 
