@@ -158,6 +158,11 @@ env -u DISPLAY "$binary" --stability "$work/no such file.csv" "$work/readings.cs
 grep -q "no such file.csv" "$work/err" || fail "the missing one of two is not named: $(cat "$work/err")"
 grep -Fq "$work/readings.csv,adev,1,49," "$work/both" \
     || fail "the readable one of two is not printed: $(cat "$work/both")"
+status=0
+env -u DISPLAY "$binary" --stability "$work/no such file.csv" "$work/one.csv" >"$work/both" \
+    2>"$work/err" || status=$?
+[ "$status" -eq 1 ] || fail "--stability of two that cannot be read exited $status"
+[ ! -s "$work/both" ] || fail "a table of none: $(cat "$work/both")"
 
 # --plot draws the sigma-tau plot with no display at all; a picture of no
 # known kind is a mistake, a recording that cannot be read a failure.
