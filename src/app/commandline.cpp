@@ -78,7 +78,7 @@ void takeOrNote(std::optional<T> &into, std::optional<T> given, const QString &m
 }
 
 // Where a usage line shows an option.
-enum class Usage { None, Run, Log, View, Stability, Plot };
+enum class Usage { None, Run, Log, View, Stability, Plot, Hat };
 
 // Each option of ours, one row: its names (the first is the long one), the
 // name of its value (none for a flag), how the usage line shows it and on
@@ -103,6 +103,10 @@ QString needsAFile(const char *name)
     return QStringLiteral("option '--%1' needs a file, for example --%1 readings.csv")
             .arg(QLatin1StringView(name));
 }
+
+constexpr QLatin1StringView kHatNeedsThree(
+        "option '--three-cornered-hat' needs three recordings, of the pairs A-B, B-C and C-A, "
+        "for example --three-cornered-hat ab.csv bc.csv ca.csv");
 
 QString needsADevice(qint16 port)
 {
@@ -428,8 +432,9 @@ const QList<Option> &options()
              QStringLiteral("none|linear"),
              QStringLiteral("[--remove-drift none|linear]"),
              Usage::Stability,
-             QStringLiteral("with --stability or --plot: take the drift of the\n"
-                            "straight-line fit out of every deviation (none)"),
+             QStringLiteral("with --stability, --plot or --three-cornered-hat:\n"
+                            "take the drift of the straight-line fit out of\n"
+                            "every deviation (none)"),
              QStringLiteral("option '--remove-drift' needs none or linear"),
              [](Parsed &parsed, const QString &value) {
                  if (value == QStringLiteral("none") || value == QStringLiteral("linear")) {
@@ -467,6 +472,15 @@ const QList<Option> &options()
                                               .arg(quoted(value));
                  }
              }},
+            {{QStringLiteral("three-cornered-hat")},
+             QStringLiteral("AB.csv"),
+             QStringLiteral("--three-cornered-hat AB.csv BC.csv CA.csv"),
+             Usage::Hat,
+             QStringLiteral("print as CSV each of three oscillators' own\n"
+                            "deviations, from recordings of their pairs A-B,\n"
+                            "B-C and C-A over the same span, then exit"),
+             kHatNeedsThree,
+             [](Parsed &parsed, const QString &value) { parsed.hatPaths.prepend(value); }},
             {{QStringLiteral("help"), QStringLiteral("h"), QStringLiteral("?")},
              {},
              QStringLiteral("[--help]"),
@@ -641,7 +655,8 @@ Parsed parse(const QStringList &arguments, bool nominalKept)
             parsed.mistake = error.isEmpty() ? error : error.first(1).toLower() + error.sliced(1);
         } else {
             // The arguments that are no option's value: --plot's recordings,
-            // or --stability's after the first.
+            // --stability's after the first, the three-cornered hat's second
+            // and third.
             QStringList positional = parser.positionalArguments();
             if (parser.isSet(QStringLiteral("plot"))) {
                 if (positional.isEmpty()) {
@@ -650,6 +665,14 @@ Parsed parse(const QStringList &arguments, bool nominalKept)
                                                     "readings.csv");
                 } else {
                     parsed.plotRecording = positional.takeFirst();
+                }
+            }
+            if (parser.isSet(QStringLiteral("three-cornered-hat")) && parsed.mistake.isEmpty()) {
+                if (positional.size() < 2) {
+                    parsed.mistake = kHatNeedsThree;
+                } else {
+                    parsed.hatPaths.append(positional.takeFirst());
+                    parsed.hatPaths.append(positional.takeFirst());
                 }
             }
             if (parser.isSet(QStringLiteral("plot")) || parser.isSet(QStringLiteral("stability")))
@@ -682,6 +705,8 @@ Parsed parse(const QStringList &arguments, bool nominalKept)
         parsed.request = Request::ListPorts;
     else if (!parsed.plotPath.isEmpty())
         parsed.request = Request::Plot;
+    else if (!parsed.hatPaths.isEmpty())
+        parsed.request = Request::ThreeCorneredHat;
     else if (!parsed.stabilityPath.isEmpty())
         parsed.request = Request::Stability;
     else if (!parsed.viewPath.isEmpty())
@@ -758,6 +783,7 @@ QString usageLine()
     QStringList view;
     QStringList stability;
     QStringList plot;
+    QStringList hat;
     for (const Option &option : options()) {
         if (option.line == Usage::Run)
             run.append(option.usage);
@@ -769,6 +795,8 @@ QString usageLine()
             stability.append(option.usage);
         else if (option.line == Usage::Plot)
             plot.append(option.usage);
+        else if (option.line == Usage::Hat)
+            hat.append(option.usage);
     }
     // The logger takes the window's options of the line, the counter and the
     // file; the usage line names only its own.
@@ -778,9 +806,10 @@ QString usageLine()
                           "       freqcounter %2\n"
                           "       freqcounter %3 [Qt options]\n"
                           "       freqcounter %4\n"
-                          "       freqcounter %5\n")
+                          "       freqcounter %5\n"
+                          "       freqcounter %6\n")
             .arg(run.join(u' '), log.join(u' '), view.join(u' '), stability.join(u' '),
-                 plot.join(u' '));
+                 plot.join(u' '), hat.join(u' '));
 }
 
 QString helpText()

@@ -20,6 +20,8 @@
 // --stability a recording to look at or to print the figures of, --plot
 // a picture to draw a recording's sigma-tau plot into (both of several
 // recordings, named after the first),
+// --three-cornered-hat the recordings of three oscillators' pairs to part
+// their deviations among them,
 // --no-window reads the counter with no window (recording or serving it,
 // riding through lost lines), --list-ports,
 // --help and --version answer and end the program, Qt's own options
@@ -28,7 +30,18 @@
 // comes without a display.
 namespace freqcounter::CommandLine {
 
-enum class Request { Run, Log, Help, Version, ListPorts, View, Stability, Plot, Mistake };
+enum class Request {
+    Run,
+    Log,
+    Help,
+    Version,
+    ListPorts,
+    View,
+    Stability,
+    Plot,
+    ThreeCorneredHat,
+    Mistake
+};
 
 struct Parsed
 {
@@ -55,6 +68,9 @@ struct Parsed
     QString plotRecording;
     // The recordings after --stability's or --plot's first, compared with it.
     QStringList moreRecordings;
+    // The recordings of the pairs A-B, B-C and C-A, for the three-cornered
+    // hat; three when it is asked for.
+    QStringList hatPaths;
     // What the figures of a recording take besides the rest: the drift taken
     // out of every deviation, the logarithmic ageing.
     StatisticsOptions figures;

@@ -61,6 +61,10 @@ int main(int argc, char *argv[])
     case CommandLine::Request::Stability:
         return printStabilityTable(QStringList{parsed.stabilityPath} + parsed.moreRecordings,
                                    parsed.figures);
+    case CommandLine::Request::ThreeCorneredHat:
+        return printThreeCorneredHat(
+                {parsed.hatPaths.at(0), parsed.hatPaths.at(1), parsed.hatPaths.at(2)},
+                parsed.figures);
     case CommandLine::Request::Run:
     case CommandLine::Request::Log:
     case CommandLine::Request::View:

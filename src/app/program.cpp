@@ -10,10 +10,13 @@
 #include "plotpicture.h"
 #include "readingactions.h"
 #include "recordingfigures.h"
+#include "recordingfile.h"
 #include "runtime.h"
 #include "stabilityplot.h"
 #include "stabilitytable.h"
 #include "statistics.h"
+#include "threecorneredhat.h"
+#include "threecorneredhattable.h"
 #include "windowdefinition.h"
 
 #include <QApplication>
@@ -21,8 +24,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLocale>
 #include <QMessageBox>
 
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <optional>
@@ -261,10 +266,14 @@ void tell(const QString &path, const QString &what)
             ConsoleAnswer::Stream::Error);
 }
 
+// Every reading of the file; what was left out or went wrong told.
 std::optional<RecordingFigures> readFigures(const QString &path, const StatisticsOptions &options)
 {
-    return RecordingFigures::read(path, options,
-                                  [&path](const QString &what) { tell(path, what); });
+    QStringList notes;
+    std::optional<RecordingFigures> read = RecordingFigures::read(path, options, &notes);
+    for (const QString &note : std::as_const(notes))
+        tell(path, note);
+    return read;
 }
 
 } // namespace
@@ -291,6 +300,37 @@ int printStabilityTable(const QStringList &paths, const StatisticsOptions &optio
                              ConsoleAnswer::Stream::Output);
     }
     return recordings.size() == paths.size() ? 0 : Runtime::kFailureExitStatus;
+}
+
+int printThreeCorneredHat(const std::array<QString, 3> &paths, const StatisticsOptions &options)
+{
+    // The table has none of the slow figures.
+    StatisticsOptions fast = options;
+    fast.slow = false;
+    std::array<RecordingFigures, 3> read;
+    std::array<double, 3> spans{};
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        std::optional<RecordingFigures> figures = readFigures(paths.at(i), fast);
+        if (!figures)
+            return Runtime::kFailureExitStatus;
+        spans.at(i) = double(figures->lastMsecs - figures->firstMsecs) / 1000.0;
+        read.at(i) = std::move(*figures);
+    }
+    if (ThreeCorneredHat::spansDiffer(spans)) {
+        const QLocale c = QLocale::c();
+        ConsoleAnswer::write(QStringLiteral("freqcounter: warning: the recordings span %1 s, %2 s "
+                                            "and %3 s, more than a tenth apart; the "
+                                            "three-cornered hat wants the three pairs measured "
+                                            "over the same span.\n")
+                                     .arg(c.toString(spans[0], 'g', 6),
+                                          c.toString(spans[1], 'g', 6),
+                                          c.toString(spans[2], 'g', 6)),
+                             ConsoleAnswer::Stream::Error);
+    }
+    ConsoleAnswer::write(QString::fromUtf8(threeCorneredHatTable(read[0].figures, read[1].figures,
+                                                                 read[2].figures)),
+                         ConsoleAnswer::Stream::Output);
+    return 0;
 }
 
 int plotRecording(const QString &out, const QStringList &paths, const StatisticsOptions &options)

@@ -12,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 namespace freqcounter {
 
 class Form1;
@@ -55,6 +57,12 @@ int viewRecording(const QString &path);
 // row is of in a first column: those that cannot be read are told of and
 // fail the exit status, the others printed still. Returns the exit status.
 int printStabilityTable(const QStringList &paths, const StatisticsOptions &options = {});
+
+// The three-cornered hat of the recordings of three oscillators' pairs,
+// A-B, B-C and C-A, as CSV on standard output (threeCorneredHatTable());
+// warns when their spans differ. Needs no display. Returns the exit status.
+int printThreeCorneredHat(const std::array<QString, 3> &paths,
+                          const StatisticsOptions &options = {});
 
 // The sigma-tau plot of a recording's last instrument, every estimator
 // drawn, saved as a picture at out (SVG or PNG, by its extension) under a

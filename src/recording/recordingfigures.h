@@ -5,30 +5,38 @@
 #include "statistics.h"
 
 #include <QString>
+#include <QStringList>
 
-#include <functional>
+#include <array>
+#include <atomic>
 #include <optional>
 
 namespace freqcounter {
 
-// The stability figures of a recording's last instrument, read whole from
-// the file with no more of its readings kept than the figures need, and when
-// that instrument's readings begin and end.
+// The figures of a recording's last instrument, as the history window shows
+// them, and when its readings begin and end, read from its file with no more
+// kept of the readings than the figures need.
 struct RecordingFigures
 {
     Statistics figures;
-    qint64 firstMsecs = 0; // since the epoch
+    qint64 firstMsecs = 0;
     qint64 lastMsecs = 0;
 
-    // Reads the file at path. Rows that could not be read are told of,
-    // figures or not; nothing, told, when the file cannot be read or gives no
-    // figures. What is told is a sentence without the file's name or a full
-    // stop. Given stopped, it reads a part at a time and, once stopped says
-    // so, ends with nothing and tells nothing more.
+    // Rows that could not be read are noted, figures or not, a sentence each
+    // with no full stop; nothing, noted, when the file cannot be read or
+    // gives no figures, or `stop`, when given, is set while it is read.
     static std::optional<RecordingFigures> read(const QString &path,
                                                 const StatisticsOptions &options,
-                                                const std::function<void(const QString &)> &tell,
-                                                const std::function<bool()> &stopped = {});
+                                                QStringList *notes,
+                                                const std::atomic<bool> *stop = nullptr);
+    // The recordings of three oscillators' pairs, A−B, B−C and C−A, for
+    // the three-cornered hat, read one after another as read() reads one,
+    // each note after the path it is of; nothing when one gives no figures
+    // or `stop` is set. Spans that differ by more than a tenth of the
+    // shortest are noted too, as a warning.
+    static std::optional<std::array<RecordingFigures, 3>>
+    readPairs(const std::array<QString, 3> &paths, const StatisticsOptions &options,
+              QStringList *notes, const std::atomic<bool> *stop = nullptr);
 };
 
 } // namespace freqcounter

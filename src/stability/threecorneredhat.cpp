@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "threecorneredhat.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace freqcounter::ThreeCorneredHat {
@@ -56,6 +57,12 @@ QList<Row> separate(const QList<Statistics::Deviation> &ab, const QList<Statisti
                       shared(*pairBC, *pairCA, pairAB)}});
     }
     return rows;
+}
+
+bool spansDiffer(const std::array<double, 3> &spanSeconds)
+{
+    const auto [shortest, longest] = std::minmax_element(spanSeconds.cbegin(), spanSeconds.cend());
+    return *longest - *shortest > 0.1 * *shortest;
 }
 
 } // namespace freqcounter::ThreeCorneredHat

@@ -51,6 +51,11 @@ struct Row
 QList<Row> separate(const QList<Statistics::Deviation> &ab, const QList<Statistics::Deviation> &bc,
                     const QList<Statistics::Deviation> &ca);
 
+// The pairs are to be measured over the same span: whether the spans from
+// their first to their last readings differ by more than a tenth of the
+// shortest.
+bool spansDiffer(const std::array<double, 3> &spanSeconds);
+
 } // namespace ThreeCorneredHat
 
 } // namespace freqcounter

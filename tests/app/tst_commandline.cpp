@@ -34,6 +34,8 @@ private Q_SLOTS:
     void recordings();
     void lines_data();
     void lines();
+    void threeCorneredHat_data();
+    void threeCorneredHat();
 };
 
 void TestCommandLine::understood_data()
@@ -193,6 +195,16 @@ void TestCommandLine::mistakes_data()
             << command({"--offset", "-10.7"}) << noOffset.arg(u"-10.7");
     QTest::newRow("an offset that is no frequency")
             << command({"--scale", "-1", "--offset", "IF"}) << noOffset.arg(u"IF");
+    const QString needsThree = QStringLiteral(
+            "option '--three-cornered-hat' needs three recordings, of the pairs A-B, B-C and C-A, "
+            "for example --three-cornered-hat ab.csv bc.csv ca.csv");
+    QTest::newRow("a three-cornered hat of two pairs")
+            << command({"--three-cornered-hat", "ab.csv", "bc.csv"}) << needsThree;
+    QTest::newRow("a three-cornered hat of none")
+            << command({"--three-cornered-hat"}) << needsThree;
+    QTest::newRow("a three-cornered hat of four pairs")
+            << command({"--three-cornered-hat", "ab.csv", "bc.csv", "ca.csv", "da.csv"})
+            << QStringLiteral("unknown argument 'da.csv'");
     QTest::newRow("the first mistake is the one named")
             << command({"--record", "--bogus"})
             << QStringLiteral("option '--record' needs a file, for example --record readings.csv");
@@ -328,6 +340,37 @@ void TestCommandLine::lines()
     };
     QCOMPARE(text(parsed.devices.overrides(1).line), line1);
     QCOMPARE(text(parsed.devices.overrides(2).line), line2);
+}
+
+void TestCommandLine::threeCorneredHat_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("paths");
+    QTest::addColumn<bool>("removeDrift");
+
+    const QStringList three{QStringLiteral("ab.csv"), QStringLiteral("bc.csv"),
+                            QStringLiteral("ca.csv")};
+    QTest::newRow("the pairs in their order")
+            << command({"--three-cornered-hat", "ab.csv", "bc.csv", "ca.csv"}) << three << false;
+    QTest::newRow("the first after '=', the drift taken out before") << command(
+            {"--remove-drift", "linear", "--three-cornered-hat=ab.csv", "bc.csv", "ca.csv"})
+                                                                     << three << true;
+    QTest::newRow("with the ageing after")
+            << command({"--three-cornered-hat", "ab.csv", "bc.csv", "ca.csv", "--ageing"}) << three
+            << false;
+}
+
+void TestCommandLine::threeCorneredHat()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, paths);
+    QFETCH(bool, removeDrift);
+
+    const CommandLine::Parsed parsed = CommandLine::parse(arguments);
+    QCOMPARE(parsed.mistake, QString());
+    QCOMPARE(parsed.request, Request::ThreeCorneredHat);
+    QCOMPARE(parsed.hatPaths, paths);
+    QCOMPARE(parsed.figures.removeDrift, removeDrift);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -9,7 +9,8 @@
 # table with the file each row is of; --plot draws its sigma-tau plot into a
 # picture with no display, of two recordings on one plot; --view opens the
 # history window for it, and only that, with no serial port present and no
-# error.
+# error; --three-cornered-hat parts three pairs' deviations among their
+# oscillators.
 set -eu
 binary=$1
 simulator=$2
@@ -163,6 +164,48 @@ env -u DISPLAY "$binary" --stability "$work/no such file.csv" "$work/one.csv" >"
     2>"$work/err" || status=$?
 [ "$status" -eq 1 ] || fail "--stability of two that cannot be read exited $status"
 [ ! -s "$work/both" ] || fail "a table of none: $(cat "$work/both")"
+# The three-cornered hat of three pairs whose readings are one pattern
+# times 10, 7 and 7: every deviation of A-B is 10/7 of B-C's and C-A's, so
+# A's and B's are sqrt(50)/10 of A-B's, and C's estimate, (49 + 49 - 100) / 2
+# of the pattern's variance, is negative: an upper limit at every τ.
+for pair in 10:ab 7:bc 7:ca; do
+    awk -v k="${pair%%:*}" 'BEGIN {
+        printf "time,port,device,reading\r\n"
+        for (i = 0; i < 400; i++)
+            printf "2026-12-07T15:%02d:%02d.000Z,1,/dev/ttyUSB0,10.00%05d\r\n", int(i / 60),
+                i % 60, k * ((i * 7919) % 97)
+    }' >"$work/${pair#*:}.csv"
+done
+env -u DISPLAY "$binary" --stability "$work/ab.csv" >"$work/ab table" \
+    || fail "--stability on the pair A-B exited $?"
+env -u DISPLAY -u WAYLAND_DISPLAY "$binary" --three-cornered-hat "$work/ab.csv" "$work/bc.csv" \
+    "$work/ca.csv" >"$work/hat" 2>"$work/err" \
+    || fail "--three-cornered-hat exited $?: $(cat "$work/err")"
+[ ! -s "$work/err" ] || fail "--three-cornered-hat of one span warned: $(cat "$work/err")"
+[ "$(head -n 1 "$work/hat" | tr -d '\r')" = "statistic,tau,oscillator,deviation,low,high,limit" ] \
+    || fail "--three-cornered-hat's header: $(head -n 1 "$work/hat")"
+grep -q '^oadev,1,C,,,[0-9.e+-]*,upper' "$work/hat" \
+    || fail "C is no upper limit: $(grep '^oadev,1,' "$work/hat")"
+awk -F, '
+    FNR == 1 { file++ }
+    file == 1 && /^oadev,10,/ { pair = $4 }
+    file == 2 && /^oadev,10,[AB],/ { n++; if ($4 / pair - sqrt(50) / 10 > 1e-5 || sqrt(50) / 10 - $4 / pair > 1e-5) exit 1 }
+    END { exit n == 2 ? 0 : 1 }' "$work/ab table" "$work/hat" \
+    || fail "A and B are not sqrt(50)/10 of A-B: $(grep '^oadev,10,' "$work/ab table" "$work/hat")"
+for statistic in mdev tdev; do
+    grep -q "^$statistic,1,A,[0-9]" "$work/hat" || fail "no $statistic for A: $(cat "$work/hat")"
+done
+# A pair of half the span is warned of; a pair that cannot be read fails.
+head -n 201 "$work/ca.csv" >"$work/ca half.csv"
+env -u DISPLAY "$binary" --three-cornered-hat "$work/ab.csv" "$work/bc.csv" "$work/ca half.csv" \
+    >/dev/null 2>"$work/err" || fail "--three-cornered-hat of two spans exited $?"
+grep -q 'warning: the recordings span 399 s, 399 s and 199 s' "$work/err" \
+    || fail "the spans are not warned of: $(cat "$work/err")"
+status=0
+env -u DISPLAY "$binary" --three-cornered-hat "$work/ab.csv" "$work/no such file.csv" \
+    "$work/ca.csv" >/dev/null 2>"$work/err" || status=$?
+[ "$status" -eq 1 ] || fail "--three-cornered-hat with a missing file exited $status"
+grep -q "no such file.csv" "$work/err" || fail "the missing pair is not named: $(cat "$work/err")"
 
 # --plot draws the sigma-tau plot with no display at all; a picture of no
 # known kind is a mistake, a recording that cannot be read a failure.

@@ -63,6 +63,8 @@ private Q_SLOTS:
     void tausMatchWithinTheirRounding();
     void whiteFrequencyNoise_data();
     void whiteFrequencyNoise();
+    void spansDiffer_data();
+    void spansDiffer();
 };
 
 // Pairs' variances of whole numbers, so that each oscillator's follows
@@ -258,6 +260,25 @@ void TestThreeCorneredHat::whiteFrequencyNoise()
     if (far)
         QVERIFY(limits > 0);
     qInfo("bounds held %d of %d deviations, %d of %d upper limits", held, told, limitsHeld, limits);
+}
+
+void TestThreeCorneredHat::spansDiffer_data()
+{
+    QTest::addColumn<Three>("spans");
+    QTest::addColumn<bool>("differ");
+
+    QTest::newRow("the same") << Three{3600, 3600, 3600} << false;
+    QTest::newRow("a tenth longer") << Three{1000, 1100, 1000} << false;
+    QTest::newRow("more than a tenth longer") << Three{1000, 1000, 1101} << true;
+    // 100 s apart is more than a tenth of the shortest, 900 s.
+    QTest::newRow("one a tenth shorter") << Three{900, 1000, 1000} << true;
+}
+
+void TestThreeCorneredHat::spansDiffer()
+{
+    QFETCH(Three, spans);
+    QFETCH(bool, differ);
+    QCOMPARE(ThreeCorneredHat::spansDiffer(spans), differ);
 }
 
 QTEST_GUILESS_MAIN(TestThreeCorneredHat)
