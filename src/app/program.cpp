@@ -15,7 +15,6 @@
 #include "stabilityplot.h"
 #include "stabilitytable.h"
 #include "statistics.h"
-#include "threecorneredhat.h"
 #include "threecorneredhattable.h"
 #include "windowdefinition.h"
 
@@ -24,7 +23,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLocale>
 #include <QMessageBox>
 
 #include <array>
@@ -307,28 +305,17 @@ int printThreeCorneredHat(const std::array<QString, 3> &paths, const StatisticsO
     // The table has none of the slow figures.
     StatisticsOptions fast = options;
     fast.slow = false;
-    std::array<RecordingFigures, 3> read;
-    std::array<double, 3> spans{};
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-        std::optional<RecordingFigures> figures = readFigures(paths.at(i), fast);
-        if (!figures)
-            return Runtime::kFailureExitStatus;
-        spans.at(i) = double(figures->lastMsecs - figures->firstMsecs) / 1000.0;
-        read.at(i) = std::move(*figures);
-    }
-    if (ThreeCorneredHat::spansDiffer(spans)) {
-        const QLocale c = QLocale::c();
-        ConsoleAnswer::write(QStringLiteral("freqcounter: warning: the recordings span %1 s, %2 s "
-                                            "and %3 s, more than a tenth apart; the "
-                                            "three-cornered hat wants the three pairs measured "
-                                            "over the same span.\n")
-                                     .arg(c.toString(spans[0], 'g', 6),
-                                          c.toString(spans[1], 'g', 6),
-                                          c.toString(spans[2], 'g', 6)),
+    QStringList notes;
+    const std::optional<std::array<RecordingFigures, 3>> pairs
+            = RecordingFigures::readPairs(paths, fast, &notes);
+    for (const QString &note : std::as_const(notes)) {
+        ConsoleAnswer::write(QStringLiteral("freqcounter: %1.\n").arg(note),
                              ConsoleAnswer::Stream::Error);
     }
-    ConsoleAnswer::write(QString::fromUtf8(threeCorneredHatTable(read[0].figures, read[1].figures,
-                                                                 read[2].figures)),
+    if (!pairs)
+        return Runtime::kFailureExitStatus;
+    ConsoleAnswer::write(QString::fromUtf8(threeCorneredHatTable(
+                                 pairs->at(0).figures, pairs->at(1).figures, pairs->at(2).figures)),
                          ConsoleAnswer::Stream::Output);
     return 0;
 }
