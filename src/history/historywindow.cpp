@@ -15,6 +15,7 @@
 #include "stabilityconfidence.h"
 #include "stabilityplot.h"
 #include "stabilitytable.h"
+#include "threecorneredhatdialog.h"
 #include "userfiles.h"
 #include "windowdefinition.h"
 
@@ -350,6 +351,10 @@ void HistoryWindow::layOut()
     top->addWidget(button(tr("Save &Plot\u2026"), "savePlot",
                           tr("Save the sigma-tau plot or the chart as a PNG or SVG picture"), {},
                           &HistoryWindow::choosePlotFile));
+    top->addWidget(button(tr("Three-Cornered &Hat\u2026"), "threeCorneredHat",
+                          tr("Each of three oscillators' own deviation, from recordings of their "
+                             "three pairs"),
+                          {}, &HistoryWindow::chooseThreeCorneredHat));
     // The figures scroll when wrapped lines need more height than there is.
     auto *statistics = new QScrollArea(this);
     statistics->setWidget(m_statistics);
@@ -519,9 +524,7 @@ void HistoryWindow::compareWith(const QString &path)
     StatisticsOptions options = this->options();
     options.slow = true;
     QThread *thread = QThread::create([this, path, options, read] {
-        read->figures = RecordingFigures::read(
-                path, options, [&read](const QString &what) { read->told.append(what); },
-                [this] { return m_stopComparing.load(); });
+        read->figures = RecordingFigures::read(path, options, &read->told, &m_stopComparing);
     });
     m_comparing.append(thread);
     m_runtime.connectHandler(thread, &QThread::finished, this, [this, thread, path, read] {
@@ -553,6 +556,19 @@ void HistoryWindow::stopComparing()
         delete thread;
     }
     m_comparing.clear();
+}
+
+void HistoryWindow::chooseThreeCorneredHat()
+{
+    openThreeCorneredHat();
+}
+
+ThreeCorneredHatDialog *HistoryWindow::openThreeCorneredHat()
+{
+    auto *dialog = new ThreeCorneredHatDialog(m_runtime, options(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    return dialog;
 }
 
 HistoryWindow *HistoryWindow::showRecording(const QString &path)

@@ -25,6 +25,7 @@ class RecordingFile;
 class Runtime;
 class SlowFiguresThread;
 class StabilityPlot;
+class ThreeCorneredHatDialog;
 
 // The history window: the chart of the readings over a chosen span and,
 // under it, the figures of the one instrument read since the last port
@@ -34,7 +35,8 @@ class StabilityPlot;
 // shown, the last of them shown until the next arrive. It saves that
 // instrument's readings for analysis, shows what the history holds and never
 // changes it. Other recordings' sigma-tau curves can be laid beside its own,
-// read on threads of their own. Its refresh runs through the runtime, as the window's handlers
+// read on threads of their own, and it opens the three-cornered hat of three
+// recordings. Its refresh runs through the runtime, as the window's handlers
 // do.
 class HistoryWindow : public QWidget
 {
@@ -58,6 +60,9 @@ public:
     // Opens and shows one, as Open Recording does; a file that cannot be
     // read is said in a warning.
     HistoryWindow *showRecording(const QString &path);
+    // Opens and shows the three-cornered hat of three recordings, its
+    // figures worked out as this window's are, as Three-Cornered Hat does.
+    ThreeCorneredHatDialog *openThreeCorneredHat();
     ~HistoryWindow() override;
     // Whether a recording has every reading since the first: the note that
     // the history dropped its oldest says so.
@@ -166,6 +171,7 @@ private:
     void addStatistic(const QString &name, const char *objectName);
     void chooseAnalysisFile();
     void choosePlotFile();
+    void chooseThreeCorneredHat();
 
     std::unique_ptr<ReadingHistory> m_ownHistory; // a recording's
     const ReadingHistory &m_history;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "threecorneredhat.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -57,6 +59,22 @@ QList<Row> separate(const QList<Statistics::Deviation> &ab, const QList<Statisti
                       shared(*pairBC, *pairCA, pairAB)}});
     }
     return rows;
+}
+
+QString text(const Oscillator &oscillator, const QLocale &locale)
+{
+    const auto number = [&locale](double value) { return locale.toString(value, 'e', 2); };
+    switch (oscillator.told) {
+    case Oscillator::Told::Deviation:
+        return QCoreApplication::translate("ThreeCorneredHat", "%1 (%2 to %3)")
+                .arg(number(oscillator.deviation), number(oscillator.low), number(oscillator.high));
+    case Oscillator::Told::UpperLimit:
+        return QCoreApplication::translate("ThreeCorneredHat", "< %1 (upper limit)")
+                .arg(number(oscillator.high));
+    case Oscillator::Told::Nothing:
+        break;
+    }
+    return QCoreApplication::translate("ThreeCorneredHat", "nothing can be told");
 }
 
 bool spansDiffer(const std::array<double, 3> &spanSeconds)

@@ -5,6 +5,8 @@
 #include "statistics.h"
 
 #include <QList>
+#include <QLocale>
+#include <QString>
 
 #include <array>
 
@@ -50,6 +52,11 @@ struct Row
 // estimator, each pair's own.
 QList<Row> separate(const QList<Statistics::Deviation> &ab, const QList<Statistics::Deviation> &bc,
                     const QList<Statistics::Deviation> &ca);
+
+// What is told, for people to read, in the locale's numbers of three
+// digits: "1.23e-11 (1.10e-11 to 1.37e-11)", "< 2.50e-13 (upper limit)", or
+// that nothing can be told.
+QString text(const Oscillator &oscillator, const QLocale &locale);
 
 // The pairs are to be measured over the same span: whether the spans from
 // their first to their last readings differ by more than a tenth of the
