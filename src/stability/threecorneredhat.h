@@ -10,8 +10,6 @@
 
 #include <array>
 
-namespace freqcounter {
-
 // The three-cornered hat: each of three oscillators' own deviation, from
 // the deviations of their three pairs measured over the same span, A−B, B−C
 // and C−A. With the oscillators' noises uncorrelated, σ²_AB = σ²_A + σ²_B
@@ -24,7 +22,7 @@ namespace freqcounter {
 // comes out negative, where one oscillator is far better than the others, is
 // no deviation: only the upper bound is told, as an upper limit, or nothing
 // where that too is not above zero.
-namespace ThreeCorneredHat {
+namespace freqcounter::ThreeCorneredHat {
 
 // What can be told of one oscillator at one τ.
 struct Oscillator
@@ -63,6 +61,4 @@ QString text(const Oscillator &oscillator, const QLocale &locale);
 // shortest.
 bool spansDiffer(const std::array<double, 3> &spanSeconds);
 
-} // namespace ThreeCorneredHat
-
-} // namespace freqcounter
+} // namespace freqcounter::ThreeCorneredHat

@@ -58,7 +58,7 @@ void TestThreeCorneredHatDialog::init()
 
 QString TestThreeCorneredHatDialog::recording(const char *name, int times, int rows)
 {
-    const QString path = m_dir.filePath(QString::fromLatin1(name));
+    QString path = m_dir.filePath(QString::fromLatin1(name));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {};

@@ -19,13 +19,14 @@ constexpr qint64 kFirstMsecs = 1'765'000'000'000;
 // that cannot be read.
 QString recording(const QTemporaryDir &dir, const QString &name, int readings, int garbage = 0)
 {
-    const QString path = dir.filePath(name);
+    QString path = dir.filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {};
     file.write("time,port,device,reading\r\n");
     for (int i = 0; i < readings; ++i) {
-        const QDateTime time = QDateTime::fromMSecsSinceEpoch(kFirstMsecs + 1000 * i, Qt::UTC);
+        const QDateTime time
+                = QDateTime::fromMSecsSinceEpoch(kFirstMsecs + qint64(1000) * i, Qt::UTC);
         file.write(QStringLiteral("%1,1,/dev/ttyUSB0,10.000%2\r\n")
                            .arg(time.toString(Qt::ISODateWithMs))
                            .arg((i * 7919) % 97, 3, 10, QChar(u'0'))
@@ -81,7 +82,7 @@ void TestRecordingFigures::read()
     QCOMPARE(read.has_value(), figures);
     if (read) {
         QCOMPARE(read->firstMsecs, kFirstMsecs);
-        QCOMPARE(read->lastMsecs, kFirstMsecs + 1000 * (readings - 1));
+        QCOMPARE(read->lastMsecs, kFirstMsecs + qint64(1000) * (readings - 1));
         QCOMPARE(read->figures.overlappingAllan.first().terms, readings - 1);
     }
 }
@@ -145,7 +146,7 @@ void TestRecordingFigures::pairs()
     if (pairs) {
         for (std::size_t i = 0; i < paths.size(); ++i) {
             QCOMPARE(pairs->at(i).lastMsecs - pairs->at(i).firstMsecs,
-                     1000 * (readings.at(qsizetype(i)) - 1));
+                     qint64(1000) * (readings.at(qsizetype(i)) - 1));
         }
     }
 }
