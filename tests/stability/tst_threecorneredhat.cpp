@@ -63,8 +63,6 @@ private Q_SLOTS:
     void tausMatchWithinTheirRounding();
     void whiteFrequencyNoise_data();
     void whiteFrequencyNoise();
-    void text_data();
-    void text();
     void spansDiffer_data();
     void spansDiffer();
 };
@@ -262,30 +260,6 @@ void TestThreeCorneredHat::whiteFrequencyNoise()
     if (far)
         QVERIFY(limits > 0);
     qInfo("bounds held %d of %d deviations, %d of %d upper limits", held, told, limitsHeld, limits);
-}
-
-void TestThreeCorneredHat::text_data()
-{
-    QTest::addColumn<int>("told");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("a deviation") << int(Told::Deviation)
-                                 << QStringLiteral("1.23e-11 (1.10e-11 to 1.37e-11)");
-    QTest::newRow("an upper limit")
-            << int(Told::UpperLimit) << QStringLiteral("< 1.37e-11 (upper limit)");
-    QTest::newRow("nothing") << int(Told::Nothing) << QStringLiteral("nothing can be told");
-}
-
-void TestThreeCorneredHat::text()
-{
-    QFETCH(int, told);
-    QFETCH(QString, text);
-    ThreeCorneredHat::Oscillator oscillator;
-    oscillator.told = Told(told);
-    oscillator.deviation = 1.2345e-11;
-    oscillator.low = 1.1e-11;
-    oscillator.high = 1.3651e-11;
-    QCOMPARE(ThreeCorneredHat::text(oscillator, QLocale::c()), text);
 }
 
 void TestThreeCorneredHat::spansDiffer_data()
