@@ -16,9 +16,13 @@ QByteArray analysisText(const ReadingHistory &history, qsizetype from, qsizetype
                         const Statistics &figures, std::optional<double> nominalHz)
 {
     const QLocale c = QLocale::c();
+    // A time-interval counter's readings are phases, as the tools take them
+    // too.
+    const bool phase = from < to && history.instrumentOf(from).phase;
     QByteArray text = "# "
             + QByteArray(WindowDefinition::kTitle.data(), WindowDefinition::kTitle.size())
-            + " readings, one frequency in Hz a line\n";
+            + (phase ? QByteArray(kPhaseLines) : QByteArray(" readings, one frequency in Hz a line"))
+            + '\n';
     if (from < to) {
         const Instrument &instrument = history.instrumentOf(from);
         text += "# port: "
@@ -58,7 +62,7 @@ QByteArray analysisText(const ReadingHistory &history, qsizetype from, qsizetype
         // Fifteen digits give back every digit a counter sends, without the
         // binary fraction's noise beyond them.
         if (!std::isnan(mhz))
-            text += c.toString(mhz * 1e6, 'g', 15).toLatin1() + '\n';
+            text += c.toString(phase ? mhz : mhz * 1e6, 'g', 15).toLatin1() + '\n';
         else if (tau0 > 0)
             text += "0\n";
     }

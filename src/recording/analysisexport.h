@@ -16,7 +16,10 @@ namespace freqcounter {
 // device, first time stamp, interval, gaps, mean frequency, the nominal
 // when one is set), then one frequency in hertz a line, a line a slot of
 // the interval: an empty slot, or a reading that is no number, is a line of
-// 0, the tools' mark of a gap.
+// 0, the tools' mark of a gap. A time-interval counter's readings are
+// written as phases, in seconds, the first line saying so.
+inline constexpr const char *kPhaseLines = " readings, one phase in seconds a line";
+
 QByteArray analysisText(const ReadingHistory &history, qsizetype from, qsizetype to,
                         const Statistics &figures, std::optional<double> nominalHz = std::nullopt);
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recordingfile.h"
 
+#include "analysisexport.h"
 #include "frequencytext.h"
 
 #include <QElapsedTimer>
@@ -312,7 +313,9 @@ void RecordingFile::readCsvRow(QByteArrayView line, const Sink &sink)
 void RecordingFile::readExportHeader(QByteArrayView line)
 {
     bool read = true;
-    if (line.startsWith(kFirstReading)) {
+    if (m_line == 1 && line.endsWith(QByteArrayView(kPhaseLines))) {
+        m_phase = true;
+    } else if (line.startsWith(kFirstReading)) {
         m_first = epochMsecs(line.sliced(kFirstReading.size()).trimmed());
         read = m_first.has_value();
     } else if (line.startsWith(kInterval)) {
@@ -350,7 +353,7 @@ void RecordingFile::readExportLine(QByteArrayView line, const Sink &sink)
     if (hz != 0) {
         const qint64 msecs
                 = m_first.value_or(0) + std::llround(double(m_slot) * m_intervalMs.value_or(0));
-        hand(sink, m_port, msecs, hz / 1e6, noMath());
+        hand(sink, m_port, msecs, m_phase ? hz : hz / 1e6, noMath(), m_phase);
     }
     ++m_slot;
 }

@@ -137,6 +137,7 @@ private:
     std::optional<double> m_intervalMs;
     qint16 m_port = 1;
     qint64 m_slot = 0;
+    bool m_phase = false; // its lines are phases in seconds
 };
 
 } // namespace freqcounter

@@ -31,6 +31,7 @@ private slots:
     void changeOfMathBeginsARun();
     void exportKeepsEveryDigit();
     void exportKeepsItsGaps();
+    void timeIntervalsAreReadBackAsPhase();
     void exportHeaderThatCannotBeRead();
     void fileThatCannotBeRead();
 };
@@ -315,6 +316,57 @@ void TestRecordingFile::exportKeepsEveryDigit()
     QCOMPARE(back.at(0).msecs, start.toMSecsSinceEpoch());
     QCOMPARE(back.instrumentOf(0).port, 12);
     QCOMPARE(back.instrumentOf(0).device, QStringLiteral("/dev/ttyUSB0"));
+}
+
+void TestRecordingFile::timeIntervalsAreReadBackAsPhase()
+{
+    // A time-interval counter's readings as recorded: as sent, with their
+    // unit; one that is no number, and one past a wrap through 1 s.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("phase.csv"));
+    const QDateTime start = QDateTime::fromMSecsSinceEpoch(1'796'657'021'000);
+    {
+        CsvRecorder recorder(path);
+        const QStringList sent{QStringLiteral("+9.99999999E-01"), QStringLiteral("ERR"),
+                               QStringLiteral("+1.00000001E-09"), QStringLiteral("2E-09"),
+                               QStringLiteral("3E-09")};
+        for (qsizetype i = 0; i < sent.size(); ++i) {
+            ReceivedReading reading{1, {}, start.addSecs(i), sent.at(i)};
+            if (i != 1) {
+                reading.sent = sent.at(i) + QStringLiteral(" s");
+                reading.unit = QStringLiteral("ns");
+            }
+            recorder.append(reading);
+        }
+    }
+    QFile recorded(path);
+    QVERIFY(recorded.open(QIODevice::ReadOnly));
+    QVERIFY(recorded.readAll().contains(",+1.00000001E-09 s\r\n"));
+    ReadingHistory history;
+    QVERIFY(RecordingFile::load(path, history));
+    QCOMPARE(history.size(), 5);
+    QVERIFY(history.instrumentOf(2).phase);
+    QCOMPARE(history.instrumentStart(2), 0);
+    QCOMPARE(history.at(0).mhz, 0.999999999);
+    QVERIFY(std::abs(history.at(2).mhz - 1.00000000100000001) < 1e-15);
+
+    // Exported, the phases in seconds, and read back as phases.
+    const QByteArray text = analysisText(history, 0, history.size(),
+                                         Statistics::of(history, 0, history.size()));
+    QVERIFY2(text.startsWith("# 2GHz Frequency counter readings, one phase in seconds a line\n"),
+             text.constData());
+    QVERIFY2(text.endsWith("\n0.999999999\n0\n1.000000001\n1.000000002\n1.000000003\n"),
+             text.constData());
+    QFile exported(dir.filePath(QStringLiteral("export.txt")));
+    QVERIFY(exported.open(QIODevice::WriteOnly));
+    exported.write(text);
+    exported.close();
+    ReadingHistory back;
+    QVERIFY(RecordingFile::load(exported.fileName(), back));
+    QCOMPARE(back.size(), 4);
+    QVERIFY(back.instrumentOf(0).phase);
+    QCOMPARE(back.at(1).mhz, 1.000000001);
+    QCOMPARE(back.at(1).msecs - back.at(0).msecs, 2000);
 }
 
 void TestRecordingFile::exportKeepsItsGaps()
