@@ -172,7 +172,7 @@ void takeUnit(Parsed &parsed, qint16 port, const QString &value)
 {
     takeFor(parsed, port, &PortOverrides::unit, parseCounterUnit(value),
             QStringLiteral("option '--unit%1': %2 is no unit a counter reads in; give Hz, kHz "
-                           "or MHz")
+                           "or MHz, or for time intervals s, ms, us, ns or ps")
                     .arg(port)
                     .arg(quoted(value)));
 }
@@ -249,7 +249,8 @@ QList<Option> portOptions(qint16 port)
              QStringLiteral("UNIT"),
              {},
              Usage::None,
-             help("the unit of the counter's readings: Hz, kHz or MHz\n(MHz unless kept)"),
+             help("the unit of the counter's readings: Hz, kHz or MHz\n(MHz unless kept); s, ms, "
+                  "us, ns or ps for a time-interval\ncounter, whose readings are phases"),
              needs("unit", "a unit", "Hz"),
              takes[3]},
             {{name("timeout")},

@@ -64,7 +64,7 @@ grep -q "option '--offset': '-10.7' is no frequency with its unit" "$work/err" \
 
 # A unit or an answer time that is none is named too.
 run 2 --unit1 GHz
-grep -q "option '--unit1': 'GHz' is no unit a counter reads in; give Hz, kHz or MHz" "$work/err" \
+grep -q "option '--unit1': 'GHz' is no unit a counter reads in; give Hz, kHz or MHz, or for" "$work/err" \
     || fail "--unit1 GHz is not named: $(cat "$work/err")"
 run 2 --timeout2 0
 grep -q "option '--timeout2': '0' is no time an answer may take" "$work/err" \
