@@ -164,6 +164,38 @@ env -u DISPLAY "$binary" --stability "$work/no such file.csv" "$work/one.csv" >"
     2>"$work/err" || status=$?
 [ "$status" -eq 1 ] || fail "--stability of two that cannot be read exited $status"
 [ ! -s "$work/both" ] || fail "a table of none: $(cat "$work/both")"
+# One oscillator pair as a time-interval counter reads it, its phase
+# wrapping through 1 s after the first second, and as a frequency counter
+# reads it: the same deviations.
+awk 'BEGIN {
+    printf "time,port,device,reading\r\n" >"'"$work/phase.csv"'"
+    printf "time,port,device,reading\r\n" >"'"$work/frequency.csv"'"
+    for (i = 0; i < 600; i++) {
+        p[i] = (i * 7919) % 97
+        x = 0.999999999 + i * 1e-9 + p[i] * 1e-12
+        printf "2026-12-07T15:%02d:%02d.000Z,1,/dev/ttyUSB0,%.15f s\r\n", int(i / 60), i % 60,
+            x - int(x) >"'"$work/phase.csv"'"
+        if (i > 0)
+            printf "2026-12-07T15:%02d:%02d.000Z,1,/dev/ttyUSB0,%.14f\r\n", int((i - 1) / 60),
+                (i - 1) % 60, 10 * (1 + 1e-9 + (p[i] - p[i - 1]) * 1e-12) >"'"$work/frequency.csv"'"
+    }
+}'
+env -u DISPLAY "$binary" --stability "$work/phase.csv" >"$work/phase table" \
+    || fail "--stability of a phase recording exited $?"
+env -u DISPLAY "$binary" --stability "$work/frequency.csv" >"$work/frequency table" \
+    || fail "--stability of its frequencies exited $?"
+for statistic in oadev mdev; do
+    awk -F, -v s="$statistic" '
+        FNR == 1 { file++ }
+        $1 == s && ($2 == 1 || $2 == 10 || $2 == 100) { d[file, $2] = $4 }
+        END {
+            for (tau = 1; tau <= 100; tau *= 10)
+                if (!d[1, tau] || (d[1, tau] / d[2, tau] - 1) ^ 2 > 1e-8) exit 1
+        }' "$work/phase table" "$work/frequency table" \
+        || fail "$statistic of the phase is not that of the frequency: $(grep "^$statistic," "$work/phase table" "$work/frequency table")"
+done
+grep -q '^drift Hz,' "$work/phase table" && fail "a phase recording's drift in hertz"
+
 # The three-cornered hat of three pairs whose readings are one pattern
 # times 10, 7 and 7: every deviation of A-B is 10/7 of B-C's and C-A's, so
 # A's and B's are sqrt(50)/10 of A-B's, and C's estimate, (49 + 49 - 100) / 2
