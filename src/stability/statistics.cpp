@@ -307,7 +307,7 @@ Statistics phaseFiguresOf(SpanStatistics::State &state, qsizetype count,
         // The phases are held in microseconds.
         Statistics x;
         moments(state.phases, x);
-        Statistics::Phase &phase = s.phase.emplace();
+        Statistics::Phase phase;
         phase.meanSeconds = *x.meanMHz;
         phase.minSeconds = *x.minMHz;
         phase.maxSeconds = *x.maxMHz;
@@ -316,6 +316,7 @@ Statistics phaseFiguresOf(SpanStatistics::State &state, qsizetype count,
             phase.stdDevSeconds = *x.stdDevHz / 1e6;
         if (x.driftHzPerMinute)
             phase.frequencyOffset = *x.driftHzPerMinute / 60.0 / 1e6;
+        s.phase = phase;
     }
     const std::optional<double> tau0 = s.numbers >= 2 ? state.phases.medianPause() : std::nullopt;
     state.sums.clear();
