@@ -21,7 +21,8 @@ QByteArray analysisText(const ReadingHistory &history, qsizetype from, qsizetype
     const bool phase = from < to && history.instrumentOf(from).phase;
     QByteArray text = "# "
             + QByteArray(WindowDefinition::kTitle.data(), WindowDefinition::kTitle.size())
-            + (phase ? QByteArray(kPhaseLines) : QByteArray(" readings, one frequency in Hz a line"))
+            + (phase ? QByteArray(kPhaseLines)
+                     : QByteArray(" readings, one frequency in Hz a line"))
             + '\n';
     if (from < to) {
         const Instrument &instrument = history.instrumentOf(from);

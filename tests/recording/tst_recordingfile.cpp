@@ -351,8 +351,8 @@ void TestRecordingFile::timeIntervalsAreReadBackAsPhase()
     QVERIFY(std::abs(history.at(2).mhz - 1.00000000100000001) < 1e-15);
 
     // Exported, the phases in seconds, and read back as phases.
-    const QByteArray text = analysisText(history, 0, history.size(),
-                                         Statistics::of(history, 0, history.size()));
+    const QByteArray text
+            = analysisText(history, 0, history.size(), Statistics::of(history, 0, history.size()));
     QVERIFY2(text.startsWith("# 2GHz Frequency counter readings, one phase in seconds a line\n"),
              text.constData());
     QVERIFY2(text.endsWith("\n0.999999999\n0\n1.000000001\n1.000000002\n1.000000003\n"),
