@@ -231,8 +231,8 @@ const FigureRow kFigureRows[] = {
                  return ifAny(f.s.phase->frequencyOffset, [](double offset) {
                      return FigureTexts::tr("%1 (%2 parts in 10\u00b9\u00b2) from the "
                                             "reference, the phase's slope")
-                             .arg(QLocale::c().toString(offset, 'e', 3),
-                                  QLocale::c().toString(offset * 1e12, 'f', 3));
+                             .arg(QLocale().toString(offset, 'e', 3),
+                                  QLocale().toString(offset * 1e12, 'f', 3));
                  });
              }
              if (!f.c.nominalHz)
