@@ -61,6 +61,7 @@ struct Options
     std::optional<quint16> listen;
     long delayMs = 0;
     long dropEvery = 0;
+    bool timeInterval = false;
 };
 
 [[noreturn]] void fail(const QString &message)
@@ -135,11 +136,17 @@ Options parseOptions(const QCoreApplication &app)
             QStringLiteral("drop-every"),
             QStringLiteral("With --query: leave every Nth question unanswered (default: none)."),
             QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption timeInterval(
+            QStringLiteral("time-interval"),
+            QStringLiteral("Send time intervals in seconds, in exponent form (+2.00000012345E-07), "
+                           "as a time-interval counter between two 1 PPS signals does: a phase "
+                           "near 200 ns that wanders."));
     const QCommandLineOption listen(
             QStringLiteral("listen"),
             QStringLiteral("Serve on TCP at 127.0.0.1:PORT instead (0: any free port), one "
                            "connection at a time; prints tcp://127.0.0.1:PORT."),
             QStringLiteral("PORT"));
+    parser.addOption(timeInterval);
     parser.addOptions({link, device, frequency, interval, eol, count, seed, log, line, query, delay,
                        drop, listen});
     parser.process(app);
@@ -152,6 +159,7 @@ Options parseOptions(const QCoreApplication &app)
         fail(QStringLiteral("--link and --device exclude each other"));
 
     bool ok = false;
+    options.timeInterval = parser.isSet(timeInterval);
     options.frequency = parser.value(frequency).toDouble(&ok);
     if (!ok || !(options.frequency > 0.0) || options.frequency > 1e6)
         fail(QStringLiteral("--frequency wants a positive number of MHz"));
@@ -481,6 +489,18 @@ int main(int argc, char *argv[])
                                options.frequency + spread);
         return frequency;
     };
+    // Two oscillators 3e-12 apart, each with white FM of 1e-11 at a second,
+    // and 50 ps of jitter on the pulses.
+    std::normal_distribution<double> wander(3e-12, 1e-11);
+    std::normal_distribution<double> jitter(0.0, 50e-12);
+    double phase = 2e-7;
+    const auto nextInterval = [&] {
+        phase += wander(random) * double(options.intervalMs) / 1000.0;
+        // With a sign and a decimal point whatever the locale.
+        const double value = phase + jitter(random);
+        return (value < 0 ? std::string() : std::string("+"))
+                + QByteArray::number(value, 'E', 11).toStdString();
+    };
 
     // One session: the line's, or one network connection's.
     const auto serve = [&] {
@@ -500,7 +520,9 @@ int main(int argc, char *argv[])
             timespec readingStart = next;
             dropStale(slave);
             // With a decimal point whatever the locale, as a counter sends it.
-            if (!send(QByteArray::number(nextFrequency(), 'f', 4).toStdString()))
+            if (!send(options.timeInterval
+                              ? nextInterval()
+                              : QByteArray::number(nextFrequency(), 'f', 4).toStdString()))
                 break;
             addNanos(readingStart, options.intervalMs * 1'000'000L);
             if (laterThan(readingStart, next))

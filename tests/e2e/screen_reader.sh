@@ -69,4 +69,20 @@ grep -q "^label	Waiting	Waiting for port 2 ($work/com2) to come back\. Serial po
     || fail "the wait reads: $(cat "$work/lost.read")"
 kill "$app_pid"
 wait_exit
+
+# A time-interval counter: the display reads the interval in ns, with no
+# offset from a nominal, and the recording keeps each as sent, in seconds.
+start_simulator --name ti --time-interval --interval 100
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" --com1 "$work/ti" --unit1 s --nominal 145.2MHz \
+    --record "$work/ti.csv" 2>"$work/stderr" &
+app_pid=$!
+read_out ' ns\t' >"$work/ti.read" || fail "no interval is read: $(cat "$work/ti.read")"
+grep -Eq '^label	(199|200)\.[0-9]{6,} ns	$' "$work/ti.read" \
+    || fail "the time interval reads: $(grep '^label' "$work/ti.read")"
+recording="$work/ti.csv"
+wait_rows 1 2
+grep -Eq '^[^,]*,1,[^,]*,\+[12]\.[0-9]{11}E-07 s.?$' "$work/ti.csv" \
+    || fail "the recording keeps: $(head -n 3 "$work/ti.csv")"
+kill "$app_pid"
+wait_exit
 echo "PASS"
