@@ -62,6 +62,7 @@ void GappedSeries::restart()
     m_pauses.clear();
     m_pendingHole = false;
     m_front = 0;
+    m_phaseTaken = m_pairEnd = -1;
 }
 
 void GappedSeries::reserve(qsizetype numbers)
@@ -233,23 +234,45 @@ bool GappedSeries::setInterval(double intervalMsecs)
 void GappedSeries::takeDifferences(const GappedSeries &phases, double intervalSeconds)
 {
     restart();
+    m_phaseTaken = m_pairEnd = -1;
     reserve(phases.held());
     m_referenceHz = 0;
-    // The phases are held as microseconds from the first.
-    const double scale = 1e-6 / intervalSeconds;
-    for (const auto &[begin, end] : phases.pieces()) {
-        for (qsizetype k = begin; k + 1 < end; ++k) {
-            m_sequence.push_back(phases.m_sequence[std::size_t(k)]);
-            m_msecs.push_back(phases.msecs(k));
-            m_hz.push_back((phases.hz(k + 1) - phases.hz(k)) * scale);
-            m_runningSum.push_back(m_runningSum.back() + m_hz.back());
-            const char gap = k == begin && m_hz.size() > 1 ? 1 : 0;
-            m_holeBefore.push_back(gap);
-            m_gapBefore.push_back(gap);
-            m_cuts.push_back((m_cuts.empty() ? 0 : m_cuts.back()) + gap);
-        }
-    }
     m_interval = m_period = intervalSeconds * 1000;
+    followDifferences(phases);
+}
+
+void GappedSeries::followDifferences(const GappedSeries &phases)
+{
+    // The phases are held as microseconds from the first.
+    const double scale = 1e-3 / m_interval;
+    const qsizetype first = phases.front();
+    qsizetype p = phases.size();
+    while (p > first + 1 && phases.m_sequence[std::size_t(p - 1)] > m_phaseTaken)
+        --p;
+    for (p = std::max(p, first + 1); p < phases.size(); ++p) {
+        // A pair of phases in adjacent slots; the first of each run of them
+        // after one that is not begins a piece.
+        if (phases.cutAt(p))
+            continue;
+        const qint64 start = phases.m_sequence[std::size_t(p - 1)];
+        const char gap = !m_hz.empty() && m_pairEnd != start ? 1 : 0;
+        m_sequence.push_back(start);
+        m_msecs.push_back(phases.msecs(p - 1));
+        m_hz.push_back((phases.hz(p) - phases.hz(p - 1)) * scale);
+        m_runningSum.push_back(m_runningSum.back() + m_hz.back());
+        m_holeBefore.push_back(gap);
+        m_gapBefore.push_back(gap);
+        m_cuts.push_back((m_cuts.empty() ? 0 : m_cuts.back()) + gap);
+        m_pairEnd = phases.m_sequence[std::size_t(p)];
+    }
+    if (phases.size() > 0)
+        m_phaseTaken = std::max(m_phaseTaken, phases.m_sequence.back());
+    // What left with the phases: a difference whose first phase did.
+    if (phases.held() > 0) {
+        const qint64 from = phases.m_sequence[std::size_t(first)];
+        while (m_front < size() && m_sequence[std::size_t(m_front)] < from)
+            ++m_front;
+    }
 }
 
 qsizetype GappedSeries::compact()

@@ -83,6 +83,13 @@ public:
     // neighbour in the slot after leaves a gap. It is laid on no grid of
     // its own.
     void takeDifferences(const GappedSeries &phases, double intervalSeconds);
+    // Follows the phases as their span moves: the differences of the phases
+    // that came are appended, those of phases that left go. Only while the
+    // phases are cut where they were and laid on the same grid; else
+    // takeDifferences() starts afresh.
+    void followDifferences(const GappedSeries &phases);
+    // The grid's interval as laid, in ms; 0 before it is.
+    double interval() const { return m_interval; }
     // Forgets what has left the span, once it is as much as what is held:
     // how many entries went, so that indices into it can follow.
     qsizetype compact();
@@ -119,6 +126,10 @@ private:
     std::map<qint64, qsizetype> m_pauses;
     bool m_pendingHole = false;
     qsizetype m_front = 0;
+    // Of differences: the newest phase taken, and the second of the newest
+    // pair differenced, by their places among the readings.
+    qint64 m_phaseTaken = -1;
+    qint64 m_pairEnd = -1;
 };
 
 // The newest averages of length m of a series, at most `newest` of them, in

@@ -38,6 +38,8 @@ struct SpanStatistics::State
     // A time-interval counter's phases, when the span is of one.
     GappedSeries phases;
     bool isPhase = false;
+    // The phases started afresh since their frequencies were taken.
+    bool phasesAfresh = true;
     LevelSums sums;
     Confidence::GappedEdf edfs;
     // The noise identified at each averaging length.
@@ -319,14 +321,22 @@ Statistics phaseFiguresOf(SpanStatistics::State &state, qsizetype count,
         s.phase = phase;
     }
     const std::optional<double> tau0 = s.numbers >= 2 ? state.phases.medianPause() : std::nullopt;
-    state.sums.clear();
     if (tau0) {
         s.tau0Seconds = *tau0 / 1000.0;
-        state.phases.setInterval(*tau0);
+        // The frequencies follow the phases while their grid stays; each is
+        // a difference over the grid's interval.
+        const bool recut = state.phases.setInterval(*tau0);
         s.gaps = state.phases.gapsHeld();
-        state.series.takeDifferences(state.phases, *s.tau0Seconds);
+        if (recut || state.phasesAfresh || state.series.interval() != state.phases.interval()) {
+            state.series.takeDifferences(state.phases, state.phases.interval() / 1000.0);
+            state.sums.clear();
+        } else {
+            state.series.followDifferences(state.phases);
+        }
+        state.phasesAfresh = false;
     } else {
         state.series.restart();
+        state.sums.clear();
     }
     if (s.numbers < 2)
         s.missing = Statistics::Missing::TooFewNumbers;
@@ -404,11 +414,14 @@ Statistics SpanStatistics::of(const ReadingHistory &history, qsizetype from, qsi
         state.phases.restart();
         state.sums.clear();
         state.isPhase = phase;
+        state.phasesAfresh = true;
     }
     if (phase) {
-        state.phases.follow(history, from, to);
+        if (state.phases.follow(history, from, to))
+            state.phasesAfresh = true;
         Statistics s = figuresOf(state, to - from, options);
         state.phases.compact();
+        state.sums.shift(state.series.compact());
         return s;
     }
     if (state.series.follow(history, from, to))
@@ -443,6 +456,7 @@ void RunStatistics::add(qint16 port, const QString &device, qint64 msecs, double
         state.phases.restart();
         state.sums.clear();
         state.isPhase = phase;
+        state.phasesAfresh = true;
         (phase ? state.phases : state.series).reserve(m_reserved);
         m_unwrapping.restart();
         m_count = 0;

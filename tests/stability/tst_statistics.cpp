@@ -121,6 +121,7 @@ private Q_SLOTS:
     void publishedStabilitySuite();
     void thousandPointSetTakenAsPhase_data();
     void thousandPointSetTakenAsPhase();
+    void movingSpanGivesTheFiguresOfAFreshOne_data();
     void movingSpanGivesTheFiguresOfAFreshOne();
     void degreesOfFreedomThroughTheFigures();
     void tooFewAveragesGiveTheWidestBounds();
@@ -466,17 +467,27 @@ void TestStatistics::thousandPointSetTakenAsPhase()
                                 .arg(truth, 0, 'g', 12)));
 }
 
+void TestStatistics::movingSpanGivesTheFiguresOfAFreshOne_data()
+{
+    QTest::addColumn<QString>("unit"); // of time intervals; none for frequencies
+    QTest::newRow("frequencies") << QString();
+    QTest::newRow("phases") << QStringLiteral("ns");
+}
+
 void TestStatistics::movingSpanGivesTheFiguresOfAFreshOne()
 {
+    QFETCH(QString, unit);
     // Noise and a drift, a reading now and then that is no number, a pause
     // of ten seconds, and the oldest readings dropped as the history is
     // bounded.
     QStringList texts;
     const QList<double> noise = thousandPointSet();
     for (int i = 0; i < 3000; ++i)
-        texts.append(i % 397 == 5 ? QStringLiteral("ERR")
-                                  : QString::number(145.0 + 1e-6 * (noise.at(i % 1000) + 0.01 * i),
-                                                    'g', 17));
+        texts.append(i % 397 == 5
+                             ? QStringLiteral("ERR")
+                             : QString::number((unit.isEmpty() ? 145.0 : 0.0)
+                                                       + 1e-6 * (noise.at(i % 1000) + 0.01 * i),
+                                               'g', 17));
     ReadingHistory history(2500);
     SpanStatistics moving;
     const auto sameFigures = [](const QList<Statistics::Deviation> &kept,
@@ -491,7 +502,10 @@ void TestStatistics::movingSpanGivesTheFiguresOfAFreshOne()
     };
     for (int i = 0; i < texts.size(); ++i) {
         const qint64 pause = i >= 1500 ? 10'000 : 0;
-        history.add({1, {}, kStart.addMSecs(qint64(100) * i + pause), texts.at(i)});
+        ReceivedReading reading{1, {}, kStart.addMSecs(qint64(100) * i + pause), texts.at(i)};
+        if (i % 397 != 5)
+            reading.unit = unit;
+        history.add(reading);
         if (i % 37 != 0 || history.size() < 700)
             continue;
         const qsizetype from = history.size() - 700 + (i % 3);
@@ -504,7 +518,10 @@ void TestStatistics::movingSpanGivesTheFiguresOfAFreshOne()
         sameFigures(kept.modifiedAllan, fresh.modifiedAllan, "modified Allan deviation");
         sameFigures(kept.overlappingHadamard, fresh.overlappingHadamard,
                     "overlapping Hadamard deviation");
-        compareClose(kept.stdDevHz, *fresh.stdDevHz, "standard deviation");
+        if (unit.isEmpty())
+            compareClose(kept.stdDevHz, *fresh.stdDevHz, "standard deviation");
+        else
+            compareClose(kept.phase->stdDevSeconds, *fresh.phase->stdDevSeconds, "phase");
     }
 }
 
