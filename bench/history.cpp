@@ -16,20 +16,26 @@
 namespace freqcounter::bench {
 
 // A million readings: a random walk around 145 MHz, ten a second, with
-// gaps: a reading missed every 97, an error code every 1009.
-void addReadings(ReadingHistory &history, qsizetype count, std::mt19937 &random)
+// gaps: a reading missed every 97, an error code every 1009. As phases, a
+// time-interval counter's random walk around 200 ns, in ns.
+void addReadings(ReadingHistory &history, qsizetype count, std::mt19937 &random, bool phases)
 {
     static const QDateTime start = QDateTime::currentDateTime().addSecs(-200'000);
     static double mhz = 145.0;
+    static double ns = 200.0;
     static qint64 slot = 0;
     std::normal_distribution<double> step(0.0, 2e-6);
     for (qsizetype i = 0; i < count; ++i) {
-        mhz += step(random);
+        (phases ? ns : mhz) += step(random);
         if (++slot % 97 == 0)
             ++slot;
-        const QString text
-                = slot % 1009 == 0 ? QStringLiteral("ERR 3") : QString::number(mhz, 'f', 7);
-        history.add({1, QStringLiteral("/dev/ttyUSB0"), start.addMSecs(slot * 100), text});
+        ReceivedReading reading{1, QStringLiteral("/dev/ttyUSB0"), start.addMSecs(slot * 100),
+                                QString::number(phases ? ns : mhz, 'f', phases ? 6 : 7)};
+        if (slot % 1009 == 0)
+            reading.text = QStringLiteral("ERR 3");
+        else if (phases)
+            reading.unit = QStringLiteral("ns");
+        history.add(reading);
     }
 }
 
@@ -56,11 +62,11 @@ QList<double> chartRedraws(int runs, std::mt19937 &random)
 // in: the figures, the sigma-tau plot and the chart of a million readings,
 // the whole history in view, with the few readings of a refresh interval
 // added before each (the oldest dropping out as they come).
-QList<double> historyRefreshes(int runs, std::mt19937 &random)
+QList<double> historyRefreshes(int runs, std::mt19937 &random, bool phases)
 {
     Runtime runtime(std::make_unique<FailingReporter>());
     ReadingHistory history;
-    addReadings(history, ReadingHistory::kCapacity, random);
+    addReadings(history, ReadingHistory::kCapacity, random, phases);
     HistoryWindow window(history, runtime);
     window.findChild<QComboBox *>(QStringLiteral("span"))->setCurrentIndex(3); // everything
     window.resize(window.sizeHint());
@@ -68,7 +74,7 @@ QList<double> historyRefreshes(int runs, std::mt19937 &random)
     window.render(&image);
     QList<double> times;
     for (int run = 0; run < runs; ++run) {
-        addReadings(history, 3, random);
+        addReadings(history, 3, random, phases);
         const auto started = Clock::now();
         window.refresh();
         window.render(&image);

@@ -22,9 +22,10 @@ QList<double> ptyHandOvers(int samples);
 QList<double> portSwitches(int switches);
 QList<double> queryLatencies(int readings);
 
-void addReadings(ReadingHistory &history, qsizetype count, std::mt19937 &random);
+void addReadings(ReadingHistory &history, qsizetype count, std::mt19937 &random,
+                 bool phases = false);
 QList<double> chartRedraws(int runs, std::mt19937 &random);
-QList<double> historyRefreshes(int runs, std::mt19937 &random);
+QList<double> historyRefreshes(int runs, std::mt19937 &random, bool phases = false);
 void writeRecording(const QString &path, int rows, int stepMs = 1000);
 std::pair<QList<double>, QList<double>> syncTimes(const QString &directory, int runs);
 

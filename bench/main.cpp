@@ -171,6 +171,8 @@ public:
         log(QStringLiteral("chart: the history window's refresh, %1 refreshes")
                     .arg(m_options.quick ? 5 : 20));
         m_historyRefresh.runs = historyRefreshes(m_options.quick ? 5 : 20, m_random);
+        log(QStringLiteral("chart: the same of a time-interval counter's phases"));
+        m_phaseRefresh.runs = historyRefreshes(m_options.quick ? 5 : 20, m_random, true);
     }
 
     // A recording of a million readings looked at again: its stability
@@ -339,6 +341,7 @@ private:
                    50};
     Figure m_historyRefresh{QStringLiteral("history window refresh, a million readings, gaps"),
                             QStringLiteral("ms"), 25};
+    Figure m_phaseRefresh{QStringLiteral("  the same, a million phases"), QStringLiteral("ms"), 25};
     Figure m_stabilityTable{QStringLiteral("--stability, a million readings"), QStringLiteral("s"),
                             3};
     Figure m_viewShown{QStringLiteral("--view to window mapped, a million readings"),
@@ -621,6 +624,7 @@ void Bench::report() const
                                         &m_boxMidReading,
                                         &m_chart,
                                         &m_historyRefresh,
+                                        &m_phaseRefresh,
                                         &m_stabilityTable,
                                         &m_viewShown,
                                         &m_stabilityLong,
