@@ -343,9 +343,11 @@ Statistics phaseFiguresOf(SpanStatistics::State &state, qsizetype count,
     else if (!tau0)
         s.missing = Statistics::Missing::NoInterval;
     else if (state.series.held() > 0) {
-        // The frequencies are fractional already: their scale is one.
+        // The frequencies are fractional already: their scale is one. Their
+        // drift is needed only to take it out.
         Statistics y;
-        moments(state.series, y);
+        if (options.removeDrift)
+            moments(state.series, y);
         const double driftPerSecond
                 = options.removeDrift && y.driftHzPerMinute ? *y.driftHzPerMinute / 60.0 : 0.0;
         s.driftRemoved = options.removeDrift && y.driftHzPerMinute;
