@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QImage>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void recordingWithNoReadingsSaysSo();
     void droppedReadingsAreSaid();
     void figuresSayWhyThereAreNone();
+    void phaseIsShownAsPhase();
     void plotIsSaved_data();
     void plotIsSaved();
     void driftIsRemoved();
@@ -224,6 +226,29 @@ void TestHistoryWindow::figuresSayWhyThereAreNone()
     const QString why = Statistics::missingText(Statistics::Missing::NoInterval);
     QCOMPARE(figure(window, "interval"), why);
     QCOMPARE(figure(window, "overlappingAllanDeviation"), why);
+}
+
+void TestHistoryWindow::phaseIsShownAsPhase()
+{
+    // A time-interval counter's phase running on by 5 ps a second from
+    // 200 ns: its figures in time, and the frequency offset its slope gives.
+    ReadingHistory history;
+    for (int i = 0; i < 300; ++i)
+        history.add(1, {}, 1'796'655'600'000 + 1000 * qint64(i), 2e-7 + 5e-12 * i, {}, true);
+    HistoryWindow window(history, *m_runtime);
+    window.resize(window.sizeHint());
+    window.refresh();
+    QCOMPARE(figure(window, "mean"), QStringLiteral("200.7475 ns"));
+    QCOMPARE(figure(window, "peakToPeak"), QStringLiteral("1.495 ns"));
+    static const QRegularExpression offset(QStringLiteral(
+            "^5[.,]000e-12 \\(5[.,]000 parts in 10\u00b9\u00b2\\) from the reference"));
+    QVERIFY2(offset.match(figure(window, "offsetFromNominal")).hasMatch(),
+             qPrintable(figure(window, "offsetFromNominal")));
+    QCOMPARE(figure(window, "driftHz"), QStringLiteral("none: the readings are time intervals"));
+    // Its chart, of phases, draws.
+    QImage image(window.size(), QImage::Format_ARGB32_Premultiplied);
+    window.render(&image);
+    QVERIFY(m_errors.isEmpty());
 }
 
 void TestHistoryWindow::plotIsSaved_data()
