@@ -11,12 +11,12 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QImage>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
