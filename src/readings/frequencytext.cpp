@@ -144,17 +144,23 @@ std::optional<FrequencyNumber> frequencyNumber(QStringView text)
 
 namespace {
 
+// The magnitude's value; NaN when it cannot be read.
+double magnitudeValue(QStringView magnitude)
+{
+    const QByteArray number = magnitude.toLatin1();
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.cbegin(), number.cend(), value);
+    if (error != std::errc() || end != number.cend())
+        return kNotAReading;
+    return value;
+}
+
 double valueMHz(QStringView text, double limitMHz)
 {
     const std::optional<FrequencyNumber> found = frequencyNumber(text);
     if (!found)
         return kNotAReading;
-    const QByteArray number = found->magnitude.toLatin1();
-    double value = 0;
-    const auto [end, error] = std::from_chars(number.cbegin(), number.cend(), value);
-    if (error != std::errc() || end != number.cend())
-        return kNotAReading;
-    value *= unitFactor(found->powerToMHz);
+    const double value = magnitudeValue(found->magnitude) * unitFactor(found->powerToMHz);
     if (!std::isfinite(value) || value >= limitMHz)
         return kNotAReading;
     return found->negative ? -value : value;
@@ -211,12 +217,7 @@ double intervalSeconds(QStringView text)
     const std::optional<IntervalNumber> found = intervalNumber(text);
     if (!found || found->unit.isEmpty())
         return kNotAReading;
-    const QByteArray number = found->magnitude.toLatin1();
-    double value = 0;
-    const auto [end, error] = std::from_chars(number.cbegin(), number.cend(), value);
-    if (error != std::errc() || end != number.cend())
-        return kNotAReading;
-    value *= std::pow(10.0, found->powerToSeconds);
+    const double value = magnitudeValue(found->magnitude) * std::pow(10.0, found->powerToSeconds);
     if (!std::isfinite(value))
         return kNotAReading;
     return found->negative ? -value : value;

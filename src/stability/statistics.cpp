@@ -297,6 +297,29 @@ SpanStatistics::~SpanStatistics() = default;
 
 namespace {
 
+// The deviations of the numbers a state holds, in hertz of this mean (one
+// for fractional frequencies), with this drift taken out; the slow figures
+// too, when asked.
+void deviationsOf(SpanStatistics::State &state, Statistics &s, double meanHz,
+                  double driftHzPerSecond, const Statistics::Options &options)
+{
+    stability(state, s, meanHz, driftHzPerSecond * *s.tau0Seconds);
+    state.slow = {meanHz, driftHzPerSecond, *s.tau0Seconds, options.ageing};
+    if (options.slow)
+        SlowFigures::put(SlowFigures::Input::take(state).compute(), s);
+}
+
+// The figures as they are given: why there are none, and then no slow
+// figures to work out.
+Statistics finished(SpanStatistics::State &state, Statistics s)
+{
+    if (!s.missing && s.allan.isEmpty())
+        s.missing = Statistics::Missing::NoTwoInARow;
+    if (s.missing)
+        state.slow.reset();
+    return s;
+}
+
 // The figures of the phases a state holds, of count readings: the
 // deviations are those of their differences.
 Statistics phaseFiguresOf(SpanStatistics::State &state, qsizetype count,
@@ -351,16 +374,9 @@ Statistics phaseFiguresOf(SpanStatistics::State &state, qsizetype count,
         const double driftPerSecond
                 = options.removeDrift && y.driftHzPerMinute ? *y.driftHzPerMinute / 60.0 : 0.0;
         s.driftRemoved = options.removeDrift && y.driftHzPerMinute;
-        stability(state, s, 1.0, driftPerSecond * *s.tau0Seconds);
-        state.slow = {1.0, driftPerSecond, *s.tau0Seconds, options.ageing};
-        if (options.slow)
-            SlowFigures::put(SlowFigures::Input::take(state).compute(), s);
+        deviationsOf(state, s, 1.0, driftPerSecond, options);
     }
-    if (!s.missing && s.allan.isEmpty())
-        s.missing = Statistics::Missing::NoTwoInARow;
-    if (s.missing)
-        state.slow.reset();
-    return s;
+    return finished(state, std::move(s));
 }
 
 // The figures of the numbers a state holds, of count readings.
@@ -390,16 +406,9 @@ Statistics figuresOf(SpanStatistics::State &state, qsizetype count,
         const double driftHzPerSecond
                 = options.removeDrift && s.driftHzPerMinute ? *s.driftHzPerMinute / 60.0 : 0.0;
         s.driftRemoved = options.removeDrift && s.driftHzPerMinute;
-        stability(state, s, meanHz, driftHzPerSecond * *s.tau0Seconds);
-        state.slow = {meanHz, driftHzPerSecond, *s.tau0Seconds, options.ageing};
-        if (options.slow)
-            SlowFigures::put(SlowFigures::Input::take(state).compute(), s);
+        deviationsOf(state, s, meanHz, driftHzPerSecond, options);
     }
-    if (!s.missing && s.allan.isEmpty())
-        s.missing = Statistics::Missing::NoTwoInARow;
-    if (s.missing)
-        state.slow.reset();
-    return s;
+    return finished(state, std::move(s));
 }
 
 } // namespace
