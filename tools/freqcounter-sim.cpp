@@ -506,9 +506,10 @@ int main(int argc, char *argv[])
     const auto serve = [&] {
         if (options.query) {
             answerQuestions(out, options, [&] {
-                // As bench counters answer: in Hz, with a sign and an exponent.
-                char answer[64];
-                std::snprintf(answer, sizeof answer, "%+.14E", nextFrequency() * 1e6);
+                // As bench counters answer: in Hz, with a sign and an exponent,
+                // and a decimal point whatever the locale.
+                const std::string answer
+                        = '+' + QByteArray::number(nextFrequency() * 1e6, 'E', 14).toStdString();
                 ::clock_gettime(CLOCK_MONOTONIC, &next);
                 return send(answer);
             });
