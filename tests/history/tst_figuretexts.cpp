@@ -128,10 +128,10 @@ void TestFigureTexts::texts_data()
     Statistics phase = s;
     phase.meanMHz.reset();
     phase.phase = Statistics::Phase{1.2345678e-7, 1.2e-7, 1.25e-7, 5.2e-11, 3.5e-12, 3.012e-12};
-    QTest::newRow("phase: the mean in ns") << phase << context() << c << QByteArray("mean")
-                                           << QStringLiteral("123.4568 ns");
-    QTest::newRow("phase: its spread in ps") << phase << context() << c << QByteArray("peakToPeak")
-                                             << QStringLiteral("52 ps");
+    QTest::newRow("phase: the mean in ns")
+            << phase << context() << c << QByteArray("mean") << QStringLiteral("123.4568 ns");
+    QTest::newRow("phase: its spread in ps")
+            << phase << context() << c << QByteArray("peakToPeak") << QStringLiteral("52 ps");
     QTest::newRow("phase: the frequency offset, decimal comma")
             << phase << context(10e6) << QStringLiteral("de_DE") << QByteArray("offsetFromNominal")
             << QStringLiteral("3,012E-12 (3,012 parts in 10\u00b9\u00b2) from the reference, the "
