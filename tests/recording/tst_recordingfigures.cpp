@@ -29,7 +29,7 @@ QString recording(const QTemporaryDir &dir, const QString &name, int readings, i
                 = QDateTime::fromMSecsSinceEpoch(kFirstMsecs + qint64(1000) * i, Qt::UTC);
         file.write(QStringLiteral("%1,1,/dev/ttyUSB0,10.000%2\r\n")
                            .arg(time.toString(Qt::ISODateWithMs))
-                           .arg((i * 7919) % 97, 3, 10, QChar(u'0'))
+                           .arg((qint64(i) * 7919) % 97, 3, 10, QChar(u'0'))
                            .toUtf8());
     }
     for (int i = 0; i < garbage; ++i)
