@@ -65,9 +65,10 @@ QString TestThreeCorneredHatDialog::recording(const char *name, int times, int r
     file.write("time,port,device,reading\r\n");
     const QDateTime start = QDateTime::fromMSecsSinceEpoch(1'796'655'600'000, Qt::UTC);
     for (int i = 0; i < rows; ++i) {
-        file.write(start.addSecs(i).toString(Qt::ISODateWithMs).toLatin1() + ",1,/dev/ttyUSB0,"
-                   + QByteArray::number(10.0 + times * ((qint64(i) * 7919) % 97) * 1e-5, 'f', 5)
-                   + "\r\n");
+        file.write(
+                start.addSecs(i).toString(Qt::ISODateWithMs).toLatin1() + ",1,/dev/ttyUSB0,"
+                + QByteArray::number(10.0 + times * double((qint64(i) * 7919) % 97) * 1e-5, 'f', 5)
+                + "\r\n");
     }
     return path;
 }
