@@ -5,6 +5,7 @@
 #include "networkaddress.h"
 #include "nominal.h"
 #include "plotpicture.h"
+#include "translations.h"
 #include "windowdefinition.h"
 
 #include <QCommandLineOption>
@@ -22,6 +23,8 @@
 #endif
 
 namespace freqcounter::CommandLine {
+
+using Translations::translate;
 
 namespace {
 
@@ -100,17 +103,21 @@ struct Option
 
 QString needsAFile(const char *name)
 {
-    return QStringLiteral("option '--%1' needs a file, for example --%1 readings.csv")
+    return translate("CommandLine", "option '--%1' needs a file, for example --%1 readings.csv")
             .arg(QLatin1StringView(name));
 }
 
-constexpr QLatin1StringView kHatNeedsThree(
-        "option '--three-cornered-hat' needs three recordings, of the pairs A-B, B-C and C-A, "
-        "for example --three-cornered-hat ab.csv bc.csv ca.csv");
+QString hatNeedsThree()
+{
+    return translate(
+            "CommandLine",
+            "option '--three-cornered-hat' needs three recordings, of the pairs A-B, B-C and C-A, "
+            "for example --three-cornered-hat ab.csv bc.csv ca.csv");
+}
 
 QString needsADevice(qint16 port)
 {
-    return QStringLiteral("option '%1' needs a device, for example %1 /dev/ttyUSB0")
+    return translate("CommandLine", "option '%1' needs a device, for example %1 /dev/ttyUSB0")
             .arg(PortDevices::option(port));
 }
 
@@ -139,8 +146,9 @@ void takeDevice(Parsed &parsed, qint16 port, const QString &value)
 {
     if (NetworkAddress::isAddress(value) && !NetworkAddress::parse(value)) {
         if (parsed.mistake.isEmpty()) {
-            parsed.mistake = QStringLiteral("option '%1': %2 is no network address; give "
-                                            "tcp://HOST:PORT, such as tcp://192.168.1.20:5025")
+            parsed.mistake = translate("CommandLine",
+                                       "option '%1': %2 is no network address; give "
+                                       "tcp://HOST:PORT, such as tcp://192.168.1.20:5025")
                                      .arg(PortDevices::option(port), quoted(value));
         }
         return;
@@ -153,9 +161,10 @@ void takeDevice(Parsed &parsed, qint16 port, const QString &value)
 void takeLine(Parsed &parsed, qint16 port, const QString &value)
 {
     takeFor(parsed, port, &PortOverrides::line, LineSettings::parse(value),
-            QStringLiteral("option '--line%1': %2 is no line setting; give BAUD/FORMAT[/FLOW], "
-                           "such as 9600/8n1, 19200/7e2/rtscts or 4800/8n1/xonxoff (baud 50 to "
-                           "4000000, 7 or 8 data bits, parity n, e or o, 1 or 2 stop bits)")
+            translate("CommandLine",
+                      "option '--line%1': %2 is no line setting; give BAUD/FORMAT[/FLOW], "
+                      "such as 9600/8n1, 19200/7e2/rtscts or 4800/8n1/xonxoff (baud 50 to "
+                      "4000000, 7 or 8 data bits, parity n, e or o, 1 or 2 stop bits)")
                     .arg(port)
                     .arg(quoted(value)));
 }
@@ -171,8 +180,9 @@ void takeText(Parsed &parsed, qint16 port, std::optional<QString> PortOverrides:
 void takeUnit(Parsed &parsed, qint16 port, const QString &value)
 {
     takeFor(parsed, port, &PortOverrides::unit, parseCounterUnit(value),
-            QStringLiteral("option '--unit%1': %2 is no unit a counter reads in; give Hz, kHz "
-                           "or MHz, or for time intervals s, ms, us, ns or ps")
+            translate("CommandLine",
+                      "option '--unit%1': %2 is no unit a counter reads in; give Hz, kHz "
+                      "or MHz, or for time intervals s, ms, us, ns or ps")
                     .arg(port)
                     .arg(quoted(value)));
 }
@@ -180,8 +190,9 @@ void takeUnit(Parsed &parsed, qint16 port, const QString &value)
 void takeAnswerTime(Parsed &parsed, qint16 port, const QString &value)
 {
     takeFor(parsed, port, &PortOverrides::answerTime, parseSeconds(value),
-            QStringLiteral("option '--timeout%1': %2 is no time an answer may take; give "
-                           "seconds from 0.1 to 60, such as 2")
+            translate("CommandLine",
+                      "option '--timeout%1': %2 is no time an answer may take; give "
+                      "seconds from 0.1 to 60, such as 2")
                     .arg(port)
                     .arg(quoted(value)));
 }
@@ -194,12 +205,13 @@ QList<Option> portOptions(qint16 port)
         return QStringLiteral("%1%2").arg(QLatin1StringView(what)).arg(port);
     };
     const auto needs = [&name](const char *what, const char *value, const char *example) {
-        return QStringLiteral("option '--%1' needs %2, for example --%1 %3")
-                .arg(name(what), QLatin1StringView(value), QLatin1StringView(example));
+        return translate("CommandLine", "option '--%1' needs %2, for example --%1 %3")
+                .arg(name(what), translate("CommandLine", value), QLatin1StringView(example));
     };
     const bool first = port == 1;
     const auto help = [first, port](const char *text) {
-        return first ? QString::fromUtf8(text) : QStringLiteral("the same for Com%1").arg(port);
+        return first ? translate("CommandLine", text)
+                     : translate("CommandLine", "the same for Com%1").arg(port);
     };
     // The value after the option's name: which port, and what was given.
     using Take = void (*)(Parsed &, const QString &);
@@ -224,42 +236,50 @@ QList<Option> portOptions(qint16 port)
              QStringLiteral("LINE"),
              usage("line", "LINE"),
              Usage::Run,
-             help("how Com1's line speaks, as BAUD/FORMAT[/FLOW]: 9600/8n1,\n"
-                  "19200/7e2/rtscts, 4800/8n1/xonxoff (1200/8n1 unless\n"
-                  "kept from Line Settings...)"),
-             needs("line", "the line's settings", "9600/8n1"),
+             help(QT_TRANSLATE_NOOP("CommandLine",
+                                    "how Com1's line speaks, as BAUD/FORMAT[/FLOW]: 9600/8n1,\n"
+                                    "19200/7e2/rtscts, 4800/8n1/xonxoff (1200/8n1 unless\n"
+                                    "kept from Line Settings...)")),
+             needs("line", QT_TRANSLATE_NOOP("CommandLine", "the line's settings"), "9600/8n1"),
              takes[0]},
             {{name("setup")},
              QStringLiteral("TEXT"),
              {},
              Usage::None,
-             help("sent once after each opening, such as *RST;:CONF:FREQ"),
-             needs("setup", "the text to send", "*RST"),
+             help(QT_TRANSLATE_NOOP("CommandLine",
+                                    "sent once after each opening, such as *RST;:CONF:FREQ")),
+             needs("setup", QT_TRANSLATE_NOOP("CommandLine", "the text to send"), "*RST"),
              takes[1]},
             {{name("query")},
              QStringLiteral("TEXT"),
              usage("query", "TEXT"),
              Usage::Run,
-             help("sent at each poll once the last answer is in, such as\n"
-                  "READ? (\\r and \\n stand for CR and LF; a line feed\n"
-                  "follows)"),
-             needs("query", "the text to send", "READ?"),
+             help(QT_TRANSLATE_NOOP("CommandLine",
+                                    "sent at each poll once the last answer is in, such as\n"
+                                    "READ? (\\r and \\n stand for CR and LF; a line feed\n"
+                                    "follows)")),
+             needs("query", QT_TRANSLATE_NOOP("CommandLine", "the text to send"), "READ?"),
              takes[2]},
             {{name("unit")},
              QStringLiteral("UNIT"),
              {},
              Usage::None,
-             help("the unit of the counter's readings: Hz, kHz or MHz\n(MHz unless kept); s, ms, "
-                  "us, ns or ps for a time-interval\ncounter, whose readings are phases"),
-             needs("unit", "a unit", "Hz"),
+             help(QT_TRANSLATE_NOOP(
+                     "CommandLine",
+                     "the unit of the counter's readings: Hz, kHz or MHz\n(MHz unless kept); s, "
+                     "ms, "
+                     "us, ns or ps for a time-interval\ncounter, whose readings are phases")),
+             needs("unit", QT_TRANSLATE_NOOP("CommandLine", "a unit"), "Hz"),
              takes[3]},
             {{name("timeout")},
              QStringLiteral("S"),
              {},
              Usage::None,
-             help("how long an answer may take, 0.1 to 60 seconds\n(2 unless kept), then the "
-                  "query is asked again"),
-             needs("timeout", "a number of seconds", "2"),
+             help(QT_TRANSLATE_NOOP(
+                     "CommandLine",
+                     "how long an answer may take, 0.1 to 60 seconds\n(2 unless kept), then the "
+                     "query is asked again")),
+             needs("timeout", QT_TRANSLATE_NOOP("CommandLine", "a number of seconds"), "2"),
              takes[4]},
     };
 }
@@ -271,7 +291,7 @@ const QList<Option> &options()
              QStringLiteral("DEVICE"),
              QStringLiteral("[--com1 DEVICE]"),
              Usage::Run,
-             QStringLiteral("the device of the Com1 button, such as /dev/ttyUSB0,\n"
+             translate("CommandLine", "the device of the Com1 button, such as /dev/ttyUSB0,\n"
                             "/dev/serial/by-id/usb-FTDI_...-port0 or COM5; or a\n"
                             "counter on the network, tcp://HOST:PORT"),
              needsADevice(1),
@@ -280,14 +300,14 @@ const QList<Option> &options()
              QStringLiteral("DEVICE"),
              QStringLiteral("[--com2 DEVICE]"),
              Usage::Run,
-             QStringLiteral("the device of the Com2 button"),
+             translate("CommandLine", "the device of the Com2 button"),
              needsADevice(2),
              [](Parsed &parsed, const QString &value) { takeDevice(parsed, 2, value); }},
             {{QStringLiteral("forget-com1")},
              {},
              QStringLiteral("[--forget-com1] [--forget-com2]"),
              Usage::Run,
-             QStringLiteral("forget the device or address Line Settings... kept\n"
+             translate("CommandLine", "forget the device or address Line Settings... kept\n"
                             "for the Com1 button, then start"),
              {},
              [](Parsed &parsed, const QString &) { parsed.forget.append(1); }},
@@ -295,7 +315,7 @@ const QList<Option> &options()
              {},
              {},
              Usage::None,
-             QStringLiteral("the same for Com2"),
+             translate("CommandLine", "the same for Com2"),
              {},
              [](Parsed &parsed, const QString &) { parsed.forget.append(2); }},
     } + portOptions(1) + portOptions(2) + QList<Option>{
@@ -303,7 +323,7 @@ const QList<Option> &options()
              QStringLiteral("FILE"),
              QStringLiteral("[--record FILE]"),
              Usage::Run,
-             QStringLiteral("record every reading shown to a CSV file, from the\n"
+             translate("CommandLine", "record every reading shown to a CSV file, from the\n"
                             "start (appended to when it exists)"),
              needsAFile("record"),
              [](Parsed &parsed, const QString &value) { parsed.recordPath = value; }},
@@ -311,7 +331,7 @@ const QList<Option> &options()
              {},
              QStringLiteral("--no-window"),
              Usage::Log,
-             QStringLiteral("read the counter with no window and no display:\n"
+             translate("CommandLine", "read the counter with no window and no display:\n"
                             "record it (--record) or serve it (--serve), riding\n"
                             "through lost lines, until ended by a signal"),
              {},
@@ -321,22 +341,22 @@ const QList<Option> &options()
              QStringLiteral("PORT"),
              QStringLiteral("[--serve [ADDRESS:]PORT]"),
              Usage::Log,
-             QStringLiteral("serve each reading as the counter sent it, a line\n"
+             translate("CommandLine", "serve each reading as the counter sent it, a line\n"
                             "each, on TCP port PORT, to other windows reading\n"
                             "tcp://HOST:PORT; to this machine alone unless given\n"
                             "as ADDRESS:PORT, such as 0.0.0.0:5025 for every network"),
-             QStringLiteral("option '--serve' needs a port, for example --serve 5025"),
+             translate("CommandLine", "option '--serve' needs a port, for example --serve 5025"),
              [](Parsed &parsed, const QString &value) {
                  const ServeAddress::Parsed given = ServeAddress::parse(value);
                  takeOrNote(parsed.serve, given.address,
-                            QStringLiteral("option '--serve': %1").arg(given.mistake),
+                            translate("CommandLine", "option '--serve': %1").arg(given.mistake),
                             parsed);
              }},
             {{QStringLiteral("reconnect")},
              {},
              QStringLiteral("[--reconnect]"),
              Usage::Run,
-             QStringLiteral("wait for a lost line and reopen it, instead of ending;\n"
+             translate("CommandLine", "wait for a lost line and reopen it, instead of ending;\n"
                             "for this run, as the menu's Reconnect When Lost"),
              {},
              [](Parsed &parsed, const QString &) { parsed.reconnect = true; }},
@@ -344,13 +364,13 @@ const QList<Option> &options()
              QStringLiteral("FREQ"),
              QStringLiteral("[--nominal FREQ [--tolerance TOL]]"),
              Usage::Run,
-             QStringLiteral("compare each reading with this frequency: 10MHz,\n"
+             translate("CommandLine", "compare each reading with this frequency: 10MHz,\n"
                             "10 MHz, 10000000 Hz (MHz without a unit); kept for\n"
                             "the next start, as the menu's Compare with Nominal"),
-             QStringLiteral("option '--nominal' needs a frequency, for example --nominal 10MHz"),
+             translate("CommandLine", "option '--nominal' needs a frequency, for example --nominal 10MHz"),
              [](Parsed &parsed, const QString &value) {
                  takeOrNote(parsed.nominalHz, Nominal::parseFrequencyHz(value),
-                            QStringLiteral("option '--nominal': %1 is no frequency above 0; give "
+                            translate("CommandLine", "option '--nominal': %1 is no frequency above 0; give "
                                            "one such as 10MHz, 10 MHz or 10000000 Hz (MHz without "
                                            "a unit)")
                                     .arg(quoted(value)),
@@ -360,13 +380,13 @@ const QList<Option> &options()
              QStringLiteral("TOL"),
              {},
              Usage::None,
-             QStringLiteral("the band around it, such as 10ppm, 50ppb or 25Hz;\n"
+             translate("CommandLine", "the band around it, such as 10ppm, 50ppb or 25Hz;\n"
                             "a reading outside it shows in a warning colour"),
-             QStringLiteral("option '--tolerance' needs a tolerance, for example --tolerance "
+             translate("CommandLine", "option '--tolerance' needs a tolerance, for example --tolerance "
                             "10ppm"),
              [](Parsed &parsed, const QString &value) {
                  takeOrNote(parsed.tolerance, Nominal::parseTolerance(value),
-                            QStringLiteral("option '--tolerance': %1 is no tolerance above 0 in "
+                            translate("CommandLine", "option '--tolerance': %1 is no tolerance above 0 in "
                                            "ppm, ppb or Hz; give one such as 10ppm, 0.5 ppm, "
                                            "50ppb or 25Hz")
                                     .arg(quoted(value)),
@@ -376,14 +396,14 @@ const QList<Option> &options()
              QStringLiteral("FACTOR"),
              QStringLiteral("[--scale FACTOR] [--offset FREQ]"),
              Usage::Run,
-             QStringLiteral("show FACTOR times each reading: 64 behind a\n"
+             translate("CommandLine", "show FACTOR times each reading: 64 behind a\n"
                             "divide-by-64 prescaler, -1 for IF - LO; for this\n"
                             "run only, as --offset"),
-             QStringLiteral("option '--scale' needs a factor, for example --scale 64"),
+             translate("CommandLine", "option '--scale' needs a factor, for example --scale 64"),
              [](Parsed &parsed, const QString &value) {
                  const bool factor = CounterMath::isFactor(value);
                  takeOrNote(parsed.scale, factor ? std::optional(value) : std::nullopt,
-                            QStringLiteral("option '--scale': %1 is no factor; give a number "
+                            translate("CommandLine", "option '--scale': %1 is no factor; give a number "
                                            "other than 0, such as 64, -1 or 0.5")
                                     .arg(quoted(value)),
                             parsed);
@@ -392,13 +412,13 @@ const QList<Option> &options()
              QStringLiteral("FREQ"),
              {},
              Usage::None,
-             QStringLiteral("add FREQ, with its sign and unit, to each reading:\n"
+             translate("CommandLine", "add FREQ, with its sign and unit, to each reading:\n"
                             "-10.7MHz shows LO - IF, +455kHz LO + IF"),
-             QStringLiteral("option '--offset' needs a frequency, for example --offset -10.7MHz"),
+             translate("CommandLine", "option '--offset' needs a frequency, for example --offset -10.7MHz"),
              [](Parsed &parsed, const QString &value) {
                  const bool offset = CounterMath::isOffset(value);
                  takeOrNote(parsed.offset, offset ? std::optional(value) : std::nullopt,
-                            QStringLiteral("option '--offset': %1 is no frequency with its unit; "
+                            translate("CommandLine", "option '--offset': %1 is no frequency with its unit; "
                                            "give one such as -10.7MHz, +455kHz or 0Hz")
                                     .arg(quoted(value)),
                             parsed);
@@ -407,7 +427,7 @@ const QList<Option> &options()
              {},
              QStringLiteral("[--list-ports]"),
              Usage::Run,
-             QStringLiteral("list the serial ports found and which of them Com1\n"
+             translate("CommandLine", "list the serial ports found and which of them Com1\n"
                             "and Com2 take, then exit"),
              {},
              nullptr,
@@ -416,7 +436,7 @@ const QList<Option> &options()
              QStringLiteral("FILE"),
              QStringLiteral("--view FILE"),
              Usage::View,
-             QStringLiteral("look at a recording (or an export) again in a history\n"
+             translate("CommandLine", "look at a recording (or an export) again in a history\n"
                             "window of its own; no port is opened"),
              needsAFile("view"),
              [](Parsed &parsed, const QString &value) { parsed.viewPath = value; }},
@@ -424,7 +444,7 @@ const QList<Option> &options()
              QStringLiteral("FILE"),
              QStringLiteral("--stability FILE [FILE...]"),
              Usage::Stability,
-             QStringLiteral("print the stability table of a recording as CSV,\n"
+             translate("CommandLine", "print the stability table of a recording as CSV,\n"
                             "then exit; of several, one table with the\n"
                             "recording in a first column"),
              needsAFile("stability"),
@@ -433,15 +453,15 @@ const QList<Option> &options()
              QStringLiteral("none|linear"),
              QStringLiteral("[--remove-drift none|linear]"),
              Usage::Stability,
-             QStringLiteral("with --stability, --plot or --three-cornered-hat:\n"
+             translate("CommandLine", "with --stability, --plot or --three-cornered-hat:\n"
                             "take the drift of the straight-line fit out of\n"
                             "every deviation (none)"),
-             QStringLiteral("option '--remove-drift' needs none or linear"),
+             translate("CommandLine", "option '--remove-drift' needs none or linear"),
              [](Parsed &parsed, const QString &value) {
                  if (value == QStringLiteral("none") || value == QStringLiteral("linear")) {
                      parsed.figures.removeDrift = value == QStringLiteral("linear");
                  } else if (parsed.mistake.isEmpty()) {
-                     parsed.mistake = QStringLiteral("option '--remove-drift': %1 is neither none "
+                     parsed.mistake = translate("CommandLine", "option '--remove-drift': %1 is neither none "
                                                      "nor linear")
                                               .arg(quoted(value));
                  }
@@ -450,7 +470,7 @@ const QList<Option> &options()
              {},
              QStringLiteral("[--ageing]"),
              Usage::Stability,
-             QStringLiteral("with --stability: fit the logarithmic model of\n"
+             translate("CommandLine", "with --stability: fit the logarithmic model of\n"
                             "ageing to a day or more of readings"),
              {},
              [](Parsed &parsed, const QString &) { parsed.figures.ageing = true; }},
@@ -458,17 +478,17 @@ const QList<Option> &options()
              QStringLiteral("OUT"),
              QStringLiteral("--plot OUT.svg|OUT.png RECORDING [RECORDING...]"),
              Usage::Plot,
-             QStringLiteral("draw the sigma-tau plot of a recording, every\n"
+             translate("CommandLine", "draw the sigma-tau plot of a recording, every\n"
                             "estimator, into an SVG or PNG picture of 1200x800\n"
                             "with no display, then exit; of several, all their\n"
                             "curves on one plot"),
-             QStringLiteral("option '--plot' needs a picture and a recording, for example "
+             translate("CommandLine", "option '--plot' needs a picture and a recording, for example "
                             "--plot sigma-tau.svg readings.csv"),
              [](Parsed &parsed, const QString &value) {
                  if (PlotPicture::formatOf(value)) {
                      parsed.plotPath = value;
                  } else if (parsed.mistake.isEmpty()) {
-                     parsed.mistake = QStringLiteral("option '--plot': %1 is no picture file; give "
+                     parsed.mistake = translate("CommandLine", "option '--plot': %1 is no picture file; give "
                                                      "one ending in .svg or .png")
                                               .arg(quoted(value));
                  }
@@ -477,16 +497,16 @@ const QList<Option> &options()
              QStringLiteral("AB.csv"),
              QStringLiteral("--three-cornered-hat AB.csv BC.csv CA.csv"),
              Usage::Hat,
-             QStringLiteral("print as CSV each of three oscillators' own\n"
+             translate("CommandLine", "print as CSV each of three oscillators' own\n"
                             "deviations, from recordings of their pairs A-B,\n"
                             "B-C and C-A over the same span, then exit"),
-             kHatNeedsThree,
+             hatNeedsThree(),
              [](Parsed &parsed, const QString &value) { parsed.hatPaths.prepend(value); }},
             {{QStringLiteral("help"), QStringLiteral("h"), QStringLiteral("?")},
              {},
              QStringLiteral("[--help]"),
              Usage::Run,
-             QStringLiteral("show this help and exit"),
+             translate("CommandLine", "show this help and exit"),
              {},
              nullptr,
              Request::Help},
@@ -494,7 +514,7 @@ const QList<Option> &options()
              {},
              QStringLiteral("[--version]"),
              Usage::Run,
-             QStringLiteral("show the version and exit"),
+             translate("CommandLine", "show the version and exit"),
              {},
              nullptr,
              Request::Version},
@@ -540,7 +560,7 @@ QStringList withoutMissingValues(const QStringList &arguments, QString &mistake)
             return !o.valueName.isEmpty() && o.name() == name;
         });
         if (argument == QStringLiteral("--")) {
-            note(QStringLiteral("unknown argument %1").arg(quoted(argument)));
+            note(translate("CommandLine", "unknown argument %1").arg(quoted(argument)));
         } else if (ours != own.cend() && !argument.contains(u'=')
                    && !(valueFollows && takesAsValue(*ours, arguments.at(i + 1)))) {
             note(ours->missing);
@@ -548,7 +568,7 @@ QStringList withoutMissingValues(const QStringList &arguments, QString &mistake)
             if (valueFollows)
                 result.append({argument, arguments.at(++i)});
             else
-                note(QStringLiteral("option %1 needs a value").arg(quoted(argument)));
+                note(translate("CommandLine", "option %1 needs a value").arg(quoted(argument)));
         } else {
             result.append(argument);
         }
@@ -645,7 +665,7 @@ Parsed parse(const QStringList &arguments, bool nominalKept)
     const bool understood = parser.parse(taken);
     if (parsed.mistake.isEmpty()) {
         if (!parser.unknownOptionNames().isEmpty()) {
-            parsed.mistake = QStringLiteral("unknown argument %1")
+            parsed.mistake = translate("CommandLine", "unknown argument %1")
                                      .arg(quoted(givenAs(
                                              arguments, parser.unknownOptionNames().constFirst())));
         } else if (!understood) {
@@ -661,16 +681,17 @@ Parsed parse(const QStringList &arguments, bool nominalKept)
             QStringList positional = parser.positionalArguments();
             if (parser.isSet(QStringLiteral("plot"))) {
                 if (positional.isEmpty()) {
-                    parsed.mistake = QStringLiteral("option '--plot' needs a recording after the "
-                                                    "picture, for example --plot sigma-tau.svg "
-                                                    "readings.csv");
+                    parsed.mistake = translate("CommandLine",
+                                               "option '--plot' needs a recording after the "
+                                               "picture, for example --plot sigma-tau.svg "
+                                               "readings.csv");
                 } else {
                     parsed.plotRecording = positional.takeFirst();
                 }
             }
             if (parser.isSet(QStringLiteral("three-cornered-hat")) && parsed.mistake.isEmpty()) {
                 if (positional.size() < 2) {
-                    parsed.mistake = kHatNeedsThree;
+                    parsed.mistake = hatNeedsThree();
                 } else {
                     parsed.hatPaths.append(positional.takeFirst());
                     parsed.hatPaths.append(positional.takeFirst());
@@ -679,7 +700,7 @@ Parsed parse(const QStringList &arguments, bool nominalKept)
             if (parser.isSet(QStringLiteral("plot")) || parser.isSet(QStringLiteral("stability")))
                 parsed.moreRecordings = std::exchange(positional, {});
             if (!positional.isEmpty() && parsed.mistake.isEmpty()) {
-                parsed.mistake = QStringLiteral("unknown argument %1")
+                parsed.mistake = translate("CommandLine", "unknown argument %1")
                                          .arg(quoted(positional.constFirst()));
             }
         }
@@ -687,8 +708,9 @@ Parsed parse(const QStringList &arguments, bool nominalKept)
 
     takeValues(parser, parsed);
     if (parsed.tolerance && !parsed.nominalHz && !nominalKept && parsed.mistake.isEmpty()) {
-        parsed.mistake = QStringLiteral("option '--tolerance' needs a nominal frequency: give "
-                                        "--nominal too, such as --nominal 10MHz");
+        parsed.mistake = translate("CommandLine",
+                                   "option '--tolerance' needs a nominal frequency: give "
+                                   "--nominal too, such as --nominal 10MHz");
     }
     // Help and the version first, then a mistake, then what is asked for.
     const auto asked = [&parser](Request request) {
@@ -716,8 +738,9 @@ Parsed parse(const QStringList &arguments, bool nominalKept)
         parsed.request = Request::Log;
     if (parsed.request == Request::Log && parsed.recordPath.isEmpty() && !parsed.serve) {
         parsed.request = Request::Mistake;
-        parsed.mistake = QStringLiteral("option '--no-window' needs --record FILE or --serve "
-                                        "PORT: with no window there is nothing else to do");
+        parsed.mistake = translate("CommandLine",
+                                   "option '--no-window' needs --record FILE or --serve "
+                                   "PORT: with no window there is nothing else to do");
     }
     return parsed;
 }
@@ -745,7 +768,7 @@ QString portListing(const PortDevices &devices, const QList<PortDescription> &fo
         buttons[at].append(QStringLiteral("Com%1").arg(port));
     }
     if (rows.isEmpty())
-        return QStringLiteral("No serial port was found.\n");
+        return translate("CommandLine", "No serial port was found.\n");
 
     QList<QStringList> table{{QStringLiteral("DEVICE"), QStringLiteral("STABLE NAME"),
                               QStringLiteral("DESCRIPTION"), QStringLiteral("MANUFACTURER"),
@@ -832,33 +855,33 @@ QString helpText()
             options += QString(17, u' ') + line + u'\n';
     }
     return usageLine()
-            + QStringLiteral(
-                      "\n"
-                      "Shows the live reading of a 2 GHz frequency counter on a serial port\n"
-                      "(1200 baud, 8 data bits, no parity, 1 stop bit, unless told otherwise)\n"
-                      "in a window titled \"%1\".\n"
-                      "\n")
+            + translate("CommandLine",
+                        "\n"
+                        "Shows the live reading of a 2 GHz frequency counter on a serial port\n"
+                        "(1200 baud, 8 data bits, no parity, 1 stop bit, unless told otherwise)\n"
+                        "in a window titled \"%1\".\n"
+                        "\n")
                       .arg(WindowDefinition::kTitle)
             + options
-            + QStringLiteral(
-                    "\n"
-                    "Each button's device is, first that applies: its option, the variable\n"
-                    "FREQCOUNTER_COM1 or FREQCOUNTER_COM2, the device chosen in the menu's\n"
-                    "Line Settings before, or the serial ports found, USB adapters first\n"
-                    "(by serial number, then name), then the rest, such as\n"
-                    "a mainboard's /dev/ttyS0 or COM1: Com1 takes the first, Com2 the\n"
-                    "second. The device is looked up again each time its port is opened,\n"
-                    "at start and at every click.\n"
-                    "Qt's own options, such as -platform and -style, are accepted.\n"
-                    "\n"
-                    "Right-click the window for more: copy the reading, record to a file,\n"
-                    "and the history (Ctrl+H): a chart of the readings with statistics.\n"
-                    "\n"
-                    "With --no-window it reads --com1 (and --com2) with every option above\n"
-                    "for the line, the counter and the math, waits for a lost line, and\n"
-                    "tells each change on standard error. It ends with status 0 on SIGTERM,\n"
-                    "SIGINT or SIGHUP (Ctrl+C on Windows), 1 on a failure waiting cannot\n"
-                    "mend (such as a file that cannot be written), 2 on a mistake here.\n");
+            + translate("CommandLine",
+                        "\n"
+                        "Each button's device is, first that applies: its option, the variable\n"
+                        "FREQCOUNTER_COM1 or FREQCOUNTER_COM2, the device chosen in the menu's\n"
+                        "Line Settings before, or the serial ports found, USB adapters first\n"
+                        "(by serial number, then name), then the rest, such as\n"
+                        "a mainboard's /dev/ttyS0 or COM1: Com1 takes the first, Com2 the\n"
+                        "second. The device is looked up again each time its port is opened,\n"
+                        "at start and at every click.\n"
+                        "Qt's own options, such as -platform and -style, are accepted.\n"
+                        "\n"
+                        "Right-click the window for more: copy the reading, record to a file,\n"
+                        "and the history (Ctrl+H): a chart of the readings with statistics.\n"
+                        "\n"
+                        "With --no-window it reads --com1 (and --com2) with every option above\n"
+                        "for the line, the counter and the math, waits for a lost line, and\n"
+                        "tells each change on standard error. It ends with status 0 on SIGTERM,\n"
+                        "SIGINT or SIGHUP (Ctrl+C on Windows), 1 on a failure waiting cannot\n"
+                        "mend (such as a file that cannot be written), 2 on a mistake here.\n");
 }
 
 QString versionText()

@@ -4,6 +4,7 @@
 #include "consoleanswer.h"
 #include "program.h"
 #include "scrollareaaccessible.h"
+#include "translations.h"
 
 #include <QApplication>
 
@@ -20,9 +21,11 @@ void forgetDevices(const QList<qint16> &ports)
         if (kept.isEmpty())
             continue;
         PortDevices::keep(port, QString());
-        ConsoleAnswer::write(
-                QStringLiteral("freqcounter: Com%1 no longer stands for %2.\n").arg(port).arg(kept),
-                ConsoleAnswer::Stream::Error);
+        ConsoleAnswer::write(Translations::translate(
+                                     "CommandLine", "freqcounter: Com%1 no longer stands for %2.\n")
+                                     .arg(port)
+                                     .arg(kept),
+                             ConsoleAnswer::Stream::Error);
     }
 }
 
@@ -34,6 +37,8 @@ int main(int argc, char *argv[])
     using ConsoleAnswer::Stream;
     // What was kept from the last run, which the command line overrides for
     // this one.
+    // In the user's language from the first answer on.
+    Translations::load();
     Comparison comparison = Comparison::kept();
     const QStringList arguments = CommandLine::programArguments(argc, argv);
     // The logger shows no box, not even for a mistake: nobody may be there
@@ -58,13 +63,21 @@ int main(int argc, char *argv[])
         ConsoleAnswer::write(CommandLine::portListing(parsed.devices, parsed.devices.found()),
                              Stream::Output);
         return 0;
-    case CommandLine::Request::Stability:
+    case CommandLine::Request::Stability: {
+        // For the notes in the user's language; the table itself is the
+        // same in every language.
+        QCoreApplication app(argc, argv);
+        Translations::install();
         return printStabilityTable(QStringList{parsed.stabilityPath} + parsed.moreRecordings,
                                    parsed.figures);
-    case CommandLine::Request::ThreeCorneredHat:
+    }
+    case CommandLine::Request::ThreeCorneredHat: {
+        QCoreApplication app(argc, argv);
+        Translations::install();
         return printThreeCorneredHat(
                 {parsed.hatPaths.at(0), parsed.hatPaths.at(1), parsed.hatPaths.at(2)},
                 parsed.figures);
+    }
     case CommandLine::Request::Run:
     case CommandLine::Request::Log:
     case CommandLine::Request::View:
@@ -84,6 +97,7 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("freqcounter"));
         QCoreApplication::setApplicationVersion(QStringLiteral(FREQCOUNTER_VERSION));
+        Translations::install();
         forgetDevices(parsed.forget);
         Logger::Setup setup{parsed.devices, parsed.portsNamed, parsed.recordPath, math,
                             parsed.serve};
@@ -111,11 +125,14 @@ int main(int argc, char *argv[])
     int qtArgc = static_cast<int>(qtArgv.size());
     qtArgv.push_back(nullptr);
     QApplication app(qtArgc, qtArgv.data());
+    Translations::install();
     const QString leftover = CommandLine::leftover(QCoreApplication::arguments());
     if (!leftover.isEmpty()) {
-        ConsoleAnswer::write(QStringLiteral("freqcounter: unknown argument '%1'\n").arg(leftover)
-                                     + CommandLine::usageLine(),
-                             Stream::Error);
+        ConsoleAnswer::write(
+                Translations::translate("CommandLine", "freqcounter: unknown argument '%1'\n")
+                                .arg(leftover)
+                        + CommandLine::usageLine(),
+                Stream::Error);
         return 2;
     }
     // Before any window: a screen reader may read the first one as it opens.

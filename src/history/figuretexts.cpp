@@ -199,31 +199,31 @@ QString driftDetail(const Shown &f)
 }
 
 const FigureRow kFigureRows[] = {
-        {"instrument", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Figures of"),
+        {"instrument", QT_TRANSLATE_NOOP("FigureTexts", "Figures of"),
          [](const Shown &f) { return std::optional(f.c.instrument); }},
-        {"count", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Readings"),
+        {"count", QT_TRANSLATE_NOOP("FigureTexts", "Readings"),
          [](const Shown &f) {
              QString count = QString::number(f.s.count);
              if (f.s.numbers != f.s.count)
                  count += FigureTexts::tr(" (%1 of them numbers)").arg(f.s.numbers);
              return std::optional(count);
          }},
-        {"interval", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Interval"),
+        {"interval", QT_TRANSLATE_NOOP("FigureTexts", "Interval"),
          [](const Shown &f) { return ifAny(f.s.tau0Seconds, seconds); }},
-        {"gaps", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Gaps"),
+        {"gaps", QT_TRANSLATE_NOOP("FigureTexts", "Gaps"),
          [](const Shown &f) {
              if (!f.s.tau0Seconds)
                  return std::optional<QString>();
              return std::optional(f.s.gaps == 0 ? FigureTexts::tr("none")
                                                 : QString::number(f.s.gaps));
          }},
-        {"mean", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Mean"),
+        {"mean", QT_TRANSLATE_NOOP("FigureTexts", "Mean"),
          [](const Shown &f) {
              if (f.s.phase)
                  return std::optional(phaseText(f.s.phase->meanSeconds));
              return ifAny(f.s.meanMHz, mhz);
          }},
-        {"offsetFromNominal", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Offset from nominal"),
+        {"offsetFromNominal", QT_TRANSLATE_NOOP("FigureTexts", "Offset from nominal"),
          [](const Shown &f) {
              // Of time intervals, the offset from the reference: the
              // phase's slope.
@@ -246,31 +246,31 @@ const FigureRow kFigureRows[] = {
                                           .simplified(),
                                   Nominal::frequencyText(*f.c.nominalHz)));
          }},
-        {"minimum", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Minimum"),
+        {"minimum", QT_TRANSLATE_NOOP("FigureTexts", "Minimum"),
          [](const Shown &f) {
              if (f.s.phase)
                  return std::optional(phaseText(f.s.phase->minSeconds));
              return ifAny(f.s.minMHz, mhz);
          }},
-        {"maximum", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Maximum"),
+        {"maximum", QT_TRANSLATE_NOOP("FigureTexts", "Maximum"),
          [](const Shown &f) {
              if (f.s.phase)
                  return std::optional(phaseText(f.s.phase->maxSeconds));
              return ifAny(f.s.maxMHz, mhz);
          }},
-        {"peakToPeak", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Peak to peak"),
+        {"peakToPeak", QT_TRANSLATE_NOOP("FigureTexts", "Peak to peak"),
          [](const Shown &f) {
              if (f.s.phase)
                  return std::optional(phaseText(f.s.phase->peakToPeakSeconds));
              return ifAny(f.s.peakToPeakHz, [](double v) { return hz(v, 1); });
          }},
-        {"standardDeviation", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Standard deviation"),
+        {"standardDeviation", QT_TRANSLATE_NOOP("FigureTexts", "Standard deviation"),
          [](const Shown &f) {
              if (f.s.phase)
                  return ifAny(f.s.phase->stdDevSeconds, phaseText);
              return ifAny(f.s.stdDevHz, [](double v) { return hz(v, 2); });
          }},
-        {"drift", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Drift"),
+        {"drift", QT_TRANSLATE_NOOP("FigureTexts", "Drift"),
          [](const Shown &f) {
              return slow(f, ifAny(f.s.drift, [](const Statistics::Drift &d) {
                              return FigureTexts::tr("%1 a day")
@@ -278,7 +278,7 @@ const FigureRow kFigureRows[] = {
                          }));
          },
          driftDetail},
-        {"driftHz", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Drift in hertz"),
+        {"driftHz", QT_TRANSLATE_NOOP("FigureTexts", "Drift in hertz"),
          [](const Shown &f) {
              if (f.s.phase)
                  return std::optional(FigureTexts::tr("none: the readings are time intervals"));
@@ -288,7 +288,7 @@ const FigureRow kFigureRows[] = {
                          }));
          },
          driftDetail},
-        {"ageing", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Ageing at the end"), ageingText,
+        {"ageing", QT_TRANSLATE_NOOP("FigureTexts", "Ageing at the end"), ageingText,
          [](const Shown &f) {
              if (!f.s.ageing)
                  return QString();
@@ -300,33 +300,33 @@ const FigureRow kFigureRows[] = {
                           locale.toString(f.s.ageing->bPerDay, 'e', 3),
                           locale.toString(f.s.ageing->residualRms, 'e', 2));
          }},
-        {"deviationsOf", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Deviations"),
+        {"deviationsOf", QT_TRANSLATE_NOOP("FigureTexts", "Deviations"),
          [](const Shown &f) {
              return std::optional(f.s.driftRemoved
                                           ? FigureTexts::tr("with the linear drift removed")
                                           : FigureTexts::tr("of the readings as read"));
          }},
-        {"allanDeviation", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Allan deviation"),
+        {"allanDeviation", QT_TRANSLATE_NOOP("FigureTexts", "Allan deviation"),
          [](const Shown &f) { return ifAny(deviations(f.s.allan, f.s)); }},
         {"overlappingAllanDeviation",
-         QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Overlapping Allan deviation"),
+         QT_TRANSLATE_NOOP("FigureTexts", "Overlapping Allan deviation"),
          [](const Shown &f) { return ifAny(deviations(f.s.overlappingAllan, f.s)); }},
         {"modifiedAllanDeviation",
-         QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Modified Allan deviation"),
+         QT_TRANSLATE_NOOP("FigureTexts", "Modified Allan deviation"),
          [](const Shown &f) { return ifAny(deviations(f.s.modifiedAllan, f.s)); }},
         {"overlappingHadamardDeviation",
-         QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Overlapping Hadamard deviation"),
+         QT_TRANSLATE_NOOP("FigureTexts", "Overlapping Hadamard deviation"),
          [](const Shown &f) { return ifAny(deviations(f.s.overlappingHadamard, f.s)); }},
-        {"timeDeviation", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Time deviation"),
+        {"timeDeviation", QT_TRANSLATE_NOOP("FigureTexts", "Time deviation"),
          [](const Shown &f) {
              return ifAny(deviations(f.s.timeDeviation, f.s, QStringLiteral(" s")));
          }},
-        {"totalDeviation", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Total deviation"),
+        {"totalDeviation", QT_TRANSLATE_NOOP("FigureTexts", "Total deviation"),
          [](const Shown &f) { return slow(f, ifAny(deviations(f.s.totalDeviation, f.s))); }},
         {"modifiedTotalDeviation",
-         QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "Modified total deviation"),
+         QT_TRANSLATE_NOOP("FigureTexts", "Modified total deviation"),
          [](const Shown &f) { return slow(f, ifAny(deviations(f.s.modifiedTotal, f.s))); }},
-        {"theoBR", QT_TRANSLATE_NOOP("freqcounter::FigureTexts", "TheoBR"),
+        {"theoBR", QT_TRANSLATE_NOOP("FigureTexts", "TheoBR"),
          [](const Shown &f) { return slow(f, ifAny(deviations(f.s.theoBR, f.s))); }},
 };
 

@@ -122,10 +122,9 @@ constexpr qint64 kBlock = 1 << 20;
 
 } // namespace
 
-const QString &RecordingFile::shownMath()
+QString RecordingFile::shownMath()
 {
-    static const QString on = tr("on");
-    return on;
+    return tr("on");
 }
 
 RecordingFile::RecordingFile(const QString &path, End end)

@@ -61,7 +61,7 @@ public:
 
     // What a recording from before rows named their counter math says of
     // it: only that it was on.
-    static const QString &shownMath();
+    static QString shownMath();
 
     // Opens the file; false, with the reason in error, when it cannot be.
     bool open(QString *error = nullptr);

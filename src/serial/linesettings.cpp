@@ -88,19 +88,21 @@ QString LineSettings::text() const
 
 QString LineSettings::description() const
 {
-    const auto tr
-            = [](const char *text) { return QCoreApplication::translate("LineSettings", text); };
-    const QString parityName = parity == QSerialPort::EvenParity ? tr("even parity")
-            : parity == QSerialPort::OddParity                   ? tr("odd parity")
-                                                                 : tr("no parity");
+    const QString parityName = parity == QSerialPort::EvenParity
+            ? QCoreApplication::translate("LineSettings", "even parity")
+            : parity == QSerialPort::OddParity
+            ? QCoreApplication::translate("LineSettings", "odd parity")
+            : QCoreApplication::translate("LineSettings", "no parity");
     QString description
-            = tr("%1 baud, %2 data bits, %3, %4")
+            = QCoreApplication::translate("LineSettings", "%1 baud, %2 data bits, %3, %4")
                       .arg(QString::number(baudRate), QString::number(int(dataBits)), parityName,
-                           stopBits == QSerialPort::TwoStop ? tr("2 stop bits") : tr("1 stop bit"));
+                           stopBits == QSerialPort::TwoStop
+                                   ? QCoreApplication::translate("LineSettings", "2 stop bits")
+                                   : QCoreApplication::translate("LineSettings", "1 stop bit"));
     if (flowControl == QSerialPort::HardwareControl)
-        description += tr(", RTS/CTS flow control");
+        description += QCoreApplication::translate("LineSettings", ", RTS/CTS flow control");
     else if (flowControl == QSerialPort::SoftwareControl)
-        description += tr(", XON/XOFF flow control");
+        description += QCoreApplication::translate("LineSettings", ", XON/XOFF flow control");
     return description;
 }
 
