@@ -7,10 +7,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir="$root/build"
 
 # To build the program, the simulator, the tests and the benchmark (which
-# watches X for the program's window with xcb).
-BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev libxcb1-dev libboost-math-dev"
-# To run it: Arial resolves to the metric-compatible Liberation Sans.
-RUN_PACKAGES="fonts-liberation"
+# watches X for the program's window with xcb); Qt's lrelease makes the
+# translations, help2man the manual pages, and dpkg-buildflags gives
+# Debian's hardening flags.
+BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-l10n-tools libgl-dev libxcb1-dev libboost-math-dev help2man dpkg-dev"
+# To run it: Arial resolves to the metric-compatible Liberation Sans; Qt's
+# own translations give its dialogs' buttons in the user's language.
+RUN_PACKAGES="fonts-liberation qt6-translations-l10n"
 # scripts/package and its test: dpkg-shlibdeps computes the dependencies;
 # the validators check the desktop entry and the AppStream metainfo, and
 # lintian the copyright file.
@@ -18,9 +21,10 @@ PACKAGE_PACKAGES="dpkg-dev file desktop-file-utils appstream lintian"
 # To test the real binary under a virtual X server, and the package; locales
 # makes the German locale under which the simulator's readings are tested;
 # the accessibility bus and its Python bindings read the window as a screen
-# reader does; systemd's systemd-analyze verifies the logger's unit.
+# reader does; systemd's systemd-analyze verifies the logger's unit; groff
+# renders the manual pages; Noto Sans CJK draws the Japanese texts.
 TEST_PACKAGES="xvfb xauth xdotool x11-utils locales at-spi2-core python3-pyatspi dbus systemd
- $PACKAGE_PACKAGES"
+ groff-base fonts-noto-cjk $PACKAGE_PACKAGES"
 
 # Installs those of the named packages that are missing, as root or through
 # sudo; does nothing when all are there.
@@ -59,9 +63,21 @@ ensure_test_locale() {
     fi
 }
 
+# Debian's build flags with every hardening (as its packages are built), for
+# the builds that are packaged and tested. CMake reads CXXFLAGS and LDFLAGS
+# when it first configures a build; the preprocessor's flags, such as
+# _FORTIFY_SOURCE, go with CXXFLAGS.
+debian_build_flags() {
+    command -v dpkg-buildflags >/dev/null 2>&1 || return 0
+    CXXFLAGS="$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS) $(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS)"
+    LDFLAGS=$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)
+    export CXXFLAGS LDFLAGS
+}
+
 # Configures (once) and builds everything into build/.
 build_all() {
     if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+        debian_build_flags
         cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
     fi
     cmake --build "$build_dir" --parallel "$(nproc)"
@@ -72,6 +88,7 @@ build_all() {
 release_dir="$root/build-release"
 build_release() {
     if [ ! -f "$release_dir/CMakeCache.txt" ]; then
+        debian_build_flags
         cmake -S "$root" -B "$release_dir" -DCMAKE_BUILD_TYPE=Release
     fi
     if [ "$#" -gt 0 ]; then
@@ -87,7 +104,7 @@ DOCS_PACKAGES="imagemagick"
 # scripts/windows: the cross compiler, Wine to run what it builds, Ninja for
 # Qt's own build, what unpacks Debian's source package of Qt Base, and NSIS,
 # which makes the installer.
-WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix wine64 ninja-build dpkg-dev xz-utils nsis"
+WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix wine64 ninja-build dpkg-dev xz-utils nsis groff-base"
 
 # Static checks, and every file's copyright and licence (reuse).
 LINT_PACKAGES="clang-tidy clang-format clazy reuse"

@@ -92,6 +92,7 @@ Options parseOptions(const QCoreApplication &app)
     parser.setApplicationDescription(QStringLiteral(
             "Sends frequency readings like the counter does, at 1200 baud 8N1 pacing."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption link(
             QStringLiteral("link"),
             QStringLiteral("Also make a symlink to the pseudo-terminal at PATH."),
@@ -396,6 +397,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("freqcounter-sim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(FREQCOUNTER_VERSION));
     const Options options = parseOptions(app);
 
     struct sigaction action = {};

@@ -826,12 +826,15 @@ QString usageLine()
     // file; the usage line names only its own.
     log.insert(1, QStringLiteral("[--record FILE]"));
     log.append(QStringLiteral("[--com1 DEVICE] [--com2 DEVICE] [...]"));
-    return QStringLiteral("Usage: freqcounter %1 [Qt options]\n"
-                          "       freqcounter %2\n"
-                          "       freqcounter %3 [Qt options]\n"
-                          "       freqcounter %4\n"
-                          "       freqcounter %5\n"
-                          "       freqcounter %6\n")
+    // Each way of starting it a line, the further ones as "or:" as GNU's
+    // programs write them, which help2man reads into the manual's synopsis.
+    return translate("CommandLine",
+                     "Usage: freqcounter %1 [Qt options]\n"
+                     "  or:  freqcounter %2\n"
+                     "  or:  freqcounter %3 [Qt options]\n"
+                     "  or:  freqcounter %4\n"
+                     "  or:  freqcounter %5\n"
+                     "  or:  freqcounter %6\n")
             .arg(run.join(u' '), log.join(u' '), view.join(u' '), stability.join(u' '),
                  plot.join(u' '), hat.join(u' '));
 }
@@ -862,7 +865,7 @@ QString helpText()
                         "in a window titled \"%1\".\n"
                         "\n")
                       .arg(WindowDefinition::kTitle)
-            + options
+            + translate("CommandLine", "Options:\n") + options
             + translate("CommandLine",
                         "\n"
                         "Each button's device is, first that applies: its option, the variable\n"

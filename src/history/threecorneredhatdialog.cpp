@@ -46,7 +46,8 @@ ThreeCorneredHatDialog::ThreeCorneredHatDialog(Runtime &runtime, const Statistic
     m_options.slow = false;
 
     auto *form = new QFormLayout;
-    const std::array<QString, 3> labels{tr("A\u2212B:"), tr("B\u2212C:"), tr("C\u2212A:")};
+    // The minus sign is written apart, so that its escape ends before the letter.
+    const std::array<QString, 3> labels{tr("A\u2212" "B:"), tr("B\u2212" "C:"), tr("C\u2212" "A:")};
     const std::array<const char *, 3> names{"pathAB", "pathBC", "pathCA"};
     for (std::size_t i = 0; i < m_paths.size(); ++i) {
         m_paths.at(i) = new QLineEdit(this);
