@@ -43,9 +43,10 @@
         <source>how Com1&apos;s line speaks, as BAUD/FORMAT[/FLOW]: 9600/8n1,
 19200/7e2/rtscts, 4800/8n1/xonxoff (1200/8n1 unless
 kept from Line Settings...)</source>
-        <translation>la configuración de la línea de Com1, como BAUD/FORMAT[/FLOW]:
-9600/8n1, 19200/7e2/rtscts, 4800/8n1/xonxoff (1200/8n1 si
-no se guardó otra en Configuración de la línea...)</translation>
+        <translation>la configuración de la línea de Com1, como
+BAUD/FORMAT[/FLOW]: 9600/8n1, 19200/7e2/rtscts,
+4800/8n1/xonxoff (1200/8n1 si no se guardó otra en
+Configuración de la línea...)</translation>
     </message>
     <message>
         <source>the line&apos;s settings</source>
@@ -53,7 +54,8 @@ no se guardó otra en Configuración de la línea...)</translation>
     </message>
     <message>
         <source>sent once after each opening, such as *RST;:CONF:FREQ</source>
-        <translation>se envía una vez tras cada apertura, por ejemplo *RST;:CONF:FREQ</translation>
+        <translation>se envía una vez tras cada apertura, por ejemplo
+*RST;:CONF:FREQ</translation>
     </message>
     <message>
         <source>the text to send</source>
@@ -72,8 +74,9 @@ LF; se añade un salto de línea)</translation>
 (MHz unless kept); s, ms, us, ns or ps for a time-interval
 counter, whose readings are phases</source>
         <translation>la unidad de las lecturas del contador: Hz, kHz o MHz
-(MHz si no se guardó otra); s, ms, us, ns o ps para un
-contador de intervalos de tiempo, cuyas lecturas son fases</translation>
+(MHz si no se guardó otra); s, ms, us, ns o ps para
+un contador de intervalos de tiempo, cuyas lecturas
+son fases</translation>
     </message>
     <message>
         <source>a unit</source>
@@ -105,8 +108,9 @@ contador en la red, tcp://HOST:PORT</translation>
     <message>
         <source>forget the device or address Line Settings... kept
 for the Com1 button, then start</source>
-        <translation>olvidar el dispositivo o la dirección que Configuración de
-la línea... guardó para el botón Com1, y arrancar</translation>
+        <translation>olvidar el dispositivo o la dirección que
+Configuración de la línea... guardó para el botón
+Com1, y arrancar</translation>
     </message>
     <message>
         <source>the same for Com2</source>
@@ -115,8 +119,9 @@ la línea... guardó para el botón Com1, y arrancar</translation>
     <message>
         <source>record every reading shown to a CSV file, from the
 start (appended to when it exists)</source>
-        <translation>registrar cada lectura mostrada en un archivo CSV, desde
-el inicio (se añade al final si el archivo ya existe)</translation>
+        <translation>registrar cada lectura mostrada en un archivo CSV,
+desde el inicio (se añade al final si el archivo ya
+existe)</translation>
     </message>
     <message>
         <source>read the counter with no window and no display:
@@ -148,9 +153,9 @@ para todas las redes</translation>
     <message>
         <source>wait for a lost line and reopen it, instead of ending;
 for this run, as the menu&apos;s Reconnect When Lost</source>
-        <translation>esperar a que vuelva una línea perdida y reabrirla, en
-vez de terminar; para esta ejecución, como Reconectar si
-se pierde en el menú</translation>
+        <translation>esperar a que vuelva una línea perdida y reabrirla,
+en vez de terminar; para esta ejecución, como
+Reconectar si se pierde en el menú</translation>
     </message>
     <message>
         <source>compare each reading with this frequency: 10MHz,
@@ -172,9 +177,9 @@ el menú</translation>
     <message>
         <source>the band around it, such as 10ppm, 50ppb or 25Hz;
 a reading outside it shows in a warning colour</source>
-        <translation>la banda alrededor de ella, como 10ppm, 50ppb o 25Hz;
-una lectura fuera de la banda se muestra en un color de
-aviso</translation>
+        <translation>la banda alrededor de la nominal, como 10ppm, 50ppb o
+25Hz; una lectura fuera de ella se muestra en un color
+de aviso</translation>
     </message>
     <message>
         <source>option &apos;--tolerance&apos; needs a tolerance, for example --tolerance 10ppm</source>
@@ -217,8 +222,8 @@ para esta ejecución, como --offset</translation>
     <message>
         <source>list the serial ports found and which of them Com1
 and Com2 take, then exit</source>
-        <translation>listar los puertos serie encontrados y cuáles toman Com1
-y Com2, y salir</translation>
+        <translation>listar los puertos serie encontrados y cuáles de
+ellos toman Com1 y Com2, y salir</translation>
     </message>
     <message>
         <source>look at a recording (or an export) again in a history
@@ -230,9 +235,9 @@ ventana de historial propia; no se abre ningún puerto</translation>
         <source>print the stability table of a recording as CSV,
 then exit; of several, one table with the
 recording in a first column</source>
-        <translation>imprimir como CSV la tabla de estabilidad de un registro
-y salir; con varios, una sola tabla con el registro en
-una primera columna</translation>
+        <translation>imprimir como CSV la tabla de estabilidad de un
+registro y salir; con varios, una sola tabla con el
+registro en una primera columna</translation>
     </message>
     <message>
         <source>with --stability, --plot or --three-cornered-hat:
@@ -240,7 +245,7 @@ take the drift of the straight-line fit out of
 every deviation (none)</source>
         <translation>con --stability, --plot o --three-cornered-hat:
 quitar de cada desviación la deriva de la recta de
-ajuste (none)</translation>
+ajuste (por omisión, none)</translation>
     </message>
     <message>
         <source>option &apos;--remove-drift&apos; needs none or linear</source>
@@ -324,9 +329,9 @@ in a window titled &quot;%1&quot;.
 
 </source>
         <translation>
-Muestra la lectura en directo de un frecuencímetro de 2 GHz en un puerto
-serie (1200 baudios, 8 bits de datos, sin paridad, 1 bit de parada, salvo
-que se indique otra cosa) en una ventana titulada &quot;%1&quot;.
+Muestra la lectura en directo de un frecuencímetro de 2 GHz en un
+puerto serie (1200 baudios, 8 bits de datos, sin paridad, 1 bit de
+parada, salvo que se indique otra cosa) en una ventana titulada &quot;%1&quot;.
 
 </translation>
     </message>
@@ -351,13 +356,13 @@ SIGINT or SIGHUP (Ctrl+C on Windows), 1 on a failure waiting cannot
 mend (such as a file that cannot be written), 2 on a mistake here.
 </source>
         <translation>
-El dispositivo de cada botón es el primero que corresponda de: su opción,
-la variable FREQCOUNTER_COM1 o FREQCOUNTER_COM2, el dispositivo elegido
-antes en Configuración de la línea del menú, o los puertos serie
+El dispositivo de cada botón es el primero que corresponda de estos: su
+opción, la variable FREQCOUNTER_COM1 o FREQCOUNTER_COM2, el dispositivo
+elegido antes en Configuración de la línea del menú, o los puertos serie
 encontrados, primero los adaptadores USB (por número de serie y luego
 por nombre) y después el resto, como /dev/ttyS0 o COM1 de una placa
-base: Com1 toma el primero y Com2 el segundo. El dispositivo se busca
-de nuevo cada vez que se abre su puerto, al arrancar y en cada clic.
+base: Com1 toma el primero y Com2 el segundo. El dispositivo se busca de
+nuevo cada vez que se abre su puerto, al arrancar y en cada clic.
 Se aceptan las opciones propias de Qt, como -platform y -style.
 
 Haga clic con el botón derecho en la ventana para ver más: copiar la
@@ -366,10 +371,10 @@ las lecturas con estadísticas.
 
 Con --no-window lee --com1 (y --com2) con todas las opciones anteriores
 para la línea, el contador y los cálculos, espera a que vuelva una línea
-perdida e informa de cada cambio en la salida de error estándar.
-Termina con estado 0 ante SIGTERM, SIGINT o SIGHUP (Ctrl+C en Windows),
-1 ante un fallo que la espera no puede remediar (como un archivo que no
-se puede escribir) y 2 ante un error en la línea de órdenes.
+perdida e informa de cada cambio en la salida de error estándar. Termina
+con estado 0 ante SIGTERM, SIGINT o SIGHUP (Ctrl+C en Windows), 1 ante
+un fallo que la espera no puede remediar (como un archivo que no se
+puede escribir) y 2 ante un error en la línea de órdenes.
 </translation>
     </message>
     <message>
@@ -645,7 +650,7 @@ se puede escribir) y 2 ante un error en la línea de órdenes.
     </message>
     <message>
         <source>Time deviation</source>
-        <translation>Desviación temporal</translation>
+        <translation>Desviación de tiempo</translation>
     </message>
     <message>
         <source>Total deviation</source>
@@ -1781,7 +1786,7 @@ se puede escribir) y 2 ante un error en la línea de órdenes.
     </message>
     <message>
         <source>Time deviation (s)</source>
-        <translation>Desviación temporal (s)</translation>
+        <translation>Desviación de tiempo (s)</translation>
     </message>
     <message>
         <source>&amp;Deviation:</source>
