@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>option &apos;--unit%1&apos;: %2 is no unit a counter reads in; give Hz, kHz or MHz, or for time intervals s, ms, us, ns or ps</source>
-        <translation>オプション &apos;--unit%1&apos;: %2 はカウンターの測定値の単位ではありません。Hz、kHz、または MHz、時間間隔なら s、ms、us、ns、または ps を指定してください</translation>
+        <translation>オプション &apos;--unit%1&apos;: %2 はカウンターの測定値の単位ではありません。Hz、kHz または MHz (時間間隔なら s、ms、us、ns または ps) を指定してください</translation>
     </message>
     <message>
         <source>option &apos;--timeout%1&apos;: %2 is no time an answer may take; give seconds from 0.1 to 60, such as 2</source>
@@ -63,9 +63,9 @@ kept from Line Settings...)</source>
         <source>sent at each poll once the last answer is in, such as
 READ? (\r and \n stand for CR and LF; a line feed
 follows)</source>
-        <translation>前の応答が届いた後、ポーリングのたびに送信。例:
-READ? (\r と \n は CR と LF を表す。末尾には改行が
-付く)</translation>
+        <translation>前の応答が届いた後、ポーリングのたびに送信。
+例: READ? (\r と \n は CR と LF を表す。末尾に
+改行が付く)</translation>
     </message>
     <message>
         <source>the unit of the counter&apos;s readings: Hz, kHz or MHz
@@ -130,10 +130,10 @@ through lost lines, until ended by a signal</source>
 each, on TCP port PORT, to other windows reading
 tcp://HOST:PORT; to this machine alone unless given
 as ADDRESS:PORT, such as 0.0.0.0:5025 for every network</source>
-        <translation>カウンターが送った測定値をそのまま 1 行ずつ、TCP
-ポート PORT で tcp://HOST:PORT を読む他のウィンドウに
-配信。ADDRESS:PORT の形で指定しない限りこのマシン
-のみ (すべてのネットワークなら 0.0.0.0:5025 など)</translation>
+        <translation>カウンターが送った測定値をそのまま 1 行ずつ、TCP ポート
+PORT で、tcp://HOST:PORT を読む他のウィンドウに配信。
+ADDRESS:PORT の形で指定しない限り、このマシンのみに
+配信 (すべてのネットワークなら 0.0.0.0:5025 など)</translation>
     </message>
     <message>
         <source>option &apos;--serve&apos; needs a port, for example --serve 5025</source>
@@ -183,9 +183,9 @@ a reading outside it shows in a warning colour</source>
         <source>show FACTOR times each reading: 64 behind a
 divide-by-64 prescaler, -1 for IF - LO; for this
 run only, as --offset</source>
-        <translation>各測定値を FACTOR 倍して表示。64 分周プリスケーラの
-後なら 64、IF - LO なら -1。--offset と同じく今回の
-実行のみ</translation>
+        <translation>各測定値を FACTOR 倍して表示。64 分周プリスケーラの後
+なら 64、IF - LO なら -1。--offset と同じく今回の実行
+のみ有効</translation>
     </message>
     <message>
         <source>option &apos;--scale&apos; needs a factor, for example --scale 64</source>
@@ -233,8 +233,8 @@ recording in a first column</source>
 take the drift of the straight-line fit out of
 every deviation (none)</source>
         <translation>--stability、--plot、--three-cornered-hat と併用:
-直線近似のドリフトを各偏差の前に除去 (既定は
-none)</translation>
+各偏差を求める前に、直線近似で求めたドリフトを
+除去 (既定は none)</translation>
     </message>
     <message>
         <source>option &apos;--remove-drift&apos; needs none or linear</source>
@@ -255,10 +255,9 @@ ageing to a day or more of readings</source>
 estimator, into an SVG or PNG picture of 1200x800
 with no display, then exit; of several, all their
 curves on one plot</source>
-        <translation>記録の sigma-tau プロットを全推定量について、
-1200x800 の SVG または PNG 画像に画面なしで描いて
-終了。複数の記録なら、すべての曲線を 1 つの
-プロットに描く</translation>
+        <translation>記録の sigma-tau プロットを全推定量について、画面
+なしで 1200x800 の SVG または PNG 画像に描いて終了。
+複数の記録なら、すべての曲線を 1 つのプロットに描く</translation>
     </message>
     <message>
         <source>option &apos;--plot&apos; needs a picture and a recording, for example --plot sigma-tau.svg readings.csv</source>
@@ -273,8 +272,7 @@ curves on one plot</source>
 deviations, from recordings of their pairs A-B,
 B-C and C-A over the same span, then exit</source>
         <translation>同じ期間に測定したペア A-B、B-C、C-A の記録から、
-3 つの発振器それぞれの偏差を CSV で出力して
-終了</translation>
+3 つの発振器それぞれの偏差を CSV で出力して終了</translation>
     </message>
     <message>
         <source>show this help and exit</source>
@@ -454,7 +452,7 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
     <name>FigureTexts</name>
     <message>
         <source>%1 (%2 to %3, %4) at %5</source>
-        <translation>%5 で %1 (%2～%3、%4)</translation>
+        <translation>τ = %5: %1 (%2～%3、%4)</translation>
     </message>
     <message>
         <source>working out…</source>
@@ -478,7 +476,7 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
     </message>
     <message>
         <source>Of the straight line through the readings, with its 68 % standard uncertainty for %1: %2</source>
-        <translation>測定値を通る直線の傾き。%1 を仮定した 68 % 標準不確かさ付き: %2</translation>
+        <translation>測定値を通る直線の傾き (%1 を仮定した 68 % 標準不確かさ付き): %2</translation>
     </message>
     <message>
         <source> (%1 of them numbers)</source>
@@ -490,7 +488,7 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
     </message>
     <message>
         <source>%1 (%2 parts in 10¹²) from the reference, the phase&apos;s slope</source>
-        <translation>基準信号に対して %1 (10¹² 分の %2)、位相の傾き</translation>
+        <translation>基準信号に対して %1 (10¹² 分の %2)、位相の傾きから算出</translation>
     </message>
     <message>
         <source>no nominal set</source>
@@ -614,7 +612,7 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
     </message>
     <message>
         <source>Ageing at the end</source>
-        <translation>末尾でのエージング</translation>
+        <translation>最終時点のエージング</translation>
     </message>
     <message>
         <source>Deviations</source>
@@ -940,7 +938,7 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
     </message>
     <message>
         <source>Common &amp;case:</source>
-        <translation>よく使う構成(&amp;C):</translation>
+        <translation>代表的な構成(&amp;C):</translation>
     </message>
     <message>
         <source>&amp;Factor:</source>
@@ -1034,7 +1032,7 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
     </message>
     <message>
         <source>Everything since start</source>
-        <translation>起動以降のすべて</translation>
+        <translation>起動以降すべて</translation>
     </message>
     <message>
         <source>Take the drift out of the readings before every deviation</source>
@@ -1050,7 +1048,7 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
     </message>
     <message>
         <source>Fit A&amp;geing</source>
-        <translation>エージングを当てはめ(&amp;G)</translation>
+        <translation>エージングの当てはめ(&amp;G)</translation>
     </message>
     <message>
         <source>Fit the logarithmic model of ageing to a day or more of readings</source>
@@ -1058,7 +1056,7 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
     </message>
     <message>
         <source>Everything recorded</source>
-        <translation>記録したすべて</translation>
+        <translation>記録全体</translation>
     </message>
     <message>
         <source>Reading the recording…</source>
@@ -1090,7 +1088,7 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
     </message>
     <message>
         <source>; all are in the recording</source>
-        <translation>。すべて記録ファイルにあります</translation>
+        <translation>（すべて記録ファイルにあります）</translation>
     </message>
     <message>
         <source>&amp;Span:</source>
@@ -1406,7 +1404,7 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
     </message>
     <message>
         <source>Network %1 was lost while open: it has taken nothing sent for %2 s.</source>
-        <translation>ネットワーク %1 が接続中に切断されました: %2 s のあいだ送信データを受け取っていません。</translation>
+        <translation>ネットワーク %1 が接続中に切断されました: %2 s のあいだ送信データを受け付けていません。</translation>
     </message>
     <message>
         <source>Network %1: the host %2 was not found. Check the address, or %3.</source>
@@ -1660,7 +1658,7 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
     </message>
     <message>
         <source>Permission denied on serial %1. Add your user to the group %2 that owns serial devices (sudo usermod -aG %2 $USER), then log out and in again.</source>
-        <translation>シリアル %1 へのアクセス権限がありません。シリアルデバイスを所有するグループ %2 にユーザーを追加し (sudo usermod -aG %2 $USER)、ログインし直してください。</translation>
+        <translation>シリアル %1 へのアクセス権限がありません。シリアルデバイスを所有するグループ %2 にユーザーを追加し (sudo usermod -aG %2 $USER)、いったんログアウトしてからログインし直してください。</translation>
     </message>
     <message>
         <source>Serial %1 is in use by another program. Close that program, then start again.</source>
