@@ -140,9 +140,8 @@ as ADDRESS:PORT, such as 0.0.0.0:5025 for every network</source>
         <translation>diffuser chaque mesure telle que le fréquencemètre
 l&apos;a envoyée, une par ligne, sur le port TCP PORT, à
 d&apos;autres fenêtres qui lisent tcp://HOST:PORT ; pour
-cette seule machine, sauf si donné sous la forme
-ADDRESS:PORT, par exemple 0.0.0.0:5025 pour tous
-les réseaux</translation>
+cette seule machine, sauf sous la forme ADDRESS:PORT,
+par exemple 0.0.0.0:5025 pour tous les réseaux</translation>
     </message>
     <message>
         <source>option &apos;--serve&apos; needs a port, for example --serve 5025</source>
@@ -245,9 +244,9 @@ tableau, avec l&apos;enregistrement en première colonne</translation>
         <source>with --stability, --plot or --three-cornered-hat:
 take the drift of the straight-line fit out of
 every deviation (none)</source>
-        <translation>avec --stability, --plot ou --three-cornered-hat :
-retirer de chaque écart-type la dérive de la droite
-ajustée (par défaut : none)</translation>
+        <translation>avec --stability, --plot ou
+--three-cornered-hat : retirer de chaque écart-type
+la dérive de la droite ajustée (par défaut : none)</translation>
     </message>
     <message>
         <source>option &apos;--remove-drift&apos; needs none or linear</source>
@@ -285,10 +284,10 @@ plusieurs, toutes leurs courbes sur un même graphique</translation>
         <source>print as CSV each of three oscillators&apos; own
 deviations, from recordings of their pairs A-B,
 B-C and C-A over the same span, then exit</source>
-        <translation>écrire en CSV l&apos;écart-type propre de chacun de trois
-oscillateurs, à partir des enregistrements de leurs
-paires A-B, B-C et C-A sur la même durée, puis
-quitter</translation>
+        <translation>écrire en CSV l&apos;écart-type propre de
+chacun de trois oscillateurs, à partir des
+enregistrements de leurs paires A-B, B-C et C-A
+sur la même durée, puis quitter</translation>
     </message>
     <message>
         <source>show this help and exit</source>
@@ -373,13 +372,13 @@ Cliquez avec le bouton droit sur la fenêtre pour plus de choix :
 copier la mesure, enregistrer dans un fichier, et l&apos;historique
 (Ctrl+H) : une courbe des mesures avec des statistiques.
 
-Avec --no-window, il lit --com1 (et --com2) avec toutes les options
-ci-dessus pour la liaison, le fréquencemètre et le calcul, attend le
-retour d&apos;une liaison perdue et signale chaque changement sur la sortie
-d&apos;erreur standard. Il se termine avec le code 0 sur SIGTERM, SIGINT ou
-SIGHUP (Ctrl+C sous Windows), 1 sur un échec que l&apos;attente ne peut
-réparer (comme un fichier impossible à écrire), 2 sur une erreur dans
-la ligne de commande.
+Avec --no-window, le programme lit --com1 (et --com2) avec toutes les
+options ci-dessus pour la liaison, le fréquencemètre et le calcul sur
+les mesures, attend le retour d&apos;une liaison perdue et signale chaque
+changement sur la sortie d&apos;erreur standard. Il se termine avec le code
+de sortie 0 sur SIGTERM, SIGINT ou SIGHUP (Ctrl+C sous Windows), 1 sur
+un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
+écrire), 2 sur une erreur dans la ligne de commande.
 </translation>
     </message>
     <message>
@@ -527,7 +526,7 @@ la ligne de commande.
     </message>
     <message>
         <source>The fit f(t) = a ln(b t + 1) + c, t in days from the first reading: a = %1, b = %2 a day; the readings lie %3 (rms) from it</source>
-        <translation>Ajustement f(t) = a ln(b t + 1) + c, t en jours depuis la première mesure : a = %1, b = %2 par jour ; les mesures s&apos;en écartent de %3 (valeur efficace)</translation>
+        <translation>Ajustement f(t) = a ln(b t + 1) + c, t en jours depuis la première mesure : a = %1, b = %2 par jour ; les mesures s&apos;en écartent de %3 (en moyenne quadratique)</translation>
     </message>
     <message>
         <source>with the linear drift removed</source>
@@ -535,7 +534,7 @@ la ligne de commande.
     </message>
     <message>
         <source>of the readings as read</source>
-        <translation>des mesures telles que lues</translation>
+        <translation>des mesures brutes</translation>
     </message>
     <message>
         <source>not enough readings</source>
@@ -1497,7 +1496,7 @@ la ligne de commande.
     </message>
     <message>
         <source>Nominal &amp;from This Reading</source>
-        <translation>Nominale &amp;d&apos;après cette mesure</translation>
+        <translation>Fréquence nominale &amp;d&apos;après cette mesure</translation>
     </message>
     <message>
         <source>C&amp;lear Nominal</source>
@@ -1681,11 +1680,11 @@ la ligne de commande.
     </message>
     <message>
         <source>Serial %1 is in use by another program. Close that program, then start again.</source>
-        <translation>La liaison série du %1 est utilisée par un autre programme. Fermez ce programme, puis relancez.</translation>
+        <translation>La liaison série du %1 est utilisée par un autre programme. Fermez ce programme, puis réessayez.</translation>
     </message>
     <message>
         <source>Serial %1 could not be set up as a serial line at %2 (%3): %4.</source>
-        <translation>La liaison série du %1 n&apos;a pas pu être configurée à %2 (%3) : %4.</translation>
+        <translation>La liaison série du %1 n&apos;a pas pu être configurée en %2 (%3) : %4.</translation>
     </message>
 </context>
 <context>
