@@ -391,6 +391,28 @@ einem Fehler in der Befehlszeile.
         <translation>freqcounter: unbekanntes Argument &apos;%1&apos;
 </translation>
     </message>
+    <message>
+        <source>Usage: freqcounter %1 [Qt options]
+  or:  freqcounter %2
+  or:  freqcounter %3 [Qt options]
+  or:  freqcounter %4
+  or:  freqcounter %5
+  or:  freqcounter %6
+</source>
+        <translation>Aufruf: freqcounter %1 [Qt-Optionen]
+  oder: freqcounter %2
+  oder: freqcounter %3 [Qt-Optionen]
+  oder: freqcounter %4
+  oder: freqcounter %5
+  oder: freqcounter %6
+</translation>
+    </message>
+    <message>
+        <source>Options:
+</source>
+        <translation>Optionen:
+</translation>
+    </message>
 </context>
 <context>
     <name>Counter</name>
@@ -773,11 +795,11 @@ einem Fehler in der Befehlszeile.
     <name>Reconnection</name>
     <message>
         <source>%1 Waiting for it to come back.</source>
-        <translation>%1 Waiting: Es wird gewartet, bis die Verbindung wieder besteht.</translation>
+        <translation>%1 Warten, bis die Verbindung wieder besteht.</translation>
     </message>
     <message>
         <source>%1 Waiting for it.</source>
-        <translation>%1 Waiting: Es wird auf die Verbindung gewartet.</translation>
+        <translation>%1 Warten auf die Verbindung.</translation>
     </message>
     <message>
         <source>Port %1 (%2) is back after %3 s.</source>
@@ -789,7 +811,7 @@ einem Fehler in der Befehlszeile.
     </message>
     <message>
         <source>Waiting for %1 to come back. %2</source>
-        <translation>Waiting: Es wird gewartet, bis %1 wieder verfügbar ist. %2</translation>
+        <translation>Warten, bis %1 wieder verfügbar ist. %2</translation>
     </message>
     <message>
         <source>port %1 (%2)</source>
@@ -1759,18 +1781,6 @@ einem Fehler in der Befehlszeile.
         <translation>Three-Cornered-Hat</translation>
     </message>
     <message>
-        <source>AÅ:</source>
-        <translation>A−B:</translation>
-    </message>
-    <message>
-        <source>Bℬ:</source>
-        <translation>B−C:</translation>
-    </message>
-    <message>
-        <source>CK:</source>
-        <translation>C−A:</translation>
-    </message>
-    <message>
         <source>Choose…</source>
         <translation>Auswählen…</translation>
     </message>
@@ -1833,6 +1843,18 @@ einem Fehler in der Befehlszeile.
     <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>A−B:</source>
+        <translation>A−B:</translation>
+    </message>
+    <message>
+        <source>B−C:</source>
+        <translation>B−C:</translation>
+    </message>
+    <message>
+        <source>C−A:</source>
+        <translation>C−A:</translation>
     </message>
 </context>
 </TS>

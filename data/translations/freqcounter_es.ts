@@ -389,6 +389,28 @@ puede escribir) y 2 ante un error en la línea de órdenes.
         <translation>freqcounter: argumento desconocido &apos;%1&apos;
 </translation>
     </message>
+    <message>
+        <source>Usage: freqcounter %1 [Qt options]
+  or:  freqcounter %2
+  or:  freqcounter %3 [Qt options]
+  or:  freqcounter %4
+  or:  freqcounter %5
+  or:  freqcounter %6
+</source>
+        <translation>Uso: freqcounter %1 [opciones de Qt]
+  o:  freqcounter %2
+  o:  freqcounter %3 [opciones de Qt]
+  o:  freqcounter %4
+  o:  freqcounter %5
+  o:  freqcounter %6
+</translation>
+    </message>
+    <message>
+        <source>Options:
+</source>
+        <translation>Opciones:
+</translation>
+    </message>
 </context>
 <context>
     <name>Counter</name>
@@ -771,11 +793,11 @@ puede escribir) y 2 ante un error en la línea de órdenes.
     <name>Reconnection</name>
     <message>
         <source>%1 Waiting for it to come back.</source>
-        <translation>%1 Waiting: esperando a que vuelva.</translation>
+        <translation>%1 Esperando a que vuelva.</translation>
     </message>
     <message>
         <source>%1 Waiting for it.</source>
-        <translation>%1 Waiting: esperando a que aparezca.</translation>
+        <translation>%1 Esperando a que aparezca.</translation>
     </message>
     <message>
         <source>Port %1 (%2) is back after %3 s.</source>
@@ -787,7 +809,7 @@ puede escribir) y 2 ante un error en la línea de órdenes.
     </message>
     <message>
         <source>Waiting for %1 to come back. %2</source>
-        <translation>Waiting: esperando a que vuelva %1. %2</translation>
+        <translation>Esperando a que vuelva %1. %2</translation>
     </message>
     <message>
         <source>port %1 (%2)</source>
@@ -1757,18 +1779,6 @@ puede escribir) y 2 ante un error en la línea de órdenes.
         <translation>Sombrero de tres picos</translation>
     </message>
     <message>
-        <source>AÅ:</source>
-        <translation>A−B:</translation>
-    </message>
-    <message>
-        <source>Bℬ:</source>
-        <translation>B−C:</translation>
-    </message>
-    <message>
-        <source>CK:</source>
-        <translation>C−A:</translation>
-    </message>
-    <message>
         <source>Choose…</source>
         <translation>Elegir…</translation>
     </message>
@@ -1831,6 +1841,18 @@ puede escribir) y 2 ante un error en la línea de órdenes.
     <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>A−B:</source>
+        <translation>A−B:</translation>
+    </message>
+    <message>
+        <source>B−C:</source>
+        <translation>B−C:</translation>
+    </message>
+    <message>
+        <source>C−A:</source>
+        <translation>C−A:</translation>
     </message>
 </context>
 </TS>

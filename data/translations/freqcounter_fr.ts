@@ -17,19 +17,19 @@
     </message>
     <message>
         <source>option &apos;%1&apos;: %2 is no network address; give tcp://HOST:PORT, such as tcp://192.168.1.20:5025</source>
-        <translation>l&apos;option &apos;%1&apos; : %2 n&apos;est pas une adresse réseau ; indiquez tcp://HOST:PORT, par exemple tcp://192.168.1.20:5025</translation>
+        <translation>l&apos;option &apos;%1&apos;&#xa0;: %2 n&apos;est pas une adresse réseau&#xa0;; indiquez tcp://HOST:PORT, par exemple tcp://192.168.1.20:5025</translation>
     </message>
     <message>
         <source>option &apos;--line%1&apos;: %2 is no line setting; give BAUD/FORMAT[/FLOW], such as 9600/8n1, 19200/7e2/rtscts or 4800/8n1/xonxoff (baud 50 to 4000000, 7 or 8 data bits, parity n, e or o, 1 or 2 stop bits)</source>
-        <translation>l&apos;option &apos;--line%1&apos; : %2 n&apos;est pas un réglage de liaison ; indiquez BAUD/FORMAT[/FLOW], par exemple 9600/8n1, 19200/7e2/rtscts ou 4800/8n1/xonxoff (de 50 à 4000000 bauds, 7 ou 8 bits de données, parité n, e ou o, 1 ou 2 bits d&apos;arrêt)</translation>
+        <translation>l&apos;option &apos;--line%1&apos;&#xa0;: %2 n&apos;est pas un réglage de liaison&#xa0;; indiquez BAUD/FORMAT[/FLOW], par exemple 9600/8n1, 19200/7e2/rtscts ou 4800/8n1/xonxoff (de 50 à 4000000 bauds, 7 ou 8 bits de données, parité n, e ou o, 1 ou 2 bits d&apos;arrêt)</translation>
     </message>
     <message>
         <source>option &apos;--unit%1&apos;: %2 is no unit a counter reads in; give Hz, kHz or MHz, or for time intervals s, ms, us, ns or ps</source>
-        <translation>l&apos;option &apos;--unit%1&apos; : %2 n&apos;est pas une unité dans laquelle un fréquencemètre mesure ; indiquez Hz, kHz ou MHz, ou pour des intervalles de temps s, ms, us, ns ou ps</translation>
+        <translation>l&apos;option &apos;--unit%1&apos;&#xa0;: %2 n&apos;est pas une unité dans laquelle un fréquencemètre mesure&#xa0;; indiquez Hz, kHz ou MHz, ou pour des intervalles de temps s, ms, us, ns ou ps</translation>
     </message>
     <message>
         <source>option &apos;--timeout%1&apos;: %2 is no time an answer may take; give seconds from 0.1 to 60, such as 2</source>
-        <translation>l&apos;option &apos;--timeout%1&apos; : %2 n&apos;est pas un délai de réponse possible ; indiquez un nombre de secondes de 0.1 à 60, par exemple 2</translation>
+        <translation>l&apos;option &apos;--timeout%1&apos;&#xa0;: %2 n&apos;est pas un délai de réponse possible&#xa0;; indiquez un nombre de secondes de 0.1 à 60, par exemple 2</translation>
     </message>
     <message>
         <source>option &apos;--%1&apos; needs %2, for example --%1 %3</source>
@@ -43,7 +43,7 @@
         <source>how Com1&apos;s line speaks, as BAUD/FORMAT[/FLOW]: 9600/8n1,
 19200/7e2/rtscts, 4800/8n1/xonxoff (1200/8n1 unless
 kept from Line Settings...)</source>
-        <translation>réglage de la liaison de Com1, en BAUD/FORMAT[/FLOW] :
+        <translation>réglage de la liaison de Com1, en BAUD/FORMAT[/FLOW]&#xa0;:
 9600/8n1, 19200/7e2/rtscts, 4800/8n1/xonxoff
 (1200/8n1 sauf réglage mémorisé dans
 Paramètres de la liaison...)</translation>
@@ -67,14 +67,14 @@ READ? (\r and \n stand for CR and LF; a line feed
 follows)</source>
         <translation>envoyé à chaque interrogation, une fois la réponse
 précédente reçue, par exemple READ? (\r et \n
-représentent CR et LF ; un saut de ligne est ajouté)</translation>
+représentent CR et LF&#xa0;; un saut de ligne est ajouté)</translation>
     </message>
     <message>
         <source>the unit of the counter&apos;s readings: Hz, kHz or MHz
 (MHz unless kept); s, ms, us, ns or ps for a time-interval
 counter, whose readings are phases</source>
-        <translation>l&apos;unité des mesures du fréquencemètre : Hz, kHz ou MHz
-(MHz sauf réglage mémorisé) ; s, ms, us, ns ou ps
+        <translation>l&apos;unité des mesures du fréquencemètre&#xa0;: Hz, kHz ou MHz
+(MHz sauf réglage mémorisé)&#xa0;; s, ms, us, ns ou ps
 pour un compteur d&apos;intervalles de temps, dont les
 mesures sont des phases</translation>
     </message>
@@ -98,7 +98,7 @@ réglage mémorisé), après quoi la requête est renvoyée</translation>
 counter on the network, tcp://HOST:PORT</source>
         <translation>le périphérique du bouton Com1, par exemple
 /dev/ttyUSB0, /dev/serial/by-id/usb-FTDI_...-port0
-ou COM5 ; ou un fréquencemètre en réseau,
+ou COM5&#xa0;; ou un fréquencemètre en réseau,
 tcp://HOST:PORT</translation>
     </message>
     <message>
@@ -127,7 +127,7 @@ s&apos;il existe)</translation>
         <source>read the counter with no window and no display:
 record it (--record) or serve it (--serve), riding
 through lost lines, until ended by a signal</source>
-        <translation>lire le fréquencemètre sans fenêtre ni affichage :
+        <translation>lire le fréquencemètre sans fenêtre ni affichage&#xa0;:
 l&apos;enregistrer (--record) ou le diffuser (--serve),
 en surmontant les pertes de liaison, jusqu&apos;à l&apos;arrêt
 par un signal</translation>
@@ -139,7 +139,7 @@ tcp://HOST:PORT; to this machine alone unless given
 as ADDRESS:PORT, such as 0.0.0.0:5025 for every network</source>
         <translation>diffuser chaque mesure telle que le fréquencemètre
 l&apos;a envoyée, une par ligne, sur le port TCP PORT, à
-d&apos;autres fenêtres qui lisent tcp://HOST:PORT ; pour
+d&apos;autres fenêtres qui lisent tcp://HOST:PORT&#xa0;; pour
 cette seule machine, sauf sous la forme ADDRESS:PORT,
 par exemple 0.0.0.0:5025 pour tous les réseaux</translation>
     </message>
@@ -149,21 +149,21 @@ par exemple 0.0.0.0:5025 pour tous les réseaux</translation>
     </message>
     <message>
         <source>option &apos;--serve&apos;: %1</source>
-        <translation>l&apos;option &apos;--serve&apos; : %1</translation>
+        <translation>l&apos;option &apos;--serve&apos;&#xa0;: %1</translation>
     </message>
     <message>
         <source>wait for a lost line and reopen it, instead of ending;
 for this run, as the menu&apos;s Reconnect When Lost</source>
         <translation>attendre le retour d&apos;une liaison perdue et la rouvrir,
-au lieu de s&apos;arrêter ; pour cette exécution, comme
+au lieu de s&apos;arrêter&#xa0;; pour cette exécution, comme
 Reconnecter en cas de perte dans le menu</translation>
     </message>
     <message>
         <source>compare each reading with this frequency: 10MHz,
 10 MHz, 10000000 Hz (MHz without a unit); kept for
 the next start, as the menu&apos;s Compare with Nominal</source>
-        <translation>comparer chaque mesure à cette fréquence : 10MHz,
-10 MHz, 10000000 Hz (MHz sans unité) ; mémorisée
+        <translation>comparer chaque mesure à cette fréquence&#xa0;: 10MHz,
+10 MHz, 10000000 Hz (MHz sans unité)&#xa0;; mémorisée
 pour le prochain démarrage, comme Comparer à la
 fréquence nominale dans le menu</translation>
     </message>
@@ -173,13 +173,13 @@ fréquence nominale dans le menu</translation>
     </message>
     <message>
         <source>option &apos;--nominal&apos;: %1 is no frequency above 0; give one such as 10MHz, 10 MHz or 10000000 Hz (MHz without a unit)</source>
-        <translation>l&apos;option &apos;--nominal&apos; : %1 n&apos;est pas une fréquence supérieure à 0 ; indiquez-en une comme 10MHz, 10 MHz ou 10000000 Hz (MHz sans unité)</translation>
+        <translation>l&apos;option &apos;--nominal&apos;&#xa0;: %1 n&apos;est pas une fréquence supérieure à 0&#xa0;; indiquez-en une comme 10MHz, 10 MHz ou 10000000 Hz (MHz sans unité)</translation>
     </message>
     <message>
         <source>the band around it, such as 10ppm, 50ppb or 25Hz;
 a reading outside it shows in a warning colour</source>
         <translation>la plage autour de celle-ci, par exemple 10ppm, 50ppb
-ou 25Hz ; une mesure hors de cette plage s&apos;affiche
+ou 25Hz&#xa0;; une mesure hors de cette plage s&apos;affiche
 dans une couleur d&apos;alerte</translation>
     </message>
     <message>
@@ -188,14 +188,14 @@ dans une couleur d&apos;alerte</translation>
     </message>
     <message>
         <source>option &apos;--tolerance&apos;: %1 is no tolerance above 0 in ppm, ppb or Hz; give one such as 10ppm, 0.5 ppm, 50ppb or 25Hz</source>
-        <translation>l&apos;option &apos;--tolerance&apos; : %1 n&apos;est pas une tolérance supérieure à 0 en ppm, ppb ou Hz ; indiquez-en une comme 10ppm, 0.5 ppm, 50ppb ou 25Hz</translation>
+        <translation>l&apos;option &apos;--tolerance&apos;&#xa0;: %1 n&apos;est pas une tolérance supérieure à 0 en ppm, ppb ou Hz&#xa0;; indiquez-en une comme 10ppm, 0.5 ppm, 50ppb ou 25Hz</translation>
     </message>
     <message>
         <source>show FACTOR times each reading: 64 behind a
 divide-by-64 prescaler, -1 for IF - LO; for this
 run only, as --offset</source>
-        <translation>afficher FACTOR fois chaque mesure : 64 derrière un
-prédiviseur par 64, -1 pour IF - LO ; pour cette
+        <translation>afficher FACTOR fois chaque mesure&#xa0;: 64 derrière un
+prédiviseur par 64, -1 pour IF - LO&#xa0;; pour cette
 exécution seulement, comme --offset</translation>
     </message>
     <message>
@@ -204,13 +204,13 @@ exécution seulement, comme --offset</translation>
     </message>
     <message>
         <source>option &apos;--scale&apos;: %1 is no factor; give a number other than 0, such as 64, -1 or 0.5</source>
-        <translation>l&apos;option &apos;--scale&apos; : %1 n&apos;est pas un facteur ; indiquez un nombre différent de 0, par exemple 64, -1 ou 0.5</translation>
+        <translation>l&apos;option &apos;--scale&apos;&#xa0;: %1 n&apos;est pas un facteur&#xa0;; indiquez un nombre différent de 0, par exemple 64, -1 ou 0.5</translation>
     </message>
     <message>
         <source>add FREQ, with its sign and unit, to each reading:
 -10.7MHz shows LO - IF, +455kHz LO + IF</source>
         <translation>ajouter FREQ, avec son signe et son unité, à chaque
-mesure : -10.7MHz affiche LO - IF, +455kHz LO + IF</translation>
+mesure&#xa0;: -10.7MHz affiche LO - IF, +455kHz LO + IF</translation>
     </message>
     <message>
         <source>option &apos;--offset&apos; needs a frequency, for example --offset -10.7MHz</source>
@@ -218,7 +218,7 @@ mesure : -10.7MHz affiche LO - IF, +455kHz LO + IF</translation>
     </message>
     <message>
         <source>option &apos;--offset&apos;: %1 is no frequency with its unit; give one such as -10.7MHz, +455kHz or 0Hz</source>
-        <translation>l&apos;option &apos;--offset&apos; : %1 n&apos;est pas une fréquence avec son unité ; indiquez-en une comme -10.7MHz, +455kHz ou 0Hz</translation>
+        <translation>l&apos;option &apos;--offset&apos;&#xa0;: %1 n&apos;est pas une fréquence avec son unité&#xa0;; indiquez-en une comme -10.7MHz, +455kHz ou 0Hz</translation>
     </message>
     <message>
         <source>list the serial ports found and which of them Com1
@@ -230,14 +230,14 @@ Com1 et Com2, puis quitter</translation>
         <source>look at a recording (or an export) again in a history
 window of its own; no port is opened</source>
         <translation>revoir un enregistrement (ou un export) dans une
-fenêtre d&apos;historique à part ; aucun port n&apos;est ouvert</translation>
+fenêtre d&apos;historique à part&#xa0;; aucun port n&apos;est ouvert</translation>
     </message>
     <message>
         <source>print the stability table of a recording as CSV,
 then exit; of several, one table with the
 recording in a first column</source>
         <translation>écrire le tableau de stabilité d&apos;un enregistrement
-en CSV, puis quitter ; pour plusieurs, un seul
+en CSV, puis quitter&#xa0;; pour plusieurs, un seul
 tableau, avec l&apos;enregistrement en première colonne</translation>
     </message>
     <message>
@@ -245,8 +245,8 @@ tableau, avec l&apos;enregistrement en première colonne</translation>
 take the drift of the straight-line fit out of
 every deviation (none)</source>
         <translation>avec --stability, --plot ou
---three-cornered-hat : retirer de chaque écart-type
-la dérive de la droite ajustée (par défaut : none)</translation>
+--three-cornered-hat&#xa0;: retirer de chaque écart-type
+la dérive de la droite ajustée (par défaut&#xa0;: none)</translation>
     </message>
     <message>
         <source>option &apos;--remove-drift&apos; needs none or linear</source>
@@ -254,12 +254,12 @@ la dérive de la droite ajustée (par défaut : none)</translation>
     </message>
     <message>
         <source>option &apos;--remove-drift&apos;: %1 is neither none nor linear</source>
-        <translation>l&apos;option &apos;--remove-drift&apos; : %1 n&apos;est ni none ni linear</translation>
+        <translation>l&apos;option &apos;--remove-drift&apos;&#xa0;: %1 n&apos;est ni none ni linear</translation>
     </message>
     <message>
         <source>with --stability: fit the logarithmic model of
 ageing to a day or more of readings</source>
-        <translation>avec --stability : ajuster le modèle logarithmique
+        <translation>avec --stability&#xa0;: ajuster le modèle logarithmique
 de vieillissement sur un jour de mesures ou plus</translation>
     </message>
     <message>
@@ -269,7 +269,7 @@ with no display, then exit; of several, all their
 curves on one plot</source>
         <translation>tracer le graphique sigma-tau d&apos;un enregistrement,
 avec tous les estimateurs, dans une image SVG ou PNG
-de 1200x800 sans affichage, puis quitter ; pour
+de 1200x800 sans affichage, puis quitter&#xa0;; pour
 plusieurs, toutes leurs courbes sur un même graphique</translation>
     </message>
     <message>
@@ -278,7 +278,7 @@ plusieurs, toutes leurs courbes sur un même graphique</translation>
     </message>
     <message>
         <source>option &apos;--plot&apos;: %1 is no picture file; give one ending in .svg or .png</source>
-        <translation>l&apos;option &apos;--plot&apos; : %1 n&apos;est pas un fichier image ; indiquez-en un qui se termine par .svg ou .png</translation>
+        <translation>l&apos;option &apos;--plot&apos;&#xa0;: %1 n&apos;est pas un fichier image&#xa0;; indiquez-en un qui se termine par .svg ou .png</translation>
     </message>
     <message>
         <source>print as CSV each of three oscillators&apos; own
@@ -311,11 +311,11 @@ sur la même durée, puis quitter</translation>
     </message>
     <message>
         <source>option &apos;--tolerance&apos; needs a nominal frequency: give --nominal too, such as --nominal 10MHz</source>
-        <translation>l&apos;option &apos;--tolerance&apos; demande une fréquence nominale : indiquez aussi --nominal, par exemple --nominal 10MHz</translation>
+        <translation>l&apos;option &apos;--tolerance&apos; demande une fréquence nominale&#xa0;: indiquez aussi --nominal, par exemple --nominal 10MHz</translation>
     </message>
     <message>
         <source>option &apos;--no-window&apos; needs --record FILE or --serve PORT: with no window there is nothing else to do</source>
-        <translation>l&apos;option &apos;--no-window&apos; demande --record FILE ou --serve PORT : sans fenêtre, il n&apos;y a rien d&apos;autre à faire</translation>
+        <translation>l&apos;option &apos;--no-window&apos; demande --record FILE ou --serve PORT&#xa0;: sans fenêtre, il n&apos;y a rien d&apos;autre à faire</translation>
     </message>
     <message>
         <source>No serial port was found.
@@ -333,7 +333,7 @@ in a window titled &quot;%1&quot;.
         <translation>
 Affiche en direct la mesure d&apos;un fréquencemètre 2 GHz sur un port série
 (1200 bauds, 8 bits de données, sans parité, 1 bit d&apos;arrêt, sauf
-indication contraire) dans une fenêtre intitulée « %1 ».
+indication contraire) dans une fenêtre intitulée «&#xa0;%1&#xa0;».
 
 </translation>
     </message>
@@ -358,19 +358,19 @@ SIGINT or SIGHUP (Ctrl+C on Windows), 1 on a failure waiting cannot
 mend (such as a file that cannot be written), 2 on a mistake here.
 </source>
         <translation>
-Le périphérique de chaque bouton est le premier qui s&apos;applique parmi :
+Le périphérique de chaque bouton est le premier qui s&apos;applique parmi&#xa0;:
 son option, la variable FREQCOUNTER_COM1 ou FREQCOUNTER_COM2, le
 périphérique choisi auparavant dans Paramètres de la liaison du menu,
 ou les ports série trouvés, les adaptateurs USB d&apos;abord (par numéro
 de série, puis par nom), puis les autres, comme /dev/ttyS0 ou COM1
-d&apos;une carte mère : Com1 prend le premier, Com2 le second. Le
+d&apos;une carte mère&#xa0;: Com1 prend le premier, Com2 le second. Le
 périphérique est recherché de nouveau à chaque ouverture de son port,
 au démarrage et à chaque clic.
 Les options propres à Qt, comme -platform et -style, sont acceptées.
 
-Cliquez avec le bouton droit sur la fenêtre pour plus de choix :
+Cliquez avec le bouton droit sur la fenêtre pour plus de choix&#xa0;:
 copier la mesure, enregistrer dans un fichier, et l&apos;historique
-(Ctrl+H) : une courbe des mesures avec des statistiques.
+(Ctrl+H)&#xa0;: une courbe des mesures avec des statistiques.
 
 Avec --no-window, le programme lit --com1 (et --com2) avec toutes les
 options ci-dessus pour la liaison, le fréquencemètre et le calcul sur
@@ -393,16 +393,38 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
         <translation>freqcounter: argument inconnu &apos;%1&apos;
 </translation>
     </message>
+    <message>
+        <source>Usage: freqcounter %1 [Qt options]
+  or:  freqcounter %2
+  or:  freqcounter %3 [Qt options]
+  or:  freqcounter %4
+  or:  freqcounter %5
+  or:  freqcounter %6
+</source>
+        <translation>Utilisation : freqcounter %1 [options de Qt]
+  ou : freqcounter %2
+  ou : freqcounter %3 [options de Qt]
+  ou : freqcounter %4
+  ou : freqcounter %5
+  ou : freqcounter %6
+</translation>
+    </message>
+    <message>
+        <source>Options:
+</source>
+        <translation>Options :
+</translation>
+    </message>
 </context>
 <context>
     <name>Counter</name>
     <message>
         <source>A reading from %1 stayed unfinished for %2 s and was dropped; readings are dropped so until a line end comes in time.</source>
-        <translation>Une mesure du %1 est restée incomplète pendant %2 s et a été rejetée ; les mesures seront ainsi rejetées tant qu&apos;une fin de ligne n&apos;arrivera pas à temps.</translation>
+        <translation>Une mesure du %1 est restée incomplète pendant %2 s et a été rejetée&#xa0;; les mesures seront ainsi rejetées tant qu&apos;une fin de ligne n&apos;arrivera pas à temps.</translation>
     </message>
     <message>
         <source>A reading from %1 held a character received in error and was dropped; check the line&apos;s settings and its cable.</source>
-        <translation>Une mesure du %1 contenait un caractère reçu avec erreur et a été rejetée ; vérifiez les paramètres de la liaison et son câble.</translation>
+        <translation>Une mesure du %1 contenait un caractère reçu avec erreur et a été rejetée&#xa0;; vérifiez les paramètres de la liaison et son câble.</translation>
     </message>
     <message>
         <source>port %1 (%2)</source>
@@ -448,7 +470,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>The recording file %1 %2: %3.</source>
-        <translation>Le fichier d&apos;enregistrement %1 %2 : %3.</translation>
+        <translation>Le fichier d&apos;enregistrement %1 %2&#xa0;: %3.</translation>
     </message>
     <message>
         <source> The readings recorded before stay in it.</source>
@@ -463,7 +485,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>least squares; uncertainty for %1 from the Hadamard variance at %2 τ0</source>
-        <translation>moindres carrés ; incertitude pour le bruit dominant (%1), tirée de la variance de Hadamard à %2 τ0</translation>
+        <translation>moindres carrés&#xa0;; incertitude pour le bruit dominant (%1), tirée de la variance de Hadamard à %2 τ0</translation>
     </message>
 </context>
 <context>
@@ -490,11 +512,11 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>none: the readings are not log-shaped</source>
-        <translation>aucun : les mesures ne suivent pas une loi logarithmique</translation>
+        <translation>aucun&#xa0;: les mesures ne suivent pas une loi logarithmique</translation>
     </message>
     <message>
         <source>Of the straight line through the readings, with its 68 % standard uncertainty for %1: %2</source>
-        <translation>Dérive de la droite ajustée aux mesures, avec son incertitude-type à 68 % pour le bruit dominant (%1) : %2</translation>
+        <translation>Dérive de la droite ajustée aux mesures, avec son incertitude-type à 68&#xa0;% pour le bruit dominant (%1)&#xa0;: %2</translation>
     </message>
     <message>
         <source> (%1 of them numbers)</source>
@@ -506,7 +528,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>%1 (%2 parts in 10¹²) from the reference, the phase&apos;s slope</source>
-        <translation>%1 (%2 parties sur 10¹²) par rapport à la référence : pente de la phase</translation>
+        <translation>%1 (%2 parties sur 10¹²) par rapport à la référence&#xa0;: pente de la phase</translation>
     </message>
     <message>
         <source>no nominal set</source>
@@ -518,7 +540,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>none: the readings are time intervals</source>
-        <translation>aucune : les mesures sont des intervalles de temps</translation>
+        <translation>aucune&#xa0;: les mesures sont des intervalles de temps</translation>
     </message>
     <message>
         <source>%1 Hz a day</source>
@@ -526,7 +548,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>The fit f(t) = a ln(b t + 1) + c, t in days from the first reading: a = %1, b = %2 a day; the readings lie %3 (rms) from it</source>
-        <translation>Ajustement f(t) = a ln(b t + 1) + c, t en jours depuis la première mesure : a = %1, b = %2 par jour ; les mesures s&apos;en écartent de %3 (en moyenne quadratique)</translation>
+        <translation>Ajustement f(t) = a ln(b t + 1) + c, t en jours depuis la première mesure&#xa0;: a = %1, b = %2 par jour&#xa0;; les mesures s&apos;en écartent de %3 (en moyenne quadratique)</translation>
     </message>
     <message>
         <source>with the linear drift removed</source>
@@ -562,11 +584,11 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>%1, each with its 68.3 % confidence bounds, of the readings with the linear drift removed</source>
-        <translation>%1, chacun avec ses bornes de confiance à 68,3 %, des mesures après retrait de la dérive linéaire</translation>
+        <translation>%1, chacun avec ses bornes de confiance à 68,3&#xa0;%, des mesures après retrait de la dérive linéaire</translation>
     </message>
     <message>
         <source>%1, each with its 68.3 % confidence bounds</source>
-        <translation>%1, chacun avec ses bornes de confiance à 68,3 %</translation>
+        <translation>%1, chacun avec ses bornes de confiance à 68,3&#xa0;%</translation>
     </message>
     <message>
         <source>%1, %2 to %3</source>
@@ -574,11 +596,11 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>%1 compared</source>
-        <translation>Comparaison : %1</translation>
+        <translation>Comparaison&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Figures of</source>
@@ -708,15 +730,15 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     <name>LoggerRecording</name>
     <message>
         <source>the disk is full: readings are counted and not recorded until there is room (%1)</source>
-        <translation>le disque est plein : les mesures sont comptées mais pas enregistrées jusqu&apos;à ce qu&apos;il y ait de la place (%1)</translation>
+        <translation>le disque est plein&#xa0;: les mesures sont comptées mais pas enregistrées jusqu&apos;à ce qu&apos;il y ait de la place (%1)</translation>
     </message>
     <message>
         <source>writing again: 1 reading was not recorded</source>
-        <translation>écriture reprise : 1 mesure n&apos;a pas été enregistrée</translation>
+        <translation>écriture reprise&#xa0;: 1 mesure n&apos;a pas été enregistrée</translation>
     </message>
     <message>
         <source>writing again: %1 readings were not recorded</source>
-        <translation>écriture reprise : %1 mesures n&apos;ont pas été enregistrées</translation>
+        <translation>écriture reprise&#xa0;: %1 mesures n&apos;ont pas été enregistrées</translation>
     </message>
 </context>
 <context>
@@ -738,7 +760,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     <name>NominalComparison</name>
     <message>
         <source>Offset from %1: %2</source>
-        <translation>Écart par rapport à %1 : %2</translation>
+        <translation>Écart par rapport à %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>   outside %1</source>
@@ -761,14 +783,14 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>this build saves no SVG pictures; save as .png</source>
-        <translation>cette version n&apos;enregistre pas d&apos;images SVG ; enregistrez au format .png</translation>
+        <translation>cette version n&apos;enregistre pas d&apos;images SVG&#xa0;; enregistrez au format .png</translation>
     </message>
 </context>
 <context>
     <name>PortDevices</name>
     <message>
         <source> Line Settings… kept %1 for Com%2: %3 or %4 names another device for a run, and %5 forgets it.</source>
-        <translation> %1 est mémorisé pour Com%2 par Paramètres de la liaison… : %3 ou %4 désigne un autre périphérique le temps d&apos;une exécution, et %5 l&apos;oublie.</translation>
+        <translation> %1 est mémorisé pour Com%2 par Paramètres de la liaison…&#xa0;: %3 ou %4 désigne un autre périphérique le temps d&apos;une exécution, et %5 l&apos;oublie.</translation>
     </message>
 </context>
 <context>
@@ -802,19 +824,19 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     <name>RecordingFigures</name>
     <message>
         <source>1 row could not be read, at line %1; it is left out</source>
-        <translation>la ligne %1 n&apos;a pas pu être lue ; elle est ignorée</translation>
+        <translation>la ligne %1 n&apos;a pas pu être lue&#xa0;; elle est ignorée</translation>
     </message>
     <message>
         <source>%1 rows could not be read, the first at line %2; they are left out</source>
-        <translation>%1 lignes n&apos;ont pas pu être lues, la première à la ligne %2 ; elles sont ignorées</translation>
+        <translation>%1 lignes n&apos;ont pas pu être lues, la première à la ligne %2&#xa0;; elles sont ignorées</translation>
     </message>
     <message>
         <source>no stability figures: %1</source>
-        <translation>aucune valeur de stabilité : %1</translation>
+        <translation>aucune valeur de stabilité&#xa0;: %1</translation>
     </message>
     <message>
         <source>warning: the recordings span %1 s, %2 s and %3 s, more than a tenth apart; the three-cornered hat wants the three pairs measured over the same span</source>
-        <translation>attention : les enregistrements durent %1 s, %2 s et %3 s, soit un écart de plus d&apos;un dixième ; la méthode du chapeau à trois cornes demande que les trois paires soient mesurées sur la même durée</translation>
+        <translation>attention&#xa0;: les enregistrements durent %1 s, %2 s et %3 s, soit un écart de plus d&apos;un dixième&#xa0;; la méthode du chapeau à trois cornes demande que les trois paires soient mesurées sur la même durée</translation>
     </message>
 </context>
 <context>
@@ -840,11 +862,11 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     <name>ServeAddress</name>
     <message>
         <source>%1 names no port from 1 to 65535; give [ADDRESS:]PORT, such as 5025 or 0.0.0.0:5025</source>
-        <translation>%1 n&apos;indique aucun port de 1 à 65535 ; indiquez [ADDRESS:]PORT, par exemple 5025 ou 0.0.0.0:5025</translation>
+        <translation>%1 n&apos;indique aucun port de 1 à 65535&#xa0;; indiquez [ADDRESS:]PORT, par exemple 5025 ou 0.0.0.0:5025</translation>
     </message>
     <message>
         <source>%1: an IPv6 address goes in brackets, such as [::]:5025</source>
-        <translation>%1 : une adresse IPv6 s&apos;écrit entre crochets, par exemple [::]:5025</translation>
+        <translation>%1&#xa0;: une adresse IPv6 s&apos;écrit entre crochets, par exemple [::]:5025</translation>
     </message>
     <message>
         <source>%1 names no address before its port</source>
@@ -852,7 +874,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>%1 is no IP address; give one of this machine&apos;s, such as 0.0.0.0 (every interface) or 192.168.1.7, or the port alone (this machine only)</source>
-        <translation>%1 n&apos;est pas une adresse IP ; indiquez une adresse de cette machine, par exemple 0.0.0.0 (toutes les interfaces) ou 192.168.1.7, ou le port seul (cette machine uniquement)</translation>
+        <translation>%1 n&apos;est pas une adresse IP&#xa0;; indiquez une adresse de cette machine, par exemple 0.0.0.0 (toutes les interfaces) ou 192.168.1.7, ou le port seul (cette machine uniquement)</translation>
     </message>
 </context>
 <context>
@@ -890,7 +912,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>the readings have no interval: all their time stamps are the same</source>
-        <translation>les mesures n&apos;ont pas d&apos;intervalle : leurs horodatages sont tous identiques</translation>
+        <translation>les mesures n&apos;ont pas d&apos;intervalle&#xa0;: leurs horodatages sont tous identiques</translation>
     </message>
     <message>
         <source>the readings&apos; mean is zero, and a fractional frequency needs one</source>
@@ -956,15 +978,15 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>Common &amp;case:</source>
-        <translation>&amp;Cas courant :</translation>
+        <translation>&amp;Cas courant&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Factor:</source>
-        <translation>&amp;Facteur :</translation>
+        <translation>&amp;Facteur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Offset:</source>
-        <translation>&amp;Décalage :</translation>
+        <translation>&amp;Décalage&#xa0;:</translation>
     </message>
     <message>
         <source>The factor must be a number other than 0, such as 64, -1 or 0.5.</source>
@@ -980,7 +1002,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>The newest reading, %1, is no number: it shows as it came.</source>
-        <translation>La dernière mesure, %1, n&apos;est pas un nombre : elle s&apos;affiche telle quelle.</translation>
+        <translation>La dernière mesure, %1, n&apos;est pas un nombre&#xa0;: elle s&apos;affiche telle quelle.</translation>
     </message>
     <message>
         <source>The newest reading, %1 MHz, shows as %2 MHz.</source>
@@ -1086,7 +1108,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>%1: %2.</source>
-        <translation>%1 : %2.</translation>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>1 row could not be read, at line %1</source>
@@ -1098,7 +1120,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>no longer followed: %1</source>
-        <translation>suivi interrompu : %1</translation>
+        <translation>suivi interrompu&#xa0;: %1</translation>
     </message>
     <message>
         <source>the newest %1 of %2 readings</source>
@@ -1106,15 +1128,15 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>; all are in the recording</source>
-        <translation> ; toutes figurent dans l&apos;enregistrement</translation>
+        <translation>&#xa0;; toutes figurent dans l&apos;enregistrement</translation>
     </message>
     <message>
         <source>&amp;Span:</source>
-        <translation>&amp;Période :</translation>
+        <translation>&amp;Période&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Remove drift:</source>
-        <translation>Retirer la &amp;dérive :</translation>
+        <translation>Retirer la &amp;dérive&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Open Recording…</source>
@@ -1190,15 +1212,15 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>&amp;Plot:</source>
-        <translation>&amp;Graphique :</translation>
+        <translation>&amp;Graphique&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation>&amp;Largeur :</translation>
+        <translation>&amp;Largeur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation>&amp;Hauteur :</translation>
+        <translation>&amp;Hauteur&#xa0;:</translation>
     </message>
     <message>
         <source>SVG pictures (*.svg)</source>
@@ -1262,7 +1284,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>%1; counter math %2</source>
-        <translation>%1 ; calcul sur les mesures : %2</translation>
+        <translation>%1&#xa0;; calcul sur les mesures&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1280,7 +1302,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     <name>freqcounter::LineSettingsDialog</name>
     <message>
         <source>Line Settings: %1</source>
-        <translation>Paramètres de la liaison : %1</translation>
+        <translation>Paramètres de la liaison&#xa0;: %1</translation>
     </message>
     <message>
         <source>the port found, or tcp://HOST:PORT</source>
@@ -1328,7 +1350,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>none: the counter talks by itself; or such as READ?</source>
-        <translation>aucune : le fréquencemètre émet de lui-même ; ou par exemple READ?</translation>
+        <translation>aucune&#xa0;: le fréquencemètre émet de lui-même&#xa0;; ou par exemple READ?</translation>
     </message>
     <message>
         <source> s</source>
@@ -1340,43 +1362,43 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>De&amp;vice or address:</source>
-        <translation>&amp;Périphérique ou adresse :</translation>
+        <translation>&amp;Périphérique ou adresse&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Baud rate:</source>
-        <translation>Vitesse en &amp;bauds :</translation>
+        <translation>Vitesse en &amp;bauds&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Data bits:</source>
-        <translation>Bits de &amp;données :</translation>
+        <translation>Bits de &amp;données&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Parity:</source>
-        <translation>P&amp;arité :</translation>
+        <translation>P&amp;arité&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Stop bits:</source>
-        <translation>Bi&amp;ts d&apos;arrêt :</translation>
+        <translation>Bi&amp;ts d&apos;arrêt&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Flow control:</source>
-        <translation>&amp;Contrôle de flux :</translation>
+        <translation>&amp;Contrôle de flux&#xa0;:</translation>
     </message>
     <message>
         <source>S&amp;etup, sent at opening:</source>
-        <translation>&amp;Initialisation, envoyée à l&apos;ouverture :</translation>
+        <translation>&amp;Initialisation, envoyée à l&apos;ouverture&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Query, sent at each poll:</source>
-        <translation>&amp;Requête, envoyée à chaque interrogation :</translation>
+        <translation>&amp;Requête, envoyée à chaque interrogation&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Answer within:</source>
-        <translation>Dé&amp;lai de réponse :</translation>
+        <translation>Dé&amp;lai de réponse&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Unit of the readings:</source>
-        <translation>&amp;Unité des mesures :</translation>
+        <translation>&amp;Unité des mesures&#xa0;:</translation>
     </message>
     <message>
         <source>A counter on the network is named tcp://HOST:PORT, such as tcp://192.168.1.20:5025.</source>
@@ -1418,27 +1440,27 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>Network %1: %2 is no network address; give tcp://HOST:PORT, such as tcp://192.168.1.20:5025, or %3.</source>
-        <translation>Connexion réseau du %1 : %2 n&apos;est pas une adresse réseau ; indiquez tcp://HOST:PORT, par exemple tcp://192.168.1.20:5025, ou %3.</translation>
+        <translation>Connexion réseau du %1&#xa0;: %2 n&apos;est pas une adresse réseau&#xa0;; indiquez tcp://HOST:PORT, par exemple tcp://192.168.1.20:5025, ou %3.</translation>
     </message>
     <message>
         <source>Network %1 was lost while open: it has taken nothing sent for %2 s.</source>
-        <translation>La connexion réseau du %1 a été perdue en cours d&apos;utilisation : elle n&apos;a rien accepté de ce qui lui a été envoyé depuis %2 s.</translation>
+        <translation>La connexion réseau du %1 a été perdue en cours d&apos;utilisation&#xa0;: elle n&apos;a rien accepté de ce qui lui a été envoyé depuis %2 s.</translation>
     </message>
     <message>
         <source>Network %1: the host %2 was not found. Check the address, or %3.</source>
-        <translation>Connexion réseau du %1 : l&apos;hôte %2 est introuvable. Vérifiez l&apos;adresse, ou %3.</translation>
+        <translation>Connexion réseau du %1&#xa0;: l&apos;hôte %2 est introuvable. Vérifiez l&apos;adresse, ou %3.</translation>
     </message>
     <message>
         <source>Network %1 refused the connection: nothing listens on port %2 of %3. Check the address and that the counter (or its adapter) takes connections, or %4.</source>
-        <translation>La connexion réseau du %1 a été refusée : rien n&apos;écoute sur le port %2 de %3. Vérifiez l&apos;adresse et que le fréquencemètre (ou son adaptateur) accepte les connexions, ou %4.</translation>
+        <translation>La connexion réseau du %1 a été refusée&#xa0;: rien n&apos;écoute sur le port %2 de %3. Vérifiez l&apos;adresse et que le fréquencemètre (ou son adaptateur) accepte les connexions, ou %4.</translation>
     </message>
     <message>
         <source>Network %1 could not be reached: %2. Check the address, or %3.</source>
-        <translation>La connexion réseau du %1 n&apos;a pas pu être établie : %2. Vérifiez l&apos;adresse, ou %3.</translation>
+        <translation>La connexion réseau du %1 n&apos;a pas pu être établie&#xa0;: %2. Vérifiez l&apos;adresse, ou %3.</translation>
     </message>
     <message>
         <source>Network %1 was lost while open: %2. Reconnect the counter, then start the program again.</source>
-        <translation>La connexion réseau du %1 a été perdue en cours d&apos;utilisation : %2. Reconnectez le fréquencemètre, puis relancez le programme.</translation>
+        <translation>La connexion réseau du %1 a été perdue en cours d&apos;utilisation&#xa0;: %2. Reconnectez le fréquencemètre, puis relancez le programme.</translation>
     </message>
 </context>
 <context>
@@ -1457,11 +1479,11 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>&amp;Nominal frequency:</source>
-        <translation>Fréquence &amp;nominale :</translation>
+        <translation>Fréquence &amp;nominale&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Tolerance (±):</source>
-        <translation>&amp;Tolérance (±) :</translation>
+        <translation>&amp;Tolérance (±)&#xa0;:</translation>
     </message>
     <message>
         <source>The nominal frequency must be a frequency above 0, such as 10 MHz, 10000000 Hz or 10 (MHz).</source>
@@ -1564,11 +1586,11 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>The counter is silent: no answer to the last %1 queries.</source>
-        <translation>Le fréquencemètre ne répond plus : aucune réponse aux %1 dernières requêtes.</translation>
+        <translation>Le fréquencemètre ne répond plus&#xa0;: aucune réponse aux %1 dernières requêtes.</translation>
     </message>
     <message>
         <source>The counter reads %1 MHz; shown is %2.</source>
-        <translation>Le fréquencemètre lit %1 MHz ; affiché : %2.</translation>
+        <translation>Le fréquencemètre lit %1 MHz&#xa0;; affiché&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1587,11 +1609,11 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>Cannot serve the readings on %1: %2.</source>
-        <translation>Impossible de diffuser les mesures sur %1 : %2.</translation>
+        <translation>Impossible de diffuser les mesures sur %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>refused client %1: %2 clients are connected, the most served at once</source>
-        <translation>client %1 refusé : %2 clients sont connectés, le maximum servi à la fois</translation>
+        <translation>client %1 refusé&#xa0;: %2 clients sont connectés, le maximum servi à la fois</translation>
     </message>
     <message>
         <source>client %1 connected (%2 of at most %3)</source>
@@ -1599,7 +1621,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>dropped client %1: it did not read its readings</source>
-        <translation>client %1 déconnecté : il ne lisait pas ses mesures</translation>
+        <translation>client %1 déconnecté&#xa0;: il ne lisait pas ses mesures</translation>
     </message>
     <message>
         <source>client %1 left (%2 of at most %3 still connected)</source>
@@ -1610,7 +1632,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     <name>freqcounter::Runtime</name>
     <message>
         <source>Error %1: %2</source>
-        <translation>Erreur %1 : %2</translation>
+        <translation>Erreur %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Out of memory.</source>
@@ -1618,18 +1640,18 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>Internal error: %1</source>
-        <translation>Erreur interne : %1</translation>
+        <translation>Erreur interne&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>freqcounter::SerialLine</name>
     <message>
         <source>Invalid port number %1: choose a port from %2 to %3.</source>
-        <translation>Numéro de port %1 non valide : choisissez un port de %2 à %3.</translation>
+        <translation>Numéro de port %1 non valide&#xa0;: choisissez un port de %2 à %3.</translation>
     </message>
     <message>
         <source>Cannot choose port %1 while serial %2 is open; close it first.</source>
-        <translation>Impossible de choisir le port %1 tant que la liaison série du %2 est ouverte ; fermez-la d&apos;abord.</translation>
+        <translation>Impossible de choisir le port %1 tant que la liaison série du %2 est ouverte&#xa0;; fermez-la d&apos;abord.</translation>
     </message>
     <message>
         <source>Serial %1 is already open.</source>
@@ -1664,7 +1686,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     <name>freqcounter::SerialPortLink</name>
     <message>
         <source>Serial %1 was lost while open: the device hung up or was unplugged. Reconnect it, then start the program again.</source>
-        <translation>La liaison série du %1 a été perdue en cours d&apos;utilisation : le périphérique a raccroché ou a été débranché. Rebranchez-le, puis relancez le programme.</translation>
+        <translation>La liaison série du %1 a été perdue en cours d&apos;utilisation&#xa0;: le périphérique a raccroché ou a été débranché. Rebranchez-le, puis relancez le programme.</translation>
     </message>
     <message>
         <source>Serial %1 does not exist. Connect the counter, or %2.</source>
@@ -1684,7 +1706,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>Serial %1 could not be set up as a serial line at %2 (%3): %4.</source>
-        <translation>La liaison série du %1 n&apos;a pas pu être configurée en %2 (%3) : %4.</translation>
+        <translation>La liaison série du %1 n&apos;a pas pu être configurée en %2 (%3)&#xa0;: %4.</translation>
     </message>
 </context>
 <context>
@@ -1735,7 +1757,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>No estimator is chosen: right-click to choose</source>
-        <translation>Aucun estimateur choisi : cliquez avec le bouton droit pour en choisir</translation>
+        <translation>Aucun estimateur choisi&#xa0;: cliquez avec le bouton droit pour en choisir</translation>
     </message>
     <message>
         <source>Not enough readings for a sigma-tau plot</source>
@@ -1761,18 +1783,6 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
         <translation>Chapeau à trois cornes</translation>
     </message>
     <message>
-        <source>AÅ:</source>
-        <translation>A−B :</translation>
-    </message>
-    <message>
-        <source>Bℬ:</source>
-        <translation>B−C :</translation>
-    </message>
-    <message>
-        <source>CK:</source>
-        <translation>C−A :</translation>
-    </message>
-    <message>
         <source>Choose…</source>
         <translation>Choisir…</translation>
     </message>
@@ -1794,7 +1804,7 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>&amp;Deviation:</source>
-        <translation>Écart-&amp;type :</translation>
+        <translation>Écart-&amp;type&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Work Out</source>
@@ -1835,6 +1845,18 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>A−B:</source>
+        <translation>A−B :</translation>
+    </message>
+    <message>
+        <source>B−C:</source>
+        <translation>B−C :</translation>
+    </message>
+    <message>
+        <source>C−A:</source>
+        <translation>C−A :</translation>
     </message>
 </context>
 </TS>

@@ -375,6 +375,28 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
         <translation>freqcounter: 不明な引数 &apos;%1&apos;
 </translation>
     </message>
+    <message>
+        <source>Usage: freqcounter %1 [Qt options]
+  or:  freqcounter %2
+  or:  freqcounter %3 [Qt options]
+  or:  freqcounter %4
+  or:  freqcounter %5
+  or:  freqcounter %6
+</source>
+        <translation>使い方: freqcounter %1 [Qt のオプション]
+  または: freqcounter %2
+  または: freqcounter %3 [Qt のオプション]
+  または: freqcounter %4
+  または: freqcounter %5
+  または: freqcounter %6
+</translation>
+    </message>
+    <message>
+        <source>Options:
+</source>
+        <translation>オプション:
+</translation>
+    </message>
 </context>
 <context>
     <name>Counter</name>
@@ -757,11 +779,11 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
     <name>Reconnection</name>
     <message>
         <source>%1 Waiting for it to come back.</source>
-        <translation>%1 復帰を待っています (Waiting)。</translation>
+        <translation>%1 復帰を待っています。</translation>
     </message>
     <message>
         <source>%1 Waiting for it.</source>
-        <translation>%1 接続を待っています (Waiting)。</translation>
+        <translation>%1 接続を待っています。</translation>
     </message>
     <message>
         <source>Port %1 (%2) is back after %3 s.</source>
@@ -773,7 +795,7 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
     </message>
     <message>
         <source>Waiting for %1 to come back. %2</source>
-        <translation>%1 の復帰を待っています (Waiting)。%2</translation>
+        <translation>%1 の復帰を待っています。%2</translation>
     </message>
     <message>
         <source>port %1 (%2)</source>
@@ -1743,18 +1765,6 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
         <translation>スリーコーナードハット</translation>
     </message>
     <message>
-        <source>AÅ:</source>
-        <translation>A−B:</translation>
-    </message>
-    <message>
-        <source>Bℬ:</source>
-        <translation>B−C:</translation>
-    </message>
-    <message>
-        <source>CK:</source>
-        <translation>C−A:</translation>
-    </message>
-    <message>
         <source>Choose…</source>
         <translation>選択…</translation>
     </message>
@@ -1817,6 +1827,18 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
     <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>A−B:</source>
+        <translation>A−B:</translation>
+    </message>
+    <message>
+        <source>B−C:</source>
+        <translation>B−C:</translation>
+    </message>
+    <message>
+        <source>C−A:</source>
+        <translation>C−A:</translation>
     </message>
 </context>
 </TS>

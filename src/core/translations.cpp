@@ -64,7 +64,7 @@ QStringList folders()
     return found;
 }
 
-QString load(const QLocale &locale)
+QString load(const QLocale &locale, const QStringList &from)
 {
     Loaded &translations = loaded();
     translations = Loaded();
@@ -73,7 +73,7 @@ QString load(const QLocale &locale)
         return {};
     auto own = std::make_unique<QTranslator>();
     bool found = false;
-    for (const QString &folder : folders()) {
+    for (const QString &folder : from) {
         if (own->load(locale, QStringLiteral("freqcounter"), QStringLiteral("_"), folder)) {
             found = true;
             break;

@@ -130,7 +130,7 @@ ReceivedReading CounterMath::shown(ReceivedReading reading) const
     // name, so that the math's run of readings is not broken by it.
     reading.sent = reading.asSent();
     reading.raw = reading.text;
-    reading.math = name();
+    reading.math = name(Language::English);
     if (const std::optional<QString> result = applied(reading.text))
         reading.text = *result;
     return reading;
@@ -158,10 +158,13 @@ CounterMath::Case CounterMath::commonCase() const
     return Case::Other;
 }
 
-QString CounterMath::name() const
+QString CounterMath::name(Language language) const
 {
     if (!isOn())
         return {};
+    const auto text = [language](const char *source) {
+        return language == Language::User ? tr(source) : QString::fromUtf8(source);
+    };
     const QString minus = QStringLiteral("\u2212");
     const Decimal offset = Decimal::of(m_offsetMHz);
     const QString offsetName = frequencyText(offset);
@@ -169,19 +172,20 @@ QString CounterMath::name() const
     switch (commonCase()) {
     case Case::LoMinusIf:
     case Case::LoPlusIf:
-        return tr("LO %1 %2").arg(sign, offsetName);
+        return text(QT_TRANSLATE_NOOP("CounterMath", "LO %1 %2")).arg(sign, offsetName);
     case Case::IfMinusLo:
-        return tr("%1 %2 LO").arg(offsetName, minus);
+        return text(QT_TRANSLATE_NOOP("CounterMath", "%1 %2 LO")).arg(offsetName, minus);
     case Case::Prescaler:
-        return tr("\u00F7%1 prescaler").arg(m_factor);
+        return text(QT_TRANSLATE_NOOP("CounterMath", "\u00F7%1 prescaler")).arg(m_factor);
     case Case::Other:
         break;
     }
     QString factor = m_factor;
     factor.replace(u'-', minus);
     if (offset.isZero())
-        return tr("%1 \u00D7 reading").arg(factor);
-    return tr("%1 \u00D7 reading %2 %3").arg(factor, sign, offsetName);
+        return text(QT_TRANSLATE_NOOP("CounterMath", "%1 \u00D7 reading")).arg(factor);
+    return text(QT_TRANSLATE_NOOP("CounterMath", "%1 \u00D7 reading %2 %3"))
+            .arg(factor, sign, offsetName);
 }
 
 CounterMath CounterMath::kept()

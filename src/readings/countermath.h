@@ -52,14 +52,17 @@ public:
 
     // The reading as shown with this math: its text the math's result of
     // the counter's reading, which it keeps in raw, and the math's name on
-    // it; as the counter gave it while the math is off. A reading shown with
+    // it, in English, as a recording keeps it whatever the user's language;
+    // as the counter gave it while the math is off. A reading shown with
     // other math is made anew from the counter's.
     ReceivedReading shown(ReceivedReading reading) const;
 
+    enum class Language { User, English };
     // What the math is, for the window's title: "LO − 10.7 MHz",
     // "LO + 455 kHz", "10.7 MHz − LO", "÷64 prescaler", "2.5 × reading +
-    // 1 MHz"; empty when it is off.
-    QString name() const;
+    // 1 MHz"; empty when it is off. In the user's language unless asked
+    // for English, as files keep it.
+    QString name(Language language = Language::User) const;
     // The factor and the offset as the dialog and the command line take
     // them: "64", "-10.7 MHz".
     QString factorText() const { return m_factor; }
