@@ -141,9 +141,10 @@ void TestTranslations::everyTextTranslated()
         else if (!found->finished || found->translation.trimmed().isEmpty())
             missing.append(text.context + QStringLiteral(": untranslated: ") + text.source);
     }
-    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n')
-                                           + QStringLiteral("\n(run scripts/translations, then "
-                                                            "translate: docs/translations.md)")));
+    QVERIFY2(missing.isEmpty(),
+             qPrintable(missing.join(u'\n')
+                        + QStringLiteral("\n(run scripts/translations, then "
+                                         "translate: docs/translations.md)")));
 }
 
 void TestTranslations::translationAgrees_data()
@@ -189,14 +190,30 @@ void TestTranslations::languageChosen_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("help"); // "show this help and exit", as it reads
 
-    QTest::newRow("German") << "de_DE" << "de" << "";
-    QTest::newRow("German of Austria") << "de_AT" << "de" << "";
-    QTest::newRow("French") << "fr_FR" << "fr" << "";
-    QTest::newRow("Spanish of Mexico") << "es_MX" << "es" << "";
-    QTest::newRow("Japanese") << "ja_JP" << "ja" << "";
-    QTest::newRow("English") << "en_US" << "" << "show this help and exit";
-    QTest::newRow("a language not translated") << "pt_BR" << "" << "show this help and exit";
-    QTest::newRow("C") << "C" << "" << "show this help and exit";
+    QTest::newRow("German") << "de_DE"
+                            << "de"
+                            << "";
+    QTest::newRow("German of Austria") << "de_AT"
+                                       << "de"
+                                       << "";
+    QTest::newRow("French") << "fr_FR"
+                            << "fr"
+                            << "";
+    QTest::newRow("Spanish of Mexico") << "es_MX"
+                                       << "es"
+                                       << "";
+    QTest::newRow("Japanese") << "ja_JP"
+                              << "ja"
+                              << "";
+    QTest::newRow("English") << "en_US"
+                             << ""
+                             << "show this help and exit";
+    QTest::newRow("a language not translated") << "pt_BR"
+                                               << ""
+                                               << "show this help and exit";
+    QTest::newRow("C") << "C"
+                       << ""
+                       << "show this help and exit";
 }
 
 void TestTranslations::languageChosen()
