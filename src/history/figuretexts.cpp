@@ -17,12 +17,12 @@ namespace {
 
 QString mhz(double value)
 {
-    return QLocale::c().toString(value, 'f', 7) + QString(WindowDefinition::kUnit);
+    return QLocale().toString(value, 'f', 7) + QString(WindowDefinition::kUnit);
 }
 
 QString hz(double value, int decimals)
 {
-    return QLocale::c().toString(value, 'f', decimals) + QStringLiteral(" Hz");
+    return QLocale().toString(value, 'f', decimals) + QStringLiteral(" Hz");
 }
 
 // A phase or its spread, in the unit that puts one to three digits before
@@ -39,12 +39,12 @@ QString phaseText(double value)
             break;
         }
     }
-    return QLocale::c().toString(value / scale, 'g', 7) + unit;
+    return QLocale().toString(value / scale, 'g', 7) + unit;
 }
 
 QString seconds(double value)
 {
-    return QLocale::c().toString(value, 'g', 3) + QStringLiteral(" s");
+    return QLocale().toString(value, 'g', 3) + QStringLiteral(" s");
 }
 
 // Each deviation nearest 1, 10 and 100 times the interval (TheoBR's fall
@@ -55,7 +55,7 @@ QString deviations(const QList<Statistics::Deviation> &list, const Statistics &s
                    const QString &unit = {})
 {
     const double tau0 = s.tau0Seconds.value_or(1);
-    const auto number = [&](double v) { return QLocale::c().toString(v, 'e', 2) + unit; };
+    const auto number = [&](double v) { return QLocale().toString(v, 'e', 2) + unit; };
     // Farther than this factor from a multiple, a deviation is not of it.
     constexpr double kNearest = 1.6;
     QStringList parts;

@@ -45,7 +45,7 @@ QList<Message> readTs(const QString &path)
         } else if (xml.name() == u"source") {
             message.source = xml.readElementText();
         } else if (xml.name() == u"translation") {
-            const QStringView type = xml.attributes().value(u"type");
+            const QStringView type = xml.attributes().value(QLatin1StringView("type"));
             message.finished = type.isEmpty();
             message.translation = xml.readElementText();
             messages.append(message);
@@ -74,9 +74,14 @@ QStringList placeholders(const QString &text)
 // "&File" marks F; "&&" is a plain ampersand, and "COM & LPT" marks nothing.
 qsizetype accelerators(QString text)
 {
-    static const QRegularExpression accelerator(QStringLiteral("&\\w"));
+    static const QRegularExpression accelerator(QStringLiteral("&\\w"),
+                                                QRegularExpression::UseUnicodePropertiesOption);
     text.replace(QStringLiteral("&&"), QString());
-    return std::distance(accelerator.globalMatch(text), QRegularExpressionMatchIterator());
+    qsizetype count = 0;
+    for (QRegularExpressionMatchIterator it = accelerator.globalMatch(text); it.hasNext();
+         it.next())
+        ++count;
+    return count;
 }
 
 } // namespace
