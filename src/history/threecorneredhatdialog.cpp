@@ -47,7 +47,12 @@ ThreeCorneredHatDialog::ThreeCorneredHatDialog(Runtime &runtime, const Statistic
 
     auto *form = new QFormLayout;
     // The minus sign is written apart, so that its escape ends before the letter.
-    const std::array<QString, 3> labels{tr("A\u2212" "B:"), tr("B\u2212" "C:"), tr("C\u2212" "A:")};
+    const std::array<QString, 3> labels{tr("A\u2212"
+                                           "B:"),
+                                        tr("B\u2212"
+                                           "C:"),
+                                        tr("C\u2212"
+                                           "A:")};
     const std::array<const char *, 3> names{"pathAB", "pathBC", "pathCA"};
     for (std::size_t i = 0; i < m_paths.size(); ++i) {
         m_paths.at(i) = new QLineEdit(this);
