@@ -81,7 +81,7 @@ QString load(const QLocale &locale, const QStringList &from)
     }
     if (!found)
         return {};
-    const QString language = own->language();
+    QString language = own->language();
     translations.own = std::move(own);
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -107,7 +107,7 @@ QString translate(const char *context, const char *source)
 {
     const Loaded &translations = loaded();
     if (translations.own) {
-        const QString text = translations.own->translate(context, source);
+        QString text = translations.own->translate(context, source);
         if (!text.isEmpty())
             return text;
     }

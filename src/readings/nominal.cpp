@@ -22,10 +22,14 @@ int decimalsFor(double resolution)
     return std::clamp(int(std::ceil(-std::log10(resolution) - 1e-9)), 0, 12);
 }
 
+// In the user's locale, as a person reads it on screen, with no group
+// separators, as the reading beside it has none.
 QString signedText(double value, int decimals)
 {
-    const QString text = QLocale::c().toString(std::abs(value), 'f', decimals);
-    const bool zero = text.count(u'0') + text.count(u'.') == text.size();
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QString text = locale.toString(std::abs(value), 'f', decimals);
+    const bool zero = text.count(u'0') + text.count(locale.decimalPoint()) == text.size();
     return (value < 0 && !zero ? QStringLiteral("-") : QStringLiteral("+")) + text;
 }
 

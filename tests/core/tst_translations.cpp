@@ -66,8 +66,8 @@ QStringList placeholders(const QString &text)
     QStringList found;
     for (const QRegularExpressionMatch &match : placeholder.globalMatch(text))
         found.append(match.captured(1));
-    std::sort(found.begin(), found.end());
-    found.erase(std::unique(found.begin(), found.end()), found.end());
+    found.sort();
+    found.removeDuplicates();
     return found;
 }
 
