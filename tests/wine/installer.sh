@@ -6,7 +6,9 @@
 # the "Add or remove programs" entry are there, and the installed program
 # answers --version with only its own DLLs; a silent uninstall removes all of
 # it and nothing else (a file of the user's in the folder stays). The
-# licences come with it: the program's, Qt's and the runtime's.
+# licences come with it: the program's, Qt's and the runtime's; and the
+# manual as text and the translations, which the installed program finds
+# for a German user.
 # Usage: installer.sh SETUP.EXE
 set -eu
 setup=$1
@@ -38,7 +40,8 @@ wine "$setup" /S || fail "the silent install exited $?"
 wineserver --wait
 for file in freqcounter.exe uninstall.exe Qt6Core.dll Qt6Widgets.dll Qt6SerialPort.dll \
     platforms/qwindows.dll LICENSE.txt licenses/LGPL-3.0.txt licenses/GPL-3.0.txt \
-    licenses/THIRD-PARTY.txt; do
+    licenses/THIRD-PARTY.txt freqcounter.txt translations/freqcounter_de.qm \
+    translations/freqcounter_fr.qm translations/freqcounter_es.qm translations/freqcounter_ja.qm; do
     [ -f "$installed/$file" ] || fail "not installed: $file ($(ls "$installed" 2>&1))"
 done
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
@@ -55,6 +58,11 @@ echo "installed: $(cd "$installed" && find . -type f | wc -l) files, $((size)) K
 wine "C:\\Program Files\\freqcounter\\freqcounter.exe" --version >"$work/version" 2>&1 \
     || fail "the installed program does not start: $(cat "$work/version")"
 grep -q '^freqcounter [0-9][0-9.]*' "$work/version" || fail "--version prints $(cat "$work/version")"
+grep -q -- '--three-cornered-hat' "$installed/freqcounter.txt" || fail "freqcounter.txt is no manual page"
+LANG=de_DE.UTF-8 wine "C:\\Program Files\\freqcounter\\freqcounter.exe" --help >"$work/help" 2>&1 \
+    || fail "--help in German failed: $(cat "$work/help")"
+grep -q '^Optionen:' "$work/help" || fail "--help for a German user is not in German: $(cat "$work/help")"
+grep -q 'Com1' "$work/help" || fail "--help in German lost Com1"
 
 echo "kept" >"$installed/readings.csv"
 wine "C:\\Program Files\\freqcounter\\uninstall.exe" /S || fail "the silent uninstall exited $?"
