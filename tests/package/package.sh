@@ -11,6 +11,10 @@ source=$2
 for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lintian; do
     command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed (scripts/test installs it)"; exit 77; }
 done
+# What lintian says of hardening is of the flags the build was made with:
+# the package is checked as scripts/ build it, with Debian's.
+grep -q '^CMAKE_CXX_FLAGS:STRING=.*-D_FORTIFY_SOURCE' "$build/CMakeCache.txt" \
+    || { echo "SKIP: this build was not configured with Debian's build flags (scripts/test does)"; exit 77; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() {
