@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 freqcounter developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "figuretexts.h"
+#include "frequencytext.h"
 
 #include "nominal.h"
 #include "stabilityconfidence.h"
@@ -15,23 +16,14 @@ namespace freqcounter {
 
 namespace {
 
-// Figures as a person reads them on screen: in the user's locale, with no
-// group separators, as the readings have none.
-QLocale shown()
-{
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale;
-}
-
 QString mhz(double value)
 {
-    return shown().toString(value, 'f', 7) + QString(WindowDefinition::kUnit);
+    return screenLocale().toString(value, 'f', 7) + QString(WindowDefinition::kUnit);
 }
 
 QString hz(double value, int decimals)
 {
-    return shown().toString(value, 'f', decimals) + QStringLiteral(" Hz");
+    return screenLocale().toString(value, 'f', decimals) + QStringLiteral(" Hz");
 }
 
 // A phase or its spread, in the unit that puts one to three digits before
@@ -48,12 +40,12 @@ QString phaseText(double value)
             break;
         }
     }
-    return shown().toString(value / scale, 'g', 7) + unit;
+    return screenLocale().toString(value / scale, 'g', 7) + unit;
 }
 
 QString seconds(double value)
 {
-    return shown().toString(value, 'g', 3) + QStringLiteral(" s");
+    return screenLocale().toString(value, 'g', 3) + QStringLiteral(" s");
 }
 
 // Each deviation nearest 1, 10 and 100 times the interval (TheoBR's fall
@@ -64,7 +56,7 @@ QString deviations(const QList<Statistics::Deviation> &list, const Statistics &s
                    const QString &unit = {})
 {
     const double tau0 = s.tau0Seconds.value_or(1);
-    const auto number = [&](double v) { return shown().toString(v, 'e', 2) + unit; };
+    const auto number = [&](double v) { return screenLocale().toString(v, 'e', 2) + unit; };
     // Farther than this factor from a multiple, a deviation is not of it.
     constexpr double kNearest = 1.6;
     QStringList parts;
@@ -122,7 +114,7 @@ int exponentOf(double value)
 QString signedFixed(double value)
 {
     const double rounded = std::round(value * 100) / 100;
-    const QString text = shown().toString(rounded == 0 ? 0.0 : rounded, 'f', 2);
+    const QString text = screenLocale().toString(rounded == 0 ? 0.0 : rounded, 'f', 2);
     return rounded < 0 ? text : QStringLiteral("+") + text;
 }
 
@@ -133,7 +125,8 @@ QString withUncertainty(double value, double uncertainty)
     const int exponent = exponentOf(std::max(std::abs(value), uncertainty));
     const double scale = std::pow(10.0, -exponent);
     return QStringLiteral("(%1 \u00B1 %2)")
-                   .arg(signedFixed(value * scale), shown().toString(uncertainty * scale, 'f', 2))
+                   .arg(signedFixed(value * scale),
+                        screenLocale().toString(uncertainty * scale, 'f', 2))
             + timesTenTo(exponent);
 }
 
@@ -240,8 +233,8 @@ const FigureRow kFigureRows[] = {
                  return ifAny(f.s.phase->frequencyOffset, [](double offset) {
                      return FigureTexts::tr("%1 (%2 parts in 10\u00b9\u00b2) from the "
                                             "reference, the phase's slope")
-                             .arg(shown().toString(offset, 'e', 3),
-                                  shown().toString(offset * 1e12, 'f', 3));
+                             .arg(screenLocale().toString(offset, 'e', 3),
+                                  screenLocale().toString(offset * 1e12, 'f', 3));
                  });
              }
              if (!f.c.nominalHz)
@@ -301,7 +294,7 @@ const FigureRow kFigureRows[] = {
          [](const Shown &f) {
              if (!f.s.ageing)
                  return QString();
-             const QLocale locale = shown();
+             const QLocale locale = screenLocale();
              return FigureTexts::tr("The fit f(t) = a ln(b t + 1) + c, t in days from the first "
                                     "reading: a = %1, b = %2 a day; the readings lie %3 (rms) "
                                     "from it")

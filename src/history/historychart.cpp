@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 freqcounter developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "historychart.h"
+#include "frequencytext.h"
 
 #include "readinghistory.h"
 #include "windowdefinition.h"
@@ -98,9 +99,8 @@ PlotFrame::Axis HistoryChart::valueAxis(ChartScale::Column range)
     // Ticks at round values, with as many decimals as the step needs.
     const ChartScale::ValueTicks ticks = ChartScale::valueTicks(range.low, range.high);
     PlotFrame::Axis axis{range.low, range.high, false, {}};
-    const QLocale c = QLocale::c();
     for (const double v : ticks.values)
-        axis.ticks.append({v, c.toString(v, 'f', ticks.decimals)});
+        axis.ticks.append({v, screenLocale().toString(v, 'f', ticks.decimals)});
     return axis;
 }
 
@@ -127,9 +127,8 @@ PlotFrame::Axis HistoryChart::phaseAxis(ChartScale::Column range, QString &unit)
     const ChartScale::ValueTicks ticks
             = ChartScale::valueTicks(range.low / scale, range.high / scale);
     PlotFrame::Axis axis{range.low, range.high, false, {}};
-    const QLocale c = QLocale::c();
     for (const double v : ticks.values)
-        axis.ticks.append({v * scale, c.toString(v, 'f', ticks.decimals)});
+        axis.ticks.append({v * scale, screenLocale().toString(v, 'f', ticks.decimals)});
     return axis;
 }
 

@@ -223,4 +223,11 @@ double intervalSeconds(QStringView text)
     return found->negative ? -value : value;
 }
 
+QLocale screenLocale()
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
 } // namespace freqcounter

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLocale>
 #include <QStringView>
 
 #include <optional>
@@ -61,5 +62,10 @@ std::optional<int> powerToSeconds(QStringView unit);
 // The seconds a time interval with its unit stands for; NaN for a bare
 // number, whose unit only its counter knows, and for anything else.
 double intervalSeconds(QStringView text);
+
+// The user's locale as figures a person reads on screen use it: with no
+// group separators, as the counters' readings beside them have none.
+// Files and the command line's answers keep QLocale::c().
+QLocale screenLocale();
 
 } // namespace freqcounter

@@ -26,8 +26,7 @@ int decimalsFor(double resolution)
 // separators, as the reading beside it has none.
 QString signedText(double value, int decimals)
 {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QLocale locale = screenLocale();
     const QString text = locale.toString(std::abs(value), 'f', decimals);
     const bool zero = text.count(u'0') + text.count(locale.decimalPoint()) == text.size();
     return (value < 0 && !zero ? QStringLiteral("-") : QStringLiteral("+")) + text;

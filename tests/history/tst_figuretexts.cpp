@@ -79,6 +79,17 @@ void TestFigureTexts::texts_data()
     QTest::newRow("the mean against the nominal")
             << s << context(10e6) << c << QByteArray("offsetFromNominal")
             << QStringLiteral("+12.3 Hz +1.23 ppm (mean against 10 MHz)");
+    QTest::newRow("the mean against the nominal, decimal comma")
+            << s << context(10e6) << QStringLiteral("de_DE") << QByteArray("offsetFromNominal")
+            << QStringLiteral("+12,3 Hz +1,23 ppm (mean against 10 MHz)");
+    Statistics twoGHz = s;
+    twoGHz.meanMHz = 1234.5;
+    QTest::newRow("a mean over 1000 MHz, decimal comma, no group separator")
+            << twoGHz << context() << QStringLiteral("de_DE") << QByteArray("mean")
+            << QStringLiteral("1234,5000000 MHz");
+    QTest::newRow("the same in English")
+            << twoGHz << context() << QStringLiteral("en_US") << QByteArray("mean")
+            << QStringLiteral("1234.5000000 MHz");
     QTest::newRow("no nominal") << s << context() << c << QByteArray("offsetFromNominal")
                                 << QStringLiteral("no nominal set");
     QTest::newRow("too few readings") << s << context() << c << QByteArray("timeDeviation")
