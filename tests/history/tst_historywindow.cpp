@@ -241,7 +241,7 @@ void TestHistoryWindow::phaseIsShownAsPhase()
     QCOMPARE(figure(window, "mean"), QStringLiteral("200.7475 ns"));
     QCOMPARE(figure(window, "peakToPeak"), QStringLiteral("1.495 ns"));
     static const QRegularExpression offset(QStringLiteral(
-            "^5[.,]000e-12 \\(5[.,]000 parts in 10\u00b9\u00b2\\) from the reference"));
+            "^5[.,]000[eE]-12 \\(5[.,]000 parts in 10\u00b9\u00b2\\) from the reference"));
     QVERIFY2(offset.match(figure(window, "offsetFromNominal")).hasMatch(),
              qPrintable(figure(window, "offsetFromNominal")));
     QCOMPARE(figure(window, "driftHz"), QStringLiteral("none: the readings are time intervals"));
