@@ -5,6 +5,7 @@
 #include "countermathdialog.h"
 #include "csvrecorder.h"
 #include "historywindow.h"
+#include "keptsettings.h"
 #include "largedisplay.h"
 #include "nominaldialog.h"
 #include "querypacing.h"
@@ -19,7 +20,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSettings>
 #include <QShortcut>
 #include <QWidget>
 
@@ -68,9 +68,7 @@ ReadingActions::ReadingActions(QWidget &window, Runtime &runtime)
     m_reconnect = new QAction(tr("Reconnect &When Lost"), this);
     m_reconnect->setObjectName(QStringLiteral("reconnect"));
     m_reconnect->setCheckable(true);
-    m_reconnect->setChecked(QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"))
-                                    .value(kReconnectKey, false)
-                                    .toBool());
+    m_reconnect->setChecked(keptSettings().value(kReconnectKey, false).toBool());
     connect(m_reconnect, &QAction::triggered, this, [this](bool on) { setReconnect(on, true); });
     m_about = new QAction(tr("&About freqcounter"), this);
     m_about->setObjectName(QStringLiteral("about"));
@@ -141,7 +139,7 @@ void ReadingActions::setReconnect(bool on, bool keep)
 {
     m_reconnect->setChecked(on);
     if (keep) {
-        QSettings settings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"));
+        QSettings settings = keptSettings();
         settings.setValue(kReconnectKey, on);
     }
     Q_EMIT reconnectChanged(on);

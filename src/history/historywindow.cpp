@@ -5,6 +5,7 @@
 #include "analysisexport.h"
 #include "figuretexts.h"
 #include "historychart.h"
+#include "keptsettings.h"
 #include "nominal.h"
 #include "plotpicture.h"
 #include "readinghistory.h"
@@ -34,7 +35,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSettings>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QThread>
@@ -57,11 +57,6 @@ constexpr auto kRefreshInterval = 500ms;
 constexpr auto kReadingStep = 50ms;
 // How often a recording read through is looked at for what was appended.
 constexpr auto kFollowInterval = 1s;
-
-QSettings settings()
-{
-    return QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"));
-}
 
 constexpr QLatin1StringView kRemoveDriftKey("history/removeDrift");
 constexpr QLatin1StringView kFitAgeingKey("history/fitAgeing");
@@ -104,11 +99,11 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
     m_removeDrift->addItem(tr("none"), QStringLiteral("none"));
     m_removeDrift->addItem(tr("linear"), QStringLiteral("linear"));
     m_removeDrift->setCurrentIndex(
-            std::max(0, m_removeDrift->findData(settings().value(kRemoveDriftKey).toString())));
+            std::max(0, m_removeDrift->findData(keptSettings().value(kRemoveDriftKey).toString())));
     m_fitAgeing = new QCheckBox(tr("Fit A&geing"), this);
     m_fitAgeing->setObjectName(QStringLiteral("fitAgeing"));
     m_fitAgeing->setToolTip(tr("Fit the logarithmic model of ageing to a day or more of readings"));
-    m_fitAgeing->setChecked(settings().value(kFitAgeingKey, false).toBool());
+    m_fitAgeing->setChecked(keptSettings().value(kFitAgeingKey, false).toBool());
 
     m_chart = new HistoryChart(history, this);
     m_chart->setSpan(std::chrono::milliseconds(m_spanChoice->currentData().toLongLong()));
@@ -141,12 +136,12 @@ HistoryWindow::HistoryWindow(const ReadingHistory &history, Runtime &runtime, QW
         refresh();
     });
     m_runtime.connectHandler(m_removeDrift, &QComboBox::currentIndexChanged, this, [this] {
-        QSettings kept = settings();
+        QSettings kept = keptSettings();
         kept.setValue(kRemoveDriftKey, m_removeDrift->currentData());
         refresh();
     });
     m_runtime.connectHandler(m_fitAgeing, &QCheckBox::toggled, this, [this] {
-        QSettings kept = settings();
+        QSettings kept = keptSettings();
         kept.setValue(kFitAgeingKey, m_fitAgeing->isChecked());
         refresh();
     });

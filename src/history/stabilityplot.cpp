@@ -3,11 +3,11 @@
 #include "stabilityplot.h"
 
 #include "chartscale.h"
+#include "keptsettings.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QPainter>
-#include <QSettings>
 
 #include <algorithm>
 #include <cmath>
@@ -18,11 +18,6 @@ namespace {
 
 constexpr int kGap = 4;
 constexpr double kMarkerRadius = 3;
-
-QSettings settings()
-{
-    return QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"));
-}
 
 // Hidden rather than shown, so that an estimator new to the table is drawn.
 constexpr QLatin1StringView kHiddenKey("sigmaTau/hidden");
@@ -74,7 +69,7 @@ StabilityPlot::StabilityPlot(QWidget *parent)
                     if (!m_choices.at(i)->isChecked())
                         hidden.append(QString::fromLatin1(curves().at(i).key));
                 }
-                QSettings kept = settings();
+                QSettings kept = keptSettings();
                 kept.setValue(kHiddenKey, hidden);
             }
             update();
@@ -86,7 +81,7 @@ StabilityPlot::StabilityPlot(QWidget *parent)
 
 void StabilityPlot::useKeptChoice()
 {
-    const QStringList hidden = settings().value(kHiddenKey).toStringList();
+    const QStringList hidden = keptSettings().value(kHiddenKey).toStringList();
     for (QAction *choice : std::as_const(m_choices))
         choice->setChecked(!hidden.contains(choice->objectName()));
     m_keepsChoice = true;

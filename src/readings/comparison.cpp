@@ -2,20 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comparison.h"
 
-#include <QSettings>
+#include "keptsettings.h"
 
 #include <cmath>
 
 namespace freqcounter {
-
-namespace {
-
-QSettings settings()
-{
-    return QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"));
-}
-
-} // namespace
 
 bool Comparison::isOutside(double readingMHz) const
 {
@@ -26,7 +17,7 @@ bool Comparison::isOutside(double readingMHz) const
 
 Comparison Comparison::kept()
 {
-    const QSettings stored = settings();
+    const QSettings stored = keptSettings();
     Comparison comparison;
     bool read = false;
     const double nominal = stored.value(QStringLiteral("compare/nominalHz")).toDouble(&read);
@@ -43,7 +34,7 @@ Comparison Comparison::kept()
 
 void Comparison::keep() const
 {
-    QSettings stored = settings();
+    QSettings stored = keptSettings();
     stored.remove(QStringLiteral("compare"));
     if (nominalHz)
         stored.setValue(QStringLiteral("compare/nominalHz"), *nominalHz);

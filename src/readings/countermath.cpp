@@ -4,9 +4,9 @@
 
 #include "decimal.h"
 #include "frequencytext.h"
+#include "keptsettings.h"
 
 #include <QRegularExpression>
-#include <QSettings>
 
 #include <algorithm>
 #include <cmath>
@@ -67,11 +67,6 @@ std::optional<QString> offsetOf(QStringView text)
     Decimal offset = Decimal::of(number->magnitude, number->negative, number->powerToMHz);
     offset.dropTrailingZeros();
     return offset.text();
-}
-
-QSettings settings()
-{
-    return QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"));
 }
 
 } // namespace
@@ -190,7 +185,7 @@ QString CounterMath::name(Language language) const
 
 CounterMath CounterMath::kept()
 {
-    const QSettings stored = settings();
+    const QSettings stored = keptSettings();
     return make(stored.value(QStringLiteral("math/factor")).toString(),
                 stored.value(QStringLiteral("math/offset")).toString())
             .value_or(CounterMath());
@@ -198,7 +193,7 @@ CounterMath CounterMath::kept()
 
 void CounterMath::keep() const
 {
-    QSettings stored = settings();
+    QSettings stored = keptSettings();
     stored.remove(QStringLiteral("math"));
     if (!isOn())
         return;

@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "portdevices.h"
 
+#include "keptsettings.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSerialPortInfo>
-#include <QSettings>
 
 #include <algorithm>
 #include <tuple>
@@ -160,14 +161,12 @@ QString PortDevices::named(qint16 port) const
 
 QString PortDevices::kept(qint16 port)
 {
-    return QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"))
-            .value(QStringLiteral("devices/com%1").arg(port))
-            .toString();
+    return keptSettings().value(QStringLiteral("devices/com%1").arg(port)).toString();
 }
 
 void PortDevices::keep(qint16 port, const QString &device)
 {
-    QSettings settings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"));
+    QSettings settings = keptSettings();
     const QString key = QStringLiteral("devices/com%1").arg(port);
     if (device.isEmpty())
         settings.remove(key);

@@ -2,16 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "portsettings.h"
 
-#include <QSettings>
+#include "keptsettings.h"
 
 namespace freqcounter {
 
 namespace {
-
-QSettings settings()
-{
-    return QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"));
-}
 
 // A device's group in the settings: its name, with the slashes a key would
 // take for groups escaped.
@@ -29,7 +24,7 @@ PortSettings PortSettings::keptFor(const QString &device)
     PortSettings kept;
     if (device.isEmpty())
         return kept;
-    QSettings stored = settings();
+    QSettings stored = keptSettings();
     stored.beginGroup(groupFor(device));
     kept.line = LineSettings::parse(stored.value(QStringLiteral("line")).toString())
                         .value_or(LineSettings());
@@ -48,7 +43,7 @@ void PortSettings::keepFor(const QString &device) const
 {
     if (device.isEmpty())
         return;
-    QSettings stored = settings();
+    QSettings stored = keptSettings();
     stored.beginGroup(groupFor(device));
     stored.setValue(QStringLiteral("line"), line.text());
     stored.setValue(QStringLiteral("setup"), counter.setup);

@@ -69,7 +69,6 @@ private Q_SLOTS:
     void aboutNamesTheVersionAndTheLicence();
 
 private:
-    QTemporaryDir m_settings;
     void loadAndShow();
     // Sends readings one at a time, each waited for on the display.
     void sendReadings(const QStringList &readings);
@@ -82,9 +81,7 @@ private:
 
 void TestReadingActions::initTestCase()
 {
-    // The nominal is kept per user: here in a folder of the test's own.
-    QVERIFY(m_settings.isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_settings.path()));
+    // The folders offered for files are the test's, not the user's.
     QStandardPaths::setTestModeEnabled(true);
 }
 

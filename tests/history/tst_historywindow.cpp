@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -70,8 +69,6 @@ private:
 
 void TestHistoryWindow::init()
 {
-    // The estimators chosen for the sigma-tau plot are kept apart from the user's.
-    QStandardPaths::setTestModeEnabled(true);
     m_errors.clear();
     m_runtime = std::make_unique<Runtime>(std::make_unique<test::RecordingReporter>(m_errors));
 }

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "countermath.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace freqcounter;
@@ -12,7 +11,6 @@ class TestCounterMath : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void shown_data();
     void shown();
     void refused_data();
@@ -20,17 +18,7 @@ private Q_SLOTS:
     void readingThatIsNoNumber();
     void otherMathStartsFromTheCounters();
     void keptForTheNextStart();
-
-private:
-    QTemporaryDir m_config;
 };
-
-void TestCounterMath::initTestCase()
-{
-    // The kept math goes to a settings file of the test's own.
-    QVERIFY(m_config.isValid());
-    qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
-}
 
 void TestCounterMath::shown_data()
 {

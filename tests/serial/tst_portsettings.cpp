@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "portsettings.h"
 
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace freqcounter;
@@ -14,23 +12,9 @@ class TestPortSettings : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void keptPerDevice();
     void commandLineOverKept();
-
-private:
-    QTemporaryDir m_settings; // what a user keeps takes no part
 };
-
-void TestPortSettings::initTestCase()
-{
-    QVERIFY(m_settings.isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_settings.path()));
-    // Where settings are the registry's (under Wine), none is left from
-    // an earlier run.
-    QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter"))
-            .remove(QStringLiteral("ports"));
-}
 
 void TestPortSettings::keptPerDevice()
 {

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 freqcounter developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "keptsettings.h"
 #include "ptypair.h"
 #include "serialline.h"
 #include "serialportlink.h"
@@ -7,7 +8,6 @@
 
 #include <QFile>
 #include <QSerialPort>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -78,7 +78,6 @@ class TestSerialLine : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -114,14 +113,7 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<PtyPair> m_pty;
-    QTemporaryDir m_settings; // what a user keeps takes no part
 };
-
-void TestSerialLine::initTestCase()
-{
-    QVERIFY(m_settings.isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_settings.path()));
-}
 
 void TestSerialLine::init()
 {
@@ -183,7 +175,7 @@ void TestSerialLine::settingsReachTheDevice()
     before.c_iflag |= IXON | IXOFF;
     QCOMPARE(::tcsetattr(m_pty->deviceFd(), TCSANOW, &before), 0);
 
-    QSettings(QStringLiteral("freqcounter"), QStringLiteral("freqcounter")).clear();
+    keptSettings().clear();
     if (!kept.isEmpty())
         PortSettings{*LineSettings::parse(kept)}.keepFor(m_pty->devicePath());
     PortDevices devices;

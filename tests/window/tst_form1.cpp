@@ -60,7 +60,6 @@ class TestForm1 : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -104,14 +103,7 @@ private:
 
     std::unique_ptr<WindowOnPtys> m_window;
     std::unique_ptr<TickRecorder> m_ticks;
-    QTemporaryDir m_settings; // what a user keeps takes no part
 };
-
-void TestForm1::initTestCase()
-{
-    QVERIFY(m_settings.isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_settings.path()));
-}
 
 void TestForm1::init()
 {
