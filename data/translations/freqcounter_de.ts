@@ -1284,6 +1284,11 @@ einem Fehler in der Befehlszeile.
         <source>%1; counter math %2</source>
         <translation>%1; Umrechnung %2</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <comment>a figure&apos;s name before its value</comment>
+        <translation>%1:</translation>
+    </message>
 </context>
 <context>
     <name>freqcounter::LargeDisplay</name>
@@ -1313,10 +1318,6 @@ einem Fehler in der Befehlszeile.
     <message>
         <source>8</source>
         <translation>8</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Keine</translation>
     </message>
     <message>
         <source>Even</source>
@@ -1405,6 +1406,16 @@ einem Fehler in der Befehlszeile.
     <message>
         <source>The baud rate must be a whole number from %1 to %2.</source>
         <translation>Die Baudrate muss eine ganze Zahl von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>flow control</comment>
+        <translation>Keine</translation>
     </message>
 </context>
 <context>

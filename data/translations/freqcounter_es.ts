@@ -1282,6 +1282,11 @@ puede escribir) y 2 ante un error en la línea de órdenes.
         <source>%1; counter math %2</source>
         <translation>%1; cálculo del contador: %2</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <comment>a figure&apos;s name before its value</comment>
+        <translation>%1:</translation>
+    </message>
 </context>
 <context>
     <name>freqcounter::LargeDisplay</name>
@@ -1311,10 +1316,6 @@ puede escribir) y 2 ante un error en la línea de órdenes.
     <message>
         <source>8</source>
         <translation>8</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Even</source>
@@ -1403,6 +1404,16 @@ puede escribir) y 2 ante un error en la línea de órdenes.
     <message>
         <source>The baud rate must be a whole number from %1 to %2.</source>
         <translation>La velocidad en baudios debe ser un número entero de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>flow control</comment>
+        <translation>Ninguno</translation>
     </message>
 </context>
 <context>

@@ -401,18 +401,18 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
   or:  freqcounter %5
   or:  freqcounter %6
 </source>
-        <translation>Utilisation : freqcounter %1 [options de Qt]
-  ou : freqcounter %2
-  ou : freqcounter %3 [options de Qt]
-  ou : freqcounter %4
-  ou : freqcounter %5
-  ou : freqcounter %6
+        <translation>Utilisation&#xa0;: freqcounter %1 [options de Qt]
+  ou&#xa0;: freqcounter %2
+  ou&#xa0;: freqcounter %3 [options de Qt]
+  ou&#xa0;: freqcounter %4
+  ou&#xa0;: freqcounter %5
+  ou&#xa0;: freqcounter %6
 </translation>
     </message>
     <message>
         <source>Options:
 </source>
-        <translation>Options :
+        <translation>Options&#xa0;:
 </translation>
     </message>
 </context>
@@ -1286,6 +1286,11 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
         <source>%1; counter math %2</source>
         <translation>%1&#xa0;; calcul sur les mesures&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <comment>a figure&apos;s name before its value</comment>
+        <translation>%1&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>freqcounter::LargeDisplay</name>
@@ -1315,10 +1320,6 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     <message>
         <source>8</source>
         <translation>8</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Sans</translation>
     </message>
     <message>
         <source>Even</source>
@@ -1407,6 +1408,16 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     <message>
         <source>The baud rate must be a whole number from %1 to %2.</source>
         <translation>La vitesse en bauds doit être un nombre entier de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>flow control</comment>
+        <translation>Aucun</translation>
     </message>
 </context>
 <context>
@@ -1848,15 +1859,15 @@ un échec que l&apos;attente ne peut réparer (comme un fichier impossible à
     </message>
     <message>
         <source>A−B:</source>
-        <translation>A−B :</translation>
+        <translation>A−B&#xa0;:</translation>
     </message>
     <message>
         <source>B−C:</source>
-        <translation>B−C :</translation>
+        <translation>B−C&#xa0;:</translation>
     </message>
     <message>
         <source>C−A:</source>
-        <translation>C−A :</translation>
+        <translation>C−A&#xa0;:</translation>
     </message>
 </context>
 </TS>

@@ -1268,6 +1268,11 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
         <source>%1; counter math %2</source>
         <translation>%1、カウンター演算: %2</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <comment>a figure&apos;s name before its value</comment>
+        <translation>%1：</translation>
+    </message>
 </context>
 <context>
     <name>freqcounter::LargeDisplay</name>
@@ -1297,10 +1302,6 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
     <message>
         <source>8</source>
         <translation>8</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>なし</translation>
     </message>
     <message>
         <source>Even</source>
@@ -1389,6 +1390,16 @@ SIGTERM、SIGINT、SIGHUP (Windows では Ctrl+C) で 0、待っても
     <message>
         <source>The baud rate must be a whole number from %1 to %2.</source>
         <translation>ボーレートには %1～%2 の整数を指定してください。</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>parity</comment>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>flow control</comment>
+        <translation>なし</translation>
     </message>
 </context>
 <context>

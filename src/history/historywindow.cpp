@@ -602,7 +602,7 @@ void HistoryWindow::addStatistic(const QString &name, const char *objectName)
     value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // Three deviations with their bounds are a long line: it wraps.
     value->setWordWrap(true);
-    auto *label = new QLabel(name + QStringLiteral(":"), m_statistics);
+    auto *label = new QLabel(tr("%1:", "a figure's name before its value").arg(name), m_statistics);
     label->setBuddy(value);
     static_cast<QFormLayout *>(m_statistics->layout())->addRow(label, value);
     m_figureLabels.append({value, name});

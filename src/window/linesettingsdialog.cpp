@@ -65,7 +65,7 @@ LineSettingsDialog::LineSettingsDialog(const PortSettings &settings, const QStri
                          {{tr("7"), QSerialPort::Data7}, {tr("8"), QSerialPort::Data8}},
                          line.dataBits);
     m_parity = choices(this, "parity",
-                       {{tr("None"), QSerialPort::NoParity},
+                       {{tr("None", "parity"), QSerialPort::NoParity},
                         {tr("Even"), QSerialPort::EvenParity},
                         {tr("Odd"), QSerialPort::OddParity}},
                        line.parity);
@@ -73,7 +73,7 @@ LineSettingsDialog::LineSettingsDialog(const PortSettings &settings, const QStri
                          {{tr("1"), QSerialPort::OneStop}, {tr("2"), QSerialPort::TwoStop}},
                          line.stopBits);
     m_flow = choices(this, "flowControl",
-                     {{tr("None"), QSerialPort::NoFlowControl},
+                     {{tr("None", "flow control"), QSerialPort::NoFlowControl},
                       {tr("RTS/CTS"), QSerialPort::HardwareControl},
                       {tr("XON/XOFF"), QSerialPort::SoftwareControl}},
                      line.flowControl);
