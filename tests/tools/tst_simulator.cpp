@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <clocale>
 #include <csignal>
 #include <fcntl.h>
@@ -159,22 +160,28 @@ void TestSimulator::readingsLookLikeTheCounters()
 
 void TestSimulator::pacedAtTheLineSpeed()
 {
-    QProcess simulator;
-    simulator.start(simulatorPath(),
-                    {QStringLiteral("--interval"), QStringLiteral("300"), QStringLiteral("--count"),
-                     QStringLiteral("2")});
-    const QString device = firstLineOf(simulator);
-    const Received received = receive(device, 2, 0, "\r\n");
-    QVERIFY(simulator.waitForFinished(5000));
-    QCOMPARE(received.bytes.count("\r\n"), 2);
-
-    // The second reading was sent while the port was open: its ten
-    // characters take at least nine character times at 120 a second. A
-    // loaded machine can only make it slower.
-    const qsizetype start = received.bytes.indexOf("\r\n") + 2;
-    const qsizetype last = received.bytes.size() - 1;
-    const qint64 spanMs = received.atMs.at(last) - received.atMs.at(start);
-    QVERIFY2(spanMs >= (last - start) * 1000 / 120 - 5, qPrintable(QString::number(spanMs)));
+    // The second reading is sent while the port is open: its ten characters
+    // take at least nine character times at 120 a second. What this side
+    // sees can only be shorter when it was itself kept waiting and read a
+    // backlog at once, as on a loaded machine: so the pace must show in one
+    // of three runs, which a simulator that does not pace never shows.
+    qint64 longestMs = -1;
+    qint64 paceMs = 0;
+    for (int run = 0; run < 3 && longestMs < paceMs; ++run) {
+        QProcess simulator;
+        simulator.start(simulatorPath(),
+                        {QStringLiteral("--interval"), QStringLiteral("300"),
+                         QStringLiteral("--count"), QStringLiteral("2")});
+        const QString device = firstLineOf(simulator);
+        const Received received = receive(device, 2, 0, "\r\n");
+        QVERIFY(simulator.waitForFinished(5000));
+        QCOMPARE(received.bytes.count("\r\n"), 2);
+        const qsizetype start = received.bytes.indexOf("\r\n") + 2;
+        const qsizetype last = received.bytes.size() - 1;
+        paceMs = (last - start) * 1000 / 120 - 5;
+        longestMs = std::max(longestMs, received.atMs.at(last) - received.atMs.at(start));
+    }
+    QVERIFY2(longestMs >= paceMs, qPrintable(QString::number(longestMs)));
 }
 
 void TestSimulator::stopsCleanlyOnTerminate()
