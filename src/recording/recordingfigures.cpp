@@ -10,7 +10,6 @@
 #include <QLocale>
 
 #include <chrono>
-#include <tuple>
 
 namespace freqcounter {
 
@@ -25,19 +24,9 @@ std::optional<RecordingFigures> RecordingFigures::read(const QString &path,
     QString error;
     const auto stopped = [stop] { return stop && stop->load(); };
     if (file.open(&error)) {
-        // A reading of another instrument than the one before begins its
-        // run, as it does RunStatistics'.
-        std::optional<std::tuple<qint16, QString, QString>> instrument;
         const RecordingFile::Sink sink = [&](const RecordingFile::Reading &reading) {
             run.add(reading.port, reading.device, reading.msecs, reading.mhz, reading.math,
                     reading.phase);
-            const std::tuple<qint16, QString, QString> whose{reading.port, reading.device,
-                                                             reading.math};
-            if (whose != instrument) {
-                instrument = whose;
-                read.firstMsecs = reading.msecs;
-            }
-            read.lastMsecs = reading.msecs;
         };
         // The lines are counted in a step of their own, before the first
         // reading; with a stop to heed, the file is read a part at a time.
@@ -66,6 +55,8 @@ std::optional<RecordingFigures> RecordingFigures::read(const QString &path,
         return std::nullopt;
     }
     // The last instrument's readings, as the history window shows them.
+    read.firstMsecs = run.firstMsecs();
+    read.lastMsecs = run.lastMsecs();
     read.figures = run.finalFigures(options);
     if (read.figures.missing) {
         notes->append(QCoreApplication::translate("RecordingFigures", "no stability figures: %1")

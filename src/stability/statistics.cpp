@@ -473,6 +473,8 @@ void RunStatistics::add(qint16 port, const QString &device, qint64 msecs, double
         m_count = 0;
         m_instrument = {port, device, math, phase};
     }
+    if (m_count == 0)
+        m_firstMsecs = msecs;
     // Time never goes back, as in a history.
     m_lastMsecs = m_count == 0 ? msecs : std::max(msecs, m_lastMsecs);
     Sample sample;

@@ -242,6 +242,9 @@ public:
     void add(qint16 port, const QString &device, qint64 msecs, double mhz, const QString &math = {},
              bool phase = false);
     Statistics figures(const Statistics::Options &options = {});
+    // When the run's first and latest readings came, in ms since the epoch.
+    qint64 firstMsecs() const { return m_firstMsecs; }
+    qint64 lastMsecs() const { return m_lastMsecs; }
     // The figures at the run's end: its readings are let go before the slow
     // figures are worked out, to leave them the room.
     Statistics finalFigures(const Statistics::Options &options = {});
@@ -252,6 +255,7 @@ private:
     PhaseUnwrapping m_unwrapping;
     qsizetype m_reserved = 0;
     qsizetype m_count = 0;
+    qint64 m_firstMsecs = 0;
     qint64 m_lastMsecs = 0;
 };
 

@@ -16,8 +16,10 @@ namespace {
 constexpr qint64 kFirstMsecs = 1'765'000'000'000;
 
 // `readings` a second apart from kFirstMsecs in UTC, then `garbage` rows
-// that cannot be read.
-QString recording(const QTemporaryDir &dir, const QString &name, int readings, int garbage = 0)
+// that cannot be read; from `phasesFrom` on, a time-interval counter's
+// phases on the same device.
+QString recording(const QTemporaryDir &dir, const QString &name, int readings, int garbage = 0,
+                  int phasesFrom = -1)
 {
     QString path = dir.filePath(name);
     QFile file(path);
@@ -27,7 +29,9 @@ QString recording(const QTemporaryDir &dir, const QString &name, int readings, i
     for (int i = 0; i < readings; ++i) {
         const QDateTime time
                 = QDateTime::fromMSecsSinceEpoch(kFirstMsecs + qint64(1000) * i, Qt::UTC);
-        file.write(QStringLiteral("%1,1,/dev/ttyUSB0,10.000%2\r\n")
+        const bool phase = phasesFrom >= 0 && i >= phasesFrom;
+        file.write(QString::fromLatin1(phase ? "%1,1,/dev/ttyUSB0,1.000%2E-07 s\r\n"
+                                             : "%1,1,/dev/ttyUSB0,10.000%2\r\n")
                            .arg(time.toString(Qt::ISODateWithMs))
                            .arg((qint64(i) * 7919) % 97, 3, 10, QChar(u'0'))
                            .toUtf8());
@@ -57,14 +61,20 @@ void TestRecordingFigures::read_data()
     QTest::addColumn<int>("garbage");
     QTest::addColumn<bool>("figures");
     QTest::addColumn<QString>("note");
+    QTest::addColumn<int>("phasesFrom"); // the figures' run begins there
+    QTest::addColumn<int>("terms"); // of the overlapping Allan deviation at tau0
 
-    QTest::newRow("every row read") << 100 << 0 << true << QString();
+    QTest::newRow("every row read") << 100 << 0 << true << QString() << 0 << 99;
     QTest::newRow("rows that cannot be read")
             << 100 << 3 << true
-            << QStringLiteral("3 rows could not be read, the first at line 102; they are left out");
+            << QStringLiteral("3 rows could not be read, the first at line 102; they are left out")
+            << 0 << 99;
     QTest::newRow("one reading") << 1 << 0 << false
                                  << QStringLiteral("no stability figures: fewer than two readings "
-                                                   "are numbers");
+                                                   "are numbers")
+                                 << 0 << 0;
+    QTest::newRow("frequencies, then phases of the same device: the phases' span")
+            << 100 << 0 << true << QString() << 40 << 58; // 60 phases, their second differences
 }
 
 void TestRecordingFigures::read()
@@ -73,17 +83,20 @@ void TestRecordingFigures::read()
     QFETCH(int, garbage);
     QFETCH(bool, figures);
     QFETCH(QString, note);
+    QFETCH(int, phasesFrom);
+    QFETCH(int, terms);
 
     QTemporaryDir dir;
-    const QString path = recording(dir, QStringLiteral("r.csv"), readings, garbage);
+    const QString path = recording(dir, QStringLiteral("r.csv"), readings, garbage,
+                                   phasesFrom > 0 ? phasesFrom : -1);
     QStringList notes;
     const std::optional<RecordingFigures> read = RecordingFigures::read(path, {}, &notes);
     QCOMPARE(notes, note.isEmpty() ? QStringList() : QStringList{note});
     QCOMPARE(read.has_value(), figures);
     if (read) {
-        QCOMPARE(read->firstMsecs, kFirstMsecs);
+        QCOMPARE(read->firstMsecs, kFirstMsecs + qint64(1000) * phasesFrom);
         QCOMPARE(read->lastMsecs, kFirstMsecs + qint64(1000) * (readings - 1));
-        QCOMPARE(read->figures.overlappingAllan.first().terms, readings - 1);
+        QCOMPARE(read->figures.overlappingAllan.first().terms, terms);
     }
 }
 
