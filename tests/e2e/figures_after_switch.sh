@@ -30,10 +30,17 @@ xdotool windowfocus --sync "$history" key ctrl+s
 dialog=$(wait_titled '^Save for Analysis$') || fail "the file dialog did not open"
 xdotool windowfocus --sync "$dialog" key ctrl+a type "$work/analysis.txt"
 xdotool key Return
+# The file dialog's list of completions, shown late on a slow build, can
+# take a Return for itself: while the dialog stays open, Return is pressed
+# again, every two seconds.
 tries=0
 until [ -s "$work/analysis.txt" ]; do
     tries=$((tries + 1))
-    [ "$tries" -gt 200 ] && fail "nothing was saved for analysis"
+    [ "$tries" -gt 400 ] && fail "nothing was saved for analysis"
+    if [ $((tries % 40)) -eq 0 ] \
+        && xdotool search --onlyvisible --pid "$app_pid" --name '^Save for Analysis$' >/dev/null 2>&1; then
+        xdotool windowfocus --sync "$dialog" key Return 2>/dev/null || true
+    fi
     sleep 0.05
 done
 

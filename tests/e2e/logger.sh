@@ -114,6 +114,7 @@ tcp_back)
     start_network_counter --interval 100
     start_logger --com1 "$address"
     lose_counter
+    rm -f "$work/address"
     "$simulator" --listen "${address##*:}" --interval 100 >"$work/address" &
     wait_address $!
     expect_back_after_gap

@@ -17,6 +17,7 @@ command -v python3 >/dev/null 2>&1 || { echo "SKIP: python3 is not installed"; e
 # close; it keeps the connection open after the last. Its address is in
 # $address.
 serve() {
+    rm -f "$work/address"
     python3 - "$@" >"$work/address" <<'PY' &
 import socket, sys, time
 server = socket.socket()

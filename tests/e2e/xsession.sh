@@ -116,12 +116,15 @@ start_simulator() {
 # start_network_counter [SIMULATOR OPTION ...]: a simulated counter on the
 # network, on the loopback address; its address in $address.
 start_network_counter() {
+    rm -f "$work/address"
     "$simulator" --listen 0 "$@" >"$work/address" &
     wait_address $!
 }
 
 # wait_address PID: waits for the server started as PID to print where it
-# listens, tcp://HOST:PORT, to $work/address; puts it in $address.
+# listens, tcp://HOST:PORT, to $work/address; puts it in $address. The
+# caller removes the file before it starts the server: else an earlier
+# server's address could be read before the new one's shell empties it.
 wait_address() {
     sim_pid=$1
     children="$children $sim_pid"
